@@ -1,0 +1,41 @@
+# Sourced by the scripts that run Windows programs under Wine on a virtual X display.
+#   nevra_wine_up     a fresh Wine prefix in a temporary folder and an Xvfb of our own
+#   nevra_wine_down   stops exactly what nevra_wine_up started and removes the folder
+# With NEVRA_DISPLAY set (for example ":0"), that display is used instead of a new Xvfb.
+# Nothing here touches the machine's own display, network or user profile.
+
+nevra_wine_up() {
+  NEVRA_WINE_TMP=$(mktemp -d "${TMPDIR:-/tmp}/nevra-wine.XXXXXX")
+  export WINEPREFIX="$NEVRA_WINE_TMP/prefix"
+  export WINEDEBUG=-all
+  export WINEDLLOVERRIDES="mscoree,mshtml="
+  export WINEARCH=win64
+  NEVRA_XVFB_PID=""
+  if [ -n "${NEVRA_DISPLAY:-}" ]; then
+    export DISPLAY="$NEVRA_DISPLAY"
+  else
+    Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$NEVRA_WINE_TMP/display" >/dev/null 2>&1 &
+    NEVRA_XVFB_PID=$!
+    for _ in $(seq 100); do
+      [ -s "$NEVRA_WINE_TMP/display" ] && break
+      sleep 0.1
+    done
+    [ -s "$NEVRA_WINE_TMP/display" ] || { echo "Xvfb did not start" >&2; return 1; }
+    export DISPLAY=":$(head -n1 "$NEVRA_WINE_TMP/display")"
+  fi
+  wineboot -i >/dev/null 2>&1 || { echo "wineboot failed" >&2; return 1; }
+  # No window manager runs on Xvfb: let Wine draw frames and captions itself.
+  wine reg add 'HKCU\Software\Wine\X11 Driver' /v Decorated /d N /f >/dev/null 2>&1
+  wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1
+  wineserver -w
+}
+
+nevra_wine_down() {
+  if [ -n "${WINEPREFIX:-}" ]; then wineserver -k >/dev/null 2>&1 || true; fi
+  if [ -n "${NEVRA_XVFB_PID:-}" ]; then
+    kill "$NEVRA_XVFB_PID" 2>/dev/null || true
+    wait "$NEVRA_XVFB_PID" 2>/dev/null || true
+  fi
+  if [ -n "${NEVRA_WINE_TMP:-}" ]; then rm -rf "$NEVRA_WINE_TMP"; fi
+  NEVRA_WINE_TMP="" NEVRA_XVFB_PID=""
+}

@@ -1,0 +1,55 @@
+// The main window's enabling rules: which controls the target mode, the repeat choice, the
+// click type and the jitter switch enable, and the two exclusive window options.
+#include <initializer_list>
+
+#include "app/MainForm.h"
+
+namespace nevra {
+
+namespace {
+enum : int32_t { kModeCursor = 0, kModeCoordinates = 1, kModeMacros = 2 };
+constexpr int32_t kClickTypeHold = 2;
+
+void SetAllEnabled(std::initializer_list<TControl*> AControls, bool AEnabled) {
+  for (TControl* Control : AControls) Control->SetEnabled(AEnabled);
+}
+}  // namespace
+
+void TFrmMain::ApplyTargetMode(int32_t AMode) {
+  const bool Clicking = AMode != kModeMacros;
+  SetAllEnabled({&grpInterval, &seHours, &seMinutes, &seSeconds, &seMillis, &lblH, &lblM, &lblS, &lblMS, &chkJitter,
+                 &grpClickType, &cbButton, &cbClickType},
+                Clicking);
+  seJitterMs.SetEnabled(Clicking && chkJitter.Checked());
+  const bool Hold = Clicking && cbClickType.ItemIndex() == kClickTypeHold;
+  SetAllEnabled({&seHoldMs, &lblHold}, Hold);
+  SetAllEnabled({&edtCoordX, &Label3, &edtCoordY}, AMode == kModeCoordinates);
+  SetAllEnabled({&btnCreateMacros, &bRemove, &bRename, &lbMacroses}, AMode == kModeMacros);
+}
+
+void TFrmMain::rbCurrentCursorPositionClick() { ApplyTargetMode(kModeCursor); }
+void TFrmMain::rbCoordinatesClick() { ApplyTargetMode(kModeCoordinates); }
+void TFrmMain::rbMacrosClick() { ApplyTargetMode(kModeMacros); }
+
+void TFrmMain::rbRepeatCountClick() { seRepeat.SetEnabled(rbRepeatCount.Checked()); }
+void TFrmMain::rbUntilStoppedClick() { seRepeat.SetEnabled(rbRepeatCount.Checked()); }
+
+void TFrmMain::cbClickTypeChange() {
+  const bool Hold = cbClickType.ItemIndex() == kClickTypeHold;
+  seHoldMs.SetEnabled(Hold);
+  lblHold.SetEnabled(Hold);
+}
+
+void TFrmMain::chkJitterClick() { seJitterMs.SetEnabled(chkJitter.Checked()); }
+
+void TFrmMain::chkTopMostClick() {
+  if (chkMinimizeToTrayOnStart.Checked() && chkTopMost.Checked()) chkMinimizeToTrayOnStart.SetChecked(false);
+  FPlatform.Window.SetTopMost(chkTopMost.Checked());
+}
+
+void TFrmMain::chkMinimizeToTrayOnStartClick() {
+  if (!chkMinimizeToTrayOnStart.Checked()) return;
+  if (chkTopMost.Checked()) chkTopMost.SetChecked(false);
+}
+
+}  // namespace nevra

@@ -1,0 +1,163 @@
+#include "app/MainForm.h"
+
+#include "app/AppInfo.h"
+#include "i18n/Translation.h"
+
+namespace nevra {
+
+TFrmMain* GMainFormRef = nullptr;
+
+namespace {
+constexpr TRect XYWH(int32_t AX, int32_t AY, int32_t AW, int32_t AH) { return TRect{AX, AY, AX + AW, AY + AH}; }
+}  // namespace
+
+// The window's design: every control with its place in 96-DPI units, relative to its container.
+TFrmMain::TFrmMain(TPlatform& APlatform)
+    : TForm("FrmMain", 569, 585),
+      btnStart(this, this, "btnStart", XYWH(10, 10, 107, 41)),
+      btnStop(this, this, "btnStop", XYWH(128, 10, 107, 41)),
+      GroupBox1(this, this, "GroupBox1", XYWH(10, 60, 225, 439)),
+      rbCurrentCursorPosition(this, &GroupBox1, "rbCurrentCursorPosition", XYWH(12, 24, 200, 19)),
+      rbCoordinates(this, &GroupBox1, "rbCoordinates", XYWH(12, 52, 200, 19)),
+      edtCoordX(this, &GroupBox1, "edtCoordX", XYWH(30, 76, 80, 23), 0, 100000),
+      Label3(this, &GroupBox1, "Label3", XYWH(116, 80, 12, 15)),
+      edtCoordY(this, &GroupBox1, "edtCoordY", XYWH(132, 76, 80, 23), 0, 100000),
+      rbMacros(this, &GroupBox1, "rbMacros", XYWH(12, 110, 200, 19)),
+      btnCreateMacros(this, &GroupBox1, "btnCreateMacros", XYWH(12, 136, 64, 25)),
+      bRemove(this, &GroupBox1, "bRemove", XYWH(80, 136, 64, 25)),
+      bRename(this, &GroupBox1, "bRename", XYWH(148, 136, 64, 25)),
+      lbMacroses(this, &GroupBox1, "lbMacroses", XYWH(12, 168, 201, 259)),
+      grpInterval(this, this, "grpInterval", XYWH(253, 10, 297, 97)),
+      lblH(this, &grpInterval, "lblH", XYWH(10, 20, 66, 15)),
+      seHours(this, &grpInterval, "seHours", XYWH(10, 37, 66, 23), 0, 23),
+      lblM(this, &grpInterval, "lblM", XYWH(80, 20, 66, 15)),
+      seMinutes(this, &grpInterval, "seMinutes", XYWH(80, 37, 66, 23), 0, 59),
+      lblS(this, &grpInterval, "lblS", XYWH(150, 20, 66, 15)),
+      seSeconds(this, &grpInterval, "seSeconds", XYWH(150, 37, 66, 23), 0, 59),
+      lblMS(this, &grpInterval, "lblMS", XYWH(220, 20, 72, 15)),
+      seMillis(this, &grpInterval, "seMillis", XYWH(220, 37, 66, 23), 0, 999),
+      chkJitter(this, &grpInterval, "chkJitter", XYWH(10, 68, 136, 19)),
+      seJitterMs(this, &grpInterval, "seJitterMs", XYWH(150, 66, 66, 23), 0, 999),
+      grpClickType(this, this, "grpClickType", XYWH(253, 120, 297, 97)),
+      cbButton(this, &grpClickType, "cbButton", XYWH(10, 24, 136, 23)),
+      cbClickType(this, &grpClickType, "cbClickType", XYWH(10, 60, 136, 23)),
+      lblHold(this, &grpClickType, "lblHold", XYWH(160, 20, 126, 32), TAlignment::taLeft, true),
+      seHoldMs(this, &grpClickType, "seHoldMs", XYWH(160, 60, 90, 23), 0, 10000),
+      grpDelay(this, this, "grpDelay", XYWH(253, 231, 297, 57)),
+      lblDelayMs(this, &grpDelay, "lblDelayMs", XYWH(10, 26, 136, 15)),
+      seStartDelaySS(this, &grpDelay, "seStartDelaySS", XYWH(160, 22, 90, 23), 0, 65535),
+      grpClicks(this, this, "grpClicks", XYWH(253, 301, 297, 87)),
+      rbUntilStopped(this, &grpClicks, "rbUntilStopped", XYWH(10, 24, 276, 19)),
+      rbRepeatCount(this, &grpClicks, "rbRepeatCount", XYWH(10, 54, 140, 19)),
+      seRepeat(this, &grpClicks, "seRepeat", XYWH(160, 52, 90, 23), 1, 65535),
+      grpSafety(this, this, "grpSafety", XYWH(253, 400, 297, 97)),
+      chkMinimizeToTrayOnStart(this, &grpSafety, "chkMinimizeToTrayOnStart", XYWH(10, 28, 276, 19)),
+      chkTopMost(this, &grpSafety, "chkTopMost", XYWH(10, 60, 276, 19)),
+      lblHotkeys(this, this, "lblHotkeys", XYWH(10, 509, 540, 15)),
+      btnLang(this, this, "btnLang", XYWH(253, 531, 54, 25)),
+      Button1(this, this, "Button1", XYWH(435, 531, 119, 25)),
+      Panel1(this, this, "Panel1", XYWH(0, 562, 569, 23)),
+      Bevel1(this, &Panel1, "Bevel1", XYWH(0, 0, 569, 2)),
+      Label1(this, &Panel1, "Label1", XYWH(10, 4, 340, 15)),
+      Label2(this, &Panel1, "Label2", XYWH(350, 4, 209, 15), TAlignment::taRight),
+      TimerClick(APlatform.Timers, [this] { TimerClickTimer(); }),
+      TimerDelay(APlatform.Timers, [this] { TimerDelayTimer(); }),
+      FPlatform(APlatform) {
+  btnStart.SetCaption("Start");
+  btnStop.SetCaption("Stop");
+  GroupBox1.SetCaption("Target");
+  rbCurrentCursorPosition.SetCaption("Cursor position");
+  rbCoordinates.SetCaption("Coordinates:");
+  Label3.SetCaption("X");
+  rbMacros.SetCaption("Macros:");
+  btnCreateMacros.SetCaption("Create");
+  bRemove.SetCaption("Remove");
+  bRename.SetCaption("Rename");
+  grpInterval.SetCaption("Click Interval");
+  lblH.SetCaption("Hours");
+  lblM.SetCaption("Minutes");
+  lblS.SetCaption("Seconds");
+  lblMS.SetCaption("Milliseconds");
+  chkJitter.SetCaption("Jitter +/- (ms)");
+  grpClickType.SetCaption("Click Type");
+  lblHold.SetCaption("Hold time (ms)");
+  grpDelay.SetCaption("Start Delay");
+  lblDelayMs.SetCaption("Delay (s)");
+  grpClicks.SetCaption("Repeat");
+  rbUntilStopped.SetCaption("Repeat until stopped");
+  rbRepeatCount.SetCaption("Repeat");
+  grpSafety.SetCaption("Additional");
+  chkMinimizeToTrayOnStart.SetCaption("Minimize to tray when starting");
+  chkTopMost.SetCaption("Always on top");
+  btnLang.SetCaption("en");
+  Button1.SetCaption("About...");
+  Label2.MakeLink();
+
+  // Design-time enabled states; the enabling rules keep them consistent from FormCreate on.
+  btnStop.SetEnabled(false);
+  for (TControl* C : std::initializer_list<TControl*>{&edtCoordX, &Label3, &edtCoordY, &btnCreateMacros, &bRemove,
+                                                      &bRename, &lbMacroses, &seJitterMs, &lblHold, &seHoldMs,
+                                                      &seRepeat})
+    C->SetEnabled(false);
+
+  btnStart.OnClick = [this] { btnStartClick(); };
+  btnStop.OnClick = [this] { btnStopClick(); };
+  rbCurrentCursorPosition.OnClick = [this] { rbCurrentCursorPositionClick(); };
+  rbCoordinates.OnClick = [this] { rbCoordinatesClick(); };
+  rbMacros.OnClick = [this] { rbMacrosClick(); };
+  rbRepeatCount.OnClick = [this] { rbRepeatCountClick(); };
+  rbUntilStopped.OnClick = [this] { rbUntilStoppedClick(); };
+  chkJitter.OnClick = [this] { chkJitterClick(); };
+  cbClickType.OnChange = [this] { cbClickTypeChange(); };
+  chkTopMost.OnClick = [this] { chkTopMostClick(); };
+  chkMinimizeToTrayOnStart.OnClick = [this] { chkMinimizeToTrayOnStartClick(); };
+}
+
+TFrmMain::~TFrmMain() {
+  if (GMainFormRef == this) GMainFormRef = nullptr;
+}
+
+void TFrmMain::FormCreate() {
+  SetCaption(std::string("  ") + FPlatform.App.Title() + " " + kVersion);
+  Label2.SetCaption(kWebsiteUrl);
+  // Double-buffered painting is the native view's business: it always paints that way.
+  cbButton.SetItems({"Left", "Right", "Middle"});
+  cbClickType.SetItems({"Single", "Double", "Hold"});
+  cbButton.SetItemIndex(0);
+  cbClickType.SetItemIndex(0);
+  seHours.SetValue(0);
+  seMinutes.SetValue(0);
+  seSeconds.SetValue(0);
+  seMillis.SetValue(100);
+  seJitterMs.SetValue(0);
+  rbUntilStopped.SetChecked(true);
+  seRepeat.SetValue(100);
+  seHoldMs.SetValue(80);
+  chkTopMost.SetChecked(false);
+  chkMinimizeToTrayOnStart.SetChecked(false);
+  seStartDelaySS.SetValue(0);
+  FPendingSelectedMacroIndex = -1;
+  FHasLastRecordedPoint = false;
+  FRecUiActive = false;
+  FStartHK = {83, 6};
+  FStpHK = {88, 6};
+  FStartMacrosHK = {82, 6};
+  // With no settings store yet, the window starts in the cursor-position mode.
+  rbCurrentCursorPosition.SetChecked(true);
+  rbCurrentCursorPositionClick();
+  TimerClick.SetEnabled(false);
+  TimerDelay.SetEnabled(false);
+  GMainFormRef = this;
+  SetStatus(Translate("Ready"));
+}
+
+void TFrmMain::FormCloseQuery(bool& ACanClose) {
+  if (FRunning) StopRun(Translate("Closing"));
+  ACanClose = true;
+}
+
+void TFrmMain::FormDestroy() { GMainFormRef = nullptr; }
+
+void TFrmMain::SetStatus(const std::string& AText) { Label1.SetCaption(AText); }
+
+}  // namespace nevra

@@ -1,0 +1,156 @@
+#pragma once
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "engine/HotkeyData.h"
+#include "platform/Geometry.h"
+#include "platform/Platform.h"
+#include "platform/controls/Control.h"
+#include "platform/controls/StdControls.h"
+#include "platform/controls/Timer.h"
+
+namespace nevra {
+
+class TFrmMain;
+struct TRecordedMacro;
+
+// The main window while it is fully set up; cleared first when it is destroyed.
+extern TFrmMain* GMainFormRef;
+
+// The main window: owns every control and the state of the click engine. Its methods are
+// defined beside the subsystem they belong to (src/app, src/engine, ...).
+class TFrmMain : public TForm {
+ public:
+  explicit TFrmMain(TPlatform& APlatform);
+  ~TFrmMain() override;
+
+  // Life cycle.
+  void FormCreate();
+  void FormDestroy();
+
+  // Handlers.
+  void btnStartClick();
+  void btnStopClick();
+  void TimerClickTimer();
+  void TimerDelayTimer();
+  void chkTopMostClick();
+  void chkMinimizeToTrayOnStartClick();
+  void chkJitterClick();
+  void cbClickTypeChange();
+  void rbCurrentCursorPositionClick();
+  void rbCoordinatesClick();
+  void rbMacrosClick();
+  void rbRepeatCountClick();
+  void rbUntilStoppedClick();
+
+  // Read-only views of the run state, for the window's owner and the tests.
+  bool Running() const { return FRunning; }
+  uint64_t ClicksDone() const { return FClicksDone; }
+  // What the stand-in window modes were asked to do, in order.
+  const std::vector<std::string>& WindowModeLog() const { return FWindowModeLog; }
+
+  // Controls, in creation order (containers before what they contain).
+  TButton btnStart;
+  TButton btnStop;
+  TGroupBox GroupBox1;
+  TRadioButton rbCurrentCursorPosition;
+  TRadioButton rbCoordinates;
+  TSpinBox edtCoordX;
+  TLabel Label3;
+  TSpinBox edtCoordY;
+  TRadioButton rbMacros;
+  TButton btnCreateMacros;
+  TButton bRemove;
+  TButton bRename;
+  TListBox lbMacroses;
+  TGroupBox grpInterval;
+  TLabel lblH;
+  TSpinBox seHours;
+  TLabel lblM;
+  TSpinBox seMinutes;
+  TLabel lblS;
+  TSpinBox seSeconds;
+  TLabel lblMS;
+  TSpinBox seMillis;
+  TCheckBox chkJitter;
+  TSpinBox seJitterMs;
+  TGroupBox grpClickType;
+  TComboBox cbButton;
+  TComboBox cbClickType;
+  TLabel lblHold;
+  TSpinBox seHoldMs;
+  TGroupBox grpDelay;
+  TLabel lblDelayMs;
+  TSpinBox seStartDelaySS;
+  TGroupBox grpClicks;
+  TRadioButton rbUntilStopped;
+  TRadioButton rbRepeatCount;
+  TSpinBox seRepeat;
+  TGroupBox grpSafety;
+  TCheckBox chkMinimizeToTrayOnStart;
+  TCheckBox chkTopMost;
+  TLabel lblHotkeys;
+  TButton btnLang;
+  TButton Button1;
+  TPanel Panel1;
+  TBevel Bevel1;
+  TLabel Label1;
+  TLabel Label2;
+  TTimer TimerClick;
+  TTimer TimerDelay;
+
+ protected:
+  void FormCloseQuery(bool& ACanClose) override;
+
+ private:
+  // Run controller.
+  int32_t GetIntervalMs();
+  void ScheduleNextClick();
+  void StartRun();
+  void StopRun(const std::string& AMessage);
+
+  // Mouse input synthesis.
+  void MoveMouseTo(int32_t AX, int32_t AY);
+  void MouseButtonDown(int32_t AButton);
+  void MouseButtonUp(int32_t AButton);
+  void MouseClick(int32_t AButton);
+  void MouseDoubleClick(int32_t AButton);
+  TPoint GetTargetPoint();
+  void PerformClick(const TPoint& APoint);
+
+  // Window modes.
+  void HideToTray();
+  void RestoreFromTray();
+  void EnterRecUiMode(const std::string& ACaption);
+  void LeaveRecUiMode();
+
+  // Macro library and player.
+  const TRecordedMacro* GetSelectedMacro();
+  void PlaySelectedMacro();
+
+  // Enabling rules.
+  void ApplyTargetMode(int32_t AMode);
+
+  std::string HotkeyToText(uint32_t AVk, uint32_t AModifiers);
+  void SetStatus(const std::string& AText);
+
+  TPlatform& FPlatform;
+
+  bool FRunning = false;
+  uint64_t FClicksDone = 0;
+  THotkeyData FStartHK;
+  THotkeyData FStpHK;
+  THotkeyData FStartMacrosHK;
+  bool FRecording = false;
+  bool FWaitingForRecordStart = false;
+  bool FStopPlaybackRequested = false;
+  int32_t FPendingSelectedMacroIndex = -1;
+  TPoint FLastRecordedPoint;
+  bool FHasLastRecordedPoint = false;
+  bool FRecUiActive = false;
+
+  std::vector<std::string> FWindowModeLog;
+};
+
+}  // namespace nevra

@@ -1,0 +1,27 @@
+#pragma once
+#include <string>
+
+namespace nevra {
+
+class TForm;
+
+// The GUI toolkit as the start-up sequence sees it.
+class IApplication {
+ public:
+  virtual ~IApplication() = default;
+  // Initialises the GUI; the main window will own the taskbar button.
+  virtual void Initialize() = 0;
+  // Applies a visual style to every window made from now on; throws when it cannot.
+  virtual void ApplyVisualStyle(const std::string& AStyleName) = 0;
+  virtual void SetTitle(const std::string& ATitle) = 0;
+  virtual std::string Title() const = 0;
+  // Makes the native main window and its controls for AForm, not yet shown. From here on the
+  // window reflects every change of the form's controls and turns user input into their events.
+  virtual void CreateMainWindow(TForm& AForm) = 0;
+  // Shows the main window and runs the message loop until the window has been closed (its
+  // close query allowed it).
+  virtual void RunMessageLoop() = 0;
+  virtual void DestroyMainWindow() = 0;
+};
+
+}  // namespace nevra

@@ -1,0 +1,28 @@
+#pragma once
+#include <cstdint>
+
+namespace nevra {
+
+struct TLocalTime {
+  int Year = 0;
+  int Month = 0;
+  int Day = 0;
+  int Hour = 0;
+  int Minute = 0;
+  int Second = 0;
+  int Millisecond = 0;
+};
+
+class IClock {
+ public:
+  virtual ~IClock() = default;
+  // Milliseconds since system start; wraps around after about 49.7 days, so differences are
+  // always taken in unsigned 32-bit arithmetic.
+  virtual uint32_t TickCount() = 0;
+  // Blocks the calling thread for AMs milliseconds, to within about a millisecond, and
+  // handles no messages meanwhile.
+  virtual void Sleep(uint32_t AMs) = 0;
+  virtual TLocalTime LocalTime() = 0;
+};
+
+}  // namespace nevra

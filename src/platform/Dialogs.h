@@ -1,0 +1,18 @@
+#pragma once
+#include <string>
+
+namespace nevra {
+
+enum class TMessageKind { mkInformation, mkWarning, mkError, mkConfirmation };
+
+enum class TMessageResult { mrOk, mrYes, mrNo, mrCancel };
+
+// Modal message boxes centred on the screen, with the kind's standard icon. Information,
+// warning and error boxes have one OK button; a confirmation box has Yes and No.
+class IDialogs {
+ public:
+  virtual ~IDialogs() = default;
+  virtual TMessageResult ShowMessage(TMessageKind AKind, const std::string& AText) = 0;
+};
+
+}  // namespace nevra

@@ -1,0 +1,30 @@
+#pragma once
+
+#include "platform/Application.h"
+#include "platform/Clock.h"
+#include "platform/Dialogs.h"
+#include "platform/EventDispatcher.h"
+#include "platform/MouseInput.h"
+#include "platform/Random.h"
+#include "platform/Shell.h"
+#include "platform/Timers.h"
+#include "platform/WindowOps.h"
+
+namespace nevra {
+
+// Every OS service the program uses, one narrow interface each. WinMain fills it with the
+// Win32 implementations, the tests with the fakes.
+struct TPlatform {
+  IApplication& App;
+  IMouseInput& Input;
+  IClock& Clock;
+  ITimerFactory& Timers;
+  IMessagePump& Pump;
+  IWindowOps& Window;
+  IDialogs& Dialogs;
+  IShell& Shell;
+  IRandom& Random;
+  TEventDispatcher& Dispatcher;
+};
+
+}  // namespace nevra

@@ -1,0 +1,43 @@
+#include "platform/controls/Control.h"
+
+#include <utility>
+
+namespace nevra {
+
+TControl::TControl(TControlKind AKind, TForm* AOwner, TControl* AParent, std::string AName, TRect ABounds)
+    : FKind(AKind), FOwner(AOwner), FParent(AParent), FName(std::move(AName)), FBounds(ABounds) {
+  if (FOwner != nullptr) FOwner->Register(this);
+}
+
+void TControl::SetCaption(const std::string& ACaption) {
+  if (ACaption == FCaption) return;
+  FCaption = ACaption;
+  Changed(TControlProperty::cpCaption);
+}
+
+void TControl::SetEnabled(bool AEnabled) {
+  if (AEnabled == FEnabled) return;
+  FEnabled = AEnabled;
+  Changed(TControlProperty::cpEnabled);
+}
+
+void TControl::SetVisible(bool AVisible) {
+  if (AVisible == FVisible) return;
+  FVisible = AVisible;
+  Changed(TControlProperty::cpVisible);
+}
+
+void TControl::Changed(TControlProperty AProperty) {
+  if (FView != nullptr) FView->ControlChanged(*this, AProperty);
+}
+
+TForm::TForm(std::string AName, int32_t AClientWidth, int32_t AClientHeight)
+    : TControl(TControlKind::ckForm, nullptr, nullptr, std::move(AName), TRect{0, 0, AClientWidth, AClientHeight}) {}
+
+bool TForm::CloseQuery() {
+  bool CanClose = true;
+  FormCloseQuery(CanClose);
+  return CanClose;
+}
+
+}  // namespace nevra

@@ -1,0 +1,93 @@
+#pragma once
+#include <string>
+#include <vector>
+
+#include "platform/Geometry.h"
+
+namespace nevra {
+
+class TForm;
+
+enum class TControlKind {
+  ckForm,
+  ckButton,
+  ckLabel,
+  ckGroupBox,
+  ckPanel,
+  ckBevel,
+  ckCheckBox,
+  ckRadioButton,
+  ckSpinBox,
+  ckComboBox,
+  ckListBox,
+};
+
+enum class TControlProperty { cpCaption, cpEnabled, cpVisible, cpChecked, cpText, cpItems, cpItemIndex, cpFont };
+
+class TControl;
+
+// The native view listens to the model through this; the model never knows which toolkit shows it.
+class IControlView {
+ public:
+  virtual ~IControlView() = default;
+  virtual void ControlChanged(TControl& AControl, TControlProperty AProperty) = 0;
+};
+
+// A control as the program's logic sees it: state plus events, no toolkit. Bounds are in 96-DPI
+// units relative to the client area of the parent (the form for top-level controls).
+class TControl {
+ public:
+  TControl(TControlKind AKind, TForm* AOwner, TControl* AParent, std::string AName, TRect ABounds);
+  TControl(const TControl&) = delete;
+  TControl& operator=(const TControl&) = delete;
+  virtual ~TControl() = default;
+
+  TControlKind Kind() const { return FKind; }
+  const std::string& Name() const { return FName; }
+  TControl* Parent() const { return FParent; }
+  const TRect& Bounds() const { return FBounds; }
+
+  const std::string& Caption() const { return FCaption; }
+  void SetCaption(const std::string& ACaption);
+  bool Enabled() const { return FEnabled; }
+  void SetEnabled(bool AEnabled);
+  bool Visible() const { return FVisible; }
+  void SetVisible(bool AVisible);
+
+  void SetView(IControlView* AView) { FView = AView; }
+
+ protected:
+  void Changed(TControlProperty AProperty);
+  TForm* Owner() const { return FOwner; }
+
+ private:
+  TControlKind FKind;
+  TForm* FOwner;
+  TControl* FParent;
+  std::string FName;
+  TRect FBounds;
+  std::string FCaption;
+  bool FEnabled = true;
+  bool FVisible = true;
+  IControlView* FView = nullptr;
+};
+
+// A top-level window: owns the list of its controls, in creation order (parents first).
+class TForm : public TControl {
+ public:
+  TForm(std::string AName, int32_t AClientWidth, int32_t AClientHeight);
+  const std::vector<TControl*>& Controls() const { return FControls; }
+  void Register(TControl* AControl) { FControls.push_back(AControl); }
+  int32_t ClientWidth() const { return Bounds().Width(); }
+  int32_t ClientHeight() const { return Bounds().Height(); }
+  // The user asks to close the window; true allows it.
+  bool CloseQuery();
+
+ protected:
+  virtual void FormCloseQuery(bool& ACanClose) { ACanClose = true; }
+
+ private:
+  std::vector<TControl*> FControls;
+};
+
+}  // namespace nevra

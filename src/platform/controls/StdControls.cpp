@@ -1,0 +1,116 @@
+#include "platform/controls/StdControls.h"
+
+#include <algorithm>
+#include <utility>
+
+#include "platform/Text.h"
+
+namespace nevra {
+
+namespace {
+void Fire(const TNotifyEvent& AEvent) {
+  if (AEvent) AEvent();
+}
+}  // namespace
+
+void TButton::Click() {
+  if (Enabled()) Fire(OnClick);
+}
+
+void TLabel::SetUnderlined(bool AUnderlined) {
+  if (AUnderlined == FUnderlined) return;
+  FUnderlined = AUnderlined;
+  Changed(TControlProperty::cpFont);
+}
+
+void TCheckBox::SetChecked(bool AChecked) {
+  if (AChecked == FChecked) return;
+  FChecked = AChecked;
+  Changed(TControlProperty::cpChecked);
+  Fire(OnClick);
+}
+
+void TCheckBox::Click() {
+  if (Enabled()) SetChecked(!FChecked);
+}
+
+void TRadioButton::SetCheckedState(bool AChecked) {
+  if (AChecked == FChecked) return;
+  FChecked = AChecked;
+  Changed(TControlProperty::cpChecked);
+}
+
+void TRadioButton::SetChecked(bool AChecked) {
+  if (!AChecked) {
+    SetCheckedState(false);
+    return;
+  }
+  if (FChecked) return;
+  for (TControl* Sibling : Owner()->Controls()) {
+    if (Sibling != this && Sibling->Kind() == TControlKind::ckRadioButton && Sibling->Parent() == Parent())
+      static_cast<TRadioButton*>(Sibling)->SetCheckedState(false);
+  }
+  SetCheckedState(true);
+  Fire(OnClick);
+}
+
+TSpinBox::TSpinBox(TForm* AOwner, TControl* AParent, std::string AName, TRect ABounds, int32_t AMin, int32_t AMax)
+    : TControl(TControlKind::ckSpinBox, AOwner, AParent, std::move(AName), ABounds), FMin(AMin), FMax(AMax) {
+  FText = std::to_string(FMin);
+}
+
+void TSpinBox::SetText(const std::string& AText) {
+  if (AText == FText) return;
+  FText = AText;
+  Changed(TControlProperty::cpText);
+}
+
+int32_t TSpinBox::Value() const {
+  const auto Parsed = ParseInt32(FText);
+  if (!Parsed) return FMin;
+  return std::clamp(*Parsed, FMin, FMax);
+}
+
+void TSpinBox::SetValue(int64_t AValue) {
+  SetText(std::to_string(std::clamp<int64_t>(AValue, FMin, FMax)));
+}
+
+void TComboBox::SetItems(std::vector<std::string> AItems) {
+  FItems = std::move(AItems);
+  FItemIndex = -1;
+  Changed(TControlProperty::cpItems);
+}
+
+void TComboBox::SetItemIndex(int64_t AIndex) {
+  const int32_t Index = (AIndex >= 0 && AIndex < static_cast<int64_t>(FItems.size())) ? static_cast<int32_t>(AIndex) : -1;
+  if (Index == FItemIndex) return;
+  FItemIndex = Index;
+  Changed(TControlProperty::cpItemIndex);
+}
+
+void TComboBox::Select(int32_t AIndex) {
+  if (!Enabled()) return;
+  SetItemIndex(AIndex);
+  Fire(OnChange);
+}
+
+void TListBox::SetItems(std::vector<std::string> AItems) {
+  FItems = std::move(AItems);
+  FItemIndex = -1;
+  Changed(TControlProperty::cpItems);
+}
+
+void TListBox::SetItemIndex(int64_t AIndex) {
+  const int32_t Index = (AIndex >= 0 && AIndex < static_cast<int64_t>(FItems.size())) ? static_cast<int32_t>(AIndex) : -1;
+  if (Index == FItemIndex) return;
+  FItemIndex = Index;
+  Changed(TControlProperty::cpItemIndex);
+}
+
+void TListBox::Select(int32_t AIndex) {
+  if (!Enabled()) return;
+  SetItemIndex(AIndex);
+  Fire(OnClick);
+}
+
+}  // namespace nevra

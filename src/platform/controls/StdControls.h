@@ -1,0 +1,152 @@
+#pragma once
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "platform/controls/Control.h"
+
+namespace nevra {
+
+using TNotifyEvent = std::function<void()>;
+
+class TButton : public TControl {
+ public:
+  TButton(TForm* AOwner, TControl* AParent, std::string AName, TRect ABounds)
+      : TControl(TControlKind::ckButton, AOwner, AParent, std::move(AName), ABounds) {}
+  TNotifyEvent OnClick;
+  // A user's click: does nothing while the button is disabled.
+  void Click();
+};
+
+enum class TAlignment { taLeft, taRight };
+
+class TLabel : public TControl {
+ public:
+  TLabel(TForm* AOwner, TControl* AParent, std::string AName, TRect ABounds, TAlignment AAlignment = TAlignment::taLeft,
+         bool AWordWrap = false)
+      : TControl(TControlKind::ckLabel, AOwner, AParent, std::move(AName), ABounds),
+        FAlignment(AAlignment),
+        FWordWrap(AWordWrap) {}
+  TAlignment Alignment() const { return FAlignment; }
+  bool WordWrap() const { return FWordWrap; }
+  bool Underlined() const { return FUnderlined; }
+  void SetUnderlined(bool AUnderlined);
+  // A label that acts as a link: hand cursor, link colour, and these events.
+  bool IsLink() const { return FIsLink; }
+  void MakeLink() { FIsLink = true; }
+  TNotifyEvent OnClick;
+  TNotifyEvent OnMouseEnter;
+  TNotifyEvent OnMouseLeave;
+
+ private:
+  TAlignment FAlignment;
+  bool FWordWrap;
+  bool FUnderlined = false;
+  bool FIsLink = false;
+};
+
+class TGroupBox : public TControl {
+ public:
+  TGroupBox(TForm* AOwner, TControl* AParent, std::string AName, TRect ABounds)
+      : TControl(TControlKind::ckGroupBox, AOwner, AParent, std::move(AName), ABounds) {}
+};
+
+class TPanel : public TControl {
+ public:
+  TPanel(TForm* AOwner, TControl* AParent, std::string AName, TRect ABounds)
+      : TControl(TControlKind::ckPanel, AOwner, AParent, std::move(AName), ABounds) {}
+};
+
+// A sunken line (the top edge of a panel).
+class TBevel : public TControl {
+ public:
+  TBevel(TForm* AOwner, TControl* AParent, std::string AName, TRect ABounds)
+      : TControl(TControlKind::ckBevel, AOwner, AParent, std::move(AName), ABounds) {}
+};
+
+// Setting Checked from code acts like a click: the handler runs whenever the state changes.
+class TCheckBox : public TControl {
+ public:
+  TCheckBox(TForm* AOwner, TControl* AParent, std::string AName, TRect ABounds)
+      : TControl(TControlKind::ckCheckBox, AOwner, AParent, std::move(AName), ABounds) {}
+  bool Checked() const { return FChecked; }
+  void SetChecked(bool AChecked);
+  // A user's click toggles the box.
+  void Click();
+  TNotifyEvent OnClick;
+
+ private:
+  bool FChecked = false;
+};
+
+// Radio buttons with the same parent form one group. Checking one (from code or by the user)
+// unchecks the others and runs its handler; unchecking runs no handler.
+class TRadioButton : public TControl {
+ public:
+  TRadioButton(TForm* AOwner, TControl* AParent, std::string AName, TRect ABounds)
+      : TControl(TControlKind::ckRadioButton, AOwner, AParent, std::move(AName), ABounds) {}
+  bool Checked() const { return FChecked; }
+  void SetChecked(bool AChecked);
+  void Click() { SetChecked(true); }
+  TNotifyEvent OnClick;
+
+ private:
+  void SetCheckedState(bool AChecked);
+  bool FChecked = false;
+};
+
+// A spin box holds its text as typed; Value reads it as a whole number, a text that is not one
+// as the minimum, and clamps to the range. Setting a value clamps it.
+class TSpinBox : public TControl {
+ public:
+  TSpinBox(TForm* AOwner, TControl* AParent, std::string AName, TRect ABounds, int32_t AMin, int32_t AMax);
+  int32_t MinValue() const { return FMin; }
+  int32_t MaxValue() const { return FMax; }
+  const std::string& Text() const { return FText; }
+  void SetText(const std::string& AText);
+  int32_t Value() const;
+  void SetValue(int64_t AValue);
+
+ private:
+  int32_t FMin;
+  int32_t FMax;
+  std::string FText;
+};
+
+// A drop-down list that takes no typed text. Setting the index from code runs no handler; an
+// index outside the items leaves no selection (-1).
+class TComboBox : public TControl {
+ public:
+  TComboBox(TForm* AOwner, TControl* AParent, std::string AName, TRect ABounds)
+      : TControl(TControlKind::ckComboBox, AOwner, AParent, std::move(AName), ABounds) {}
+  const std::vector<std::string>& Items() const { return FItems; }
+  void SetItems(std::vector<std::string> AItems);
+  int32_t ItemIndex() const { return FItemIndex; }
+  void SetItemIndex(int64_t AIndex);
+  // The user picks an entry: the index changes and OnChange runs.
+  void Select(int32_t AIndex);
+  TNotifyEvent OnChange;
+
+ private:
+  std::vector<std::string> FItems;
+  int32_t FItemIndex = -1;
+};
+
+class TListBox : public TControl {
+ public:
+  TListBox(TForm* AOwner, TControl* AParent, std::string AName, TRect ABounds)
+      : TControl(TControlKind::ckListBox, AOwner, AParent, std::move(AName), ABounds) {}
+  const std::vector<std::string>& Items() const { return FItems; }
+  void SetItems(std::vector<std::string> AItems);
+  int32_t ItemIndex() const { return FItemIndex; }
+  void SetItemIndex(int64_t AIndex);
+  void Select(int32_t AIndex);
+  TNotifyEvent OnClick;
+
+ private:
+  std::vector<std::string> FItems;
+  int32_t FItemIndex = -1;
+};
+
+}  // namespace nevra

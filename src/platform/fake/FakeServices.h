@@ -1,0 +1,121 @@
+#pragma once
+#include <cstdint>
+#include <deque>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "platform/Application.h"
+#include "platform/Dialogs.h"
+#include "platform/MouseInput.h"
+#include "platform/Random.h"
+#include "platform/Shell.h"
+#include "platform/WindowOps.h"
+#include "platform/fake/FakeTime.h"
+
+namespace nevra::fake {
+
+class TFakeMouseInput final : public IMouseInput {
+ public:
+  explicit TFakeMouseInput(const TFakeTime& ATime) : FTime(ATime) {}
+  struct TSent {
+    TMouseInputRecord Record;
+    uint64_t AtMs;  // virtual time of the SendInput call
+  };
+  const std::vector<TSent>& Sent() const { return FSent; }
+  void ClearSent() { FSent.clear(); }
+
+  TPoint Cursor{400, 300};
+  bool CursorReadable = true;
+  TVirtualDesktop Desktop{0, 0, 1920, 1080};
+
+  void SendMouseInput(const TMouseInputRecord& ARecord) override { FSent.push_back({ARecord, FTime.Now()}); }
+  bool GetCursorPos(TPoint& APoint) override {
+    if (CursorReadable) APoint = Cursor;
+    return CursorReadable;
+  }
+  TVirtualDesktop GetVirtualDesktop() override { return Desktop; }
+
+ private:
+  const TFakeTime& FTime;
+  std::vector<TSent> FSent;
+};
+
+class TFakeWindowOps final : public IWindowOps {
+ public:
+  TRect Bounds{100, 100, 100 + 575, 100 + 614};
+  bool Visible = false;
+  bool TopMost = false;
+  TRect WorkArea{0, 0, 1920, 1040};
+  int32_t Caption = 23;
+  int32_t SizingFrame = 4;
+  // Every call, in order, for tests that care about the sequence.
+  std::vector<std::string> Calls;
+
+  TRect GetBounds() override { return Bounds; }
+  void SetBounds(const TRect& ABounds) override;
+  bool IsVisible() override { return Visible; }
+  void Show() override;
+  void Hide() override;
+  void SetTopMost(bool ATopMost) override;
+  void ShowTopMostAt(const TRect& ABounds) override;
+  void RestoreApplication() override { Calls.push_back("RestoreApplication"); }
+  void BringToForeground() override { Calls.push_back("BringToForeground"); }
+  TRect GetWorkArea() override { return WorkArea; }
+  int32_t CaptionHeight() override { return Caption; }
+  int32_t SizingFrameHeight() override { return SizingFrame; }
+};
+
+class TFakeDialogs final : public IDialogs {
+ public:
+  struct TShown {
+    TMessageKind Kind;
+    std::string Text;
+  };
+  std::vector<TShown> Shown;
+  // Answers given in order; OK (or Yes for a confirmation) once they run out.
+  std::deque<TMessageResult> Answers;
+  // Runs while a box is open, as the nested loop of a real modal box would run other handlers.
+  std::function<void()> WhileOpen;
+
+  TMessageResult ShowMessage(TMessageKind AKind, const std::string& AText) override;
+};
+
+class TFakeShell final : public IShell {
+ public:
+  std::vector<std::string> Opened;
+  void Open(const std::string& ATarget) override { Opened.push_back(ATarget); }
+};
+
+// Draws the scripted values in order, then repeats the last one (0 if none is scripted).
+class TFakeRandom final : public IRandom {
+ public:
+  std::deque<uint32_t> Script;
+  std::vector<uint32_t> Bounds;  // the bound of every draw
+  uint32_t Next(uint32_t ABound) override;
+
+ private:
+  uint32_t FLast = 0;
+};
+
+class TFakeApplication final : public IApplication {
+ public:
+  std::vector<std::string> Calls;
+  std::string StyleError;  // when set, applying the style throws this
+  TForm* MainForm = nullptr;
+  // What the user does while the message loop runs; closes the window by default.
+  std::function<void(TForm&)> WhileLooping;
+
+  void Initialize() override { Calls.push_back("Initialize"); }
+  void ApplyVisualStyle(const std::string& AStyleName) override;
+  void SetTitle(const std::string& ATitle) override;
+  std::string Title() const override { return FTitle; }
+  void CreateMainWindow(TForm& AForm) override;
+  void RunMessageLoop() override;
+  void DestroyMainWindow() override { Calls.push_back("DestroyMainWindow"); }
+
+ private:
+  std::string FTitle;
+};
+
+}  // namespace nevra::fake

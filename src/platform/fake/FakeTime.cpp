@@ -1,0 +1,86 @@
+#include "platform/fake/FakeTime.h"
+
+#include <algorithm>
+
+namespace nevra::fake {
+
+struct TFakeTime::TTimerState {
+  std::function<void()> OnTick;
+  bool Armed = false;
+  uint32_t Interval = 0;
+  uint64_t Due = 0;
+};
+
+namespace {
+
+class TFakeTimerBackend final : public ITimerBackend {
+ public:
+  TFakeTimerBackend(TFakeTime& ATime, std::vector<TFakeTime::TTimerState*>& AList, std::function<void()> AOnTick)
+      : FTime(ATime), FList(AList) {
+    FState.OnTick = std::move(AOnTick);
+    FList.push_back(&FState);
+  }
+  ~TFakeTimerBackend() override { FList.erase(std::find(FList.begin(), FList.end(), &FState)); }
+  void Arm(uint32_t AIntervalMs) override {
+    FState.Armed = true;
+    FState.Interval = AIntervalMs;
+    FState.Due = FTime.Now() + AIntervalMs;
+  }
+  void Disarm() override { FState.Armed = false; }
+
+ private:
+  TFakeTime& FTime;
+  std::vector<TFakeTime::TTimerState*>& FList;
+  TFakeTime::TTimerState FState;
+};
+
+}  // namespace
+
+TFakeTime::TFakeTime(TEventDispatcher& ADispatcher, uint32_t AStartTick)
+    : FDispatcher(ADispatcher), FStartTick(AStartTick) {}
+
+TFakeTime::~TFakeTime() = default;
+
+void TFakeTime::Sleep(uint32_t AMs) {
+  FSleeps.push_back(AMs);
+  FNow += AMs;
+}
+
+std::unique_ptr<ITimerBackend> TFakeTime::CreateTimer(std::function<void()> AOnTick) {
+  return std::make_unique<TFakeTimerBackend>(*this, FTimers, std::move(AOnTick));
+}
+
+int TFakeTime::ArmedTimerCount() const {
+  return static_cast<int>(std::count_if(FTimers.begin(), FTimers.end(), [](auto* T) { return T->Armed; }));
+}
+
+TFakeTime::TTimerState* TFakeTime::NextDue(uint64_t AUntil) const {
+  TTimerState* Best = nullptr;
+  for (TTimerState* Timer : FTimers)
+    if (Timer->Armed && Timer->Due <= AUntil && (Best == nullptr || Timer->Due < Best->Due)) Best = Timer;
+  return Best;
+}
+
+void TFakeTime::Fire(TTimerState& ATimer) {
+  // The next tick stays on the timer's grid; periods missed while the thread was busy collapse
+  // into this one tick.
+  while (ATimer.Due <= FNow) ATimer.Due += ATimer.Interval;
+  const std::function<void()> OnTick = ATimer.OnTick;
+  FDispatcher.Run(OnTick);
+}
+
+void TFakeTime::RunFor(uint64_t AMs) {
+  const uint64_t Target = FNow + AMs;
+  while (TTimerState* Timer = NextDue(Target)) {
+    if (Timer->Due > FNow) FNow = Timer->Due;
+    Fire(*Timer);
+  }
+  FNow = std::max(FNow, Target);
+}
+
+void TFakeTime::ProcessMessages() {
+  const uint64_t Until = FNow;
+  while (TTimerState* Timer = NextDue(Until)) Fire(*Timer);
+}
+
+}  // namespace nevra::fake

@@ -1,0 +1,7 @@
+#include "update/NewVersionCheck.h"
+
+namespace nevra {
+
+bool CheckNewVersion() { return false; }
+
+}  // namespace nevra

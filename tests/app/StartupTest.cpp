@@ -1,0 +1,62 @@
+// The start-up sequence and the window's life cycle, end to end on the fake platform.
+#include "app/Startup.h"
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include "app/MainForm.h"
+#include "platform/fake/FakePlatform.h"
+
+namespace nevra {
+namespace {
+
+using ::testing::ElementsAre;
+
+TEST(Startup, RunsItsStepsInOrderAndClearsTheWindowReferenceAtTheEnd) {
+  fake::TFakePlatform P;
+  std::string CaptionWhileShown, StatusWhileShown;
+  P.App.WhileLooping = [&](TForm& AForm) {
+    auto& Form = static_cast<TFrmMain&>(AForm);
+    EXPECT_EQ(GMainFormRef, &Form);
+    CaptionWhileShown = Form.Caption();
+    StatusWhileShown = Form.Label1.Caption();
+  };
+  EXPECT_EQ(RunApplication(P.Platform), 0);
+  EXPECT_THAT(P.App.Calls, ElementsAre("Initialize", "ApplyVisualStyle:Midnight Express Green",
+                                       "SetTitle:Nevra Auto Clicker", "CreateMainWindow", "RunMessageLoop",
+                                       "DestroyMainWindow"));
+  EXPECT_EQ(CaptionWhileShown, "  Nevra Auto Clicker 2.5");
+  EXPECT_EQ(StatusWhileShown, "Ready");
+  EXPECT_EQ(GMainFormRef, nullptr);
+  EXPECT_TRUE(P.Dialogs.Shown.empty());
+}
+
+TEST(Startup, AStyleThatCannotBeAppliedIsReportedAndStartUpGoesOn) {
+  fake::TFakePlatform P;
+  P.App.StyleError = "Style resource not found";
+  RunApplication(P.Platform);
+  ASSERT_EQ(P.Dialogs.Shown.size(), 1u);
+  EXPECT_EQ(P.Dialogs.Shown[0].Kind, TMessageKind::mkError);
+  EXPECT_EQ(P.Dialogs.Shown[0].Text, "Style resource not found");
+  EXPECT_EQ(P.App.Calls.back(), "DestroyMainWindow");
+}
+
+TEST(Startup, ClosingDuringARunStopsItAndEndsTheProgram) {
+  fake::TFakePlatform P;
+  P.Window.Visible = true;
+  std::string StatusAfterClose;
+  P.App.WhileLooping = [&](TForm& AForm) {
+    auto& Form = static_cast<TFrmMain&>(AForm);
+    Form.btnStart.Click();
+    P.Time.RunFor(250);
+    EXPECT_TRUE(Form.CloseQuery());
+    StatusAfterClose = Form.Label1.Caption();
+    EXPECT_FALSE(Form.Running());
+  };
+  RunApplication(P.Platform);
+  EXPECT_EQ(StatusAfterClose, "Closing");
+  EXPECT_EQ(P.Time.ArmedTimerCount(), 0);
+}
+
+}  // namespace
+}  // namespace nevra

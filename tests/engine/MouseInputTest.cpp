@@ -1,0 +1,164 @@
+// Synthesised mouse input: the normalisation to the absolute range, the exact input records of
+// each click type, and where the click lands.
+#include <gtest/gtest.h>
+
+#include "engine/MouseNormalize.h"
+#include "engine/MouseRecords.h"
+#include "support/FormFixture.h"
+
+namespace nevra::test {
+namespace {
+
+using ::testing::ElementsAre;
+
+TEST(NormalizeToAbsolute, MapsPixelsOntoTheAbsoluteRange) {
+  struct Case {
+    int32_t Value, Origin, Size, Expected;
+  };
+  const Case Cases[] = {
+      // One 1920 x 1080 monitor.
+      {0, 0, 1920, 0},
+      {1919, 0, 1920, 65535},
+      {960, 0, 1920, 32785},
+      {540, 0, 1080, 32798},
+      {5000, 0, 1920, 65535},
+      {-5, 0, 1920, 0},
+      // Two monitors side by side, the primary on the right.
+      {-1920, -1920, 3840, 0},
+      {0, -1920, 3840, 32776},
+      {1919, -1920, 3840, 65535},
+      // 32767.5 rounds to the even neighbour.
+      {1, 0, 3, 32768},
+      {11, 10, 3, 32768},
+      // Degenerate axes.
+      {7, 0, 1, 0},
+      {7, 0, 0, 0},
+      {7, 0, -4, 0},
+      // The difference wraps in 32 bits instead of overflowing.
+      {INT32_MIN, 1, 1920, 65535},
+  };
+  for (const Case& C : Cases) {
+    EXPECT_EQ(NormalizeToAbsolute(C.Value, C.Origin, C.Size), C.Expected)
+        << C.Value << " in " << C.Origin << "+" << C.Size;
+  }
+}
+
+TEST(MouseRecords, EveryRecordCarriesExactlyItsFields) {
+  const TMouseInputRecord Move = MouseMoveRecord(960, 540, TVirtualDesktop{0, 0, 1920, 1080});
+  EXPECT_EQ(Move, (TMouseInputRecord{32785, 32798, 0, 0xC001, 0, 0}));
+
+  const uint32_t Down[] = {0x0002, 0x0008, 0x0020};
+  const uint32_t Up[] = {0x0004, 0x0010, 0x0040};
+  for (int32_t Button = 0; Button < 3; ++Button) {
+    EXPECT_EQ(MouseButtonRecord(Button, true), (TMouseInputRecord{0, 0, 0, Down[Button], 0, 0}));
+    EXPECT_EQ(MouseButtonRecord(Button, false), (TMouseInputRecord{0, 0, 0, Up[Button], 0, 0}));
+  }
+  for (int32_t Button : {-1, 3, 255}) {
+    EXPECT_EQ(MouseButtonRecord(Button, true), TMouseInputRecord{});
+    EXPECT_EQ(MouseButtonRecord(Button, false), TMouseInputRecord{});
+  }
+}
+
+class PerformClickTest : public FormFixture {
+ protected:
+  // Runs exactly one click.
+  void ClickOnce() {
+    Form->btnStart.Click();
+    P.Time.RunFor(100);
+    Form->btnStop.Click();
+  }
+};
+
+TEST_F(PerformClickTest, ClickTypesSendTheirButtonRecords) {
+  struct Case {
+    int Button, Type;
+    std::vector<std::string> Expected;
+  };
+  const Case Cases[] = {
+      {0, 0, {"D0", "U0"}},
+      {1, 0, {"D1", "U1"}},
+      {2, 0, {"D2", "U2"}},
+      {0, 1, {"D0", "U0", "D0", "U0"}},
+      {2, 1, {"D2", "U2", "D2", "U2"}},
+      {1, 2, {"D1", "U1"}},
+      // No selection in either list counts as index 0.
+      {-1, -1, {"D0", "U0"}},
+  };
+  for (const Case& C : Cases) {
+    SCOPED_TRACE(testing::Message() << "button " << C.Button << " type " << C.Type);
+    Form->cbButton.SetItemIndex(C.Button);
+    Form->cbClickType.SetItemIndex(C.Type);
+    P.Input.ClearSent();
+    ClickOnce();
+    EXPECT_EQ(Events(), C.Expected);
+  }
+}
+
+TEST_F(PerformClickTest, HoldKeepsTheButtonDownForTheHoldTime) {
+  Form->cbClickType.Select(2);
+  Form->seHoldMs.SetValue(250);
+  ClickOnce();
+  ASSERT_EQ(P.Input.Sent().size(), 2u);
+  EXPECT_EQ(P.Input.Sent()[1].AtMs - P.Input.Sent()[0].AtMs, 250u);
+  EXPECT_THAT(P.Time.Sleeps(), ElementsAre(250));
+}
+
+TEST_F(PerformClickTest, HoldOfZeroReleasesAtOnce) {
+  Form->cbClickType.Select(2);
+  Form->seHoldMs.SetValue(0);
+  ClickOnce();
+  EXPECT_EQ(Events(), (std::vector<std::string>{"D0", "U0"}));
+  EXPECT_TRUE(P.Time.Sleeps().empty());
+}
+
+TEST_F(PerformClickTest, HoldLongerThanTheIntervalCollapsesTheMissedTicks) {
+  Form->cbClickType.Select(2);
+  Form->seHoldMs.SetValue(250);
+  Form->btnStart.Click();
+  P.Time.RunFor(400);
+  // Presses at 100 and, after the 250 ms hold, one late tick at 350; then back on the grid.
+  EXPECT_THAT(PressTimes(), ElementsAre(100, 350, 600));
+}
+
+TEST_F(PerformClickTest, CoordinatesModeMovesBeforeEveryClick) {
+  P.Input.Desktop = {-1920, 0, 3840, 1080};
+  Form->rbCoordinates.Click();
+  Form->edtCoordX.SetText("0");
+  Form->edtCoordY.SetText("540");
+  Form->cbClickType.Select(1);
+  Form->btnStart.Click();
+  P.Time.RunFor(200);
+  Form->btnStop.Click();
+  EXPECT_EQ(Events(), (std::vector<std::string>{"M", "D0", "U0", "D0", "U0", "M", "D0", "U0", "D0", "U0"}));
+  EXPECT_EQ(P.Input.Sent()[0].Record.Dx, 32776);
+  EXPECT_EQ(P.Input.Sent()[0].Record.Dy, 32798);
+}
+
+TEST_F(PerformClickTest, CoordinatesAreTakenFromTheTextUnclamped) {
+  Form->rbCoordinates.Click();
+  struct Case {
+    std::string X, Y;
+    int32_t Dx, Dy;
+  };
+  // 150000 lies beyond the boxes' range but is used as typed (and clamps to the desktop edge);
+  // a text that is no number reads as 0.
+  for (const Case& C : {Case{"150000", "1079", 65535, 65535}, Case{"abc", "", 0, 0}, Case{" 960 ", "540", 32785, 32798}}) {
+    SCOPED_TRACE(C.X);
+    Form->edtCoordX.SetText(C.X);
+    Form->edtCoordY.SetText(C.Y);
+    P.Input.ClearSent();
+    ClickOnce();
+    ASSERT_FALSE(P.Input.Sent().empty());
+    EXPECT_EQ(P.Input.Sent()[0].Record.Dx, C.Dx);
+    EXPECT_EQ(P.Input.Sent()[0].Record.Dy, C.Dy);
+  }
+}
+
+TEST_F(PerformClickTest, CursorModeNeverMovesTheCursor) {
+  Form->cbClickType.Select(1);
+  ClickOnce();
+  EXPECT_EQ(Events(), (std::vector<std::string>{"D0", "U0", "D0", "U0"}));
+}
+
+}  // namespace
+}  // namespace nevra::test

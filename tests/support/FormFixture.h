@@ -1,0 +1,35 @@
+#pragma once
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "app/MainForm.h"
+#include "platform/fake/FakePlatform.h"
+
+namespace nevra::test {
+
+// A main window made and set up as at start-up, on the fake platform, shown.
+class FormFixture : public ::testing::Test {
+ protected:
+  FormFixture() {
+    P.App.SetTitle("Nevra Auto Clicker");
+    P.Window.Visible = true;
+    Form = std::make_unique<TFrmMain>(P.Platform);
+    Form->FormCreate();
+    P.App.Calls.clear();
+  }
+
+  // The press/release records sent so far, as "D0"/"U0" (button index from the flags), moves as "M".
+  std::vector<std::string> Events() const;
+  // Virtual times of the button presses sent so far.
+  std::vector<uint64_t> PressTimes() const;
+  std::string Status() const { return Form->Label1.Caption(); }
+
+  fake::TFakePlatform P;
+  std::unique_ptr<TFrmMain> Form;
+};
+
+}  // namespace nevra::test
