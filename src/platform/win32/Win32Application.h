@@ -1,0 +1,47 @@
+#pragma once
+#include <windows.h>
+
+#include <memory>
+#include <string>
+
+#include "platform/Application.h"
+#include "platform/EventDispatcher.h"
+#include "platform/win32/Win32MainWindow.h"
+#include "platform/win32/Win32MessagePump.h"
+
+namespace nevra::win32 {
+
+// The GUI application: common controls, the main window and the message loop.
+class TWin32Application final : public IApplication {
+ public:
+  TWin32Application(TEventDispatcher& ADispatcher, TWin32MessagePump& APump);
+  ~TWin32Application() override;
+  TWin32Application(const TWin32Application&) = delete;
+  TWin32Application& operator=(const TWin32Application&) = delete;
+
+  void Initialize() override;
+  // The default look for now: the style is remembered, nothing else changes.
+  void ApplyVisualStyle(const std::string& AStyleName) override;
+  void SetTitle(const std::string& ATitle) override;
+  std::string Title() const override;
+  void CreateMainWindow(TForm& AForm) override;
+  // Shows the main window and runs the loop until its close is allowed (or WM_QUIT arrives).
+  void RunMessageLoop() override;
+  // Call it while the form still exists; it detaches the window from the form first.
+  void DestroyMainWindow() override;
+
+  // Null while there is no main window.
+  HWND MainWindow() const;
+  TWin32MainWindow* MainWindowObject() const { return FMainWindow.get(); }
+  const std::string& VisualStyle() const { return FVisualStyle; }
+
+ private:
+  TEventDispatcher& FDispatcher;
+  TWin32MessagePump& FPump;
+  std::string FTitle;
+  std::string FVisualStyle;
+  bool FComInitialized = false;
+  std::unique_ptr<TWin32MainWindow> FMainWindow;
+};
+
+}  // namespace nevra::win32

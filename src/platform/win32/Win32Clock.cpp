@@ -1,0 +1,44 @@
+#include "platform/win32/Win32Clock.h"
+
+#include <windows.h>
+
+#include "platform/win32/Win32TimerResolution.h"
+
+namespace nevra::win32 {
+
+namespace {
+// Not yet in every SDK's headers.
+constexpr DWORD kCreateWaitableTimerHighResolution = 0x00000002;
+
+// A relative due time for SetWaitableTimer: negative, in 100-ns units.
+LARGE_INTEGER RelativeDueTime(uint32_t AMs) {
+  LARGE_INTEGER Due;
+  Due.QuadPart = -static_cast<LONGLONG>(AMs) * 10000;
+  return Due;
+}
+}  // namespace
+
+TWin32Clock::TWin32Clock()
+    : FWaitableTimer(::CreateWaitableTimerExW(nullptr, nullptr, kCreateWaitableTimerHighResolution, TIMER_ALL_ACCESS)) {}
+
+uint32_t TWin32Clock::TickCount() { return static_cast<uint32_t>(::GetTickCount()); }
+
+void TWin32Clock::Sleep(uint32_t AMs) {
+  if (AMs == 0) return;
+  if (FWaitableTimer) {
+    const LARGE_INTEGER Due = RelativeDueTime(AMs);
+    if (::SetWaitableTimer(FWaitableTimer.Get(), &Due, 0, nullptr, nullptr, FALSE) != FALSE &&
+        ::WaitForSingleObject(FWaitableTimer.Get(), INFINITE) == WAIT_OBJECT_0)
+      return;
+  }
+  const TTimerResolutionRequest FineTicks;
+  ::Sleep(AMs);
+}
+
+TLocalTime TWin32Clock::LocalTime() {
+  SYSTEMTIME Now{};
+  ::GetLocalTime(&Now);
+  return TLocalTime{Now.wYear, Now.wMonth, Now.wDay, Now.wHour, Now.wMinute, Now.wSecond, Now.wMilliseconds};
+}
+
+}  // namespace nevra::win32

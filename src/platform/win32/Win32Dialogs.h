@@ -1,0 +1,29 @@
+#pragma once
+#include <windows.h>
+
+#include <functional>
+#include <string>
+
+#include "platform/Dialogs.h"
+#include "platform/win32/Win32MouseInput.h"
+
+namespace nevra::win32 {
+
+// Message boxes with the application title as caption and the kind's standard icon. A box is
+// owned by the main window while there is one (it then blocks that window only), else it is
+// task-modal.
+class TWin32Dialogs final : public IDialogs {
+ public:
+  TWin32Dialogs(TWindowSource AOwner, std::function<std::string()> ATitle);
+
+  TMessageResult ShowMessage(TMessageKind AKind, const std::string& AText) override;
+
+ private:
+  TWindowSource FOwner;
+  std::function<std::string()> FTitle;
+};
+
+// MessageBoxW's style bits for a box of AKind (icon and buttons).
+UINT MessageBoxStyle(TMessageKind AKind);
+
+}  // namespace nevra::win32

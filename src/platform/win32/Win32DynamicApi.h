@@ -1,0 +1,20 @@
+#pragma once
+#include <windows.h>
+
+namespace nevra::win32 {
+
+// Functions newer than Windows 7, resolved once with GetProcAddress. A null pointer means the
+// running system lacks the function; every caller has a fallback.
+struct TDynamicApi {
+  UINT(WINAPI* GetDpiForWindow)(HWND) = nullptr;
+  UINT(WINAPI* GetDpiForSystem)() = nullptr;
+  int(WINAPI* GetSystemMetricsForDpi)(int, UINT) = nullptr;
+  BOOL(WINAPI* AdjustWindowRectExForDpi)(LPRECT, DWORD, BOOL, DWORD, UINT) = nullptr;
+  DPI_AWARENESS_CONTEXT(WINAPI* GetThreadDpiAwarenessContext)() = nullptr;
+  BOOL(WINAPI* AreDpiAwarenessContextsEqual)(DPI_AWARENESS_CONTEXT, DPI_AWARENESS_CONTEXT) = nullptr;
+  BOOL(WINAPI* SetProcessInformation)(HANDLE, PROCESS_INFORMATION_CLASS, LPVOID, DWORD) = nullptr;
+};
+
+const TDynamicApi& DynamicApi();
+
+}  // namespace nevra::win32

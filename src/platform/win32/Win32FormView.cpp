@@ -1,0 +1,512 @@
+#include "platform/win32/Win32FormView.h"
+
+#include <windowsx.h>
+
+#include <string>
+
+#include "platform/controls/ControlIds.h"
+#include "platform/controls/StdControls.h"
+#include "platform/win32/FormGeometry.h"
+#include "platform/win32/Win32Dpi.h"
+#include "platform/win32/Win32Fonts.h"
+#include "platform/win32/Win32Palette.h"
+#include "platform/win32/Win32Text.h"
+
+namespace nevra::win32 {
+
+namespace {
+
+// Room below a drop-down list's field for the list it opens.
+constexpr int kDropDownListHeight = 200;
+// The up-down arrows' width at 96 DPI (a scroll bar's).
+constexpr int kUpDownWidth = 17;
+
+struct TRecipe {
+  const wchar_t* ClassName;
+  DWORD Style;
+  DWORD ExStyle;
+};
+
+DWORD LabelStyle(const TLabel& ALabel) {
+  // SS_NOPREFIX: a status text or file name with "&" shows the ampersand.
+  DWORD Style = SS_NOPREFIX;
+  if (ALabel.WordWrap())
+    Style |= ALabel.Alignment() == TAlignment::taRight ? SS_RIGHT : SS_LEFT;
+  else
+    Style |= (ALabel.Alignment() == TAlignment::taRight ? SS_RIGHT : SS_LEFTNOWORDWRAP) | SS_ENDELLIPSIS;
+  if (ALabel.IsLink()) Style |= SS_NOTIFY;
+  return Style;
+}
+
+TRecipe RecipeFor(const TControl& AControl) {
+  switch (AControl.Kind()) {
+    case TControlKind::ckButton:
+      return {WC_BUTTONW, BS_PUSHBUTTON | WS_TABSTOP, 0};
+    // Check boxes and radio buttons are not "auto": the model owns their state and the view
+    // shows it, so a click only asks the model.
+    case TControlKind::ckCheckBox:
+      return {WC_BUTTONW, BS_CHECKBOX | WS_TABSTOP, 0};
+    case TControlKind::ckRadioButton:
+      return {WC_BUTTONW, BS_RADIOBUTTON, 0};
+    case TControlKind::ckGroupBox:
+      return {WC_BUTTONW, BS_GROUPBOX, 0};
+    case TControlKind::ckLabel:
+      return {WC_STATICW, LabelStyle(static_cast<const TLabel&>(AControl)), 0};
+    case TControlKind::ckPanel:
+      return {WC_STATICW, SS_LEFT | SS_NOPREFIX, 0};
+    case TControlKind::ckBevel:
+      return {WC_STATICW, SS_ETCHEDHORZ, 0};
+    case TControlKind::ckSpinBox:
+      return {WC_EDITW, ES_LEFT | ES_AUTOHSCROLL | ES_NUMBER | WS_TABSTOP, WS_EX_CLIENTEDGE};
+    case TControlKind::ckComboBox:
+      return {WC_COMBOBOXW, CBS_DROPDOWNLIST | WS_VSCROLL | WS_TABSTOP, 0};
+    case TControlKind::ckListBox:
+      return {WC_LISTBOXW, LBS_NOTIFY | LBS_NOINTEGRALHEIGHT | WS_VSCROLL | WS_TABSTOP, WS_EX_CLIENTEDGE};
+    case TControlKind::ckForm:
+      break;
+  }
+  return {nullptr, 0, 0};
+}
+
+// Containers paint below what they contain.
+bool IsContainer(const TControl& AControl) {
+  return AControl.Kind() == TControlKind::ckGroupBox || AControl.Kind() == TControlKind::ckPanel;
+}
+
+bool IsLinkLabel(const TControl& AControl) {
+  return AControl.Kind() == TControlKind::ckLabel && static_cast<const TLabel&>(AControl).IsLink();
+}
+
+RECT ScaledFormBounds(const TControl& AControl, UINT ADpi) {
+  const TRect Bounds = FormBounds(AControl);
+  return RECT{ScaleForDpi(Bounds.Left, ADpi), ScaleForDpi(Bounds.Top, ADpi), ScaleForDpi(Bounds.Right, ADpi),
+              ScaleForDpi(Bounds.Bottom, ADpi)};
+}
+
+void MoveTo(HWND AWindow, const RECT& ARect) {
+  ::SetWindowPos(AWindow, nullptr, ARect.left, ARect.top, ARect.right - ARect.left, ARect.bottom - ARect.top,
+                 SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void SetStyleBit(HWND AWindow, DWORD ABit, bool AOn) {
+  const LONG_PTR Style = ::GetWindowLongPtrW(AWindow, GWL_STYLE);
+  const LONG_PTR Wanted = AOn ? (Style | static_cast<LONG_PTR>(ABit)) : (Style & ~static_cast<LONG_PTR>(ABit));
+  if (Wanted != Style) ::SetWindowLongPtrW(AWindow, GWL_STYLE, Wanted);
+}
+
+void SetShownAndEnabled(HWND AWindow, bool AShown, bool AEnabled) {
+  if (AWindow == nullptr) return;
+  ::EnableWindow(AWindow, AEnabled ? TRUE : FALSE);
+  ::ShowWindow(AWindow, AShown ? SW_SHOWNA : SW_HIDE);
+}
+
+}  // namespace
+
+TWin32FormView::TWin32FormView(TForm& AForm, HWND AWindow, TEventDispatcher& ADispatcher, UINT ADpi)
+    : FForm(&AForm), FWindow(AWindow), FDispatcher(ADispatcher), FDpi(ADpi) {
+  FFont = CreateUiFont(FDpi);
+  FUnderlinedFont = CreateUiFont(FDpi, true);
+  CreateControls();
+}
+
+TWin32FormView::~TWin32FormView() { Detach(); }
+
+void TWin32FormView::Detach() {
+  if (FForm == nullptr) return;
+  for (TNative& Native : FNatives) Native.Model->SetView(nullptr);
+  FForm->SetView(nullptr);
+  FForm = nullptr;
+}
+
+void TWin32FormView::CreateControls() {
+  const std::vector<TControl*>& Controls = FForm->Controls();
+  FNatives.reserve(Controls.size());
+  for (size_t Index = 0; Index < Controls.size(); ++Index) {
+    FNatives.push_back(TNative{Controls[Index]});
+    FIndexOf.emplace(Controls[Index], Index);
+    CreateWindowFor(Index);
+  }
+  ArrangeZOrder();
+  ApplyFonts();
+  Layout();
+  for (size_t Index = 0; Index < FNatives.size(); ++Index) {
+    FNatives[Index].Model->SetView(this);
+    SyncAll(Index);
+  }
+  FForm->SetView(this);
+  SetWindowTextUtf8(FWindow, FForm->Caption());
+}
+
+void TWin32FormView::CreateWindowFor(size_t AIndex) {
+  TNative& Native = FNatives[AIndex];
+  const TControl& Model = *Native.Model;
+  const TRecipe Recipe = RecipeFor(Model);
+  if (Recipe.ClassName == nullptr) return;
+  // A new group for the dialog manager's arrow keys starts at every control but a radio button
+  // that follows one of the same container.
+  const bool ContinuesRadioGroup = Model.Kind() == TControlKind::ckRadioButton && AIndex > 0 &&
+                                   FNatives[AIndex - 1].Model->Kind() == TControlKind::ckRadioButton &&
+                                   FNatives[AIndex - 1].Model->Parent() == Model.Parent();
+  const DWORD Style = WS_CHILD | WS_CLIPSIBLINGS | (ContinuesRadioGroup ? 0 : WS_GROUP) | Recipe.Style;
+  const HINSTANCE Instance = ::GetModuleHandleW(nullptr);
+  const int Id = ControlIdAt(AIndex);
+  Native.Window = ::CreateWindowExW(Recipe.ExStyle, Recipe.ClassName, L"", Style, 0, 0, 0, 0, FWindow,
+                                    reinterpret_cast<HMENU>(static_cast<INT_PTR>(Id)), Instance, nullptr);
+  if (Native.Window == nullptr) return;
+  if (Model.Kind() == TControlKind::ckSpinBox) {
+    const auto& Spin = static_cast<const TSpinBox&>(Model);
+    // No UDS_SETBUDDYINT: the arrows never write the edit box themselves, they ask the model.
+    Native.UpDown = ::CreateWindowExW(
+        0, UPDOWN_CLASSW, L"", WS_CHILD | WS_CLIPSIBLINGS | UDS_ALIGNRIGHT | UDS_ARROWKEYS | UDS_HOTTRACK | UDS_NOTHOUSANDS,
+        0, 0, 0, 0, FWindow, reinterpret_cast<HMENU>(static_cast<INT_PTR>(Id + kUpDownIdOffset)), Instance, nullptr);
+    ::SendMessageW(Native.UpDown, UDM_SETRANGE32, static_cast<WPARAM>(Spin.MinValue()),
+                   static_cast<LPARAM>(Spin.MaxValue()));
+  }
+  if (IsLinkLabel(Model)) ::SetWindowSubclass(Native.Window, &TWin32FormView::LinkLabelProc, AIndex,
+                                                reinterpret_cast<DWORD_PTR>(this));
+}
+
+void TWin32FormView::ArrangeZOrder() {
+  // Tab order is z-order: the controls' order in the form, each spin box's arrows after it.
+  HWND Previous = HWND_TOP;
+  for (const TNative& Native : FNatives) {
+    for (HWND Window : {Native.Window, Native.UpDown}) {
+      if (Window == nullptr) continue;
+      ::SetWindowPos(Window, Previous, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+      Previous = Window;
+    }
+  }
+  // Group boxes and the panel lie below their contents, so they are painted first and never
+  // over a control inside them.
+  for (const TNative& Native : FNatives)
+    if (Native.Window != nullptr && IsContainer(*Native.Model))
+      ::SetWindowPos(Native.Window, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+}
+
+void TWin32FormView::Layout() {
+  for (const TNative& Native : FNatives) {
+    if (Native.Window == nullptr) continue;
+    RECT Rect = ScaledFormBounds(*Native.Model, FDpi);
+    if (Native.Model->Kind() == TControlKind::ckComboBox) Rect.bottom += ScaleForDpi(kDropDownListHeight, FDpi);
+    MoveTo(Native.Window, Rect);
+    if (Native.UpDown != nullptr) {
+      // The arrows take the right end of the box: size them for this DPI, then let the buddy
+      // link place them and narrow the edit box.
+      MoveTo(Native.UpDown, RECT{0, 0, ScaleForDpi(kUpDownWidth, FDpi), Rect.bottom - Rect.top});
+      ::SendMessageW(Native.UpDown, UDM_SETBUDDY, reinterpret_cast<WPARAM>(Native.Window), 0);
+    }
+  }
+}
+
+void TWin32FormView::ApplyFonts() {
+  for (size_t Index = 0; Index < FNatives.size(); ++Index) SyncFont(Index);
+}
+
+void TWin32FormView::SetDpi(UINT ADpi) {
+  FDpi = ADpi;
+  TFontOwner Font = CreateUiFont(FDpi);
+  TFontOwner Underlined = CreateUiFont(FDpi, true);
+  // The controls switch to the new fonts before the old ones are deleted.
+  std::swap(FFont, Font);
+  std::swap(FUnderlinedFont, Underlined);
+  ApplyFonts();
+  Layout();
+}
+
+HWND TWin32FormView::ControlWindow(size_t AIndex) const {
+  return AIndex < FNatives.size() ? FNatives[AIndex].Window : nullptr;
+}
+
+// Model -> window ---------------------------------------------------------------------------
+
+void TWin32FormView::ControlChanged(TControl& AControl, TControlProperty AProperty) {
+  if (&AControl == FForm) {
+    if (AProperty == TControlProperty::cpCaption) SetWindowTextUtf8(FWindow, AControl.Caption());
+    return;
+  }
+  const auto Found = FIndexOf.find(&AControl);
+  if (Found != FIndexOf.end()) SyncProperty(Found->second, AProperty);
+}
+
+void TWin32FormView::SyncAll(size_t AIndex) {
+  for (TControlProperty Property : {TControlProperty::cpCaption, TControlProperty::cpItems, TControlProperty::cpText,
+                                    TControlProperty::cpChecked, TControlProperty::cpFont})
+    SyncProperty(AIndex, Property);
+  SetShownAndEnabled(FNatives[AIndex].Window, ShownOnForm(*FNatives[AIndex].Model),
+                     EnabledOnForm(*FNatives[AIndex].Model));
+  SetShownAndEnabled(FNatives[AIndex].UpDown, ShownOnForm(*FNatives[AIndex].Model),
+                     EnabledOnForm(*FNatives[AIndex].Model));
+}
+
+void TWin32FormView::SyncProperty(size_t AIndex, TControlProperty AProperty) {
+  TNative& Native = FNatives[AIndex];
+  if (Native.Window == nullptr) return;
+  switch (AProperty) {
+    case TControlProperty::cpCaption:
+      if (Native.Model->Kind() != TControlKind::ckSpinBox) SetWindowTextUtf8(Native.Window, Native.Model->Caption());
+      break;
+    case TControlProperty::cpEnabled:
+    case TControlProperty::cpVisible:
+      SyncShownAndEnabled(*Native.Model);
+      break;
+    case TControlProperty::cpChecked:
+      SyncCheckedState(AIndex);
+      break;
+    case TControlProperty::cpText:
+      SyncText(AIndex);
+      break;
+    case TControlProperty::cpItems:
+      SyncItems(AIndex);
+      break;
+    case TControlProperty::cpItemIndex:
+      SyncItemIndex(AIndex);
+      break;
+    case TControlProperty::cpFont:
+      SyncFont(AIndex);
+      break;
+  }
+}
+
+void TWin32FormView::SyncShownAndEnabled(const TControl& AContainer) {
+  for (TNative& Native : FNatives) {
+    if (Native.Window == nullptr || !IsWithin(*Native.Model, AContainer)) continue;
+    const bool Shown = ShownOnForm(*Native.Model);
+    const bool Enabled = EnabledOnForm(*Native.Model);
+    if (!Shown || !Enabled) {
+      MoveFocusAwayFrom(Native.Window);
+      if (Native.UpDown != nullptr) MoveFocusAwayFrom(Native.UpDown);
+    }
+    SetShownAndEnabled(Native.Window, Shown, Enabled);
+    SetShownAndEnabled(Native.UpDown, Shown, Enabled);
+  }
+}
+
+void TWin32FormView::MoveFocusAwayFrom(HWND AWindow) {
+  if (::GetFocus() != AWindow) return;
+  const HWND Next = ::GetNextDlgTabItem(FWindow, AWindow, FALSE);
+  ::SetFocus(Next != nullptr && Next != AWindow ? Next : FWindow);
+}
+
+void TWin32FormView::SyncCheckedState(size_t AIndex) {
+  const TNative& Native = FNatives[AIndex];
+  bool Checked = false;
+  if (Native.Model->Kind() == TControlKind::ckCheckBox)
+    Checked = static_cast<const TCheckBox&>(*Native.Model).Checked();
+  else if (Native.Model->Kind() == TControlKind::ckRadioButton)
+    Checked = static_cast<const TRadioButton&>(*Native.Model).Checked();
+  else
+    return;
+  ::SendMessageW(Native.Window, BM_SETCHECK, Checked ? BST_CHECKED : BST_UNCHECKED, 0);
+  // Tab enters a radio group at its checked button, as in a dialog; the arrows move within it.
+  if (Native.Model->Kind() == TControlKind::ckRadioButton) SetStyleBit(Native.Window, WS_TABSTOP, Checked);
+}
+
+void TWin32FormView::SyncText(size_t AIndex) {
+  const TNative& Native = FNatives[AIndex];
+  if (Native.Model->Kind() != TControlKind::ckSpinBox) return;
+  const auto& Spin = static_cast<const TSpinBox&>(*Native.Model);
+  // The user's own typing comes back here through the model: leave the box (and its caret) alone.
+  if (WindowTextUtf8(Native.Window) != Spin.Text()) {
+    FMirroring = true;
+    SetWindowTextUtf8(Native.Window, Spin.Text());
+    FMirroring = false;
+  }
+  if (Native.UpDown != nullptr) ::SendMessageW(Native.UpDown, UDM_SETPOS32, 0, static_cast<LPARAM>(Spin.Value()));
+}
+
+void TWin32FormView::SyncItems(size_t AIndex) {
+  const TNative& Native = FNatives[AIndex];
+  const std::vector<std::string>* Items = nullptr;
+  UINT ResetMessage = 0;
+  UINT AddMessage = 0;
+  if (Native.Model->Kind() == TControlKind::ckComboBox) {
+    Items = &static_cast<const TComboBox&>(*Native.Model).Items();
+    ResetMessage = CB_RESETCONTENT;
+    AddMessage = CB_ADDSTRING;
+  } else if (Native.Model->Kind() == TControlKind::ckListBox) {
+    Items = &static_cast<const TListBox&>(*Native.Model).Items();
+    ResetMessage = LB_RESETCONTENT;
+    AddMessage = LB_ADDSTRING;
+  } else {
+    return;
+  }
+  FMirroring = true;
+  ::SendMessageW(Native.Window, WM_SETREDRAW, FALSE, 0);
+  ::SendMessageW(Native.Window, ResetMessage, 0, 0);
+  for (const std::string& Item : *Items)
+    ::SendMessageW(Native.Window, AddMessage, 0, reinterpret_cast<LPARAM>(Widen(Item).c_str()));
+  ::SendMessageW(Native.Window, WM_SETREDRAW, TRUE, 0);
+  ::InvalidateRect(Native.Window, nullptr, TRUE);
+  FMirroring = false;
+  SyncItemIndex(AIndex);
+}
+
+void TWin32FormView::SyncItemIndex(size_t AIndex) {
+  const TNative& Native = FNatives[AIndex];
+  // Neither message raises a selection notification: setting the index from code runs no handler.
+  if (Native.Model->Kind() == TControlKind::ckComboBox)
+    ::SendMessageW(Native.Window, CB_SETCURSEL,
+                   static_cast<WPARAM>(static_cast<const TComboBox&>(*Native.Model).ItemIndex()), 0);
+  else if (Native.Model->Kind() == TControlKind::ckListBox)
+    ::SendMessageW(Native.Window, LB_SETCURSEL,
+                   static_cast<WPARAM>(static_cast<const TListBox&>(*Native.Model).ItemIndex()), 0);
+}
+
+void TWin32FormView::SyncFont(size_t AIndex) {
+  const TNative& Native = FNatives[AIndex];
+  if (Native.Window == nullptr) return;
+  const bool Underlined = Native.Model->Kind() == TControlKind::ckLabel &&
+                          static_cast<const TLabel&>(*Native.Model).Underlined();
+  const HFONT Font = Underlined ? FUnderlinedFont.Get() : FFont.Get();
+  ::SendMessageW(Native.Window, WM_SETFONT, reinterpret_cast<WPARAM>(Font), TRUE);
+}
+
+// Window -> model ---------------------------------------------------------------------------
+
+bool TWin32FormView::HandleCommand(WPARAM AWParam, LPARAM ALParam) {
+  if (FForm == nullptr || FMirroring) return false;
+  const int Id = LOWORD(AWParam);
+  const UINT Code = HIWORD(AWParam);
+  const auto Sender = reinterpret_cast<HWND>(ALParam);
+  if (Id == IDOK && Sender == nullptr) {
+    // Enter, as the dialog manager reports it: press the focused push button.
+    TNative* Focused = FindByWindow(::GetFocus());
+    if (Focused == nullptr || Focused->Model->Kind() != TControlKind::ckButton) return false;
+    auto& Button = static_cast<TButton&>(*Focused->Model);
+    FDispatcher.Run([&Button] { Button.Click(); });
+    return true;
+  }
+  if (Id < kFirstControlId) return false;
+  const auto Index = static_cast<size_t>(Id - kFirstControlId);
+  if (Index >= FNatives.size() || FNatives[Index].Window != Sender || Sender == nullptr) return false;
+  TControl& Model = *FNatives[Index].Model;
+  switch (Model.Kind()) {
+    case TControlKind::ckButton:
+      if (Code != BN_CLICKED) return false;
+      FDispatcher.Run([&Model] { static_cast<TButton&>(Model).Click(); });
+      return true;
+    case TControlKind::ckCheckBox:
+      if (Code != BN_CLICKED) return false;
+      FDispatcher.Run([&Model] { static_cast<TCheckBox&>(Model).Click(); });
+      SyncCheckedState(Index);
+      return true;
+    case TControlKind::ckRadioButton:
+      if (Code != BN_CLICKED) return false;
+      FDispatcher.Run([&Model] { static_cast<TRadioButton&>(Model).Click(); });
+      SyncCheckedState(Index);
+      return true;
+    case TControlKind::ckLabel:
+      if (Code != STN_CLICKED || !IsLinkLabel(Model)) return false;
+      FDispatcher.Run([&Model] {
+        auto& Label = static_cast<TLabel&>(Model);
+        if (Label.OnClick) Label.OnClick();
+      });
+      return true;
+    case TControlKind::ckSpinBox: {
+      if (Code != EN_CHANGE) return false;
+      const std::string Text = WindowTextUtf8(Sender);
+      FDispatcher.Run([&Model, &Text] { static_cast<TSpinBox&>(Model).SetText(Text); });
+      return true;
+    }
+    case TControlKind::ckComboBox: {
+      if (Code != CBN_SELCHANGE) return false;
+      const auto Selected = static_cast<int32_t>(::SendMessageW(Sender, CB_GETCURSEL, 0, 0));
+      FDispatcher.Run([&Model, Selected] { static_cast<TComboBox&>(Model).Select(Selected); });
+      SyncItemIndex(Index);
+      return true;
+    }
+    case TControlKind::ckListBox: {
+      if (Code != LBN_SELCHANGE) return false;
+      const auto Selected = static_cast<int32_t>(::SendMessageW(Sender, LB_GETCURSEL, 0, 0));
+      FDispatcher.Run([&Model, Selected] { static_cast<TListBox&>(Model).Select(Selected); });
+      SyncItemIndex(Index);
+      return true;
+    }
+    default:
+      return false;
+  }
+}
+
+bool TWin32FormView::HandleNotify(const NMHDR& AHeader, LRESULT& AResult) {
+  if (FForm == nullptr || AHeader.code != UDN_DELTAPOS) return false;
+  TNative* Native = FindByUpDown(AHeader.hwndFrom);
+  if (Native == nullptr) return false;
+  const auto& Change = reinterpret_cast<const NMUPDOWN&>(AHeader);
+  const int Step = Change.iDelta > 0 ? 1 : -1;
+  auto& Spin = static_cast<TSpinBox&>(*Native->Model);
+  FDispatcher.Run([&Spin, Step] { Spin.SetValue(static_cast<int64_t>(Spin.Value()) + Step); });
+  // Non-zero keeps the arrows from moving their own position; the model's value set it already.
+  AResult = 1;
+  return true;
+}
+
+std::optional<HBRUSH> TWin32FormView::StaticColours(HDC ADc, HWND AControl) {
+  const TNative* Native = FindByWindow(AControl);
+  if (Native == nullptr || !IsLinkLabel(*Native->Model)) return std::nullopt;
+  ::SetTextColor(ADc, kLinkTextColour);
+  ::SetBkColor(ADc, ::GetSysColor(COLOR_BTNFACE));
+  return ::GetSysColorBrush(COLOR_BTNFACE);
+}
+
+TWin32FormView::TNative* TWin32FormView::FindByWindow(HWND AWindow) {
+  if (AWindow == nullptr) return nullptr;
+  for (TNative& Native : FNatives)
+    if (Native.Window == AWindow) return &Native;
+  return nullptr;
+}
+
+TWin32FormView::TNative* TWin32FormView::FindByUpDown(HWND AUpDown) {
+  if (AUpDown == nullptr) return nullptr;
+  for (TNative& Native : FNatives)
+    if (Native.UpDown == AUpDown) return &Native;
+  return nullptr;
+}
+
+void TWin32FormView::LinkMouseMove(TNative& ANative) {
+  if (ANative.MouseInside) return;
+  ANative.MouseInside = true;
+  TRACKMOUSEEVENT Track{};
+  Track.cbSize = sizeof(Track);
+  Track.dwFlags = TME_LEAVE;
+  Track.hwndTrack = ANative.Window;
+  ::TrackMouseEvent(&Track);
+  auto& Label = static_cast<TLabel&>(*ANative.Model);
+  FDispatcher.Run([&Label] {
+    if (Label.OnMouseEnter) Label.OnMouseEnter();
+  });
+}
+
+void TWin32FormView::LinkMouseLeave(TNative& ANative) {
+  if (!ANative.MouseInside) return;
+  ANative.MouseInside = false;
+  auto& Label = static_cast<TLabel&>(*ANative.Model);
+  FDispatcher.Run([&Label] {
+    if (Label.OnMouseLeave) Label.OnMouseLeave();
+  });
+}
+
+LRESULT CALLBACK TWin32FormView::LinkLabelProc(HWND AWindow, UINT AMessage, WPARAM AWParam, LPARAM ALParam,
+                                               UINT_PTR ASubclassId, DWORD_PTR ARefData) {
+  auto* View = reinterpret_cast<TWin32FormView*>(ARefData);
+  const auto Index = static_cast<size_t>(ASubclassId);
+  const bool Live = View->FForm != nullptr && Index < View->FNatives.size();
+  switch (AMessage) {
+    case WM_SETCURSOR:
+      ::SetCursor(::LoadCursorW(nullptr, IDC_HAND));
+      return TRUE;
+    case WM_MOUSEMOVE:
+      if (Live) View->LinkMouseMove(View->FNatives[Index]);
+      break;
+    case WM_MOUSELEAVE:
+      if (Live) View->LinkMouseLeave(View->FNatives[Index]);
+      break;
+    case WM_NCDESTROY:
+      ::RemoveWindowSubclass(AWindow, &TWin32FormView::LinkLabelProc, ASubclassId);
+      break;
+    default:
+      break;
+  }
+  return ::DefSubclassProc(AWindow, AMessage, AWParam, ALParam);
+}
+
+}  // namespace nevra::win32

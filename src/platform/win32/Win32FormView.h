@@ -1,0 +1,97 @@
+#pragma once
+#include <windows.h>
+#include <commctrl.h>
+
+#include <cstddef>
+#include <optional>
+#include <unordered_map>
+#include <vector>
+
+#include "platform/EventDispatcher.h"
+#include "platform/controls/Control.h"
+#include "platform/win32/Win32Handles.h"
+
+namespace nevra::win32 {
+
+// The up-down arrows of a spin box have the window id of its edit box plus this.
+inline constexpr int kUpDownIdOffset = 10000;
+
+// The native side of a form: one standard Win32 control per model control, each a direct child
+// of the form's window with the id ControlIdAt(its index in TForm::Controls()). It mirrors every
+// change of the model to the controls and turns what the user does into model actions, always
+// through the dispatcher. The window that owns it forwards WM_COMMAND, WM_NOTIFY and
+// WM_CTLCOLORSTATIC here.
+class TWin32FormView final : public IControlView {
+ public:
+  TWin32FormView(TForm& AForm, HWND AWindow, TEventDispatcher& ADispatcher, UINT ADpi);
+  // Detaches from the form unless Abandon came first.
+  ~TWin32FormView() override;
+  TWin32FormView(const TWin32FormView&) = delete;
+  TWin32FormView& operator=(const TWin32FormView&) = delete;
+
+  // The form is about to go: stop listening to it and stop turning input into its events. The
+  // controls stay on screen until their window is destroyed.
+  void Detach();
+  // The form is gone already: forget it without touching it.
+  void Abandon() { FForm = nullptr; }
+
+  // New fonts for ADpi to every control, and every control moved and sized for it.
+  void SetDpi(UINT ADpi);
+
+  // Routing from the owner's window procedure. Each returns whether it handled the message.
+  bool HandleCommand(WPARAM AWParam, LPARAM ALParam);
+  bool HandleNotify(const NMHDR& AHeader, LRESULT& AResult);
+  // Colours of a static control (labels, and edit boxes that are disabled); nothing when the
+  // default colours do.
+  std::optional<HBRUSH> StaticColours(HDC ADc, HWND AControl);
+
+  void ControlChanged(TControl& AControl, TControlProperty AProperty) override;
+
+  // The window of the control at AIndex in TForm::Controls(), null for one without a window.
+  HWND ControlWindow(size_t AIndex) const;
+
+ private:
+  struct TNative {
+    TControl* Model = nullptr;
+    HWND Window = nullptr;   // destroyed with the form's window, which owns it
+    HWND UpDown = nullptr;   // spin boxes only
+    bool MouseInside = false;  // link labels only
+  };
+
+  void CreateControls();
+  void CreateWindowFor(size_t AIndex);
+  void ArrangeZOrder();
+  void Layout();
+  void ApplyFonts();
+  void SyncAll(size_t AIndex);
+  void SyncProperty(size_t AIndex, TControlProperty AProperty);
+  void SyncShownAndEnabled(const TControl& AContainer);
+  void SyncCheckedState(size_t AIndex);
+  void SyncText(size_t AIndex);
+  void SyncItems(size_t AIndex);
+  void SyncItemIndex(size_t AIndex);
+  void SyncFont(size_t AIndex);
+  // Moves the keyboard focus on before AWindow is disabled or hidden, so the keyboard still works.
+  void MoveFocusAwayFrom(HWND AWindow);
+  TNative* FindByWindow(HWND AWindow);
+  TNative* FindByUpDown(HWND AUpDown);
+
+  void LinkMouseMove(TNative& ANative);
+  void LinkMouseLeave(TNative& ANative);
+  static LRESULT CALLBACK LinkLabelProc(HWND AWindow, UINT AMessage, WPARAM AWParam, LPARAM ALParam,
+                                        UINT_PTR ASubclassId, DWORD_PTR ARefData);
+
+  TForm* FForm;  // null once detached
+  HWND FWindow;
+  TEventDispatcher& FDispatcher;
+  UINT FDpi;
+  TFontOwner FFont;
+  TFontOwner FUnderlinedFont;
+  std::vector<TNative> FNatives;
+  std::unordered_map<const TControl*, size_t> FIndexOf;
+  // Set while the view itself writes to a control, so the control's notification (EN_CHANGE on
+  // SetWindowText) is not taken for the user's input.
+  bool FMirroring = false;
+};
+
+}  // namespace nevra::win32

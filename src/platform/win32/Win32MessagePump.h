@@ -1,0 +1,40 @@
+#pragma once
+#include <windows.h>
+
+#include <cstdint>
+#include <memory>
+
+#include "platform/Timers.h"
+
+namespace nevra::win32 {
+
+// The GUI thread's message loop, in its two shapes: the main loop (RunUntilQuit) and the
+// nested one that code which blocks the thread runs between its steps (ProcessMessages).
+// Both give keyboard messages to IsDialogMessage first when a dialog window is set, so Tab,
+// arrows and Space work in the main window as in a dialog. Make it on the GUI thread.
+class TWin32MessagePump final : public IMessagePump {
+ public:
+  TWin32MessagePump();
+  ~TWin32MessagePump() override;
+  TWin32MessagePump(const TWin32MessagePump&) = delete;
+  TWin32MessagePump& operator=(const TWin32MessagePump&) = delete;
+
+  // Handles the messages that were waiting when it was called, and the input and painting that
+  // arrived meanwhile, then returns. Messages posted during the call wait for the next one, so
+  // a timer whose handler is slower than its period cannot keep it going for ever. A WM_QUIT
+  // is put back and ends the call, so the main loop still sees it and ends.
+  void ProcessMessages() override;
+  // Runs until WM_QUIT arrives; returns its exit code.
+  int RunUntilQuit();
+  void SetDialogWindow(HWND AWindow) { FDialogWindow = AWindow; }
+
+  class TMarkerWindow;
+
+ private:
+  void Dispatch(MSG& AMessage);
+  HWND FDialogWindow = nullptr;
+  std::unique_ptr<TMarkerWindow> FMarkers;
+  uint32_t FLastMarkerPosted = 0;
+};
+
+}  // namespace nevra::win32

@@ -1,0 +1,35 @@
+#pragma once
+
+#include "platform/Platform.h"
+#include "platform/Random.h"
+#include "platform/win32/Win32Application.h"
+#include "platform/win32/Win32Clock.h"
+#include "platform/win32/Win32Dialogs.h"
+#include "platform/win32/Win32MessagePump.h"
+#include "platform/win32/Win32MouseInput.h"
+#include "platform/win32/Win32Shell.h"
+#include "platform/win32/Win32Timers.h"
+#include "platform/win32/Win32WindowOps.h"
+
+namespace nevra::win32 {
+
+// Every OS service on real Windows, wired together. Make it on the GUI thread.
+struct TWin32Platform {
+  TWin32Platform();
+  TWin32Platform(const TWin32Platform&) = delete;
+  TWin32Platform& operator=(const TWin32Platform&) = delete;
+
+  TWin32Dialogs Dialogs;
+  TEventDispatcher Dispatcher;
+  TWin32MessagePump Pump;
+  TWin32TimerFactory Timers;
+  TWin32Application App;
+  TWin32MouseInput Input;
+  TWin32Clock Clock;
+  TWin32WindowOps Window;
+  TWin32Shell Shell;
+  TSeededRandom Random;
+  TPlatform Platform;
+};
+
+}  // namespace nevra::win32

@@ -1,0 +1,50 @@
+#pragma once
+#include <windows.h>
+
+#include "platform/win32/Win32Handles.h"
+
+namespace nevra::win32 {
+
+// What a window class needs besides its procedure, which is always TWin32Window's.
+struct TWindowClass {
+  const wchar_t* Name = nullptr;
+  HBRUSH Background = nullptr;
+  HICON Icon = nullptr;
+  HICON SmallIcon = nullptr;
+  HCURSOR Cursor = nullptr;
+};
+
+// Base of the program's own windows: one static window procedure binds the C++ object at
+// WM_NCCREATE and forwards every message to HandleMessage. The window dies with the object.
+// No exception ever leaves the window procedure: handlers reach the program's logic through
+// TEventDispatcher, and anything else that throws (out of memory) ends in DefWindowProc.
+class TWin32Window {
+ public:
+  TWin32Window(const TWin32Window&) = delete;
+  TWin32Window& operator=(const TWin32Window&) = delete;
+  virtual ~TWin32Window();
+
+  HWND Handle() const { return FHandle; }
+
+ protected:
+  TWin32Window() = default;
+  // Registers the class on first use and creates the window; throws std::system_error when
+  // Windows refuses.
+  void Create(const TWindowClass& AClass, DWORD AExStyle, const wchar_t* AText, DWORD AStyle, int AX, int AY,
+              int AWidth, int AHeight, HWND AParent);
+  // Detaches the object from its window and destroys the window. Derived classes call it first
+  // in their destructor, so no message reaches an object that is half taken apart.
+  void Destroy();
+
+  virtual LRESULT HandleMessage(UINT AMessage, WPARAM AWParam, LPARAM ALParam);
+  LRESULT Default(UINT AMessage, WPARAM AWParam, LPARAM ALParam);
+
+ private:
+  static LRESULT CALLBACK WindowProc(HWND AWindow, UINT AMessage, WPARAM AWParam, LPARAM ALParam);
+
+  // Valid from WM_NCCREATE on, already while CreateWindowExW runs.
+  HWND FHandle = nullptr;
+  TWindowOwner FOwner;
+};
+
+}  // namespace nevra::win32
