@@ -60,6 +60,7 @@ TFrmMain::TFrmMain(TPlatform& APlatform)
       Bevel1(this, &Panel1, "Bevel1", XYWH(0, 0, 569, 2)),
       Label1(this, &Panel1, "Label1", XYWH(10, 4, 340, 15)),
       Label2(this, &Panel1, "Label2", XYWH(350, 4, 209, 15), TAlignment::taRight),
+      TrayIcon1(this, "TrayIcon1"),
       TimerClick(APlatform.Timers, [this] { TimerClickTimer(); }),
       TimerDelay(APlatform.Timers, [this] { TimerDelayTimer(); }),
       FPlatform(APlatform) {
@@ -111,6 +112,11 @@ TFrmMain::TFrmMain(TPlatform& APlatform)
   cbClickType.OnChange = [this] { cbClickTypeChange(); };
   chkTopMost.OnClick = [this] { chkTopMostClick(); };
   chkMinimizeToTrayOnStart.OnClick = [this] { chkMinimizeToTrayOnStartClick(); };
+  TrayIcon1.OnClick = [this] { TrayIcon1Click(); };
+  Label2.OnMouseEnter = [this] { Label2MouseEnter(); };
+  Label2.OnMouseLeave = [this] { Label2MouseLeave(); };
+  Label2.OnClick = [this] { Label2Click(); };
+  Button1.OnClick = [this] { Button1Click(); };
 }
 
 TFrmMain::~TFrmMain() {
@@ -120,6 +126,7 @@ TFrmMain::~TFrmMain() {
 void TFrmMain::FormCreate() {
   SetCaption(std::string("  ") + FPlatform.App.Title() + " " + kVersion);
   Label2.SetCaption(kWebsiteUrl);
+  TrayIcon1.SetCaption(FPlatform.App.Title());
   // Double-buffered painting is the native view's business: it always paints that way.
   cbButton.SetItems({"Left", "Right", "Middle"});
   cbClickType.SetItems({"Single", "Double", "Hold"});

@@ -43,12 +43,16 @@ class TFrmMain : public TForm {
   void rbMacrosClick();
   void rbRepeatCountClick();
   void rbUntilStoppedClick();
+  void TrayIcon1Click();
+  void Label2MouseEnter();
+  void Label2MouseLeave();
+  void Label2Click();
+  void Button1Click();
 
   // Read-only views of the run state, for the window's owner and the tests.
   bool Running() const { return FRunning; }
   uint64_t ClicksDone() const { return FClicksDone; }
-  // What the stand-in window modes were asked to do, in order.
-  const std::vector<std::string>& WindowModeLog() const { return FWindowModeLog; }
+  bool RecUiActive() const { return FRecUiActive; }
 
   // Controls, in creation order (containers before what they contain).
   TButton btnStart;
@@ -97,6 +101,7 @@ class TFrmMain : public TForm {
   TBevel Bevel1;
   TLabel Label1;
   TLabel Label2;
+  TTrayIcon TrayIcon1;
   TTimer TimerClick;
   TTimer TimerDelay;
 
@@ -123,6 +128,7 @@ class TFrmMain : public TForm {
   void HideToTray();
   void RestoreFromTray();
   void EnterRecUiMode(const std::string& ACaption);
+  void SetRecUiCaption(const std::string& AText);
   void LeaveRecUiMode();
 
   // Macro library and player.
@@ -148,9 +154,10 @@ class TFrmMain : public TForm {
   int32_t FPendingSelectedMacroIndex = -1;
   TPoint FLastRecordedPoint;
   bool FHasLastRecordedPoint = false;
+  TRect FRecUiSavedBounds;
+  std::string FRecUiSavedCaption;
+  bool FRecUiSavedTopMost = false;
   bool FRecUiActive = false;
-
-  std::vector<std::string> FWindowModeLog;
 };
 
 }  // namespace nevra

@@ -20,6 +20,7 @@ enum class TControlKind {
   ckSpinBox,
   ckComboBox,
   ckListBox,
+  ckTrayIcon,
 };
 
 enum class TControlProperty { cpCaption, cpEnabled, cpVisible, cpChecked, cpText, cpItems, cpItemIndex, cpFont };

@@ -149,4 +149,14 @@ class TListBox : public TControl {
   int32_t FItemIndex = -1;
 };
 
+// The notification-area icon: the application icon with its caption as the tooltip. Not a
+// window of its own; it lives while its form lives.
+class TTrayIcon : public TControl {
+ public:
+  TTrayIcon(TForm* AOwner, std::string AName) : TControl(TControlKind::ckTrayIcon, AOwner, AOwner, std::move(AName), {}) {}
+  // A single click on the icon.
+  void Click() { if (OnClick) OnClick(); }
+  TNotifyEvent OnClick;
+};
+
 }  // namespace nevra
