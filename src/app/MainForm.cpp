@@ -94,7 +94,8 @@ TFrmMain::TFrmMain(TPlatform& APlatform)
   Button1.SetCaption("About...");
   Label2.MakeLink();
 
-  // Design-time enabled states; the enabling rules keep them consistent from FormCreate on.
+  // Design-time states; the enabling rules keep them consistent from FormCreate on.
+  rbCurrentCursorPosition.SetChecked(true);
   btnStop.SetEnabled(false);
   for (TControl* C : std::initializer_list<TControl*>{&edtCoordX, &Label3, &edtCoordY, &btnCreateMacros, &bRemove,
                                                       &bRename, &lbMacroses, &seJitterMs, &lblHold, &seHoldMs,
@@ -149,9 +150,9 @@ void TFrmMain::FormCreate() {
   FStartHK = {83, 6};
   FStpHK = {88, 6};
   FStartMacrosHK = {82, 6};
-  // With no settings store yet, the window starts in the cursor-position mode.
-  rbCurrentCursorPosition.SetChecked(true);
-  rbCurrentCursorPositionClick();
+  RegisterHotkeys();
+  LoadSettings();
+  UpdateHotkeyLabel();
   TimerClick.SetEnabled(false);
   TimerDelay.SetEnabled(false);
   GMainFormRef = this;
@@ -163,7 +164,11 @@ void TFrmMain::FormCloseQuery(bool& ACanClose) {
   ACanClose = true;
 }
 
-void TFrmMain::FormDestroy() { GMainFormRef = nullptr; }
+void TFrmMain::FormDestroy() {
+  GMainFormRef = nullptr;
+  UnregisterHotkeys();
+  SaveSettings();
+}
 
 void TFrmMain::SetStatus(const std::string& AText) { Label1.SetCaption(AText); }
 

@@ -28,6 +28,7 @@ class TFrmMain : public TForm {
   // Life cycle.
   void FormCreate();
   void FormDestroy();
+  bool WndProc(TWindowMessage& AMessage) override;
 
   // Handlers.
   void btnStartClick();
@@ -53,6 +54,10 @@ class TFrmMain : public TForm {
   bool Running() const { return FRunning; }
   uint64_t ClicksDone() const { return FClicksDone; }
   bool RecUiActive() const { return FRecUiActive; }
+  const THotkeyData& StartHotkey() const { return FStartHK; }
+  const THotkeyData& StopHotkey() const { return FStpHK; }
+  const THotkeyData& StartMacrosHotkey() const { return FStartMacrosHK; }
+  int32_t PendingSelectedMacroIndex() const { return FPendingSelectedMacroIndex; }
 
   // Controls, in creation order (containers before what they contain).
   TButton btnStart;
@@ -115,6 +120,17 @@ class TFrmMain : public TForm {
   void StartRun();
   void StopRun(const std::string& AMessage);
 
+  // Global hotkeys.
+  void RegisterHotkeys();
+  void UnregisterHotkeys();
+  void UpdateHotkeyLabel();
+
+  // Settings store.
+  std::string GetSettingsFileName();
+  void LoadSettings();
+  void SaveSettings();
+  int32_t GetTargetMode();
+
   // Mouse input synthesis.
   void MoveMouseTo(int32_t AX, int32_t AY);
   void MouseButtonDown(int32_t AButton);
@@ -131,6 +147,10 @@ class TFrmMain : public TForm {
   void SetRecUiCaption(const std::string& AText);
   void LeaveRecUiMode();
 
+  // Macro recorder.
+  void StartRecording();
+  void StopRecording(const std::string& AReason);
+
   // Macro library and player.
   const TRecordedMacro* GetSelectedMacro();
   void PlaySelectedMacro();
@@ -145,6 +165,9 @@ class TFrmMain : public TForm {
 
   bool FRunning = false;
   uint64_t FClicksDone = 0;
+  int32_t FStartHotkeyID = 0;
+  int32_t FStpHotkeyID = 0;
+  int32_t FStartMacrosHotkeyID = 0;
   THotkeyData FStartHK;
   THotkeyData FStpHK;
   THotkeyData FStartMacrosHK;

@@ -23,8 +23,20 @@ int RunApplication(TPlatform& APlatform) {
   TFrmMain FrmMain(APlatform);
   APlatform.App.CreateMainWindow(FrmMain);
   FrmMain.FormCreate();
+  bool Destroyed = false;
+  const auto Destroy = [&] {
+    if (Destroyed) return;
+    Destroyed = true;
+    FrmMain.FormDestroy();
+  };
+  // Logging off or shutting down ends the program the ordinary way, so the settings are saved
+  // then too; Windows may end the process as soon as the handler returns.
+  APlatform.App.SetSessionEndHandler([&] {
+    FrmMain.CloseQuery();
+    Destroy();
+  });
   APlatform.App.RunMessageLoop();
-  FrmMain.FormDestroy();
+  Destroy();
   APlatform.App.DestroyMainWindow();
   return 0;
 }

@@ -3,7 +3,10 @@
 #include "platform/Application.h"
 #include "platform/Clock.h"
 #include "platform/Dialogs.h"
+#include "platform/Environment.h"
 #include "platform/EventDispatcher.h"
+#include "platform/FileSystem.h"
+#include "platform/Hotkeys.h"
 #include "platform/MouseInput.h"
 #include "platform/Random.h"
 #include "platform/Shell.h"
@@ -24,6 +27,9 @@ struct TPlatform {
   IDialogs& Dialogs;
   IShell& Shell;
   IRandom& Random;
+  IHotkeys& Hotkeys;
+  IEnvironment& Environment;
+  IFileSystem& Files;
   TEventDispatcher& Dispatcher;
 };
 

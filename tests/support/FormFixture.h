@@ -17,10 +17,24 @@ class FormFixture : public ::testing::Test {
   FormFixture() {
     P.App.SetTitle("Nevra Auto Clicker");
     P.Window.Visible = true;
+    Create();
+  }
+
+  // Ends the program the ordinary way (FormDestroy saves the settings) and starts it again.
+  void Restart() {
+    Form->FormDestroy();
+    Create();
+  }
+
+  void Create() {
+    Form.reset();
     Form = std::make_unique<TFrmMain>(P.Platform);
+    P.App.MainForm = Form.get();
     Form->FormCreate();
     P.App.Calls.clear();
   }
+
+  static constexpr const char* kSettingsPath = "C:\\Users\\Tester\\AppData\\Roaming\\Nevra Auto Clicker\\settings.ini";
 
   // The press/release records sent so far, as "D0"/"U0" (button index from the flags), moves as "M".
   std::vector<std::string> Events() const;

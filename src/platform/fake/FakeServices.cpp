@@ -76,3 +76,60 @@ void TFakeApplication::RunMessageLoop() {
 }
 
 }  // namespace nevra::fake
+
+namespace nevra::fake {
+
+void TFakeApplication::EndSession() {
+  Calls.push_back("EndSession");
+  if (FSessionEnd) FSessionEnd();
+}
+
+void TFakeHotkeys::Register(int32_t AId, uint32_t AModifiers, uint32_t AVk) {
+  Calls.push_back("Register:" + std::to_string(AId));
+  const uint32_t Plain = AModifiers & ~HotkeyModifiers::NoRepeat;
+  if (TakenByOthers.count({Plain, AVk}) || Registered.count(AId)) return;
+  Registered[AId] = {AModifiers, AVk};
+}
+
+void TFakeHotkeys::Unregister(int32_t AId) {
+  Calls.push_back("Unregister:" + std::to_string(AId));
+  Registered.erase(AId);
+}
+
+std::string TFakeHotkeys::KeyName(uint32_t AVk) {
+  const auto Found = LayoutNames.find(AVk);
+  return Found == LayoutNames.end() ? std::string() : Found->second;
+}
+
+std::optional<int32_t> TFakeHotkeys::IdFor(uint32_t AModifiers, uint32_t AVk) const {
+  for (const auto& [Id, Registration] : Registered)
+    if ((Registration.Modifiers & ~HotkeyModifiers::NoRepeat) == AModifiers && Registration.Vk == AVk) return Id;
+  return std::nullopt;
+}
+
+std::string TFakeEnvironment::GetVariable(const std::string& AName) {
+  const auto Found = Variables.find(AName);
+  return Found == Variables.end() ? std::string() : Found->second;
+}
+
+std::optional<std::string> TFakeFileSystem::ReadFile(const std::string& APath) {
+  const auto Found = Files.find(APath);
+  if (Found == Files.end() || Unreadable.count(APath)) return std::nullopt;
+  return Found->second;
+}
+
+bool TFakeFileSystem::CreateDirectories(const std::string& APath) {
+  if (FoldersFail) return false;
+  Folders.insert(APath);
+  return true;
+}
+
+void TFakeFileSystem::WriteFileAtomically(const std::string& APath, const std::string& AContent) {
+  const auto Slash = APath.rfind('\\');
+  if (Unwritable.count(APath) || (Slash != std::string::npos && !Folders.count(APath.substr(0, Slash))))
+    throw EFileError("cannot write " + APath);
+  Files[APath] = AContent;
+  ++Writes;
+}
+
+}  // namespace nevra::fake

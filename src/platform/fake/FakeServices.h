@@ -2,11 +2,17 @@
 #include <cstdint>
 #include <deque>
 #include <functional>
+#include <map>
+#include <optional>
+#include <set>
 #include <string>
 #include <vector>
 
 #include "platform/Application.h"
 #include "platform/Dialogs.h"
+#include "platform/Environment.h"
+#include "platform/FileSystem.h"
+#include "platform/Hotkeys.h"
 #include "platform/MouseInput.h"
 #include "platform/Random.h"
 #include "platform/Shell.h"
@@ -113,9 +119,57 @@ class TFakeApplication final : public IApplication {
   void CreateMainWindow(TForm& AForm) override;
   void RunMessageLoop() override;
   void DestroyMainWindow() override { Calls.push_back("DestroyMainWindow"); }
+  void SetSessionEndHandler(std::function<void()> AHandler) override { FSessionEnd = std::move(AHandler); }
+  // Windows ends the session while the message loop runs.
+  void EndSession();
 
  private:
   std::string FTitle;
+  std::function<void()> FSessionEnd;
+};
+
+class TFakeHotkeys final : public IHotkeys {
+ public:
+  struct TRegistration {
+    uint32_t Modifiers;
+    uint32_t Vk;
+    friend bool operator==(const TRegistration&, const TRegistration&) = default;
+  };
+  // What the system holds now, by id. Keys it refuses (already taken) are never held.
+  std::map<int32_t, TRegistration> Registered;
+  std::set<std::pair<uint32_t, uint32_t>> TakenByOthers;  // (modifiers, vk), no-repeat bit ignored
+  std::vector<std::string> Calls;
+  std::map<uint32_t, std::string> LayoutNames;
+
+  void Register(int32_t AId, uint32_t AModifiers, uint32_t AVk) override;
+  void Unregister(int32_t AId) override;
+  std::string KeyName(uint32_t AVk) override;
+  // The id a key combination would deliver in WM_HOTKEY, if any is registered.
+  std::optional<int32_t> IdFor(uint32_t AModifiers, uint32_t AVk) const;
+};
+
+class TFakeEnvironment final : public IEnvironment {
+ public:
+  std::map<std::string, std::string> Variables{{"APPDATA", "C:\\Users\\Tester\\AppData\\Roaming"}};
+  std::string ExeFolder = "C:\\Program Files\\Nevra Auto Clicker";
+  std::string GetVariable(const std::string& AName) override;
+  std::string ExecutableFolder() override { return ExeFolder; }
+};
+
+// Files in memory by exact path; folders are remembered as they are made.
+class TFakeFileSystem final : public IFileSystem {
+ public:
+  std::map<std::string, std::string> Files;
+  std::set<std::string> Folders;
+  std::set<std::string> Unreadable;      // exist, but cannot be read
+  std::set<std::string> Unwritable;      // writes throw
+  bool FoldersFail = false;
+  int Writes = 0;
+
+  bool FileExists(const std::string& APath) override { return Files.count(APath) || Unreadable.count(APath); }
+  std::optional<std::string> ReadFile(const std::string& APath) override;
+  bool CreateDirectories(const std::string& APath) override;
+  void WriteFileAtomically(const std::string& APath, const std::string& AContent) override;
 };
 
 }  // namespace nevra::fake
