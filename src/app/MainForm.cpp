@@ -118,6 +118,8 @@ TFrmMain::TFrmMain(TPlatform& APlatform)
   Label2.OnMouseLeave = [this] { Label2MouseLeave(); };
   Label2.OnClick = [this] { Label2Click(); };
   Button1.OnClick = [this] { Button1Click(); };
+  bRename.OnClick = [this] { bRenameClick(); };
+  bRemove.OnClick = [this] { bRemoveClick(); };
 }
 
 TFrmMain::~TFrmMain() {
@@ -152,6 +154,7 @@ void TFrmMain::FormCreate() {
   FStartMacrosHK = {82, 6};
   RegisterHotkeys();
   LoadSettings();
+  LoadMacros();
   UpdateHotkeyLabel();
   TimerClick.SetEnabled(false);
   TimerDelay.SetEnabled(false);
@@ -168,6 +171,7 @@ void TFrmMain::FormDestroy() {
   GMainFormRef = nullptr;
   UnregisterHotkeys();
   SaveSettings();
+  FMacros.clear();
 }
 
 void TFrmMain::SetStatus(const std::string& AText) { Label1.SetCaption(AText); }

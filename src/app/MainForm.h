@@ -1,9 +1,11 @@
 #pragma once
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <vector>
 
 #include "engine/HotkeyData.h"
+#include "macros/MacroModel.h"
 #include "platform/Geometry.h"
 #include "platform/Platform.h"
 #include "platform/controls/Control.h"
@@ -13,7 +15,6 @@
 namespace nevra {
 
 class TFrmMain;
-struct TRecordedMacro;
 
 // The main window while it is fully set up; cleared first when it is destroyed.
 extern TFrmMain* GMainFormRef;
@@ -49,6 +50,8 @@ class TFrmMain : public TForm {
   void Label2MouseLeave();
   void Label2Click();
   void Button1Click();
+  void bRenameClick();
+  void bRemoveClick();
 
   // Read-only views of the run state, for the window's owner and the tests.
   bool Running() const { return FRunning; }
@@ -57,7 +60,7 @@ class TFrmMain : public TForm {
   const THotkeyData& StartHotkey() const { return FStartHK; }
   const THotkeyData& StopHotkey() const { return FStpHK; }
   const THotkeyData& StartMacrosHotkey() const { return FStartMacrosHK; }
-  int32_t PendingSelectedMacroIndex() const { return FPendingSelectedMacroIndex; }
+  const std::vector<std::unique_ptr<TRecordedMacro>>& Macros() const { return FMacros; }
 
   // Controls, in creation order (containers before what they contain).
   TButton btnStart;
@@ -152,7 +155,11 @@ class TFrmMain : public TForm {
   void StopRecording(const std::string& AReason);
 
   // Macro library and player.
-  const TRecordedMacro* GetSelectedMacro();
+  std::string GetMacrosFolder();
+  void LoadMacros();
+  void RefreshMacroList();
+  void SelectMacroNamed(const std::string& AName);
+  TRecordedMacro* GetSelectedMacro();
   void PlaySelectedMacro();
 
   // Enabling rules.
@@ -171,6 +178,7 @@ class TFrmMain : public TForm {
   THotkeyData FStartHK;
   THotkeyData FStpHK;
   THotkeyData FStartMacrosHK;
+  std::vector<std::unique_ptr<TRecordedMacro>> FMacros;
   bool FRecording = false;
   bool FWaitingForRecordStart = false;
   bool FStopPlaybackRequested = false;

@@ -2,6 +2,7 @@
 #include <optional>
 #include <stdexcept>
 #include <string>
+#include <vector>
 
 namespace nevra {
 
@@ -23,6 +24,12 @@ class IFileSystem {
   // folder, which is then renamed over the target, so a crash or a full disk never leaves half a
   // file. Throws EFileError when the content could not be stored; the old file is then intact.
   virtual void WriteFileAtomically(const std::string& APath, const std::string& AContent) = 0;
+  // The names (not paths) of the files directly inside AFolder whose names end in AExtension
+  // (".nevramac"), letter case ignored, in the order the folder lists them. Throws EFileError
+  // when the folder cannot be listed.
+  virtual std::vector<std::string> ListFiles(const std::string& AFolder, const std::string& AExtension) = 0;
+  // Throws EFileError with the system's reason when the file cannot be deleted.
+  virtual void DeleteFile(const std::string& APath) = 0;
 };
 
 }  // namespace nevra

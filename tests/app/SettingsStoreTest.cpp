@@ -107,11 +107,10 @@ TEST_F(SettingsStoreTest, HandEditedValuesAreReadAsTheWindowWouldTakeThem) {
 }
 
 TEST_F(SettingsStoreTest, BadEntriesKeepTheirDefaultsAndTheRestStillApplies) {
-  StartWith("[Interval]\r\njitterEnabled=yes\r\nh=abc\r\nm=5\r\n[Macros]\r\nselected=3\r\n");
+  StartWith("[Interval]\r\njitterEnabled=yes\r\nh=abc\r\nm=5\r\n");
   EXPECT_FALSE(Form->chkJitter.Checked());
   EXPECT_EQ(Form->seHours.Value(), 0);
   EXPECT_EQ(Form->seMinutes.Value(), 5);
-  EXPECT_EQ(Form->PendingSelectedMacroIndex(), 3);
 }
 
 TEST_F(SettingsStoreTest, AnotherStopKeyFromTheFileReplacesTheDefault) {

@@ -40,6 +40,10 @@ class FormFixture : public ::testing::Test {
   std::vector<std::string> Events() const;
   // Virtual times of the button presses sent so far.
   std::vector<uint64_t> PressTimes() const;
+  // A user's click: it reaches the handler through the dispatcher, as the window delivers it.
+  void UserClick(TButton& AButton) {
+    P.Dispatcher.Run([&] { AButton.Click(); });
+  }
   std::string Status() const { return Form->Label1.Caption(); }
 
   fake::TFakePlatform P;

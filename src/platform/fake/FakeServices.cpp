@@ -44,6 +44,14 @@ TMessageResult TFakeDialogs::ShowMessage(TMessageKind AKind, const std::string& 
   return AKind == TMessageKind::mkConfirmation ? TMessageResult::mrYes : TMessageResult::mrOk;
 }
 
+bool TFakeDialogs::InputText(const std::string& ACaption, const std::string& APrompt, std::string& AValue) {
+  Inputs.push_back({ACaption, APrompt, AValue});
+  if (Typed.empty()) return false;
+  AValue = Typed.front();
+  Typed.pop_front();
+  return true;
+}
+
 uint32_t TFakeRandom::Next(uint32_t ABound) {
   Bounds.push_back(ABound);
   if (!Script.empty()) {
@@ -130,6 +138,37 @@ void TFakeFileSystem::WriteFileAtomically(const std::string& APath, const std::s
     throw EFileError("cannot write " + APath);
   Files[APath] = AContent;
   ++Writes;
+}
+
+}  // namespace nevra::fake
+
+namespace nevra::fake {
+
+namespace {
+std::string Lower(std::string AText) {
+  for (char& C : AText)
+    if (C >= 'A' && C <= 'Z') C = static_cast<char>(C - 'A' + 'a');
+  return AText;
+}
+}  // namespace
+
+std::vector<std::string> TFakeFileSystem::ListFiles(const std::string& AFolder, const std::string& AExtension) {
+  if (Unlistable.count(AFolder)) throw EFileError("cannot list " + AFolder);
+  std::vector<std::string> Names;
+  const std::string Prefix = AFolder + "\\";
+  const std::string Extension = Lower(AExtension);
+  for (const auto& [Path, Content] : Files) {
+    if (Path.rfind(Prefix, 0) != 0) continue;
+    const std::string Name = Path.substr(Prefix.size());
+    if (Name.find('\\') != std::string::npos || Name.size() < Extension.size()) continue;
+    if (Lower(Name.substr(Name.size() - Extension.size())) == Extension) Names.push_back(Name);
+  }
+  return Names;
+}
+
+void TFakeFileSystem::DeleteFile(const std::string& APath) {
+  if (Undeletable.count(APath) || !Files.count(APath)) throw EFileError("cannot delete " + APath);
+  Files.erase(APath);
 }
 
 }  // namespace nevra::fake

@@ -85,6 +85,14 @@ class TFakeDialogs final : public IDialogs {
   std::function<void()> WhileOpen;
 
   TMessageResult ShowMessage(TMessageKind AKind, const std::string& AText) override;
+
+  struct TInput {
+    std::string Caption, Prompt, Initial;
+  };
+  std::vector<TInput> Inputs;
+  // What the user types into each text-input dialog, in order; nothing left means Cancel.
+  std::deque<std::string> Typed;
+  bool InputText(const std::string& ACaption, const std::string& APrompt, std::string& AValue) override;
 };
 
 class TFakeShell final : public IShell {
@@ -163,6 +171,8 @@ class TFakeFileSystem final : public IFileSystem {
   std::set<std::string> Folders;
   std::set<std::string> Unreadable;      // exist, but cannot be read
   std::set<std::string> Unwritable;      // writes throw
+  std::set<std::string> Undeletable;     // deletes throw
+  std::set<std::string> Unlistable;      // folders that cannot be listed
   bool FoldersFail = false;
   int Writes = 0;
 
@@ -170,6 +180,9 @@ class TFakeFileSystem final : public IFileSystem {
   std::optional<std::string> ReadFile(const std::string& APath) override;
   bool CreateDirectories(const std::string& APath) override;
   void WriteFileAtomically(const std::string& APath, const std::string& AContent) override;
+  // In the order the names sort, as NTFS lists them.
+  std::vector<std::string> ListFiles(const std::string& AFolder, const std::string& AExtension) override;
+  void DeleteFile(const std::string& APath) override;
 };
 
 }  // namespace nevra::fake
