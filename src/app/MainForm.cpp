@@ -63,6 +63,7 @@ TFrmMain::TFrmMain(TPlatform& APlatform)
       TrayIcon1(this, "TrayIcon1"),
       TimerClick(APlatform.Timers, [this] { TimerClickTimer(); }),
       TimerDelay(APlatform.Timers, [this] { TimerDelayTimer(); }),
+      FCountdownTimer(APlatform.Timers, [this] { CountdownTimerTick(); }, 1000),
       FPlatform(APlatform) {
   btnStart.SetCaption("Start");
   btnStop.SetCaption("Stop");
@@ -120,6 +121,7 @@ TFrmMain::TFrmMain(TPlatform& APlatform)
   Button1.OnClick = [this] { Button1Click(); };
   bRename.OnClick = [this] { bRenameClick(); };
   bRemove.OnClick = [this] { bRemoveClick(); };
+  btnCreateMacros.OnClick = [this] { btnCreateMacrosClick(); };
 }
 
 TFrmMain::~TFrmMain() {
@@ -163,14 +165,21 @@ void TFrmMain::FormCreate() {
 }
 
 void TFrmMain::FormCloseQuery(bool& ACanClose) {
+  if (FRecording) {
+    // Closing is never refused: a macro that cannot be saved is reported, and the window still
+    // closes.
+    FPlatform.Dispatcher.Run([this] { StopRecording(Translate("Recording stopped because application is closing.")); });
+  }
   if (FRunning) StopRun(Translate("Closing"));
   ACanClose = true;
 }
 
 void TFrmMain::FormDestroy() {
   GMainFormRef = nullptr;
+  RemoveMouseHook();
   UnregisterHotkeys();
   SaveSettings();
+  FRecordedEvents.clear();
   FMacros.clear();
 }
 

@@ -52,11 +52,17 @@ class TFrmMain : public TForm {
   void Button1Click();
   void bRenameClick();
   void bRemoveClick();
+  void btnCreateMacrosClick();
+  void CountdownTimerTick();
+  // One mouse message seen by the low-level hook while recording.
+  void RecordMouseEvent(TMacroEventKind AKind, int32_t AX, int32_t AY, int32_t AButton);
 
   // Read-only views of the run state, for the window's owner and the tests.
   bool Running() const { return FRunning; }
   uint64_t ClicksDone() const { return FClicksDone; }
   bool RecUiActive() const { return FRecUiActive; }
+  bool Recording() const { return FRecording; }
+  bool WaitingForRecordStart() const { return FWaitingForRecordStart; }
   const THotkeyData& StartHotkey() const { return FStartHK; }
   const THotkeyData& StopHotkey() const { return FStpHK; }
   const THotkeyData& StartMacrosHotkey() const { return FStartMacrosHK; }
@@ -112,6 +118,7 @@ class TFrmMain : public TForm {
   TTrayIcon TrayIcon1;
   TTimer TimerClick;
   TTimer TimerDelay;
+  TTimer FCountdownTimer;
 
  protected:
   void FormCloseQuery(bool& ACanClose) override;
@@ -151,8 +158,12 @@ class TFrmMain : public TForm {
   void LeaveRecUiMode();
 
   // Macro recorder.
+  void BeginRecordCountdown();
   void StartRecording();
+  void InstallMouseHook();
+  void RemoveMouseHook();
   void StopRecording(const std::string& AReason);
+  std::string FreeMacroFileName(const std::string& AStamp);
 
   // Macro library and player.
   std::string GetMacrosFolder();
@@ -161,6 +172,7 @@ class TFrmMain : public TForm {
   void SelectMacroNamed(const std::string& AName);
   TRecordedMacro* GetSelectedMacro();
   void PlaySelectedMacro();
+  void RunMacroPlayback();
 
   // Enabling rules.
   void ApplyTargetMode(int32_t AMode);
@@ -181,6 +193,10 @@ class TFrmMain : public TForm {
   std::vector<std::unique_ptr<TRecordedMacro>> FMacros;
   bool FRecording = false;
   bool FWaitingForRecordStart = false;
+  uint32_t FRecordingStartTick = 0;
+  uint32_t FLastRecordTick = 0;
+  std::vector<TMacroMouseEvent> FRecordedEvents;
+  int32_t FCountdownValue = 0;
   bool FStopPlaybackRequested = false;
   int32_t FPendingSelectedMacroIndex = -1;
   TPoint FLastRecordedPoint;

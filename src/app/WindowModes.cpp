@@ -44,6 +44,7 @@ void TFrmMain::SetRecUiCaption(const std::string& AText) {
 
 void TFrmMain::LeaveRecUiMode() {
   if (!FRecUiActive) return;
+  FCountdownTimer.SetEnabled(false);
   FPlatform.Window.SetTopMost(false);
   FPlatform.Window.SetBounds(FRecUiSavedBounds);
   SetCaption(FRecUiSavedCaption);

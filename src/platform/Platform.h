@@ -7,6 +7,8 @@
 #include "platform/EventDispatcher.h"
 #include "platform/FileSystem.h"
 #include "platform/Hotkeys.h"
+#include "platform/Locale.h"
+#include "platform/MouseHook.h"
 #include "platform/MouseInput.h"
 #include "platform/Random.h"
 #include "platform/Shell.h"
@@ -30,6 +32,8 @@ struct TPlatform {
   IHotkeys& Hotkeys;
   IEnvironment& Environment;
   IFileSystem& Files;
+  IMouseHook& MouseHook;
+  ILocale& Locale;
   TEventDispatcher& Dispatcher;
 };
 

@@ -26,6 +26,8 @@ struct TFakePlatform {
   TFakeHotkeys Hotkeys;
   TFakeEnvironment Environment;
   TFakeFileSystem Files;
+  TFakeMouseHook MouseHook;
+  TFakeLocale Locale;
   TPlatform Platform{.App = App,
                      .Input = Input,
                      .Clock = Time,
@@ -38,6 +40,8 @@ struct TFakePlatform {
                      .Hotkeys = Hotkeys,
                      .Environment = Environment,
                      .Files = Files,
+                     .MouseHook = MouseHook,
+                     .Locale = Locale,
                      .Dispatcher = Dispatcher};
 
   // The user presses a key combination anywhere on the desktop: a registered hotkey reaches the

@@ -172,3 +172,13 @@ void TFakeFileSystem::DeleteFile(const std::string& APath) {
 }
 
 }  // namespace nevra::fake
+
+namespace nevra::fake {
+
+bool TFakeMouseHook::Install(TMouseHookProc AProc) {
+  ++Installs;
+  FProc = Refuse ? nullptr : AProc;
+  return !Refuse;
+}
+
+}  // namespace nevra::fake

@@ -13,6 +13,8 @@
 #include "platform/Environment.h"
 #include "platform/FileSystem.h"
 #include "platform/Hotkeys.h"
+#include "platform/Locale.h"
+#include "platform/MouseHook.h"
 #include "platform/MouseInput.h"
 #include "platform/Random.h"
 #include "platform/Shell.h"
@@ -183,6 +185,28 @@ class TFakeFileSystem final : public IFileSystem {
   // In the order the names sort, as NTFS lists them.
   std::vector<std::string> ListFiles(const std::string& AFolder, const std::string& AExtension) override;
   void DeleteFile(const std::string& APath) override;
+};
+
+class TFakeMouseHook final : public IMouseHook {
+ public:
+  bool Refuse = false;  // the system refuses the hook
+  int Installs = 0;
+  bool Install(TMouseHookProc AProc) override;
+  void Remove() override { FProc = nullptr; }
+  bool Installed() const override { return FProc != nullptr; }
+  // The system sees a mouse message: it reaches the hook procedure, if one is installed.
+  void Send(uint32_t AMessage, int32_t AX, int32_t AY) const {
+    if (FProc != nullptr) FProc(AMessage, AX, AY);
+  }
+
+ private:
+  TMouseHookProc FProc = nullptr;
+};
+
+class TFakeLocale final : public ILocale {
+ public:
+  std::string Separator = ".";
+  std::string DecimalSeparator() override { return Separator; }
 };
 
 }  // namespace nevra::fake
