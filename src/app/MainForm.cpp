@@ -61,6 +61,7 @@ TFrmMain::TFrmMain(TPlatform& APlatform)
       Label1(this, &Panel1, "Label1", XYWH(10, 4, 340, 15)),
       Label2(this, &Panel1, "Label2", XYWH(350, 4, 209, 15), TAlignment::taRight),
       TrayIcon1(this, "TrayIcon1"),
+      PopupMenuLang(this, "PopupMenuLang"),
       TimerClick(APlatform.Timers, [this] { TimerClickTimer(); }),
       TimerDelay(APlatform.Timers, [this] { TimerDelayTimer(); }),
       FCountdownTimer(APlatform.Timers, [this] { CountdownTimerTick(); }, 1000),
@@ -122,6 +123,8 @@ TFrmMain::TFrmMain(TPlatform& APlatform)
   bRename.OnClick = [this] { bRenameClick(); };
   bRemove.OnClick = [this] { bRemoveClick(); };
   btnCreateMacros.OnClick = [this] { btnCreateMacrosClick(); };
+  btnLang.OnClick = [this] { btnLangClick(); };
+  PopupMenuLang.OnItemClick = [this](const TMenuItem& AItem) { MItemClick(AItem); };
 }
 
 TFrmMain::~TFrmMain() {
@@ -161,7 +164,8 @@ void TFrmMain::FormCreate() {
   TimerClick.SetEnabled(false);
   TimerDelay.SetEnabled(false);
   GMainFormRef = this;
-  SetStatus(Translate("Ready"));
+  UpdateLanguageMenu();
+  TranslateInterface();
 }
 
 void TFrmMain::FormCloseQuery(bool& ACanClose) {

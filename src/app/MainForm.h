@@ -53,6 +53,10 @@ class TFrmMain : public TForm {
   void bRenameClick();
   void bRemoveClick();
   void btnCreateMacrosClick();
+  void UpdateLanguageMenu();
+  void TranslateInterface();
+  void btnLangClick();
+  void MItemClick(const TMenuItem& ASender);
   void CountdownTimerTick();
   // One mouse message seen by the low-level hook while recording.
   void RecordMouseEvent(TMacroEventKind AKind, int32_t AX, int32_t AY, int32_t AButton);
@@ -116,6 +120,7 @@ class TFrmMain : public TForm {
   TLabel Label1;
   TLabel Label2;
   TTrayIcon TrayIcon1;
+  TPopupMenu PopupMenuLang;
   TTimer TimerClick;
   TTimer TimerDelay;
   TTimer FCountdownTimer;

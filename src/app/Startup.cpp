@@ -4,6 +4,7 @@
 
 #include "app/AppInfo.h"
 #include "app/MainForm.h"
+#include "i18n/Translation.h"
 #include "update/NewVersionCheck.h"
 
 namespace nevra {
@@ -16,7 +17,7 @@ int RunApplication(TPlatform& APlatform) {
     APlatform.Dialogs.ShowMessage(TMessageKind::mkError, E.what());
   }
   APlatform.App.SetTitle(kApplicationTitle);
-  // The translation catalogue is loaded here; until it exists every text is English.
+  LoadTranslations(APlatform);
   if (CheckNewVersion()) {
     // The New Version dialog is shown here once the maker's site can offer one.
   }

@@ -11,6 +11,7 @@
 #include "platform/MouseHook.h"
 #include "platform/MouseInput.h"
 #include "platform/Random.h"
+#include "platform/Registry.h"
 #include "platform/Shell.h"
 #include "platform/Timers.h"
 #include "platform/WindowOps.h"
@@ -34,6 +35,7 @@ struct TPlatform {
   IFileSystem& Files;
   IMouseHook& MouseHook;
   ILocale& Locale;
+  IRegistry& Registry;
   TEventDispatcher& Dispatcher;
 };
 

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "app/MainForm.h"
+#include "i18n/Translation.h"
 #include "platform/fake/FakePlatform.h"
 
 namespace nevra::test {
@@ -15,6 +16,9 @@ namespace nevra::test {
 class FormFixture : public ::testing::Test {
  protected:
   FormFixture() {
+    // The catalogue is process-wide: every test starts in English with no catalogue.
+    GTranslations().Parse("");
+    GTranslations().SetCode("en");
     P.App.SetTitle("Nevra Auto Clicker");
     P.Window.Visible = true;
     Create();

@@ -22,9 +22,10 @@ enum class TControlKind {
   ckComboBox,
   ckListBox,
   ckTrayIcon,
+  ckPopupMenu,
 };
 
-enum class TControlProperty { cpCaption, cpEnabled, cpVisible, cpChecked, cpText, cpItems, cpItemIndex, cpFont };
+enum class TControlProperty { cpCaption, cpEnabled, cpVisible, cpChecked, cpText, cpItems, cpItemIndex, cpFont, cpPopup };
 
 class TControl;
 

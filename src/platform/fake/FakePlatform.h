@@ -28,6 +28,7 @@ struct TFakePlatform {
   TFakeFileSystem Files;
   TFakeMouseHook MouseHook;
   TFakeLocale Locale;
+  TFakeRegistry Registry;
   TPlatform Platform{.App = App,
                      .Input = Input,
                      .Clock = Time,
@@ -42,6 +43,7 @@ struct TFakePlatform {
                      .Files = Files,
                      .MouseHook = MouseHook,
                      .Locale = Locale,
+                     .Registry = Registry,
                      .Dispatcher = Dispatcher};
 
   // The user presses a key combination anywhere on the desktop: a registered hotkey reaches the

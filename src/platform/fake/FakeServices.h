@@ -17,6 +17,7 @@
 #include "platform/MouseHook.h"
 #include "platform/MouseInput.h"
 #include "platform/Random.h"
+#include "platform/Registry.h"
 #include "platform/Shell.h"
 #include "platform/WindowOps.h"
 #include "platform/fake/FakeTime.h"
@@ -206,7 +207,26 @@ class TFakeMouseHook final : public IMouseHook {
 class TFakeLocale final : public ILocale {
  public:
   std::string Separator = ".";
+  uint16_t UILanguage = 0x0409;  // English (United States)
   std::string DecimalSeparator() override { return Separator; }
+  uint16_t SystemDefaultUILanguage() override { return UILanguage; }
+};
+
+class TFakeRegistry final : public IRegistry {
+ public:
+  // By key path and value name.
+  std::map<std::pair<std::string, std::string>, std::string> Values;
+  bool ReadOnly = false;
+  std::optional<std::string> ReadString(const std::string& AKey, const std::string& AName) override {
+    const auto Found = Values.find({AKey, AName});
+    if (Found == Values.end()) return std::nullopt;
+    return Found->second;
+  }
+  bool WriteString(const std::string& AKey, const std::string& AName, const std::string& AValue) override {
+    if (ReadOnly) return false;
+    Values[{AKey, AName}] = AValue;
+    return true;
+  }
 };
 
 }  // namespace nevra::fake
