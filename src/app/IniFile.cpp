@@ -48,6 +48,14 @@ TEntry SplitEntry(std::string_view ALine) {
   return {Trim(ALine.substr(0, Equals)), Trim(ALine.substr(Equals + 1))};
 }
 
+// "key=value" (built by appending: GCC 12 misreports std::string operator+ chains at -O3).
+std::string EntryLine(std::string_view AKey, std::string_view AValue) {
+  std::string Line;
+  Line.reserve(AKey.size() + 1 + AValue.size());
+  Line.append(AKey).append(1, '=').append(AValue);
+  return Line;
+}
+
 std::optional<int32_t> ParseInteger(std::string_view AText) {
   int Base = 10;
   if (AText.size() > 2 && AText[0] == '0' && (AText[1] == 'x' || AText[1] == 'X')) {
@@ -118,23 +126,25 @@ std::optional<int32_t> TIniFile::ReadInteger(std::string_view ASection, std::str
 void TIniFile::WriteString(std::string_view ASection, std::string_view AKey, std::string_view AValue) {
   const auto Section = FindSection(ASection);
   if (!Section) {
-    FLines.push_back("[" + std::string(ASection) + "]");
-    FLines.push_back(std::string(AKey) + "=" + std::string(AValue));
+    std::string Header("[");
+    Header.append(ASection).append(1, ']');
+    FLines.push_back(std::move(Header));
+    FLines.push_back(EntryLine(AKey, AValue));
     return;
   }
   if (const auto Line = FindKey(*Section, AKey)) {
     // The key keeps the spelling the file gave it.
-    FLines[*Line] = std::string(SplitEntry(FLines[*Line]).Key) + "=" + std::string(AValue);
+    FLines[*Line] = EntryLine(SplitEntry(FLines[*Line]).Key, AValue);
     return;
   }
   size_t Insert = Section->End;
   while (Insert > Section->Header + 1 && Trim(FLines[Insert - 1]).empty()) --Insert;
-  FLines.insert(FLines.begin() + static_cast<std::ptrdiff_t>(Insert), std::string(AKey) + "=" + std::string(AValue));
+  FLines.insert(FLines.begin() + static_cast<std::ptrdiff_t>(Insert), EntryLine(AKey, AValue));
 }
 
 std::string TIniFile::Text() const {
   std::string Out = FUtf8Bom ? std::string(kUtf8Bom) : std::string();
-  for (const std::string& Line : FLines) Out += Line + "\r\n";
+  for (const std::string& Line : FLines) Out.append(Line).append("\r\n");
   return Out;
 }
 
