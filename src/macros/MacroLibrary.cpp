@@ -122,7 +122,7 @@ void TFrmMain::bRenameClick() {
     throw;
   }
   if (!SameFile && !OldFile.empty() && FPlatform.Files.FileExists(OldFile) && !SameTextAscii(OldFile, Target))
-    FPlatform.Files.DeleteFile(OldFile);
+    FPlatform.Files.RemoveFile(OldFile);
   RefreshMacroList();
   SelectMacroNamed(NewName);
   SetStatus(Translate("Macro renamed."));
@@ -135,7 +135,7 @@ void TFrmMain::bRemoveClick() {
       TMessageResult::mrYes)
     return;
   if (!Macro->FileName().empty() && FPlatform.Files.FileExists(Macro->FileName()))
-    FPlatform.Files.DeleteFile(Macro->FileName());
+    FPlatform.Files.RemoveFile(Macro->FileName());
   FMacros.erase(FMacros.begin() + lbMacroses.ItemIndex());
   RefreshMacroList();
   SetStatus(Translate("Selected macro removed."));

@@ -29,7 +29,7 @@ class IFileSystem {
   // when the folder cannot be listed.
   virtual std::vector<std::string> ListFiles(const std::string& AFolder, const std::string& AExtension) = 0;
   // Throws EFileError with the system's reason when the file cannot be deleted.
-  virtual void DeleteFile(const std::string& APath) = 0;
+  virtual void RemoveFile(const std::string& APath) = 0;
 };
 
 }  // namespace nevra

@@ -166,7 +166,7 @@ std::vector<std::string> TFakeFileSystem::ListFiles(const std::string& AFolder, 
   return Names;
 }
 
-void TFakeFileSystem::DeleteFile(const std::string& APath) {
+void TFakeFileSystem::RemoveFile(const std::string& APath) {
   if (Undeletable.count(APath) || !Files.count(APath)) throw EFileError("cannot delete " + APath);
   Files.erase(APath);
 }

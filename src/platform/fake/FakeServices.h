@@ -185,7 +185,7 @@ class TFakeFileSystem final : public IFileSystem {
   void WriteFileAtomically(const std::string& APath, const std::string& AContent) override;
   // In the order the names sort, as NTFS lists them.
   std::vector<std::string> ListFiles(const std::string& AFolder, const std::string& AExtension) override;
-  void DeleteFile(const std::string& APath) override;
+  void RemoveFile(const std::string& APath) override;
 };
 
 class TFakeMouseHook final : public IMouseHook {
