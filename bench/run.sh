@@ -1,0 +1,79 @@
+#!/usr/bin/env bash
+# Click-rate benchmark: under Wine on a virtual X display, the real NevraAutoClicker.exe clicks
+# a ClickTarget.exe window at 100, 10 and 1 ms intervals; beside each, xdotool clicks the same
+# window on the same display at the same delay. For each run: requested and achieved clicks per
+# second and the spread of the intervals between the presses the target received. Builds nothing.
+#   bench/run.sh [WINDOWS_BUILD_DIR]   (default build/windows)
+# NEVRA_BENCH_SECONDS sets the length of each run (default 4).
+set -euo pipefail
+ROOT=$(cd "$(dirname "$0")/.." && pwd)
+source "$ROOT/scripts/wine-env.sh"
+source "$ROOT/tools/wine-tools.sh"
+
+BUILD=$(nevra_build_dir "${1:-}")
+TARGET_EXE="$BUILD/tools/ClickTarget.exe"
+DRIVER_EXE="$BUILD/tools/NevraBenchDriver.exe"
+nevra_require "$TARGET_EXE" "$DRIVER_EXE"
+PROGRAM=$(nevra_find_program "$BUILD")
+RUN_SECONDS=${NEVRA_BENCH_SECONDS:-4}
+INTERVALS_MS=(100 10 1)
+# Where the program clicks and xdotool points: inside the target window (top-left 400 x 300),
+# away from the program's centred window and its compact strip in the bottom-right corner.
+CLICK_X=200
+CLICK_Y=150
+TARGET_CAPTION="Nevra Click Target"
+MAIN_CAPTION="  Nevra Auto Clicker 2.5"
+
+trap nevra_wine_down EXIT
+trap 'exit 130' INT TERM
+nevra_wine_up
+nevra_quiet_crashes
+WORK="$NEVRA_WINE_TMP/bench"
+mkdir -p "$WORK"
+
+driver() { wine "$DRIVER_EXE" "$@"; }
+
+TARGET_PID=""
+start_target() {
+  wine "$TARGET_EXE" "$(winepath -w "$1")" &
+  TARGET_PID=$!
+  driver wait-window "$TARGET_CAPTION"
+}
+stop_target() {
+  driver close-window "$TARGET_CAPTION"
+  wait "$TARGET_PID"
+}
+
+# field KEY FILE: a value of the target's summary line.
+field() { sed -n "s/^summary .*\b$1=\([^ ]*\).*/\1/p" "$2"; }
+
+RESULTS=()
+report() {  # report LABEL INTERVAL_MS LOG [PROGRAM_COUNT]
+  local Log=$3
+  RESULTS+=("$(printf '%-9s %6s %10.1f %10s %8s %8s %8s %8s %8s %8s' "$1" "$2" "$(awk -v Ms="$2" 'BEGIN { print 1000 / Ms }')" \
+    "$(field per_second "$Log")" "$(field presses "$Log")" "${4:--}" "$(field median_ms "$Log")" \
+    "$(field p5_ms "$Log")" "$(field p95_ms "$Log")" "$(field max_ms "$Log")")")
+}
+
+wine "$PROGRAM" &
+driver wait-window "$MAIN_CAPTION"
+
+for Interval in "${INTERVALS_MS[@]}"; do
+  echo "interval $Interval ms: program" >&2
+  start_target "$WORK/program-$Interval.log"
+  Clicks=$(driver click-run "$CLICK_X" "$CLICK_Y" "$Interval" "$RUN_SECONDS" | tr -d '\r' | sed -n 's/^clicks_done=//p')
+  stop_target
+  report program "$Interval" "$WORK/program-$Interval.log" "$Clicks"
+
+  echo "interval $Interval ms: xdotool" >&2
+  start_target "$WORK/xdotool-$Interval.log"
+  xdotool mousemove "$CLICK_X" "$CLICK_Y"
+  xdotool click --repeat $((RUN_SECONDS * 1000 / Interval)) --delay "$Interval" 1
+  stop_target
+  report xdotool "$Interval" "$WORK/xdotool-$Interval.log"
+done
+
+echo
+echo "Clicks received by the target window, ${RUN_SECONDS} s per run (intervals between presses in ms)"
+printf '%-9s %6s %10s %10s %8s %8s %8s %8s %8s %8s\n' source ms requested/s achieved/s presses counted median p5 p95 max
+printf '%s\n' "${RESULTS[@]}"

@@ -1,0 +1,38 @@
+// Starting a file the way Explorer would, with a path that needs UTF-16 to survive.
+#include <gtest/gtest.h>
+
+#include <windows.h>
+
+#include <chrono>
+#include <filesystem>
+#include <fstream>
+#include <system_error>
+
+#include "MessageWait.h"
+#include "platform/win32/Win32Shell.h"
+#include "platform/win32/Win32Text.h"
+
+namespace nevra::win32 {
+namespace {
+
+using namespace std::chrono_literals;
+
+TEST(Win32Shell, OpenStartsAFileWhosePathIsNotAscii) {
+  const std::filesystem::path Folder =
+      std::filesystem::temp_directory_path() / Widen("nevra-\xc3\x9c" "ber-\xe4\xb8\xad");
+  std::filesystem::remove_all(Folder);
+  std::filesystem::create_directories(Folder);
+  const std::filesystem::path Script = Folder / "start.cmd";
+  const std::filesystem::path Marker = Folder / "started.txt";
+  {
+    std::ofstream Out(Script);
+    Out << "@echo started> \"%~dp0started.txt\"\r\n";
+  }
+  TWin32Shell().Open(Narrow(Script.wstring()));
+  EXPECT_TRUE(tools::WaitUntil([&] { return std::filesystem::exists(Marker); }, 20s)) << "the file was not started";
+  std::error_code Ignored;
+  tools::WaitUntil([&] { return std::filesystem::remove_all(Folder, Ignored) > 0; }, 5s);
+}
+
+}  // namespace
+}  // namespace nevra::win32

@@ -1,0 +1,31 @@
+#pragma once
+#include <windows.h>
+
+#include <functional>
+
+#include "platform/win32/Win32Window.h"
+
+namespace nevra::win32::test {
+
+// A hidden window of the program's own window base that hands every message to a test's function.
+class TTestWindow final : public TWin32Window {
+ public:
+  // Return true from OnMessage when the message was handled; the window then answers with
+  // Answer, which is 0 unless the function set it.
+  std::function<bool(UINT AMessage, WPARAM AWParam, LPARAM ALParam)> OnMessage;
+  LRESULT Answer = 0;
+
+  explicit TTestWindow(DWORD AStyle = WS_OVERLAPPEDWINDOW, int AWidth = 200, int AHeight = 100) {
+    Create(TWindowClass{L"NevraWin32TestWindow"}, 0, L"test", AStyle, 0, 0, AWidth, AHeight, nullptr);
+  }
+  ~TTestWindow() override { Destroy(); }
+
+ protected:
+  LRESULT HandleMessage(UINT AMessage, WPARAM AWParam, LPARAM ALParam) override {
+    Answer = 0;
+    if (OnMessage && OnMessage(AMessage, AWParam, ALParam)) return Answer;
+    return Default(AMessage, AWParam, ALParam);
+  }
+};
+
+}  // namespace nevra::win32::test

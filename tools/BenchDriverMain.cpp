@@ -1,0 +1,90 @@
+// NevraBenchDriver.exe: drives the running program and the click target for bench/run.sh.
+//   wait-window CAPTION          waits until a top-level window with this caption shows
+//   close-window CAPTION         asks it to close and waits until it has gone
+//   click-run X Y INTERVAL_MS SECONDS
+//                                left single clicks at (X, Y) every INTERVAL_MS for SECONDS,
+//                                started and stopped with the window's buttons; prints the
+//                                program's own count ("clicks_done=N")
+#include <windows.h>
+#include <shellapi.h>
+
+#include <chrono>
+#include <cstdio>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include "ClickRunSetup.h"
+#include "MessageWait.h"
+#include "UiDriver.h"
+#include "platform/win32/Win32Text.h"
+
+namespace {
+
+using namespace std::chrono_literals;
+using namespace nevra::tools;
+
+constexpr auto kWindowTimeout = 60s;
+constexpr const char* kStoppedPrefix = "Stopped by button. Clicks done: ";
+
+std::vector<std::string> Arguments() {
+  int Count = 0;
+  LPWSTR* Values = CommandLineToArgvW(GetCommandLineW(), &Count);
+  std::vector<std::string> Result;
+  for (int I = 1; I < Count; ++I) Result.push_back(nevra::win32::Narrow(Values[I]));
+  LocalFree(Values);
+  return Result;
+}
+
+HWND RequireWindow(const std::string& ACaption) {
+  HWND Found = WaitForTopLevelWindow(ACaption, 0, kWindowTimeout);
+  if (Found == nullptr) throw std::runtime_error("no window \"" + ACaption + "\" showed up");
+  return Found;
+}
+
+void CloseWindow(const std::string& ACaption) {
+  HWND Window = RequireWindow(ACaption);
+  RequestClose(Window);
+  if (!WaitUntil([&] { return IsWindow(Window) == FALSE; }, 30s)) throw std::runtime_error("the window did not close");
+}
+
+void ClickRun(int AX, int AY, int AIntervalMs, int ASeconds) {
+  const TMainWindowDriver Main(RequireWindow(kMainWindowCaption));
+  TClickRunSettings Settings;
+  Settings.X = AX;
+  Settings.Y = AY;
+  Settings.IntervalMs = AIntervalMs;
+  ApplyClickRunSettings(Main, Settings);
+  Main.Click("btnStart");
+  // The measured stretch is a fixed time on purpose: the clicks per second are what we measure.
+  Sleep(static_cast<DWORD>(ASeconds) * 1000);
+  Main.Click("btnStop");
+  std::string Status;
+  if (!WaitUntil([&] { return (Status = Main.Status()).rfind(kStoppedPrefix, 0) == 0; }, 30s))
+    throw std::runtime_error("the run did not report its stop; status: " + Status);
+  std::printf("clicks_done=%s\n", Status.substr(std::string(kStoppedPrefix).size()).c_str());
+}
+
+}  // namespace
+
+int main() {
+  try {
+    const std::vector<std::string> Args = Arguments();
+    if (Args.size() == 2 && Args[0] == "wait-window") {
+      RequireWindow(Args[1]);
+    } else if (Args.size() == 2 && Args[0] == "close-window") {
+      CloseWindow(Args[1]);
+    } else if (Args.size() == 5 && Args[0] == "click-run") {
+      ClickRun(std::stoi(Args[1]), std::stoi(Args[2]), std::stoi(Args[3]), std::stoi(Args[4]));
+    } else {
+      std::fputs("usage: NevraBenchDriver.exe wait-window CAPTION | close-window CAPTION |"
+                 " click-run X Y INTERVAL_MS SECONDS\n", stderr);
+      return 2;
+    }
+    std::fflush(stdout);
+    return 0;
+  } catch (const std::exception& E) {
+    std::fprintf(stderr, "NevraBenchDriver: %s\n", E.what());
+    return 1;
+  }
+}

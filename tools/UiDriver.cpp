@@ -1,0 +1,129 @@
+#include "UiDriver.h"
+
+#include <commctrl.h>
+
+#include <stdexcept>
+#include <vector>
+
+#include "ControlLookup.h"
+#include "MessageWait.h"
+#include "platform/win32/Win32Text.h"
+
+namespace nevra::tools {
+
+namespace {
+
+// Long enough for a busy program under Wine, short enough to fail a hung one.
+constexpr UINT kSendTimeoutMs = 5000;
+
+LRESULT Send(HWND AWindow, UINT AMsg, WPARAM AWParam, LPARAM ALParam) {
+  DWORD_PTR Result = 0;
+  if (SendMessageTimeoutW(AWindow, AMsg, AWParam, ALParam, SMTO_NORMAL, kSendTimeoutMs, &Result) == 0)
+    throw std::runtime_error("the window did not answer message " + std::to_string(AMsg));
+  return static_cast<LRESULT>(Result);
+}
+
+struct TTopLevelSearch {
+  std::wstring Caption;
+  DWORD ProcessId;
+  HWND Found = nullptr;
+};
+
+BOOL CALLBACK MatchTopLevel(HWND AWindow, LPARAM AParam) {
+  auto& Search = *reinterpret_cast<TTopLevelSearch*>(AParam);
+  if (!IsWindowVisible(AWindow)) return TRUE;
+  if (Search.ProcessId != 0) {
+    DWORD Owner = 0;
+    GetWindowThreadProcessId(AWindow, &Owner);
+    if (Owner != Search.ProcessId) return TRUE;
+  }
+  std::wstring Text(Search.Caption.size() + 2, L'\0');
+  const int Length = GetWindowTextW(AWindow, Text.data(), static_cast<int>(Text.size()));
+  Text.resize(static_cast<size_t>(Length));
+  if (Text != Search.Caption) return TRUE;
+  Search.Found = AWindow;
+  return FALSE;
+}
+
+struct TControlSearch {
+  int Id;
+  HWND Found = nullptr;
+};
+
+BOOL CALLBACK MatchControl(HWND AWindow, LPARAM AParam) {
+  auto& Search = *reinterpret_cast<TControlSearch*>(AParam);
+  if (GetDlgCtrlID(AWindow) != Search.Id) return TRUE;
+  Search.Found = AWindow;
+  return FALSE;
+}
+
+std::wstring ClassOf(HWND AWindow) {
+  wchar_t Name[64] = {};
+  GetClassNameW(AWindow, Name, 64);
+  return Name;
+}
+
+}  // namespace
+
+HWND FindTopLevelWindow(const std::string& ACaption, DWORD AProcessId) {
+  TTopLevelSearch Search{win32::Widen(ACaption), AProcessId};
+  EnumWindows(&MatchTopLevel, reinterpret_cast<LPARAM>(&Search));
+  return Search.Found;
+}
+
+HWND WaitForTopLevelWindow(const std::string& ACaption, DWORD AProcessId, std::chrono::milliseconds ATimeout) {
+  HWND Found = nullptr;
+  WaitUntil([&] { return (Found = FindTopLevelWindow(ACaption, AProcessId)) != nullptr; }, ATimeout);
+  return Found;
+}
+
+HWND FindControl(HWND ATopLevel, int AId) {
+  // EnumChildWindows walks every descendant, so controls placed inside group boxes are found too.
+  TControlSearch Search{AId};
+  EnumChildWindows(ATopLevel, &MatchControl, reinterpret_cast<LPARAM>(&Search));
+  return Search.Found;
+}
+
+std::string ReadText(HWND AWindow) {
+  const auto Length = static_cast<size_t>(Send(AWindow, WM_GETTEXTLENGTH, 0, 0));
+  std::wstring Text(Length + 1, L'\0');
+  const auto Copied = static_cast<size_t>(Send(AWindow, WM_GETTEXT, Text.size(), reinterpret_cast<LPARAM>(Text.data())));
+  Text.resize(Copied);
+  return win32::Narrow(Text);
+}
+
+void WriteText(HWND AWindow, const std::string& AText) {
+  const std::wstring Text = win32::Widen(AText);
+  Send(AWindow, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(Text.c_str()));
+}
+
+void ClickButton(HWND AButton) { Send(AButton, BM_CLICK, 0, 0); }
+
+bool IsChecked(HWND AButton) { return Send(AButton, BM_GETCHECK, 0, 0) == BST_CHECKED; }
+
+void SelectComboItem(HWND ACombo, int AIndex) {
+  Send(ACombo, CB_SETCURSEL, static_cast<WPARAM>(AIndex), 0);
+  const auto Notification = MAKEWPARAM(static_cast<WORD>(GetDlgCtrlID(ACombo)), static_cast<WORD>(CBN_SELCHANGE));
+  Send(GetParent(ACombo), WM_COMMAND, Notification, reinterpret_cast<LPARAM>(ACombo));
+}
+
+int ComboSelection(HWND ACombo) { return static_cast<int>(Send(ACombo, CB_GETCURSEL, 0, 0)); }
+
+void RequestClose(HWND AWindow) { PostMessageW(AWindow, WM_CLOSE, 0, 0); }
+
+HWND TMainWindowDriver::Control(const std::string& AName) const {
+  HWND Found = FindControl(FMain, MainFormControlId(AName));
+  if (Found == nullptr) throw std::runtime_error("the main window shows no control " + AName);
+  // A spin box is an edit field with an up-down control; its value lives in the edit field.
+  if (ClassOf(Found) == UPDOWN_CLASSW) {
+    HWND Buddy = reinterpret_cast<HWND>(Send(Found, UDM_GETBUDDY, 0, 0));
+    if (Buddy != nullptr) return Buddy;
+  }
+  return Found;
+}
+
+bool TMainWindowDriver::WaitForStatus(const std::string& AText, std::chrono::milliseconds ATimeout) const {
+  return WaitUntil([&] { return Status() == AText; }, ATimeout);
+}
+
+}  // namespace nevra::tools

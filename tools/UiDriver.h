@@ -1,0 +1,63 @@
+#pragma once
+#include <windows.h>
+
+#include <chrono>
+#include <string>
+
+namespace nevra::tools {
+
+// Driving another process's windows the way a user (or a screen reader) reaches them: by
+// caption, control id and standard control messages. Messages that wait for the other side use
+// a time-out, so a hung program fails a test instead of hanging it.
+
+// The caption of the program's main window while no run is under way.
+inline constexpr const char* kMainWindowCaption = "  Nevra Auto Clicker 2.5";
+
+// A visible top-level window with exactly this caption, of the given process (any when 0).
+HWND FindTopLevelWindow(const std::string& ACaption, DWORD AProcessId = 0);
+// Waits (handling this thread's messages) until such a window exists; null after the time-out.
+HWND WaitForTopLevelWindow(const std::string& ACaption, DWORD AProcessId, std::chrono::milliseconds ATimeout);
+
+// The descendant of ATopLevel with this control id, at any depth; null when there is none.
+HWND FindControl(HWND ATopLevel, int AId);
+
+std::string ReadText(HWND AWindow);
+// WM_SETTEXT: an edit control reports the change to its parent (EN_CHANGE) as typing would.
+void WriteText(HWND AWindow, const std::string& AText);
+// BM_CLICK: the button behaves as if clicked (a check box toggles, a radio button checks).
+void ClickButton(HWND AButton);
+bool IsChecked(HWND AButton);
+// CB_SETCURSEL, then CBN_SELCHANGE to the parent, as the user's pick would send.
+void SelectComboItem(HWND ACombo, int AIndex);
+int ComboSelection(HWND ACombo);
+// Asks the window to close, as its close box does, without waiting.
+void RequestClose(HWND AWindow);
+
+// The main window of the program, with its controls found by the names the code gives them.
+class TMainWindowDriver {
+ public:
+  explicit TMainWindowDriver(HWND AMainWindow) : FMain(AMainWindow) {}
+  HWND Handle() const { return FMain; }
+
+  // The window of the named control; for a spin box, its edit field. Throws when missing.
+  HWND Control(const std::string& AName) const;
+
+  std::string Caption() const { return ReadText(FMain); }
+  std::string Text(const std::string& AName) const { return ReadText(Control(AName)); }
+  bool Enabled(const std::string& AName) const { return IsWindowEnabled(Control(AName)) != FALSE; }
+  bool Checked(const std::string& AName) const { return IsChecked(Control(AName)); }
+  int Selection(const std::string& AName) const { return ComboSelection(Control(AName)); }
+
+  void Click(const std::string& AName) const { ClickButton(Control(AName)); }
+  void SetText(const std::string& AName, const std::string& AText) const { WriteText(Control(AName), AText); }
+  void Select(const std::string& AName, int AIndex) const { SelectComboItem(Control(AName), AIndex); }
+
+  // The status line.
+  std::string Status() const { return Text("Label1"); }
+  bool WaitForStatus(const std::string& AText, std::chrono::milliseconds ATimeout) const;
+
+ private:
+  HWND FMain;
+};
+
+}  // namespace nevra::tools
