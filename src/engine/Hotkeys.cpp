@@ -46,8 +46,8 @@ bool TFrmMain::WndProc(TWindowMessage& AMessage) {
     if (FRecording) {
       StopRecording(Translate("Recording stopped by hotkey."));
     } else {
-      const char* Message = rbMacros.Checked() ? "Stopped by hotkey. Runs done: " : "Stopped by hotkey. Clicks done: ";
-      StopRun(Translate(Message) + std::to_string(FClicksDone));
+      StopRun(Translate(rbMacros.Checked() ? "Stopped by hotkey. Runs done: " : "Stopped by hotkey. Clicks done: ") +
+              std::to_string(FClicksDone));
     }
   } else if (FStartMacrosHotkeyID >= 0 && Id == FStartMacrosHotkeyID) {
     if (FWaitingForRecordStart) StartRecording();

@@ -62,9 +62,9 @@ void TFrmMain::RunMacroPlayback() {
     if (!UntilStopped && Pass >= Count) break;
   }
   if (!FStopPlaybackRequested && FRunning) {
-    const char* Message =
-        rbRepeatCount.Checked() ? "Completed macro repeat count. Runs done: " : "Macro playback stopped. Runs done: ";
-    StopRun(Translate(Message) + std::to_string(FClicksDone));
+    StopRun(Translate(rbRepeatCount.Checked() ? "Completed macro repeat count. Runs done: "
+                                              : "Macro playback stopped. Runs done: ") +
+            std::to_string(FClicksDone));
   }
 }
 
