@@ -1,5 +1,7 @@
 #include "app/IniFile.h"
 
+#include "platform/Text.h"
+
 #include <charconv>
 #include <cstdint>
 
@@ -15,17 +17,6 @@ std::string_view Trim(std::string_view AText) {
   while (!AText.empty() && IsBlank(AText.front())) AText.remove_prefix(1);
   while (!AText.empty() && IsBlank(AText.back())) AText.remove_suffix(1);
   return AText;
-}
-
-bool SameText(std::string_view A, std::string_view B) {
-  if (A.size() != B.size()) return false;
-  for (size_t I = 0; I < A.size(); ++I) {
-    char X = A[I], Y = B[I];
-    if (X >= 'A' && X <= 'Z') X = static_cast<char>(X - 'A' + 'a');
-    if (Y >= 'A' && Y <= 'Z') Y = static_cast<char>(Y - 'A' + 'a');
-    if (X != Y) return false;
-  }
-  return true;
 }
 
 // The name of a section header line ("[name]"), or nothing for any other line.
@@ -73,27 +64,15 @@ std::optional<int32_t> ParseInteger(std::string_view AText) {
 }  // namespace
 
 TIniFile::TIniFile(std::string_view AText) {
-  if (AText.substr(0, kUtf8Bom.size()) == kUtf8Bom) {
-    FUtf8Bom = true;
-    AText.remove_prefix(kUtf8Bom.size());
-  }
-  size_t Start = 0;
-  while (Start < AText.size()) {
-    const size_t Break = AText.find_first_of("\r\n", Start);
-    if (Break == std::string_view::npos) {
-      FLines.emplace_back(AText.substr(Start));
-      break;
-    }
-    FLines.emplace_back(AText.substr(Start, Break - Start));
-    Start = Break + 1;
-    if (AText[Break] == '\r' && Start < AText.size() && AText[Start] == '\n') ++Start;
-  }
+  const std::string_view Text = SkipUtf8Bom(AText);
+  FUtf8Bom = Text.size() != AText.size();
+  for (const std::string_view Line : SplitLines(Text)) FLines.emplace_back(Line);
 }
 
 std::optional<TIniFile::TRange> TIniFile::FindSection(std::string_view ASection) const {
   for (size_t I = 0; I < FLines.size(); ++I) {
     const auto Name = SectionName(FLines[I]);
-    if (!Name || !SameText(*Name, ASection)) continue;
+    if (!Name || !SameTextAscii(*Name, ASection)) continue;
     size_t End = I + 1;
     while (End < FLines.size() && !SectionName(FLines[End])) ++End;
     return TRange{I, End};
@@ -103,7 +82,7 @@ std::optional<TIniFile::TRange> TIniFile::FindSection(std::string_view ASection)
 
 std::optional<size_t> TIniFile::FindKey(const TRange& ARange, std::string_view AKey) const {
   for (size_t I = ARange.Header + 1; I < ARange.End; ++I)
-    if (SameText(SplitEntry(FLines[I]).Key, AKey)) return I;
+    if (SameTextAscii(SplitEntry(FLines[I]).Key, AKey)) return I;
   return std::nullopt;
 }
 

@@ -5,39 +5,6 @@
 
 namespace nevra {
 
-namespace {
-
-constexpr std::string_view kUtf8Bom = "\xEF\xBB\xBF";
-
-std::vector<std::string> SplitLines(std::string_view AText) {
-  std::vector<std::string> Lines;
-  size_t Start = 0;
-  while (Start < AText.size()) {
-    const size_t Break = AText.find_first_of("\r\n", Start);
-    if (Break == std::string_view::npos) {
-      Lines.emplace_back(AText.substr(Start));
-      break;
-    }
-    Lines.emplace_back(AText.substr(Start, Break - Start));
-    Start = Break + 1;
-    if (AText[Break] == '\r' && Start < AText.size() && AText[Start] == '\n') ++Start;
-  }
-  return Lines;
-}
-
-bool SameTextAscii(std::string_view A, std::string_view B) {
-  if (A.size() != B.size()) return false;
-  for (size_t I = 0; I < A.size(); ++I) {
-    char X = A[I], Y = B[I];
-    if (X >= 'A' && X <= 'Z') X = static_cast<char>(X - 'A' + 'a');
-    if (Y >= 'A' && Y <= 'Z') Y = static_cast<char>(Y - 'A' + 'a');
-    if (X != Y) return false;
-  }
-  return true;
-}
-
-}  // namespace
-
 std::string LanguageCodeFor(uint16_t ALanguageId) {
   switch (ALanguageId & 0xFF) {
     case 0x01: return "ar";
@@ -64,8 +31,7 @@ std::string LanguageKeyPath(const std::string& ATitle) { return "Software\\" + A
 void TTranslations::Parse(std::string_view AText) {
   FLanguages.clear();
   FIndex = 0;
-  if (AText.substr(0, kUtf8Bom.size()) == kUtf8Bom) AText.remove_prefix(kUtf8Bom.size());
-  const std::vector<std::string> Lines = SplitLines(AText);
+  const std::vector<std::string_view> Lines = SplitLines(SkipUtf8Bom(AText));
   if (Lines.empty()) return;
   const auto Count = ParseInt32(Lines[0]);
   if (!Count || *Count <= 0) return;
@@ -74,11 +40,11 @@ void TTranslations::Parse(std::string_view AText) {
   std::vector<std::string> Codes;
   for (size_t L = 0; L < N; ++L) {
     std::vector<std::string> Entries(Records);
-    for (size_t K = 0; K < Records; ++K) Entries[K] = Lines[1 + K * N + L];
+    for (size_t K = 0; K < Records; ++K) Entries[K] = std::string(Lines[1 + K * N + L]);
     FLanguages.push_back(std::move(Entries));
     // A file too short for this language's code ends the load here.
     if (1 + N + L >= Lines.size()) return;
-    Codes.push_back(Lines[1 + N + L]);
+    Codes.emplace_back(Lines[1 + N + L]);
   }
   for (size_t L = 0; L < Codes.size(); ++L) {
     if (SameTextAscii(Codes[L], FCode)) {

@@ -3,6 +3,7 @@
 #include <optional>
 
 #include "macros/MacroModel.h"
+#include "platform/Text.h"
 
 namespace nevra {
 
@@ -10,16 +11,9 @@ namespace {
 
 constexpr std::string_view kUtf8Bom = "\xEF\xBB\xBF";
 
+// "Key=" at the start of the line, the key in any letter case.
 bool StartsWithKey(std::string_view ALine, std::string_view AKey) {
-  if (ALine.size() <= AKey.size() || ALine[AKey.size()] != '=') return false;
-  for (size_t I = 0; I < AKey.size(); ++I) {
-    char C = ALine[I];
-    if (C >= 'A' && C <= 'Z') C = static_cast<char>(C - 'A' + 'a');
-    char K = AKey[I];
-    if (K >= 'A' && K <= 'Z') K = static_cast<char>(K - 'A' + 'a');
-    if (C != K) return false;
-  }
-  return true;
+  return ALine.size() > AKey.size() && ALine[AKey.size()] == '=' && SameTextAscii(ALine.substr(0, AKey.size()), AKey);
 }
 
 // A 32-bit field: optional leading spaces and sign, then decimal digits in the signed range, or
@@ -116,19 +110,11 @@ std::string MacroToText(const TRecordedMacro& AMacro) {
 }
 
 void MacroFromText(std::string_view AText, TRecordedMacro& AMacro) {
-  if (AText.substr(0, kUtf8Bom.size()) == kUtf8Bom) AText.remove_prefix(kUtf8Bom.size());
   bool HaveName = false, HaveDuration = false;
   std::string Name;
   uint32_t Duration = 0;
   auto& Events = AMacro.MutableEvents();
-  size_t Start = 0;
-  while (Start < AText.size()) {
-    size_t Break = AText.find_first_of("\r\n", Start);
-    if (Break == std::string_view::npos) Break = AText.size();
-    const std::string_view Line = AText.substr(Start, Break - Start);
-    Start = Break + 1;
-    if (Break < AText.size() && AText[Break] == '\r' && Start < AText.size() && AText[Start] == '\n') ++Start;
-
+  for (const std::string_view Line : SplitLines(SkipUtf8Bom(AText))) {
     if (Line.size() >= 2 && Line[0] == 'E' && Line[1] == '=') {
       std::string_view Rest = Line.substr(2);
       if (Rest.empty()) continue;

@@ -2,6 +2,7 @@
 #include "app/MainForm.h"
 #include "i18n/Translation.h"
 #include "macros/MacroFileName.h"
+#include "platform/Text.h"
 
 namespace nevra {
 
@@ -10,17 +11,6 @@ namespace {
 constexpr const char* kMacroExtension = ".nevramac";
 // Longest path the file functions take without the long-path prefix (MAX_PATH less the NUL).
 constexpr size_t kMaxPathUnits = 259;
-
-bool SameTextAscii(std::string_view A, std::string_view B) {
-  if (A.size() != B.size()) return false;
-  for (size_t I = 0; I < A.size(); ++I) {
-    char X = A[I], Y = B[I];
-    if (X >= 'A' && X <= 'Z') X = static_cast<char>(X - 'A' + 'a');
-    if (Y >= 'A' && Y <= 'Z') Y = static_cast<char>(Y - 'A' + 'a');
-    if (X != Y) return false;
-  }
-  return true;
-}
 
 // Characters of a path as Windows counts them (UTF-16 code units).
 size_t Utf16Length(std::string_view AText) {
