@@ -9,13 +9,6 @@ namespace nevra::win32 {
 
 namespace {
 
-struct TFindTraits {
-  using THandle = HANDLE;
-  static THandle Invalid() { return INVALID_HANDLE_VALUE; }
-  static bool IsValid(THandle AHandle) { return AHandle != INVALID_HANDLE_VALUE; }
-  static void Free(THandle AHandle) { ::FindClose(AHandle); }
-};
-
 [[noreturn]] void Fail(const std::string& AWhat, const std::string& APath, DWORD AError) {
   throw EFileError(AWhat + " \"" + APath + "\". " + SystemErrorText(AError));
 }
@@ -113,7 +106,7 @@ void TWin32FileSystem::WriteFileAtomically(const std::string& APath, const std::
 std::vector<std::string> TWin32FileSystem::ListFiles(const std::string& AFolder, const std::string& AExtension) {
   const std::wstring Extension = Widen(AExtension);
   WIN32_FIND_DATAW Found{};
-  TUniqueHandle<TFindTraits> Search(::FindFirstFileExW(Widen(AFolder + "\\*").c_str(), FindExInfoBasic, &Found,
+  TFindOwner Search(::FindFirstFileExW(Widen(AFolder + "\\*").c_str(), FindExInfoBasic, &Found,
                                                        FindExSearchNameMatch, nullptr, 0));
   std::vector<std::string> Names;
   if (!Search) {

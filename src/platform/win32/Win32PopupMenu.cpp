@@ -1,35 +1,24 @@
 #include "platform/win32/Win32PopupMenu.h"
 
+#include "platform/win32/Win32Handles.h"
 #include "platform/win32/Win32Text.h"
 
 namespace nevra::win32 {
 
-namespace {
-struct TMenuOwner {
-  HMENU Menu = ::CreatePopupMenu();
-  TMenuOwner() = default;
-  TMenuOwner(const TMenuOwner&) = delete;
-  TMenuOwner& operator=(const TMenuOwner&) = delete;
-  ~TMenuOwner() {
-    if (Menu != nullptr) ::DestroyMenu(Menu);
-  }
-};
-}  // namespace
-
 std::optional<size_t> TrackMenu(HWND AOwner, const std::vector<TMenuItem>& AItems, POINT APoint) {
-  TMenuOwner Owner;
-  if (Owner.Menu == nullptr) return std::nullopt;
+  const TMenuOwner Menu(::CreatePopupMenu());
+  if (!Menu) return std::nullopt;
   for (size_t I = 0; I < AItems.size(); ++I) {
     // "&" would underline the next letter; a language name shows it as it is.
     std::wstring Caption = Widen(AItems[I].Caption);
     for (size_t At = Caption.find(L'&'); At != std::wstring::npos; At = Caption.find(L'&', At + 2))
       Caption.insert(At, 1, L'&');
-    ::AppendMenuW(Owner.Menu, MF_STRING | (AItems[I].Checked ? MF_CHECKED : MF_UNCHECKED), I + 1, Caption.c_str());
+    ::AppendMenuW(Menu.Get(), MF_STRING | (AItems[I].Checked ? MF_CHECKED : MF_UNCHECKED), I + 1, Caption.c_str());
   }
   // The owner must be the foreground window, or the menu would not close when the user clicks
   // elsewhere.
   ::SetForegroundWindow(AOwner);
-  const BOOL Chosen = ::TrackPopupMenuEx(Owner.Menu, TPM_LEFTALIGN | TPM_TOPALIGN | TPM_RETURNCMD | TPM_NONOTIFY,
+  const BOOL Chosen = ::TrackPopupMenuEx(Menu.Get(), TPM_LEFTALIGN | TPM_TOPALIGN | TPM_RETURNCMD | TPM_NONOTIFY,
                                          APoint.x, APoint.y, AOwner, nullptr);
   ::PostMessageW(AOwner, WM_NULL, 0, 0);
   if (Chosen <= 0) return std::nullopt;
