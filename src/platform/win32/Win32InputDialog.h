@@ -10,7 +10,7 @@ struct TInputDialogTexts {
 };
 
 // A modal dialog with a prompt, an edit field holding AValue and OK / Cancel (Enter and Esc),
-// centred on its owner. True, with the entered text in AValue, when the user chose OK.
+// centred on its owner's monitor. True, with the entered text in AValue, when the user chose OK.
 bool RunInputDialog(HWND AOwner, const TInputDialogTexts& ATexts, std::string& AValue);
 
 }  // namespace nevra::win32
