@@ -35,10 +35,19 @@ void TFrmMain::RunMacroPlayback() {
 
   for (int64_t Pass = 1; !Stopped(); ++Pass) {
     uint32_t Previous = 0;
+    // When each event is due. Each wait ends at the previous due time plus the event's gap, not
+    // a gap after the previous event was done: the time spent on messages and input comes out of
+    // the wait instead of adding up, so a pass lasts as long as the recording.
+    uint64_t Due = FPlatform.Clock.MonotonicMicroseconds();
     for (const TMacroMouseEvent& Event : Events) {
       FPlatform.Pump.ProcessMessages();
       if (Stopped()) break;
-      if (Event.DeltaMs > Previous) FPlatform.Clock.Sleep(Event.DeltaMs - Previous);
+      if (Event.DeltaMs > Previous) {
+        Due += uint64_t{Event.DeltaMs - Previous} * 1000;
+        const uint64_t Now = FPlatform.Clock.MonotonicMicroseconds();
+        const uint64_t WaitMs = Due > Now ? (Due - Now + 500) / 1000 : 0;
+        if (WaitMs > 0) FPlatform.Clock.Sleep(static_cast<uint32_t>(WaitMs));
+      }
       Previous = Event.DeltaMs;
       switch (Event.Kind) {
         case mekMove:

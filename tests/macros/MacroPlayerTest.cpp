@@ -42,6 +42,20 @@ TEST_F(MacroPlayerTest, WaitsFollowTheOffsetsFromTheStartOfEachPass) {
   EXPECT_EQ(Status(), "Completed macro repeat count. Runs done: 2");
 }
 
+TEST_F(MacroPlayerTest, TheCostOfEachEventDoesNotSlowThePassDown) {
+  std::vector<TMacroMouseEvent> Presses;
+  for (uint32_t I = 1; I <= 100; ++I) Presses.push_back({I * 8, mekDown, 5, 5, 0});
+  WithMacro(Presses);
+  Repeat(1);
+  P.Input.CostMicroseconds = 700;  // a move and a press: 1.4 ms of every 8
+  const uint64_t Start = P.Time.Now();
+  Form->btnStart.Click();
+  const auto PressAt = PressTimes();
+  ASSERT_EQ(PressAt.size(), 100u);
+  EXPECT_EQ(PressAt.front() - Start, 8u);
+  EXPECT_EQ(PressAt.back() - Start, 800u) << "the pass lasts as long as the recording";
+}
+
 TEST_F(MacroPlayerTest, OffsetsThatGoDownAreNotWaitedFor) {
   WithMacro({{500, mekMove, 1, 1, -1}, {200, mekMove, 2, 2, -1}, {300, mekMove, 3, 3, -1}});
   Repeat(1);

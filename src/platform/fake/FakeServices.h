@@ -26,7 +26,7 @@ namespace nevra::fake {
 
 class TFakeMouseInput final : public IMouseInput {
  public:
-  explicit TFakeMouseInput(const TFakeTime& ATime) : FTime(ATime) {}
+  explicit TFakeMouseInput(TFakeTime& ATime) : FTime(ATime) {}
   struct TSent {
     TMouseInputRecord Record;
     uint64_t AtMs;  // virtual time of the SendInput call
@@ -37,8 +37,13 @@ class TFakeMouseInput final : public IMouseInput {
   TPoint Cursor{400, 300};
   bool CursorReadable = true;
   TVirtualDesktop Desktop{0, 0, 1920, 1080};
+  // What each SendInput call costs in time (the real call takes a fraction of a millisecond).
+  uint64_t CostMicroseconds = 0;
 
-  void SendMouseInput(const TMouseInputRecord& ARecord) override { FSent.push_back({ARecord, FTime.Now()}); }
+  void SendMouseInput(const TMouseInputRecord& ARecord) override {
+    FSent.push_back({ARecord, FTime.Now()});
+    FTime.Spend(CostMicroseconds);
+  }
   bool GetCursorPos(TPoint& APoint) override {
     if (CursorReadable) APoint = Cursor;
     return CursorReadable;
@@ -46,7 +51,7 @@ class TFakeMouseInput final : public IMouseInput {
   TVirtualDesktop GetVirtualDesktop() override { return Desktop; }
 
  private:
-  const TFakeTime& FTime;
+  TFakeTime& FTime;
   std::vector<TSent> FSent;
 };
 
