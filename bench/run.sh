@@ -1,10 +1,13 @@
 #!/usr/bin/env bash
-# Click-rate benchmark: under Wine on a virtual X display, the real NevraAutoClicker.exe clicks
-# a ClickTarget.exe window at 100, 10 and 1 ms intervals; beside each, xdotool clicks the same
-# window on the same display at the same delay. For each run: requested and achieved clicks per
-# second and the spread of the intervals between the presses the target received. Builds nothing.
+# Benchmarks of the real NevraAutoClicker.exe under Wine on a virtual X display. Builds nothing.
+# - Click rate: the program clicks a ClickTarget.exe window at 100, 10 and 1 ms intervals; beside
+#   each, xdotool clicks the same window on the same display at the same delay. For each run:
+#   requested and achieved clicks per second and the spread of the intervals between the presses
+#   the target received.
+# - Macro playback: a macro of 1,000 presses and releases 8 ms apart, played three times onto a
+#   target window; the recorded against the played duration of each pass.
 #   bench/run.sh [WINDOWS_BUILD_DIR]   (default build/windows)
-# NEVRA_BENCH_SECONDS sets the length of each run (default 4).
+# NEVRA_BENCH_SECONDS sets the length of each click run (default 4).
 set -euo pipefail
 ROOT=$(cd "$(dirname "$0")/.." && pwd)
 source "$ROOT/scripts/wine-env.sh"
@@ -17,6 +20,9 @@ nevra_require "$TARGET_EXE" "$DRIVER_EXE"
 PROGRAM=$(nevra_find_program "$BUILD")
 RUN_SECONDS=${NEVRA_BENCH_SECONDS:-4}
 INTERVALS_MS=(100 10 1)
+MACRO_EVENTS=1000
+MACRO_INTERVAL_MS=8
+MACRO_PASSES=3
 # Where the program clicks and xdotool points: inside the target window (top-left 400 x 300),
 # away from the program's centred window and its compact strip in the bottom-right corner.
 CLICK_X=200
@@ -56,6 +62,7 @@ report() {  # report LABEL INTERVAL_MS LOG [PROGRAM_COUNT]
 }
 
 wine "$PROGRAM" &
+PROGRAM_PID=$!
 driver wait-window "$MAIN_CAPTION"
 
 for Interval in "${INTERVALS_MS[@]}"; do
@@ -73,7 +80,17 @@ for Interval in "${INTERVALS_MS[@]}"; do
   report xdotool "$Interval" "$WORK/xdotool-$Interval.log"
 done
 
+# The playback starts a program of its own, with the macro in its own settings folder.
+driver close-window "$MAIN_CAPTION"
+wait "$PROGRAM_PID"
+
+echo "macro playback: $MACRO_EVENTS events, $MACRO_INTERVAL_MS ms apart, $MACRO_PASSES passes" >&2
+PLAYBACK=$(driver macro-playback "$(winepath -w "$PROGRAM")" "$MACRO_EVENTS" "$MACRO_INTERVAL_MS" "$MACRO_PASSES" \
+  "$CLICK_X" "$CLICK_Y" | tr -d '\r')
+
 echo
 echo "Clicks received by the target window, ${RUN_SECONDS} s per run (intervals between presses in ms)"
 printf '%-9s %6s %10s %10s %8s %8s %8s %8s %8s %8s\n' source ms requested/s achieved/s presses counted median p5 p95 max
 printf '%s\n' "${RESULTS[@]}"
+echo
+echo "$PLAYBACK"

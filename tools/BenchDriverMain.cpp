@@ -5,16 +5,22 @@
 //                                left single clicks at (X, Y) every INTERVAL_MS for SECONDS,
 //                                started and stopped with the window's buttons; prints the
 //                                program's own count ("clicks_done=N")
+//   macro-playback PROGRAM EVENTS INTERVAL_MS PASSES X Y
+//                                starts PROGRAM with a macro of EVENTS presses and releases at
+//                                (X, Y), INTERVAL_MS apart, plays it PASSES times onto a target
+//                                window of its own and prints recorded against played durations
 #include <windows.h>
 #include <shellapi.h>
 
 #include <chrono>
 #include <cstdio>
+#include <iostream>
 #include <stdexcept>
 #include <string>
 #include <vector>
 
 #include "ClickRunSetup.h"
+#include "MacroPlaybackBench.h"
 #include "MessageWait.h"
 #include "UiDriver.h"
 #include "platform/win32/Win32Text.h"
@@ -76,9 +82,18 @@ int main() {
       CloseWindow(Args[1]);
     } else if (Args.size() == 5 && Args[0] == "click-run") {
       ClickRun(std::stoi(Args[1]), std::stoi(Args[2]), std::stoi(Args[3]), std::stoi(Args[4]));
+    } else if (Args.size() == 7 && Args[0] == "macro-playback") {
+      TMacroBenchSettings Settings;
+      Settings.Events = std::stoi(Args[2]);
+      Settings.IntervalMs = std::stoi(Args[3]);
+      Settings.Passes = std::stoi(Args[4]);
+      Settings.X = std::stoi(Args[5]);
+      Settings.Y = std::stoi(Args[6]);
+      RunMacroPlaybackBench(Args[1], Settings, std::cout);
+      std::cout.flush();
     } else {
       std::fputs("usage: NevraBenchDriver.exe wait-window CAPTION | close-window CAPTION |"
-                 " click-run X Y INTERVAL_MS SECONDS\n", stderr);
+                 " click-run X Y INTERVAL_MS SECONDS | macro-playback PROGRAM EVENTS INTERVAL_MS PASSES X Y\n", stderr);
       return 2;
     }
     std::fflush(stdout);

@@ -57,6 +57,21 @@ BOOL CALLBACK MatchControl(HWND AWindow, LPARAM AParam) {
   return FALSE;
 }
 
+// The entries of a list box or a drop-down list: the system copies their texts across processes.
+std::vector<std::string> ReadItems(HWND AControl, UINT ACountMessage, UINT ALengthMessage, UINT ATextMessage) {
+  const LRESULT Count = Send(AControl, ACountMessage, 0, 0);
+  std::vector<std::string> Items;
+  for (LRESULT Index = 0; Index < Count; ++Index) {
+    const LRESULT Length = Send(AControl, ALengthMessage, static_cast<WPARAM>(Index), 0);
+    if (Length < 0) throw std::runtime_error("cannot read entry " + std::to_string(Index));
+    std::wstring Text(static_cast<size_t>(Length) + 1, L'\0');
+    const LRESULT Copied = Send(AControl, ATextMessage, static_cast<WPARAM>(Index), reinterpret_cast<LPARAM>(Text.data()));
+    Text.resize(Copied < 0 ? 0 : static_cast<size_t>(Copied));
+    Items.push_back(win32::Narrow(Text));
+  }
+  return Items;
+}
+
 std::wstring ClassOf(HWND AWindow) {
   wchar_t Name[64] = {};
   GetClassNameW(AWindow, Name, 64);
@@ -99,6 +114,10 @@ void WriteText(HWND AWindow, const std::string& AText) {
 
 void ClickButton(HWND AButton) { Send(AButton, BM_CLICK, 0, 0); }
 
+void PostButtonClick(HWND AButton) {
+  if (!PostMessageW(AButton, BM_CLICK, 0, 0)) throw std::runtime_error("cannot post a click to the button");
+}
+
 bool IsChecked(HWND AButton) { return Send(AButton, BM_GETCHECK, 0, 0) == BST_CHECKED; }
 
 void SelectComboItem(HWND ACombo, int AIndex) {
@@ -108,6 +127,28 @@ void SelectComboItem(HWND ACombo, int AIndex) {
 }
 
 int ComboSelection(HWND ACombo) { return static_cast<int>(Send(ACombo, CB_GETCURSEL, 0, 0)); }
+
+std::vector<std::string> ComboItems(HWND ACombo) {
+  return ReadItems(ACombo, CB_GETCOUNT, CB_GETLBTEXTLEN, CB_GETLBTEXT);
+}
+
+void SelectListItem(HWND AList, int AIndex) {
+  Send(AList, LB_SETCURSEL, static_cast<WPARAM>(AIndex), 0);
+  const auto Notification = MAKEWPARAM(static_cast<WORD>(GetDlgCtrlID(AList)), static_cast<WORD>(LBN_SELCHANGE));
+  Send(GetParent(AList), WM_COMMAND, Notification, reinterpret_cast<LPARAM>(AList));
+}
+
+int ListSelection(HWND AList) { return static_cast<int>(Send(AList, LB_GETCURSEL, 0, 0)); }
+
+std::vector<std::string> ListItems(HWND AList) { return ReadItems(AList, LB_GETCOUNT, LB_GETTEXTLEN, LB_GETTEXT); }
+
+RECT WindowBounds(HWND AWindow) {
+  RECT Bounds{};
+  GetWindowRect(AWindow, &Bounds);
+  return Bounds;
+}
+
+bool IsTopMost(HWND AWindow) { return (GetWindowLongPtrW(AWindow, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0; }
 
 void RequestClose(HWND AWindow) { PostMessageW(AWindow, WM_CLOSE, 0, 0); }
 

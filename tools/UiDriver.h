@@ -3,6 +3,7 @@
 
 #include <chrono>
 #include <string>
+#include <vector>
 
 namespace nevra::tools {
 
@@ -26,10 +27,21 @@ std::string ReadText(HWND AWindow);
 void WriteText(HWND AWindow, const std::string& AText);
 // BM_CLICK: the button behaves as if clicked (a check box toggles, a radio button checks).
 void ClickButton(HWND AButton);
+// The same click, posted: returns at once. For buttons whose handler does not return until a
+// modal window closes (message boxes, the input dialog, the language menu) or a macro has been
+// played, which a sent click would wait for.
+void PostButtonClick(HWND AButton);
 bool IsChecked(HWND AButton);
 // CB_SETCURSEL, then CBN_SELCHANGE to the parent, as the user's pick would send.
 void SelectComboItem(HWND ACombo, int AIndex);
 int ComboSelection(HWND ACombo);
+std::vector<std::string> ComboItems(HWND ACombo);
+// LB_SETCURSEL, then LBN_SELCHANGE to the parent, as the user's pick would send.
+void SelectListItem(HWND AList, int AIndex);
+int ListSelection(HWND AList);
+std::vector<std::string> ListItems(HWND AList);
+RECT WindowBounds(HWND AWindow);
+bool IsTopMost(HWND AWindow);
 // Asks the window to close, as its close box does, without waiting.
 void RequestClose(HWND AWindow);
 
@@ -47,8 +59,16 @@ class TMainWindowDriver {
   bool Enabled(const std::string& AName) const { return IsWindowEnabled(Control(AName)) != FALSE; }
   bool Checked(const std::string& AName) const { return IsChecked(Control(AName)); }
   int Selection(const std::string& AName) const { return ComboSelection(Control(AName)); }
+  std::vector<std::string> ComboItemTexts(const std::string& AName) const { return ComboItems(Control(AName)); }
+  int ListSelection(const std::string& AName) const { return tools::ListSelection(Control(AName)); }
+  std::vector<std::string> ListItemTexts(const std::string& AName) const { return ListItems(Control(AName)); }
+  bool Visible() const { return IsWindowVisible(FMain) != FALSE; }
+  bool TopMost() const { return IsTopMost(FMain); }
+  RECT Bounds() const { return WindowBounds(FMain); }
 
   void Click(const std::string& AName) const { ClickButton(Control(AName)); }
+  void PostClick(const std::string& AName) const { PostButtonClick(Control(AName)); }
+  void SelectListEntry(const std::string& AName, int AIndex) const { SelectListItem(Control(AName), AIndex); }
   void SetText(const std::string& AName, const std::string& AText) const { WriteText(Control(AName), AText); }
   void Select(const std::string& AName, int AIndex) const { SelectComboItem(Control(AName), AIndex); }
 

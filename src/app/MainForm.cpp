@@ -60,8 +60,11 @@ TFrmMain::TFrmMain(TPlatform& APlatform)
       Bevel1(this, &Panel1, "Bevel1", XYWH(0, 0, 569, 2)),
       Label1(this, &Panel1, "Label1", XYWH(10, 4, 340, 15)),
       Label2(this, &Panel1, "Label2", XYWH(350, 4, 209, 15), TAlignment::taRight),
+      TrayIcon1(this, "TrayIcon1"),
+      PopupMenuLang(this, "PopupMenuLang"),
       TimerClick(APlatform.Timers, [this] { TimerClickTimer(); }),
       TimerDelay(APlatform.Timers, [this] { TimerDelayTimer(); }),
+      FCountdownTimer(APlatform.Timers, [this] { CountdownTimerTick(); }, 1000),
       FPlatform(APlatform) {
   btnStart.SetCaption("Start");
   btnStop.SetCaption("Stop");
@@ -93,7 +96,8 @@ TFrmMain::TFrmMain(TPlatform& APlatform)
   Button1.SetCaption("About...");
   Label2.MakeLink();
 
-  // Design-time enabled states; the enabling rules keep them consistent from FormCreate on.
+  // Design-time states; the enabling rules keep them consistent from FormCreate on.
+  rbCurrentCursorPosition.SetChecked(true);
   btnStop.SetEnabled(false);
   for (TControl* C : std::initializer_list<TControl*>{&edtCoordX, &Label3, &edtCoordY, &btnCreateMacros, &bRemove,
                                                       &bRename, &lbMacroses, &seJitterMs, &lblHold, &seHoldMs,
@@ -111,6 +115,16 @@ TFrmMain::TFrmMain(TPlatform& APlatform)
   cbClickType.OnChange = [this] { cbClickTypeChange(); };
   chkTopMost.OnClick = [this] { chkTopMostClick(); };
   chkMinimizeToTrayOnStart.OnClick = [this] { chkMinimizeToTrayOnStartClick(); };
+  TrayIcon1.OnClick = [this] { TrayIcon1Click(); };
+  Label2.OnMouseEnter = [this] { Label2MouseEnter(); };
+  Label2.OnMouseLeave = [this] { Label2MouseLeave(); };
+  Label2.OnClick = [this] { Label2Click(); };
+  Button1.OnClick = [this] { Button1Click(); };
+  bRename.OnClick = [this] { bRenameClick(); };
+  bRemove.OnClick = [this] { bRemoveClick(); };
+  btnCreateMacros.OnClick = [this] { btnCreateMacrosClick(); };
+  btnLang.OnClick = [this] { btnLangClick(); };
+  PopupMenuLang.OnItemClick = [this](const TMenuItem& AItem) { MItemClick(AItem); };
 }
 
 TFrmMain::~TFrmMain() {
@@ -120,6 +134,7 @@ TFrmMain::~TFrmMain() {
 void TFrmMain::FormCreate() {
   SetCaption(std::string("  ") + FPlatform.App.Title() + " " + kVersion);
   Label2.SetCaption(kWebsiteUrl);
+  TrayIcon1.SetCaption(FPlatform.App.Title());
   // Double-buffered painting is the native view's business: it always paints that way.
   cbButton.SetItems({"Left", "Right", "Middle"});
   cbClickType.SetItems({"Single", "Double", "Hold"});
@@ -142,21 +157,35 @@ void TFrmMain::FormCreate() {
   FStartHK = {83, 6};
   FStpHK = {88, 6};
   FStartMacrosHK = {82, 6};
-  // With no settings store yet, the window starts in the cursor-position mode.
-  rbCurrentCursorPosition.SetChecked(true);
-  rbCurrentCursorPositionClick();
+  RegisterHotkeys();
+  LoadSettings();
+  LoadMacros();
+  UpdateHotkeyLabel();
   TimerClick.SetEnabled(false);
   TimerDelay.SetEnabled(false);
   GMainFormRef = this;
-  SetStatus(Translate("Ready"));
+  UpdateLanguageMenu();
+  TranslateInterface();
 }
 
 void TFrmMain::FormCloseQuery(bool& ACanClose) {
+  if (FRecording) {
+    // Closing is never refused: a macro that cannot be saved is reported, and the window still
+    // closes.
+    FPlatform.Dispatcher.Run([this] { StopRecording(Translate("Recording stopped because application is closing.")); });
+  }
   if (FRunning) StopRun(Translate("Closing"));
   ACanClose = true;
 }
 
-void TFrmMain::FormDestroy() { GMainFormRef = nullptr; }
+void TFrmMain::FormDestroy() {
+  GMainFormRef = nullptr;
+  RemoveMouseHook();
+  UnregisterHotkeys();
+  SaveSettings();
+  FRecordedEvents.clear();
+  FMacros.clear();
+}
 
 void TFrmMain::SetStatus(const std::string& AText) { Label1.SetCaption(AText); }
 

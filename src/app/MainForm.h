@@ -1,9 +1,11 @@
 #pragma once
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <vector>
 
 #include "engine/HotkeyData.h"
+#include "macros/MacroModel.h"
 #include "platform/Geometry.h"
 #include "platform/Platform.h"
 #include "platform/controls/Control.h"
@@ -13,7 +15,6 @@
 namespace nevra {
 
 class TFrmMain;
-struct TRecordedMacro;
 
 // The main window while it is fully set up; cleared first when it is destroyed.
 extern TFrmMain* GMainFormRef;
@@ -28,6 +29,7 @@ class TFrmMain : public TForm {
   // Life cycle.
   void FormCreate();
   void FormDestroy();
+  bool WndProc(TWindowMessage& AMessage) override;
 
   // Handlers.
   void btnStartClick();
@@ -43,12 +45,32 @@ class TFrmMain : public TForm {
   void rbMacrosClick();
   void rbRepeatCountClick();
   void rbUntilStoppedClick();
+  void TrayIcon1Click();
+  void Label2MouseEnter();
+  void Label2MouseLeave();
+  void Label2Click();
+  void Button1Click();
+  void bRenameClick();
+  void bRemoveClick();
+  void btnCreateMacrosClick();
+  void UpdateLanguageMenu();
+  void TranslateInterface();
+  void btnLangClick();
+  void MItemClick(const TMenuItem& ASender);
+  void CountdownTimerTick();
+  // One mouse message seen by the low-level hook while recording.
+  void RecordMouseEvent(TMacroEventKind AKind, int32_t AX, int32_t AY, int32_t AButton);
 
   // Read-only views of the run state, for the window's owner and the tests.
   bool Running() const { return FRunning; }
   uint64_t ClicksDone() const { return FClicksDone; }
-  // What the stand-in window modes were asked to do, in order.
-  const std::vector<std::string>& WindowModeLog() const { return FWindowModeLog; }
+  bool RecUiActive() const { return FRecUiActive; }
+  bool Recording() const { return FRecording; }
+  bool WaitingForRecordStart() const { return FWaitingForRecordStart; }
+  const THotkeyData& StartHotkey() const { return FStartHK; }
+  const THotkeyData& StopHotkey() const { return FStpHK; }
+  const THotkeyData& StartMacrosHotkey() const { return FStartMacrosHK; }
+  const std::vector<std::unique_ptr<TRecordedMacro>>& Macros() const { return FMacros; }
 
   // Controls, in creation order (containers before what they contain).
   TButton btnStart;
@@ -97,8 +119,11 @@ class TFrmMain : public TForm {
   TBevel Bevel1;
   TLabel Label1;
   TLabel Label2;
+  TTrayIcon TrayIcon1;
+  TPopupMenu PopupMenuLang;
   TTimer TimerClick;
   TTimer TimerDelay;
+  TTimer FCountdownTimer;
 
  protected:
   void FormCloseQuery(bool& ACanClose) override;
@@ -109,6 +134,17 @@ class TFrmMain : public TForm {
   void ScheduleNextClick();
   void StartRun();
   void StopRun(const std::string& AMessage);
+
+  // Global hotkeys.
+  void RegisterHotkeys();
+  void UnregisterHotkeys();
+  void UpdateHotkeyLabel();
+
+  // Settings store.
+  std::string GetSettingsFileName();
+  void LoadSettings();
+  void SaveSettings();
+  int32_t GetTargetMode();
 
   // Mouse input synthesis.
   void MoveMouseTo(int32_t AX, int32_t AY);
@@ -123,11 +159,25 @@ class TFrmMain : public TForm {
   void HideToTray();
   void RestoreFromTray();
   void EnterRecUiMode(const std::string& ACaption);
+  void SetRecUiCaption(const std::string& AText);
   void LeaveRecUiMode();
 
+  // Macro recorder.
+  void BeginRecordCountdown();
+  void StartRecording();
+  void InstallMouseHook();
+  void RemoveMouseHook();
+  void StopRecording(const std::string& AReason);
+  std::string FreeMacroFileName(const std::string& AStamp);
+
   // Macro library and player.
-  const TRecordedMacro* GetSelectedMacro();
+  std::string GetMacrosFolder();
+  void LoadMacros();
+  void RefreshMacroList();
+  void SelectMacroNamed(const std::string& AName);
+  TRecordedMacro* GetSelectedMacro();
   void PlaySelectedMacro();
+  void RunMacroPlayback();
 
   // Enabling rules.
   void ApplyTargetMode(int32_t AMode);
@@ -139,18 +189,27 @@ class TFrmMain : public TForm {
 
   bool FRunning = false;
   uint64_t FClicksDone = 0;
+  int32_t FStartHotkeyID = 0;
+  int32_t FStpHotkeyID = 0;
+  int32_t FStartMacrosHotkeyID = 0;
   THotkeyData FStartHK;
   THotkeyData FStpHK;
   THotkeyData FStartMacrosHK;
+  std::vector<std::unique_ptr<TRecordedMacro>> FMacros;
   bool FRecording = false;
   bool FWaitingForRecordStart = false;
+  uint32_t FRecordingStartTick = 0;
+  uint32_t FLastRecordTick = 0;
+  std::vector<TMacroMouseEvent> FRecordedEvents;
+  int32_t FCountdownValue = 0;
   bool FStopPlaybackRequested = false;
   int32_t FPendingSelectedMacroIndex = -1;
   TPoint FLastRecordedPoint;
   bool FHasLastRecordedPoint = false;
+  TRect FRecUiSavedBounds;
+  std::string FRecUiSavedCaption;
+  bool FRecUiSavedTopMost = false;
   bool FRecUiActive = false;
-
-  std::vector<std::string> FWindowModeLog;
 };
 
 }  // namespace nevra

@@ -4,6 +4,7 @@
 
 #include "app/AppInfo.h"
 #include "app/MainForm.h"
+#include "i18n/Translation.h"
 #include "update/NewVersionCheck.h"
 
 namespace nevra {
@@ -16,15 +17,27 @@ int RunApplication(TPlatform& APlatform) {
     APlatform.Dialogs.ShowMessage(TMessageKind::mkError, E.what());
   }
   APlatform.App.SetTitle(kApplicationTitle);
-  // The translation catalogue is loaded here; until it exists every text is English.
+  LoadTranslations(APlatform);
   if (CheckNewVersion()) {
     // The New Version dialog is shown here once the maker's site can offer one.
   }
   TFrmMain FrmMain(APlatform);
   APlatform.App.CreateMainWindow(FrmMain);
   FrmMain.FormCreate();
+  bool Destroyed = false;
+  const auto Destroy = [&] {
+    if (Destroyed) return;
+    Destroyed = true;
+    FrmMain.FormDestroy();
+  };
+  // Logging off or shutting down ends the program the ordinary way, so the settings are saved
+  // then too; Windows may end the process as soon as the handler returns.
+  APlatform.App.SetSessionEndHandler([&] {
+    FrmMain.CloseQuery();
+    Destroy();
+  });
   APlatform.App.RunMessageLoop();
-  FrmMain.FormDestroy();
+  Destroy();
   APlatform.App.DestroyMainWindow();
   return 0;
 }

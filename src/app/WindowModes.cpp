@@ -1,22 +1,61 @@
-// Window modes during a run. The window stays as it is for now: these only note what was
-// asked, so that a run never hides the window without a tray icon to bring it back.
+// Window modes during a run or a recording: hidden with only the tray icon left, or the compact
+// strip in the corner of the work area.
+#include <algorithm>
+
 #include "app/MainForm.h"
 
 namespace nevra {
 
-void TFrmMain::HideToTray() { FWindowModeLog.push_back("HideToTray"); }
+namespace {
+constexpr int32_t kStripMinWidth = 200;
+constexpr int32_t kStripMargin = 16;
+}  // namespace
 
-void TFrmMain::RestoreFromTray() { FWindowModeLog.push_back("RestoreFromTray"); }
+void TFrmMain::HideToTray() { FPlatform.Window.Hide(); }
+
+void TFrmMain::RestoreFromTray() {
+  FPlatform.Window.Show();
+  FPlatform.Window.RestoreApplication();
+  FPlatform.Window.BringToForeground();
+}
+
+void TFrmMain::TrayIcon1Click() { RestoreFromTray(); }
 
 void TFrmMain::EnterRecUiMode(const std::string& ACaption) {
-  FRecUiActive = true;
-  FWindowModeLog.push_back("EnterRecUiMode:" + ACaption);
+  if (!FRecUiActive) {
+    FRecUiSavedBounds = FPlatform.Window.GetBounds();
+    FRecUiSavedCaption = Caption();
+    FRecUiSavedTopMost = chkTopMost.Checked();
+    FRecUiActive = true;
+  }
+  const int32_t Height = FPlatform.Window.CaptionHeight() + 2 * FPlatform.Window.SizingFrameHeight();
+  const int32_t Width = std::max(FRecUiSavedBounds.Width() / 2, kStripMinWidth);
+  const TRect WorkArea = FPlatform.Window.GetWorkArea();
+  Panel1.SetVisible(false);
+  const int32_t Left = WorkArea.Right - Width - kStripMargin;
+  const int32_t Top = WorkArea.Bottom - Height - kStripMargin;
+  SetCaption("  " + ACaption);
+  FPlatform.Window.ShowTopMostAt(TRect{Left, Top, Left + Width, Top + Height});
+}
+
+void TFrmMain::SetRecUiCaption(const std::string& AText) {
+  if (FRecUiActive) SetCaption("  " + AText);
 }
 
 void TFrmMain::LeaveRecUiMode() {
   if (!FRecUiActive) return;
+  FCountdownTimer.SetEnabled(false);
+  FPlatform.Window.SetTopMost(false);
+  FPlatform.Window.SetBounds(FRecUiSavedBounds);
+  SetCaption(FRecUiSavedCaption);
+  Panel1.SetVisible(true);
+  // Setting the box runs its handler only when the state changes, so apply the band here too.
+  chkTopMost.SetChecked(FRecUiSavedTopMost);
+  FPlatform.Window.SetTopMost(FRecUiSavedTopMost);
   FRecUiActive = false;
-  FWindowModeLog.push_back("LeaveRecUiMode");
+  FPlatform.Window.Show();
+  FPlatform.Window.RestoreApplication();
+  FPlatform.Window.BringToForeground();
 }
 
 }  // namespace nevra

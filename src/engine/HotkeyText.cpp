@@ -34,14 +34,19 @@ std::string KeyName(uint32_t AVk, const TKeyNameLookup& ALayoutName) {
 
 }  // namespace
 
+TShiftState ModifiersToShiftState(uint32_t AModifiers) {
+  return TShiftState{(AModifiers & kModShift) != 0, (AModifiers & kModCtrl) != 0, (AModifiers & kModAlt) != 0};
+}
+
 std::string HotkeyToText(uint32_t AVk, uint32_t AModifiers, const TKeyNameLookup& ALayoutName) {
   std::string Text = (AModifiers & kModWin) ? "Win+" : "";
   if (AVk > 255) return Text;
   const std::string Name = KeyName(AVk, ALayoutName);
   if (Name.empty()) return Text;
-  if (AModifiers & kModShift) Text += "Shift+";
-  if (AModifiers & kModCtrl) Text += "Ctrl+";
-  if (AModifiers & kModAlt) Text += "Alt+";
+  const TShiftState Shift = ModifiersToShiftState(AModifiers);
+  if (Shift.Shift) Text += "Shift+";
+  if (Shift.Ctrl) Text += "Ctrl+";
+  if (Shift.Alt) Text += "Alt+";
   return Text + Name;
 }
 

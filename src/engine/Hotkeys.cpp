@@ -1,10 +1,58 @@
+// The three global hotkeys: registration, their texts and what each does in each state.
 #include "app/MainForm.h"
 #include "engine/HotkeyText.h"
+#include "i18n/Translation.h"
+#include "platform/Format.h"
 
 namespace nevra {
 
+namespace {
+constexpr int32_t kStartHotkeyId = 1001;
+constexpr int32_t kStopHotkeyId = 1002;
+constexpr int32_t kStartMacrosHotkeyId = 1003;
+}  // namespace
+
+void TFrmMain::RegisterHotkeys() {
+  UnregisterHotkeys();
+  FStartHotkeyID = kStartHotkeyId;
+  FStpHotkeyID = kStopHotkeyId;
+  FStartMacrosHotkeyID = kStartMacrosHotkeyId;
+  // MOD_NOREPEAT: a held key gives one message, so a held stop or start never toggles twice.
+  for (const auto& [Id, Hotkey] : {std::pair{FStartHotkeyID, FStartHK}, std::pair{FStpHotkeyID, FStpHK},
+                                   std::pair{FStartMacrosHotkeyID, FStartMacrosHK}})
+    FPlatform.Hotkeys.Register(Id, Hotkey.Modifiers | HotkeyModifiers::NoRepeat, Hotkey.Vk);
+}
+
+void TFrmMain::UnregisterHotkeys() {
+  for (const int32_t Id : {FStartHotkeyID, FStpHotkeyID, FStartMacrosHotkeyID})
+    if (Id != 0) FPlatform.Hotkeys.Unregister(Id);
+}
+
 std::string TFrmMain::HotkeyToText(uint32_t AVk, uint32_t AModifiers) {
-  return nevra::HotkeyToText(AVk, AModifiers, nullptr);
+  return nevra::HotkeyToText(AVk, AModifiers, [this](uint32_t AKey) { return FPlatform.Hotkeys.KeyName(AKey); });
+}
+
+void TFrmMain::UpdateHotkeyLabel() {
+  lblHotkeys.SetCaption(Format(Translate("Hotkeys \xE2\x80\x94 Start: %s  |  Stop: %s"),
+                               {HotkeyToText(FStartHK.Vk, FStartHK.Modifiers), HotkeyToText(FStpHK.Vk, FStpHK.Modifiers)}));
+}
+
+bool TFrmMain::WndProc(TWindowMessage& AMessage) {
+  if (AMessage.Msg != WM_HOTKEY_MESSAGE) return false;
+  const auto Id = static_cast<int32_t>(AMessage.WParam);
+  if (FStartHotkeyID >= 0 && Id == FStartHotkeyID) {
+    if (!FRecording) StartRun();
+  } else if (FStpHotkeyID >= 0 && Id == FStpHotkeyID) {
+    if (FRecording) {
+      StopRecording(Translate("Recording stopped by hotkey."));
+    } else {
+      StopRun(Translate(rbMacros.Checked() ? "Stopped by hotkey. Runs done: " : "Stopped by hotkey. Clicks done: ") +
+              std::to_string(FClicksDone));
+    }
+  } else if (FStartMacrosHotkeyID >= 0 && Id == FStartMacrosHotkeyID) {
+    if (FWaitingForRecordStart) StartRecording();
+  }
+  return true;
 }
 
 }  // namespace nevra

@@ -8,8 +8,8 @@ namespace nevra {
 void TFrmMain::btnStartClick() { StartRun(); }
 
 void TFrmMain::btnStopClick() {
-  const char* Message = rbMacros.Checked() ? "Stopped by button. Runs done: " : "Stopped by button. Clicks done: ";
-  StopRun(Translate(Message) + std::to_string(FClicksDone));
+  StopRun(Translate(rbMacros.Checked() ? "Stopped by button. Runs done: " : "Stopped by button. Clicks done: ") +
+          std::to_string(FClicksDone));
 }
 
 int32_t TFrmMain::GetIntervalMs() {

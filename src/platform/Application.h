@@ -1,4 +1,5 @@
 #pragma once
+#include <functional>
 #include <string>
 
 namespace nevra {
@@ -22,6 +23,9 @@ class IApplication {
   // close query allowed it).
   virtual void RunMessageLoop() = 0;
   virtual void DestroyMainWindow() = 0;
+  // Windows is ending the session (log off, shut down): the process may be ended as soon as the
+  // handler returns, so it must finish the program's shutdown itself.
+  virtual void SetSessionEndHandler(std::function<void()> AHandler) = 0;
 };
 
 }  // namespace nevra

@@ -22,6 +22,9 @@ class IClock {
   // Blocks the calling thread for AMs milliseconds, to within about a millisecond, and
   // handles no messages meanwhile.
   virtual void Sleep(uint32_t AMs) = 0;
+  // A steady clock in microseconds, for schedules that must not drift (macro playback); the tick
+  // count moves in steps of up to 16 ms on Windows.
+  virtual uint64_t MonotonicMicroseconds() = 0;
   virtual TLocalTime LocalTime() = 0;
 };
 

@@ -13,6 +13,9 @@ class IDialogs {
  public:
   virtual ~IDialogs() = default;
   virtual TMessageResult ShowMessage(TMessageKind AKind, const std::string& AText) = 0;
+  // A modal dialog with a prompt, an edit field holding AValue, OK and Cancel (Enter and Esc).
+  // True with the entered text in AValue when the user chose OK.
+  virtual bool InputText(const std::string& ACaption, const std::string& APrompt, std::string& AValue) = 0;
 };
 
 }  // namespace nevra

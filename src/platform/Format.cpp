@@ -1,5 +1,7 @@
 #include "platform/Format.h"
 
+#include <cmath>
+#include <cstdint>
 #include <cstdio>
 
 namespace nevra {
@@ -10,17 +12,32 @@ namespace {
   throw EFormatError("Format '" + std::string(ATemplate) + "' invalid or incompatible with argument");
 }
 
-std::string FixedPoint(double AValue, int APrecision, char ADecimalSeparator) {
-  char Buffer[512];
-  const int Length = std::snprintf(Buffer, sizeof Buffer, "%.*f", APrecision, AValue);
-  std::string Text(Buffer, Length > 0 ? static_cast<size_t>(Length) : 0);
-  if (const auto Dot = Text.find('.'); Dot != std::string::npos) Text[Dot] = ADecimalSeparator;
+// Rounds half away from zero on the decimal value, the same on every compiler and C runtime
+// (their printf functions disagree on ties such as 2.25 to one decimal).
+std::string FixedPoint(double AValue, int APrecision, std::string_view ADecimalSeparator) {
+  const double Scale = std::pow(10.0, APrecision);
+  const double Scaled = std::round(std::fabs(AValue) * Scale);
+  if (!std::isfinite(Scaled) || Scaled >= 9.0e15) {
+    char Buffer[512];
+    const int Length = std::snprintf(Buffer, sizeof Buffer, "%.*f", APrecision, AValue);
+    std::string Text(Buffer, Length > 0 ? static_cast<size_t>(Length) : 0);
+    if (const auto Dot = Text.find('.'); Dot != std::string::npos) Text.replace(Dot, 1, ADecimalSeparator);
+    return Text;
+  }
+  const auto Units = static_cast<uint64_t>(Scaled);
+  const auto Divisor = static_cast<uint64_t>(Scale);
+  std::string Text = (AValue < 0 && Units != 0 ? "-" : "") + std::to_string(Units / Divisor);
+  if (APrecision > 0) {
+    std::string Fraction = std::to_string(Units % Divisor);
+    Text += std::string(ADecimalSeparator) + std::string(static_cast<size_t>(APrecision) - Fraction.size(), '0') + Fraction;
+  }
   return Text;
 }
 
 }  // namespace
 
-std::string Format(std::string_view ATemplate, std::initializer_list<TFormatArg> AArgs, char ADecimalSeparator) {
+std::string Format(std::string_view ATemplate, std::initializer_list<TFormatArg> AArgs,
+                   std::string_view ADecimalSeparator) {
   std::string Out;
   const TFormatArg* Next = AArgs.begin();
   for (size_t I = 0; I < ATemplate.size(); ++I) {

@@ -16,10 +16,11 @@ class EFormatError : public std::runtime_error {
 };
 
 // Fills a message template. It knows %s (text), %d (whole number), %f with an optional width
-// and precision such as %0.1f (number with that many decimals, AdecimalSeparator between the
+// and precision such as %0.1f (number with that many decimals, ADecimalSeparator between the
 // whole and the fraction) and %%. A placeholder whose argument is missing or of another kind
 // throws EFormatError, so a translated template with the wrong placeholder is reported, never
 // misread; arguments left over are ignored.
-std::string Format(std::string_view ATemplate, std::initializer_list<TFormatArg> AArgs, char ADecimalSeparator = '.');
+std::string Format(std::string_view ATemplate, std::initializer_list<TFormatArg> AArgs,
+                   std::string_view ADecimalSeparator = ".");
 
 }  // namespace nevra

@@ -3,9 +3,15 @@
 #include "platform/Application.h"
 #include "platform/Clock.h"
 #include "platform/Dialogs.h"
+#include "platform/Environment.h"
 #include "platform/EventDispatcher.h"
+#include "platform/FileSystem.h"
+#include "platform/Hotkeys.h"
+#include "platform/Locale.h"
+#include "platform/MouseHook.h"
 #include "platform/MouseInput.h"
 #include "platform/Random.h"
+#include "platform/Registry.h"
 #include "platform/Shell.h"
 #include "platform/Timers.h"
 #include "platform/WindowOps.h"
@@ -24,6 +30,12 @@ struct TPlatform {
   IDialogs& Dialogs;
   IShell& Shell;
   IRandom& Random;
+  IHotkeys& Hotkeys;
+  IEnvironment& Environment;
+  IFileSystem& Files;
+  IMouseHook& MouseHook;
+  ILocale& Locale;
+  IRegistry& Registry;
   TEventDispatcher& Dispatcher;
 };
 

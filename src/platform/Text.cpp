@@ -19,4 +19,34 @@ std::optional<int32_t> ParseInt32(std::string_view AText) {
   return Value;
 }
 
+bool SameTextAscii(std::string_view A, std::string_view B) {
+  if (A.size() != B.size()) return false;
+  const auto Lower = [](char C) { return (C >= 'A' && C <= 'Z') ? static_cast<char>(C - 'A' + 'a') : C; };
+  for (size_t I = 0; I < A.size(); ++I)
+    if (Lower(A[I]) != Lower(B[I])) return false;
+  return true;
+}
+
+std::string_view SkipUtf8Bom(std::string_view AText) {
+  constexpr std::string_view kBom = "\xEF\xBB\xBF";
+  if (AText.substr(0, kBom.size()) == kBom) AText.remove_prefix(kBom.size());
+  return AText;
+}
+
+std::vector<std::string_view> SplitLines(std::string_view AText) {
+  std::vector<std::string_view> Lines;
+  size_t Start = 0;
+  while (Start < AText.size()) {
+    const size_t Break = AText.find_first_of("\r\n", Start);
+    if (Break == std::string_view::npos) {
+      Lines.push_back(AText.substr(Start));
+      break;
+    }
+    Lines.push_back(AText.substr(Start, Break - Start));
+    Start = Break + 1;
+    if (AText[Break] == '\r' && Start < AText.size() && AText[Start] == '\n') ++Start;
+  }
+  return Lines;
+}
+
 }  // namespace nevra

@@ -2,11 +2,23 @@
 #include <cstdint>
 #include <optional>
 #include <string_view>
+#include <vector>
 
 namespace nevra {
 
 // A whole decimal number in the signed 32-bit range: an optional sign and digits, with blanks
 // around them allowed; anything else gives nothing.
 std::optional<int32_t> ParseInt32(std::string_view AText);
+
+// Equal but for the case of ASCII letters (names in files, file paths as Windows compares them
+// for ASCII).
+bool SameTextAscii(std::string_view A, std::string_view B);
+
+// The text without a leading UTF-8 byte-order mark.
+std::string_view SkipUtf8Bom(std::string_view AText);
+
+// The lines of a text: CR LF, a lone LF and a lone CR each end one; a break after the last line
+// adds no empty line. The views point into AText.
+std::vector<std::string_view> SplitLines(std::string_view AText);
 
 }  // namespace nevra

@@ -58,5 +58,22 @@ TEST(Startup, ClosingDuringARunStopsItAndEndsTheProgram) {
   EXPECT_EQ(P.Time.ArmedTimerCount(), 0);
 }
 
+TEST(Startup, EndingTheWindowsSessionStopsTheRunAndSavesOnce) {
+  fake::TFakePlatform P;
+  P.Window.Visible = true;
+  std::string StatusAtEnd;
+  P.App.WhileLooping = [&](TForm& AForm) {
+    auto& Form = static_cast<TFrmMain&>(AForm);
+    Form.btnStart.Click();
+    P.App.EndSession();
+    StatusAtEnd = Form.Label1.Caption();
+    EXPECT_EQ(P.Files.Writes, 1) << "saved before the handler returns";
+  };
+  RunApplication(P.Platform);
+  EXPECT_EQ(StatusAtEnd, "Closing");
+  EXPECT_EQ(P.Files.Writes, 1);
+  EXPECT_TRUE(P.Hotkeys.Registered.empty());
+}
+
 }  // namespace
 }  // namespace nevra

@@ -1,21 +1,50 @@
 #pragma once
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <memory>
+#include <string>
+
 #include "ProgramUnderTest.h"
+#include "TestFolder.h"
 
 namespace nevra::e2e {
 
-// A fresh program for every test. Every test ends the way a user ends the program: closing the
-// main window must end the process, with exit code 0 and no dialog left waiting.
+// A fresh program for every test, with an application-data folder of its own that lasts for the
+// whole test, so a restart finds what the previous run saved. A fixture that prepares files
+// before the first start overrides SetUp and calls StartProgram itself.
+// Every run ends the way a user ends the program: closing the main window must end the process,
+// with exit code 0 and no dialog left waiting.
 class TProgramTest : public ::testing::Test {
  protected:
+  void SetUp() override { StartProgram(); }
   void TearDown() override {
-    EXPECT_TRUE(Program.CloseAndWaitForExit()) << "the program did not end after its window was closed";
-    EXPECT_EQ(Program.ExitCode(), 0u);
+    if (FProgram) CloseProgram();
   }
-  const tools::TMainWindowDriver& Window() const { return Program.Window(); }
 
-  TProgramUnderTest Program;
+  void StartProgram(const std::string& AExecutable = ProgramPath()) {
+    FProgram = std::make_unique<TProgramUnderTest>(FAppData.Path(), AExecutable);
+  }
+  void CloseProgram() {
+    EXPECT_TRUE(FProgram->CloseAndWaitForExit()) << "the program did not end after its window was closed";
+    EXPECT_EQ(FProgram->ExitCode(), 0u);
+    FProgram.reset();
+  }
+  void RestartProgram() {
+    CloseProgram();
+    StartProgram();
+  }
+
+  const tools::TMainWindowDriver& Window() const { return FProgram->Window(); }
+  DWORD ProcessId() const { return FProgram->ProcessId(); }
+  // The program's own folder in its application data: settings.ini and the folder Macros.
+  std::filesystem::path ProgramFolder() const { return FAppData.Path() / "Nevra Auto Clicker"; }
+  std::filesystem::path SettingsFile() const { return ProgramFolder() / "settings.ini"; }
+  std::filesystem::path MacrosFolder() const { return ProgramFolder() / "Macros"; }
+
+ private:
+  TTestFolder FAppData{"appdata"};
+  std::unique_ptr<TProgramUnderTest> FProgram;
 };
 
 }  // namespace nevra::e2e

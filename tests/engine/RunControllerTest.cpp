@@ -223,25 +223,36 @@ TEST_F(RunControllerTest, ClosingStopsTheRun) {
   EXPECT_FALSE(Form->Running());
 }
 
-TEST_F(RunControllerTest, WindowLeavesAndComesBackAroundARun) {
+TEST_F(RunControllerTest, TheWindowShrinksToTheStripForTheRunAndComesBackAfterIt) {
+  const TRect Before = P.Window.Bounds;
   Form->seStartDelaySS.SetValue(1);
   Start();
+  EXPECT_TRUE(Form->RecUiActive());
+  EXPECT_EQ(Form->Caption(), "  Running... Press Shift+Ctrl+X to stop");
+  P.Window.Bounds = {0, 0, 10, 10};  // the user dragged the strip away during the delay
   P.Time.RunFor(1000);
+  EXPECT_EQ(P.Window.Bounds.Right, P.Window.WorkArea.Right - 16) << "the delay's end puts it back in its corner";
   Stop();
-  EXPECT_THAT(Form->WindowModeLog(), ElementsAre("EnterRecUiMode:Running... Press Shift+Ctrl+X to stop",
-                                                 "EnterRecUiMode:Running... Press Shift+Ctrl+X to stop",
-                                                 "LeaveRecUiMode"));
+  EXPECT_FALSE(Form->RecUiActive());
+  EXPECT_EQ(P.Window.Bounds, Before);
+  EXPECT_EQ(Form->Caption(), "  Nevra Auto Clicker 2.5");
+  EXPECT_EQ(P.Window.Calls.back(), "BringToForeground");
 }
 
-TEST_F(RunControllerTest, MinimiseToTrayHidesInsteadOfShrinking) {
+TEST_F(RunControllerTest, MinimiseToTrayHidesTheWindowUntilTheRunEnds) {
   Form->chkMinimizeToTrayOnStart.SetChecked(true);
+  Form->rbRepeatCount.SetChecked(true);
+  Form->seRepeat.SetValue(1);
   Form->seStartDelaySS.SetValue(1);
   Start();
-  P.Time.RunFor(1000);
-  EXPECT_THAT(Form->WindowModeLog(), ElementsAre("HideToTray"));
-  P.Window.Visible = false;  // as a hidden window would be
-  Stop();
-  EXPECT_THAT(Form->WindowModeLog(), ElementsAre("HideToTray", "RestoreFromTray"));
+  EXPECT_FALSE(P.Window.Visible) << "hidden at the start, before the delay";
+  P.Time.RunFor(1100);
+  EXPECT_FALSE(P.Window.Visible);
+  EXPECT_FALSE(Form->RecUiActive());
+  P.Time.RunFor(100);
+  EXPECT_EQ(Status(), "Completed repeat count. Clicks done: 1");
+  EXPECT_TRUE(P.Window.Visible);
+  EXPECT_EQ(P.Window.Calls.back(), "BringToForeground");
 }
 
 TEST_F(RunControllerTest, ATickDueWhenTheRunStoppedDoesNothing) {

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "app/MainForm.h"
+#include "i18n/Translation.h"
 #include "platform/fake/FakePlatform.h"
 
 namespace nevra::test {
@@ -15,17 +16,38 @@ namespace nevra::test {
 class FormFixture : public ::testing::Test {
  protected:
   FormFixture() {
+    // The catalogue is process-wide: every test starts in English with no catalogue.
+    GTranslations().Parse("");
+    GTranslations().SetCode("en");
     P.App.SetTitle("Nevra Auto Clicker");
     P.Window.Visible = true;
+    Create();
+  }
+
+  // Ends the program the ordinary way (FormDestroy saves the settings) and starts it again.
+  void Restart() {
+    Form->FormDestroy();
+    Create();
+  }
+
+  void Create() {
+    Form.reset();
     Form = std::make_unique<TFrmMain>(P.Platform);
+    P.App.MainForm = Form.get();
     Form->FormCreate();
     P.App.Calls.clear();
   }
+
+  static constexpr const char* kSettingsPath = "C:\\Users\\Tester\\AppData\\Roaming\\Nevra Auto Clicker\\settings.ini";
 
   // The press/release records sent so far, as "D0"/"U0" (button index from the flags), moves as "M".
   std::vector<std::string> Events() const;
   // Virtual times of the button presses sent so far.
   std::vector<uint64_t> PressTimes() const;
+  // A user's click: it reaches the handler through the dispatcher, as the window delivers it.
+  void UserClick(TButton& AButton) {
+    P.Dispatcher.Run([&] { AButton.Click(); });
+  }
   std::string Status() const { return Form->Label1.Caption(); }
 
   fake::TFakePlatform P;

@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "platform/Geometry.h"
+#include "platform/WindowMessages.h"
 
 namespace nevra {
 
@@ -20,9 +21,11 @@ enum class TControlKind {
   ckSpinBox,
   ckComboBox,
   ckListBox,
+  ckTrayIcon,
+  ckPopupMenu,
 };
 
-enum class TControlProperty { cpCaption, cpEnabled, cpVisible, cpChecked, cpText, cpItems, cpItemIndex, cpFont };
+enum class TControlProperty { cpCaption, cpEnabled, cpVisible, cpChecked, cpText, cpItems, cpItemIndex, cpFont, cpPopup };
 
 class TControl;
 
@@ -82,6 +85,12 @@ class TForm : public TControl {
   int32_t ClientHeight() const { return Bounds().Height(); }
   // The user asks to close the window; true allows it.
   bool CloseQuery();
+  // Sees every message of the window first; true when it handled the message, which then does
+  // not reach the default processing.
+  virtual bool WndProc(TWindowMessage& AMessage) {
+    (void)AMessage;
+    return false;
+  }
 
  protected:
   virtual void FormCloseQuery(bool& ACanClose) { ACanClose = true; }

@@ -113,4 +113,20 @@ void TListBox::Select(int32_t AIndex) {
   Fire(OnClick);
 }
 
+void TPopupMenu::Add(TMenuItem AItem) {
+  FItems.push_back(std::move(AItem));
+  Changed(TControlProperty::cpItems);
+}
+
+void TPopupMenu::SetChecked(size_t AIndex, bool AChecked) {
+  if (AIndex >= FItems.size() || FItems[AIndex].Checked == AChecked) return;
+  FItems[AIndex].Checked = AChecked;
+  Changed(TControlProperty::cpChecked);
+}
+
+void TPopupMenu::Popup(const TControl& AAnchor) {
+  FAnchor = &AAnchor;
+  Changed(TControlProperty::cpPopup);
+}
+
 }  // namespace nevra

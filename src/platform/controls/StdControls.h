@@ -149,4 +149,42 @@ class TListBox : public TControl {
   int32_t FItemIndex = -1;
 };
 
+// The notification-area icon: the application icon with its caption as the tooltip. Not a
+// window of its own; it lives while its form lives.
+class TTrayIcon : public TControl {
+ public:
+  TTrayIcon(TForm* AOwner, std::string AName) : TControl(TControlKind::ckTrayIcon, AOwner, AOwner, std::move(AName), {}) {}
+  // A single click on the icon.
+  void Click() { if (OnClick) OnClick(); }
+  TNotifyEvent OnClick;
+};
+
+struct TMenuItem {
+  std::string Caption;
+  int32_t Tag = 0;
+  bool Checked = false;
+};
+
+// A pop-up menu of plain items, shown by Popup below its anchor control. Item captions are shown
+// as they are, with no accelerator letters added.
+class TPopupMenu : public TControl {
+ public:
+  TPopupMenu(TForm* AOwner, std::string AName) : TControl(TControlKind::ckPopupMenu, AOwner, AOwner, std::move(AName), {}) {}
+  const std::vector<TMenuItem>& Items() const { return FItems; }
+  void Add(TMenuItem AItem);
+  void SetChecked(size_t AIndex, bool AChecked);
+  // Shows the menu with its top-left corner at the bottom-left corner of AAnchor.
+  void Popup(const TControl& AAnchor);
+  const TControl* Anchor() const { return FAnchor; }
+  // The user picks an item.
+  void Click(size_t AIndex) {
+    if (AIndex < FItems.size() && OnItemClick) OnItemClick(FItems[AIndex]);
+  }
+  std::function<void(const TMenuItem&)> OnItemClick;
+
+ private:
+  std::vector<TMenuItem> FItems;
+  const TControl* FAnchor = nullptr;
+};
+
 }  // namespace nevra

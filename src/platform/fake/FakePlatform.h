@@ -2,6 +2,7 @@
 #include <cstdint>
 
 #include "platform/Platform.h"
+#include "platform/controls/Control.h"
 #include "platform/fake/FakeServices.h"
 #include "platform/fake/FakeTime.h"
 
@@ -22,7 +23,38 @@ struct TFakePlatform {
   TFakeShell Shell;
   TFakeRandom Random;
   TFakeApplication App;
-  TPlatform Platform{App, Input, Time, Time, Time, Window, Dialogs, Shell, Random, Dispatcher};
+  TFakeHotkeys Hotkeys;
+  TFakeEnvironment Environment;
+  TFakeFileSystem Files;
+  TFakeMouseHook MouseHook;
+  TFakeLocale Locale;
+  TFakeRegistry Registry;
+  TPlatform Platform{.App = App,
+                     .Input = Input,
+                     .Clock = Time,
+                     .Timers = Time,
+                     .Pump = Time,
+                     .Window = Window,
+                     .Dialogs = Dialogs,
+                     .Shell = Shell,
+                     .Random = Random,
+                     .Hotkeys = Hotkeys,
+                     .Environment = Environment,
+                     .Files = Files,
+                     .MouseHook = MouseHook,
+                     .Locale = Locale,
+                     .Registry = Registry,
+                     .Dispatcher = Dispatcher};
+
+  // The user presses a key combination anywhere on the desktop: a registered hotkey reaches the
+  // main window as WM_HOTKEY through the dispatcher, as the message loop would deliver it.
+  bool PressHotkey(uint32_t AModifiers, uint32_t AVk) {
+    const auto Id = Hotkeys.IdFor(AModifiers, AVk);
+    if (!Id || App.MainForm == nullptr) return false;
+    TWindowMessage Message{WM_HOTKEY_MESSAGE, static_cast<uintptr_t>(*Id), 0, 0};
+    Dispatcher.Run([&] { App.MainForm->WndProc(Message); });
+    return true;
+  }
 };
 
 }  // namespace nevra::fake

@@ -44,6 +44,14 @@ TMessageResult TFakeDialogs::ShowMessage(TMessageKind AKind, const std::string& 
   return AKind == TMessageKind::mkConfirmation ? TMessageResult::mrYes : TMessageResult::mrOk;
 }
 
+bool TFakeDialogs::InputText(const std::string& ACaption, const std::string& APrompt, std::string& AValue) {
+  Inputs.push_back({ACaption, APrompt, AValue});
+  if (Typed.empty()) return false;
+  AValue = Typed.front();
+  Typed.pop_front();
+  return true;
+}
+
 uint32_t TFakeRandom::Next(uint32_t ABound) {
   Bounds.push_back(ABound);
   if (!Script.empty()) {
@@ -73,6 +81,104 @@ void TFakeApplication::RunMessageLoop() {
   if (MainForm == nullptr) throw std::logic_error("message loop without a main window");
   if (WhileLooping) WhileLooping(*MainForm);
   MainForm->CloseQuery();
+}
+
+}  // namespace nevra::fake
+
+namespace nevra::fake {
+
+void TFakeApplication::EndSession() {
+  Calls.push_back("EndSession");
+  if (FSessionEnd) FSessionEnd();
+}
+
+void TFakeHotkeys::Register(int32_t AId, uint32_t AModifiers, uint32_t AVk) {
+  Calls.push_back("Register:" + std::to_string(AId));
+  const uint32_t Plain = AModifiers & ~HotkeyModifiers::NoRepeat;
+  if (TakenByOthers.count({Plain, AVk}) || Registered.count(AId)) return;
+  Registered[AId] = {AModifiers, AVk};
+}
+
+void TFakeHotkeys::Unregister(int32_t AId) {
+  Calls.push_back("Unregister:" + std::to_string(AId));
+  Registered.erase(AId);
+}
+
+std::string TFakeHotkeys::KeyName(uint32_t AVk) {
+  const auto Found = LayoutNames.find(AVk);
+  return Found == LayoutNames.end() ? std::string() : Found->second;
+}
+
+std::optional<int32_t> TFakeHotkeys::IdFor(uint32_t AModifiers, uint32_t AVk) const {
+  for (const auto& [Id, Registration] : Registered)
+    if ((Registration.Modifiers & ~HotkeyModifiers::NoRepeat) == AModifiers && Registration.Vk == AVk) return Id;
+  return std::nullopt;
+}
+
+std::string TFakeEnvironment::GetVariable(const std::string& AName) {
+  const auto Found = Variables.find(AName);
+  return Found == Variables.end() ? std::string() : Found->second;
+}
+
+std::optional<std::string> TFakeFileSystem::ReadFile(const std::string& APath) {
+  const auto Found = Files.find(APath);
+  if (Found == Files.end() || Unreadable.count(APath)) return std::nullopt;
+  return Found->second;
+}
+
+bool TFakeFileSystem::CreateDirectories(const std::string& APath) {
+  if (FoldersFail) return false;
+  Folders.insert(APath);
+  return true;
+}
+
+void TFakeFileSystem::WriteFileAtomically(const std::string& APath, const std::string& AContent) {
+  const auto Slash = APath.rfind('\\');
+  if (Unwritable.count(APath) || (Slash != std::string::npos && !Folders.count(APath.substr(0, Slash))))
+    throw EFileError("cannot write " + APath);
+  Files[APath] = AContent;
+  ++Writes;
+}
+
+}  // namespace nevra::fake
+
+namespace nevra::fake {
+
+namespace {
+std::string Lower(std::string AText) {
+  for (char& C : AText)
+    if (C >= 'A' && C <= 'Z') C = static_cast<char>(C - 'A' + 'a');
+  return AText;
+}
+}  // namespace
+
+std::vector<std::string> TFakeFileSystem::ListFiles(const std::string& AFolder, const std::string& AExtension) {
+  if (Unlistable.count(AFolder)) throw EFileError("cannot list " + AFolder);
+  std::vector<std::string> Names;
+  const std::string Prefix = AFolder + "\\";
+  const std::string Extension = Lower(AExtension);
+  for (const auto& [Path, Content] : Files) {
+    if (Path.rfind(Prefix, 0) != 0) continue;
+    const std::string Name = Path.substr(Prefix.size());
+    if (Name.find('\\') != std::string::npos || Name.size() < Extension.size()) continue;
+    if (Lower(Name.substr(Name.size() - Extension.size())) == Extension) Names.push_back(Name);
+  }
+  return Names;
+}
+
+void TFakeFileSystem::RemoveFile(const std::string& APath) {
+  if (Undeletable.count(APath) || !Files.count(APath)) throw EFileError("cannot delete " + APath);
+  Files.erase(APath);
+}
+
+}  // namespace nevra::fake
+
+namespace nevra::fake {
+
+bool TFakeMouseHook::Install(TMouseHookProc AProc) {
+  ++Installs;
+  FProc = Refuse ? nullptr : AProc;
+  return !Refuse;
 }
 
 }  // namespace nevra::fake

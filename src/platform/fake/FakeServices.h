@@ -2,13 +2,22 @@
 #include <cstdint>
 #include <deque>
 #include <functional>
+#include <map>
+#include <optional>
+#include <set>
 #include <string>
 #include <vector>
 
 #include "platform/Application.h"
 #include "platform/Dialogs.h"
+#include "platform/Environment.h"
+#include "platform/FileSystem.h"
+#include "platform/Hotkeys.h"
+#include "platform/Locale.h"
+#include "platform/MouseHook.h"
 #include "platform/MouseInput.h"
 #include "platform/Random.h"
+#include "platform/Registry.h"
 #include "platform/Shell.h"
 #include "platform/WindowOps.h"
 #include "platform/fake/FakeTime.h"
@@ -17,7 +26,7 @@ namespace nevra::fake {
 
 class TFakeMouseInput final : public IMouseInput {
  public:
-  explicit TFakeMouseInput(const TFakeTime& ATime) : FTime(ATime) {}
+  explicit TFakeMouseInput(TFakeTime& ATime) : FTime(ATime) {}
   struct TSent {
     TMouseInputRecord Record;
     uint64_t AtMs;  // virtual time of the SendInput call
@@ -28,8 +37,13 @@ class TFakeMouseInput final : public IMouseInput {
   TPoint Cursor{400, 300};
   bool CursorReadable = true;
   TVirtualDesktop Desktop{0, 0, 1920, 1080};
+  // What each SendInput call costs in time (the real call takes a fraction of a millisecond).
+  uint64_t CostMicroseconds = 0;
 
-  void SendMouseInput(const TMouseInputRecord& ARecord) override { FSent.push_back({ARecord, FTime.Now()}); }
+  void SendMouseInput(const TMouseInputRecord& ARecord) override {
+    FSent.push_back({ARecord, FTime.Now()});
+    FTime.Spend(CostMicroseconds);
+  }
   bool GetCursorPos(TPoint& APoint) override {
     if (CursorReadable) APoint = Cursor;
     return CursorReadable;
@@ -37,7 +51,7 @@ class TFakeMouseInput final : public IMouseInput {
   TVirtualDesktop GetVirtualDesktop() override { return Desktop; }
 
  private:
-  const TFakeTime& FTime;
+  TFakeTime& FTime;
   std::vector<TSent> FSent;
 };
 
@@ -79,6 +93,14 @@ class TFakeDialogs final : public IDialogs {
   std::function<void()> WhileOpen;
 
   TMessageResult ShowMessage(TMessageKind AKind, const std::string& AText) override;
+
+  struct TInput {
+    std::string Caption, Prompt, Initial;
+  };
+  std::vector<TInput> Inputs;
+  // What the user types into each text-input dialog, in order; nothing left means Cancel.
+  std::deque<std::string> Typed;
+  bool InputText(const std::string& ACaption, const std::string& APrompt, std::string& AValue) override;
 };
 
 class TFakeShell final : public IShell {
@@ -113,9 +135,103 @@ class TFakeApplication final : public IApplication {
   void CreateMainWindow(TForm& AForm) override;
   void RunMessageLoop() override;
   void DestroyMainWindow() override { Calls.push_back("DestroyMainWindow"); }
+  void SetSessionEndHandler(std::function<void()> AHandler) override { FSessionEnd = std::move(AHandler); }
+  // Windows ends the session while the message loop runs.
+  void EndSession();
 
  private:
   std::string FTitle;
+  std::function<void()> FSessionEnd;
+};
+
+class TFakeHotkeys final : public IHotkeys {
+ public:
+  struct TRegistration {
+    uint32_t Modifiers;
+    uint32_t Vk;
+    friend bool operator==(const TRegistration&, const TRegistration&) = default;
+  };
+  // What the system holds now, by id. Keys it refuses (already taken) are never held.
+  std::map<int32_t, TRegistration> Registered;
+  std::set<std::pair<uint32_t, uint32_t>> TakenByOthers;  // (modifiers, vk), no-repeat bit ignored
+  std::vector<std::string> Calls;
+  std::map<uint32_t, std::string> LayoutNames;
+
+  void Register(int32_t AId, uint32_t AModifiers, uint32_t AVk) override;
+  void Unregister(int32_t AId) override;
+  std::string KeyName(uint32_t AVk) override;
+  // The id a key combination would deliver in WM_HOTKEY, if any is registered.
+  std::optional<int32_t> IdFor(uint32_t AModifiers, uint32_t AVk) const;
+};
+
+class TFakeEnvironment final : public IEnvironment {
+ public:
+  std::map<std::string, std::string> Variables{{"APPDATA", "C:\\Users\\Tester\\AppData\\Roaming"}};
+  std::string ExeFolder = "C:\\Program Files\\Nevra Auto Clicker";
+  std::string GetVariable(const std::string& AName) override;
+  std::string ExecutableFolder() override { return ExeFolder; }
+};
+
+// Files in memory by exact path; folders are remembered as they are made.
+class TFakeFileSystem final : public IFileSystem {
+ public:
+  std::map<std::string, std::string> Files;
+  std::set<std::string> Folders;
+  std::set<std::string> Unreadable;      // exist, but cannot be read
+  std::set<std::string> Unwritable;      // writes throw
+  std::set<std::string> Undeletable;     // deletes throw
+  std::set<std::string> Unlistable;      // folders that cannot be listed
+  bool FoldersFail = false;
+  int Writes = 0;
+
+  bool FileExists(const std::string& APath) override { return Files.count(APath) || Unreadable.count(APath); }
+  std::optional<std::string> ReadFile(const std::string& APath) override;
+  bool CreateDirectories(const std::string& APath) override;
+  void WriteFileAtomically(const std::string& APath, const std::string& AContent) override;
+  // In the order the names sort, as NTFS lists them.
+  std::vector<std::string> ListFiles(const std::string& AFolder, const std::string& AExtension) override;
+  void RemoveFile(const std::string& APath) override;
+};
+
+class TFakeMouseHook final : public IMouseHook {
+ public:
+  bool Refuse = false;  // the system refuses the hook
+  int Installs = 0;
+  bool Install(TMouseHookProc AProc) override;
+  void Remove() override { FProc = nullptr; }
+  bool Installed() const override { return FProc != nullptr; }
+  // The system sees a mouse message: it reaches the hook procedure, if one is installed.
+  void Send(uint32_t AMessage, int32_t AX, int32_t AY) const {
+    if (FProc != nullptr) FProc(AMessage, AX, AY);
+  }
+
+ private:
+  TMouseHookProc FProc = nullptr;
+};
+
+class TFakeLocale final : public ILocale {
+ public:
+  std::string Separator = ".";
+  uint16_t UILanguage = 0x0409;  // English (United States)
+  std::string DecimalSeparator() override { return Separator; }
+  uint16_t SystemDefaultUILanguage() override { return UILanguage; }
+};
+
+class TFakeRegistry final : public IRegistry {
+ public:
+  // By key path and value name.
+  std::map<std::pair<std::string, std::string>, std::string> Values;
+  bool ReadOnly = false;
+  std::optional<std::string> ReadString(const std::string& AKey, const std::string& AName) override {
+    const auto Found = Values.find({AKey, AName});
+    if (Found == Values.end()) return std::nullopt;
+    return Found->second;
+  }
+  bool WriteString(const std::string& AKey, const std::string& AName, const std::string& AValue) override {
+    if (ReadOnly) return false;
+    Values[{AKey, AName}] = AValue;
+    return true;
+  }
 };
 
 }  // namespace nevra::fake

@@ -46,6 +46,12 @@ void TFakeTime::Sleep(uint32_t AMs) {
   FNow += AMs;
 }
 
+void TFakeTime::Spend(uint64_t AMicroseconds) {
+  FExtraMicroseconds += AMicroseconds;
+  FNow += FExtraMicroseconds / 1000;
+  FExtraMicroseconds %= 1000;
+}
+
 std::unique_ptr<ITimerBackend> TFakeTime::CreateTimer(std::function<void()> AOnTick) {
   return std::make_unique<TFakeTimerBackend>(*this, FTimers, std::move(AOnTick));
 }

@@ -30,6 +30,9 @@ class TFakeTime final : public IClock, public ITimerFactory, public IMessagePump
 
   uint32_t TickCount() override { return FStartTick + static_cast<uint32_t>(FNow); }
   void Sleep(uint32_t AMs) override;
+  uint64_t MonotonicMicroseconds() override { return FNow * 1000 + FExtraMicroseconds; }
+  // Time that passes without a sleep: the cost of the work between two waits.
+  void Spend(uint64_t AMicroseconds);
   TLocalTime LocalTime() override { return FLocalTime; }
   void SetLocalTime(const TLocalTime& ATime) { FLocalTime = ATime; }
 
@@ -46,6 +49,7 @@ class TFakeTime final : public IClock, public ITimerFactory, public IMessagePump
   TEventDispatcher& FDispatcher;
   uint32_t FStartTick;
   uint64_t FNow = 0;
+  uint64_t FExtraMicroseconds = 0;  // below a millisecond, kept until it adds up to one
   TLocalTime FLocalTime{2026, 12, 10, 9, 30, 0, 0};
   std::vector<uint32_t> FSleeps;
   std::vector<TTimerState*> FTimers;  // owned by their backends

@@ -41,6 +41,9 @@ void TWin32Application::CreateMainWindow(TForm& AForm) {
   if (FMainWindow) throw std::logic_error("the main window exists already");
   FMainWindow = std::make_unique<TWin32MainWindow>(AForm, FDispatcher);
   FMainWindow->OnCloseAllowed = [] { ::PostQuitMessage(0); };
+  FMainWindow->OnSessionEnd = [this] {
+    if (FSessionEnd) FDispatcher.Run(FSessionEnd);
+  };
 }
 
 void TWin32Application::RunMessageLoop() {

@@ -29,6 +29,7 @@ class TWin32Application final : public IApplication {
   void RunMessageLoop() override;
   // Call it while the form still exists; it detaches the window from the form first.
   void DestroyMainWindow() override;
+  void SetSessionEndHandler(std::function<void()> AHandler) override { FSessionEnd = std::move(AHandler); }
 
   // Null while there is no main window.
   HWND MainWindow() const;
@@ -42,6 +43,7 @@ class TWin32Application final : public IApplication {
   std::string FVisualStyle;
   bool FComInitialized = false;
   std::unique_ptr<TWin32MainWindow> FMainWindow;
+  std::function<void()> FSessionEnd;
 };
 
 }  // namespace nevra::win32

@@ -23,6 +23,20 @@ TWin32Clock::TWin32Clock()
 
 uint32_t TWin32Clock::TickCount() { return static_cast<uint32_t>(::GetTickCount()); }
 
+uint64_t TWin32Clock::MonotonicMicroseconds() {
+  static const int64_t Frequency = [] {
+    LARGE_INTEGER Value{};
+    ::QueryPerformanceFrequency(&Value);
+    return Value.QuadPart;
+  }();
+  LARGE_INTEGER Now{};
+  ::QueryPerformanceCounter(&Now);
+  // Whole seconds and the rest apart, so the multiplication cannot overflow.
+  const int64_t Seconds = Now.QuadPart / Frequency;
+  const int64_t Rest = Now.QuadPart % Frequency;
+  return static_cast<uint64_t>(Seconds) * 1000000u + static_cast<uint64_t>(Rest * 1000000 / Frequency);
+}
+
 void TWin32Clock::Sleep(uint32_t AMs) {
   if (AMs == 0) return;
   if (FWaitableTimer) {

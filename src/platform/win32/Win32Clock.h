@@ -18,6 +18,7 @@ class TWin32Clock final : public IClock {
   // resolution around a plain Sleep instead.
   void Sleep(uint32_t AMs) override;
   TLocalTime LocalTime() override;
+  uint64_t MonotonicMicroseconds() override;
 
   // True when the high-resolution waitable timer is available (for the tests).
   bool UsesHighResolutionTimer() const { return static_cast<bool>(FWaitableTimer); }

@@ -2,6 +2,7 @@
 
 #include <utility>
 
+#include "platform/win32/Win32InputDialog.h"
 #include "platform/win32/Win32Text.h"
 
 namespace nevra::win32 {
@@ -42,6 +43,13 @@ TMessageResult TWin32Dialogs::ShowMessage(TMessageKind AKind, const std::string&
     default:
       return TMessageResult::mrCancel;
   }
+}
+
+bool TWin32Dialogs::InputText(const std::string& ACaption, const std::string& APrompt, std::string& AValue) {
+  HWND Owner = FOwner ? FOwner() : nullptr;
+  if (Owner != nullptr && ::IsWindow(Owner) == FALSE) Owner = nullptr;
+  const auto Text = [this](const char* AEnglish) { return FTranslate ? FTranslate(AEnglish) : std::string(AEnglish); };
+  return RunInputDialog(Owner, TInputDialogTexts{ACaption, APrompt, Text("OK"), Text("Cancel")}, AValue);
 }
 
 }  // namespace nevra::win32

@@ -17,10 +17,14 @@ class TWin32Dialogs final : public IDialogs {
   TWin32Dialogs(TWindowSource AOwner, std::function<std::string()> ATitle);
 
   TMessageResult ShowMessage(TMessageKind AKind, const std::string& AText) override;
+  bool InputText(const std::string& ACaption, const std::string& APrompt, std::string& AValue) override;
+  // The texts of the dialogs' own buttons (OK, Cancel) in the user's language.
+  void SetTranslator(std::function<std::string(const std::string&)> ATranslate) { FTranslate = std::move(ATranslate); }
 
  private:
   TWindowSource FOwner;
   std::function<std::string()> FTitle;
+  std::function<std::string(const std::string&)> FTranslate;
 };
 
 // MessageBoxW's style bits for a box of AKind (icon and buttons).

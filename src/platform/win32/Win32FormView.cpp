@@ -9,6 +9,7 @@
 #include "platform/win32/FormGeometry.h"
 #include "platform/win32/Win32Dpi.h"
 #include "platform/win32/Win32Fonts.h"
+#include "platform/win32/Win32PopupMenu.h"
 #include "platform/win32/Win32Palette.h"
 #include "platform/win32/Win32Text.h"
 
@@ -63,6 +64,8 @@ TRecipe RecipeFor(const TControl& AControl) {
     case TControlKind::ckListBox:
       return {WC_LISTBOXW, LBS_NOTIFY | LBS_NOINTEGRALHEIGHT | WS_VSCROLL | WS_TABSTOP, WS_EX_CLIENTEDGE};
     case TControlKind::ckForm:
+    case TControlKind::ckTrayIcon:  // not a child window: see SyncTrayIcon
+    case TControlKind::ckPopupMenu:  // made each time it pops up
       break;
   }
   return {nullptr, 0, 0};
@@ -140,6 +143,11 @@ void TWin32FormView::CreateControls() {
 void TWin32FormView::CreateWindowFor(size_t AIndex) {
   TNative& Native = FNatives[AIndex];
   const TControl& Model = *Native.Model;
+  if (Model.Kind() == TControlKind::ckTrayIcon) {
+    FTrayModel = static_cast<TTrayIcon*>(Native.Model);
+    FTray = std::make_unique<TWin32TrayIcon>(FWindow, kTrayCallbackMessage, FDpi);
+    return;
+  }
   const TRecipe Recipe = RecipeFor(Model);
   if (Recipe.ClassName == nullptr) return;
   // A new group for the dialog manager's arrow keys starts at every control but a radio button
@@ -240,6 +248,14 @@ void TWin32FormView::SyncAll(size_t AIndex) {
 
 void TWin32FormView::SyncProperty(size_t AIndex, TControlProperty AProperty) {
   TNative& Native = FNatives[AIndex];
+  if (Native.Model == FTrayModel) {
+    SyncTrayIcon();
+    return;
+  }
+  if (Native.Model->Kind() == TControlKind::ckPopupMenu) {
+    if (AProperty == TControlProperty::cpPopup) ShowPopupMenu(static_cast<TPopupMenu&>(*Native.Model));
+    return;
+  }
   if (Native.Window == nullptr) return;
   switch (AProperty) {
     case TControlProperty::cpCaption:
@@ -264,7 +280,40 @@ void TWin32FormView::SyncProperty(size_t AIndex, TControlProperty AProperty) {
     case TControlProperty::cpFont:
       SyncFont(AIndex);
       break;
+    case TControlProperty::cpPopup:
+      break;
   }
+}
+
+void TWin32FormView::SyncTrayIcon() {
+  if (!FTray || FTrayModel == nullptr) return;
+  FTray->SetTip(FTrayModel->Caption());
+  FTray->SetShown(FTrayModel->Visible());
+}
+
+void TWin32FormView::HandleTrayMessage(LPARAM ALParam) {
+  if (FForm == nullptr || FTrayModel == nullptr || LOWORD(ALParam) != WM_LBUTTONUP) return;
+  TTrayIcon& Icon = *FTrayModel;
+  FDispatcher.Run([&Icon] { Icon.Click(); });
+}
+
+void TWin32FormView::ReaddTrayIcon() {
+  if (FTray) FTray->Readd();
+}
+
+void TWin32FormView::ShowPopupMenu(TPopupMenu& AMenu) {
+  // Directly below the anchor, flush with its left edge.
+  POINT At{0, 0};
+  if (const auto Found = FIndexOf.find(AMenu.Anchor()); Found != FIndexOf.end() && FNatives[Found->second].Window) {
+    RECT Anchor{};
+    ::GetWindowRect(FNatives[Found->second].Window, &Anchor);
+    At = POINT{Anchor.left, Anchor.bottom};
+  } else {
+    ::GetCursorPos(&At);
+  }
+  // The model's handler runs inside the event that asked for the menu, so it reaches the same
+  // dispatcher.
+  if (const auto Chosen = TrackMenu(FWindow, AMenu.Items(), At)) AMenu.Click(*Chosen);
 }
 
 void TWin32FormView::SyncShownAndEnabled(const TControl& AContainer) {

@@ -3,18 +3,23 @@
 #include <commctrl.h>
 
 #include <cstddef>
+#include <memory>
 #include <optional>
 #include <unordered_map>
 #include <vector>
 
 #include "platform/EventDispatcher.h"
 #include "platform/controls/Control.h"
+#include "platform/controls/StdControls.h"
 #include "platform/win32/Win32Handles.h"
+#include "platform/win32/Win32TrayIcon.h"
 
 namespace nevra::win32 {
 
 // The up-down arrows of a spin box have the window id of its edit box plus this.
 inline constexpr int kUpDownIdOffset = 10000;
+// What the notification-area icon sends its window when it is clicked.
+inline constexpr UINT kTrayCallbackMessage = WM_APP + 1;
 
 // The native side of a form: one standard Win32 control per model control, each a direct child
 // of the form's window with the id ControlIdAt(its index in TForm::Controls()). It mirrors every
@@ -44,6 +49,10 @@ class TWin32FormView final : public IControlView {
   // Colours of a static control (labels, and edit boxes that are disabled); nothing when the
   // default colours do.
   std::optional<HBRUSH> StaticColours(HDC ADc, HWND AControl);
+  // kTrayCallbackMessage: a click on the notification-area icon.
+  void HandleTrayMessage(LPARAM ALParam);
+  // Explorer restarted: the icon must be added again.
+  void ReaddTrayIcon();
 
   void ControlChanged(TControl& AControl, TControlProperty AProperty) override;
 
@@ -71,6 +80,8 @@ class TWin32FormView final : public IControlView {
   void SyncItems(size_t AIndex);
   void SyncItemIndex(size_t AIndex);
   void SyncFont(size_t AIndex);
+  void SyncTrayIcon();
+  void ShowPopupMenu(TPopupMenu& AMenu);
   // Moves the keyboard focus on before AWindow is disabled or hidden, so the keyboard still works.
   void MoveFocusAwayFrom(HWND AWindow);
   TNative* FindByWindow(HWND AWindow);
@@ -89,6 +100,8 @@ class TWin32FormView final : public IControlView {
   TFontOwner FUnderlinedFont;
   std::vector<TNative> FNatives;
   std::unordered_map<const TControl*, size_t> FIndexOf;
+  TTrayIcon* FTrayModel = nullptr;
+  std::unique_ptr<TWin32TrayIcon> FTray;
   // Set while the view itself writes to a control, so the control's notification (EN_CHANGE on
   // SetWindowText) is not taken for the user's input.
   bool FMirroring = false;

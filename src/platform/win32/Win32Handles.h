@@ -74,11 +74,35 @@ struct TThreadpoolTimerTraits {
   static void Free(THandle AHandle) { ::CloseThreadpoolTimer(AHandle); }
 };
 
+struct TFindTraits {
+  using THandle = HANDLE;
+  static THandle Invalid() { return INVALID_HANDLE_VALUE; }
+  static bool IsValid(THandle AHandle) { return AHandle != INVALID_HANDLE_VALUE && AHandle != nullptr; }
+  static void Free(THandle AHandle) { ::FindClose(AHandle); }
+};
+
+struct TRegistryKeyTraits {
+  using THandle = HKEY;
+  static THandle Invalid() { return nullptr; }
+  static bool IsValid(THandle AHandle) { return AHandle != nullptr; }
+  static void Free(THandle AHandle) { ::RegCloseKey(AHandle); }
+};
+
+struct TMenuTraits {
+  using THandle = HMENU;
+  static THandle Invalid() { return nullptr; }
+  static bool IsValid(THandle AHandle) { return AHandle != nullptr; }
+  static void Free(THandle AHandle) { ::DestroyMenu(AHandle); }
+};
+
 using THandleOwner = TUniqueHandle<TKernelHandleTraits>;  // events, waitable timers, processes ...
 using TWindowOwner = TUniqueHandle<TWindowTraits>;
 using TFontOwner = TUniqueHandle<TGdiObjectTraits<HFONT>>;
 using TBrushOwner = TUniqueHandle<TGdiObjectTraits<HBRUSH>>;
 using TIconOwner = TUniqueHandle<TIconTraits>;
 using TThreadpoolTimerOwner = TUniqueHandle<TThreadpoolTimerTraits>;
+using TFindOwner = TUniqueHandle<TFindTraits>;            // FindFirstFileExW searches
+using TRegistryKeyOwner = TUniqueHandle<TRegistryKeyTraits>;
+using TMenuOwner = TUniqueHandle<TMenuTraits>;
 
 }  // namespace nevra::win32

@@ -98,8 +98,34 @@ void TWin32MainWindow::OnClose() {
   if (Allowed && OnCloseAllowed) OnCloseAllowed();
 }
 
+bool TWin32MainWindow::FormHandled(UINT AMessage, WPARAM AWParam, LPARAM ALParam, LRESULT& AResult) {
+  if (FForm == nullptr) return false;
+  TWindowMessage Message{AMessage, AWParam, ALParam, 0};
+  bool Handled = false;
+  TForm& Form = *FForm;
+  FDispatcher.Run([&] { Handled = Form.WndProc(Message); });
+  AResult = Message.Result;
+  return Handled;
+}
+
 LRESULT TWin32MainWindow::HandleMessage(UINT AMessage, WPARAM AWParam, LPARAM ALParam) {
+  if (LRESULT Result = 0; FormHandled(AMessage, AWParam, ALParam, Result)) return Result;
+  if (AMessage == kTrayCallbackMessage) {
+    if (FView) FView->HandleTrayMessage(ALParam);
+    return 0;
+  }
+  if (AMessage == TWin32TrayIcon::TaskbarCreatedMessage()) {
+    if (FView) FView->ReaddTrayIcon();
+    return 0;
+  }
   switch (AMessage) {
+    case WM_QUERYENDSESSION:
+      return TRUE;
+    case WM_ENDSESSION:
+      // Logging off or shutting down: end the program the ordinary way, settings saved, before
+      // Windows ends the process.
+      if (AWParam != FALSE && OnSessionEnd) OnSessionEnd();
+      return 0;
     case WM_COMMAND:
       if (FView && FView->HandleCommand(AWParam, ALParam)) return 0;
       break;

@@ -22,6 +22,8 @@ class TWin32MainWindow final : public TWin32Window {
 
   // Runs once the form's close query has allowed the close (from WM_CLOSE).
   std::function<void()> OnCloseAllowed;
+  // Windows is ending the session (WM_ENDSESSION): the process may end when this returns.
+  std::function<void()> OnSessionEnd;
 
   // The first appearance: shown, in front, with the keyboard focus on its first control.
   void ShowFirstTime();
@@ -44,6 +46,8 @@ class TWin32MainWindow final : public TWin32Window {
   void SizeAndCentre();
   void OnDpiChanged(UINT ADpi, const RECT& ASuggested);
   void OnClose();
+  // The form sees every message first; true when it handled it (AResult is then the answer).
+  bool FormHandled(UINT AMessage, WPARAM AWParam, LPARAM ALParam, LRESULT& AResult);
   void FocusFirstControl();
 
   TForm* FForm;

@@ -1,5 +1,7 @@
 #include "platform/win32/Win32Platform.h"
 
+#include "i18n/Translation.h"
+
 namespace nevra::win32 {
 
 TWin32Platform::TWin32Platform()
@@ -9,6 +11,24 @@ TWin32Platform::TWin32Platform()
       App(Dispatcher, Pump),
       Input([this] { return App.MainWindow(); }),
       Window([this] { return App.MainWindow(); }),
-      Platform{App, Input, Clock, Timers, Pump, Window, Dialogs, Shell, Random, Dispatcher} {}
+      Hotkeys([this] { return App.MainWindow(); }),
+      Platform{.App = App,
+               .Input = Input,
+               .Clock = Clock,
+               .Timers = Timers,
+               .Pump = Pump,
+               .Window = Window,
+               .Dialogs = Dialogs,
+               .Shell = Shell,
+               .Random = Random,
+               .Hotkeys = Hotkeys,
+               .Environment = Environment,
+               .Files = Files,
+               .MouseHook = MouseHook,
+               .Locale = Locale,
+               .Registry = Registry,
+               .Dispatcher = Dispatcher} {
+  Dialogs.SetTranslator([](const std::string& AText) { return Translate(AText); });
+}
 
 }  // namespace nevra::win32

@@ -5,7 +5,11 @@
 #include "platform/win32/Win32Application.h"
 #include "platform/win32/Win32Clock.h"
 #include "platform/win32/Win32Dialogs.h"
+#include "platform/win32/Win32Environment.h"
+#include "platform/win32/Win32FileSystem.h"
+#include "platform/win32/Win32Hotkeys.h"
 #include "platform/win32/Win32MessagePump.h"
+#include "platform/win32/Win32MouseHook.h"
 #include "platform/win32/Win32MouseInput.h"
 #include "platform/win32/Win32Shell.h"
 #include "platform/win32/Win32Timers.h"
@@ -29,6 +33,12 @@ struct TWin32Platform {
   TWin32WindowOps Window;
   TWin32Shell Shell;
   TSeededRandom Random;
+  TWin32Hotkeys Hotkeys;
+  TWin32Environment Environment;
+  TWin32FileSystem Files;
+  TWin32MouseHook MouseHook;
+  TWin32Locale Locale;
+  TWin32Registry Registry;
   TPlatform Platform;
 };
 

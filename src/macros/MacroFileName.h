@@ -1,0 +1,16 @@
+#pragma once
+#include <string>
+#include <string_view>
+
+namespace nevra {
+
+// Removes leading and trailing spaces and control characters (everything up to the space).
+std::string TrimName(std::string_view AName);
+
+// A file-name stem for a macro name that Windows can store: trimmed; the nine characters
+// \ / : * ? " < > | and control characters inside become "_"; a device name (CON, PRN, AUX, NUL,
+// COM1-COM9, LPT1-LPT9, in any case) before the first dot, or a stem that ends in a dot or a
+// blank, gets an "_" so the file is an ordinary file. Everything else passes through.
+std::string SanitizeMacroFileName(std::string_view AName);
+
+}  // namespace nevra

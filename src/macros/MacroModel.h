@@ -1,0 +1,58 @@
+#pragma once
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace nevra {
+
+class IFileSystem;
+
+// What a recorded mouse event did. A file may carry any other value in its place; such an event
+// is kept as it is and playback performs nothing for it.
+enum TMacroEventKind : uint8_t { mekMove = 0, mekDown = 1, mekUp = 2 };
+
+struct TMacroMouseEvent {
+  uint32_t DeltaMs = 0;  // offset from the start of the recording, not from the previous event
+  TMacroEventKind Kind = mekMove;
+  int32_t X = 0;  // virtual-desktop pixels, negative left of or above the primary monitor
+  int32_t Y = 0;
+  int32_t Button = -1;  // 0 left, 1 right, 2 middle; -1 for moves
+  friend bool operator==(const TMacroMouseEvent&, const TMacroMouseEvent&) = default;
+};
+
+// One macro: a name, its length, the file it lives in and its events in time order.
+class TRecordedMacro {
+ public:
+  TRecordedMacro() = default;
+  virtual ~TRecordedMacro() = default;
+
+  const std::string& Name() const { return FName; }
+  void SetName(std::string AName) { FName = std::move(AName); }
+  uint32_t DurationMs() const { return FDurationMs; }
+  void SetDurationMs(uint32_t ADurationMs) { FDurationMs = ADurationMs; }
+  const std::string& FileName() const { return FFileName; }
+  void SetFileName(std::string AFileName) { FFileName = std::move(AFileName); }
+  const std::vector<TMacroMouseEvent>& Events() const { return FEvents; }
+  std::vector<TMacroMouseEvent>& MutableEvents() { return FEvents; }
+
+  // Writes the macro to AFileName, replacing the file atomically; FileName becomes AFileName once
+  // the file is stored. Throws EFileError and leaves FileName (and any old file) alone otherwise.
+  void SaveToFile(IFileSystem& AFiles, const std::string& AFileName);
+  // A new macro filled from the file, with FileName set to AFileName. Throws EFileError when the
+  // file cannot be read; malformed content never throws.
+  static std::unique_ptr<TRecordedMacro> LoadFromFile(IFileSystem& AFiles, const std::string& AFileName);
+
+ private:
+  std::string FName;
+  uint32_t FDurationMs = 0;
+  std::string FFileName;
+  std::vector<TMacroMouseEvent> FEvents;
+};
+
+// The file's text (UTF-8 with byte-order mark, CR LF after every line) and its reading.
+std::string MacroToText(const TRecordedMacro& AMacro);
+void MacroFromText(std::string_view AText, TRecordedMacro& AMacro);
+
+}  // namespace nevra

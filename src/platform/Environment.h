@@ -1,0 +1,15 @@
+#pragma once
+#include <string>
+
+namespace nevra {
+
+class IEnvironment {
+ public:
+  virtual ~IEnvironment() = default;
+  // The value of an environment variable, empty when it is not set.
+  virtual std::string GetVariable(const std::string& AName) = 0;
+  // The folder that holds the running executable, without a trailing backslash.
+  virtual std::string ExecutableFolder() = 0;
+};
+
+}  // namespace nevra

@@ -1,0 +1,35 @@
+#pragma once
+#include <optional>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+namespace nevra {
+
+class EFileError : public std::runtime_error {
+ public:
+  using std::runtime_error::runtime_error;
+};
+
+// Files and folders by their full Windows path (UTF-8, backslashes).
+class IFileSystem {
+ public:
+  virtual ~IFileSystem() = default;
+  virtual bool FileExists(const std::string& APath) = 0;
+  // The whole file, or nothing when it cannot be opened or read.
+  virtual std::optional<std::string> ReadFile(const std::string& APath) = 0;
+  // Creates the folder and any missing parents; false when it does not exist afterwards.
+  virtual bool CreateDirectories(const std::string& APath) = 0;
+  // Replaces the file's whole content atomically: the bytes go to a temporary file in the same
+  // folder, which is then renamed over the target, so a crash or a full disk never leaves half a
+  // file. Throws EFileError when the content could not be stored; the old file is then intact.
+  virtual void WriteFileAtomically(const std::string& APath, const std::string& AContent) = 0;
+  // The names (not paths) of the files directly inside AFolder whose names end in AExtension
+  // (".nevramac"), letter case ignored, in the order the folder lists them. Throws EFileError
+  // when the folder cannot be listed.
+  virtual std::vector<std::string> ListFiles(const std::string& AFolder, const std::string& AExtension) = 0;
+  // Throws EFileError with the system's reason when the file cannot be deleted.
+  virtual void RemoveFile(const std::string& APath) = 0;
+};
+
+}  // namespace nevra

@@ -1,0 +1,129 @@
+#include "platform/win32/Win32FileSystem.h"
+
+#include <windows.h>
+
+#include "platform/win32/Win32Handles.h"
+#include "platform/win32/Win32Text.h"
+
+namespace nevra::win32 {
+
+namespace {
+
+[[noreturn]] void Fail(const std::string& AWhat, const std::string& APath, DWORD AError) {
+  throw EFileError(AWhat + " \"" + APath + "\". " + SystemErrorText(AError));
+}
+
+bool EndsWithNoCase(const std::wstring& AName, const std::wstring& ASuffix) {
+  if (AName.size() < ASuffix.size()) return false;
+  return ::CompareStringOrdinal(AName.c_str() + AName.size() - ASuffix.size(), static_cast<int>(ASuffix.size()),
+                                ASuffix.c_str(), static_cast<int>(ASuffix.size()), TRUE) == CSTR_EQUAL;
+}
+
+}  // namespace
+
+std::string SystemErrorText(unsigned long AError) {
+  wchar_t* Buffer = nullptr;
+  const DWORD Length = ::FormatMessageW(
+      FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr, AError, 0,
+      reinterpret_cast<wchar_t*>(&Buffer), 0, nullptr);
+  std::wstring Text = Length > 0 ? std::wstring(Buffer, Length) : L"System error " + std::to_wstring(AError) + L".";
+  if (Buffer != nullptr) ::LocalFree(Buffer);
+  while (!Text.empty() && (Text.back() == L'\r' || Text.back() == L'\n' || Text.back() == L' ')) Text.pop_back();
+  return Narrow(Text);
+}
+
+bool TWin32FileSystem::FileExists(const std::string& APath) {
+  const DWORD Attributes = ::GetFileAttributesW(Widen(APath).c_str());
+  return Attributes != INVALID_FILE_ATTRIBUTES && (Attributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
+}
+
+std::optional<std::string> TWin32FileSystem::ReadFile(const std::string& APath) {
+  THandleOwner File(::CreateFileW(Widen(APath).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                                  nullptr, OPEN_EXISTING, FILE_FLAG_SEQUENTIAL_SCAN, nullptr));
+  if (!File) return std::nullopt;
+  LARGE_INTEGER Size{};
+  if (!::GetFileSizeEx(File.Get(), &Size) || Size.QuadPart > 0x7FFFFFFF) return std::nullopt;
+  std::string Content(static_cast<size_t>(Size.QuadPart), '\0');
+  size_t Done = 0;
+  while (Done < Content.size()) {
+    DWORD Read = 0;
+    if (!::ReadFile(File.Get(), Content.data() + Done, static_cast<DWORD>(Content.size() - Done), &Read, nullptr))
+      return std::nullopt;
+    if (Read == 0) break;
+    Done += Read;
+  }
+  Content.resize(Done);
+  return Content;
+}
+
+bool TWin32FileSystem::CreateDirectories(const std::string& APath) {
+  std::wstring Path = Widen(APath);
+  while (!Path.empty() && (Path.back() == L'\\' || Path.back() == L'/')) Path.pop_back();
+  const DWORD Attributes = ::GetFileAttributesW(Path.c_str());
+  if (Attributes != INVALID_FILE_ATTRIBUTES) return (Attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
+  const size_t Slash = Path.find_last_of(L"\\/");
+  if (Slash != std::wstring::npos && Slash > 0 && Path[Slash - 1] != L':' && Path[Slash - 1] != L'\\')
+    CreateDirectories(Narrow(Path.substr(0, Slash)));
+  return ::CreateDirectoryW(Path.c_str(), nullptr) || ::GetLastError() == ERROR_ALREADY_EXISTS;
+}
+
+void TWin32FileSystem::WriteFileAtomically(const std::string& APath, const std::string& AContent) {
+  const std::wstring Target = Widen(APath);
+  // The temporary file lives beside the target, on the same volume, so the rename is atomic.
+  const std::wstring Temporary =
+      Target + L"." + std::to_wstring(::GetCurrentProcessId()) + L"." + std::to_wstring(::GetTickCount()) + L".tmp";
+  {
+    THandleOwner File(::CreateFileW(Temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                                    FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!File) Fail("Cannot create file", APath, ::GetLastError());
+    size_t Done = 0;
+    while (Done < AContent.size()) {
+      DWORD Written = 0;
+      const auto Chunk = static_cast<DWORD>(std::min<size_t>(AContent.size() - Done, 1u << 30));
+      if (!::WriteFile(File.Get(), AContent.data() + Done, Chunk, &Written, nullptr) || Written == 0) {
+        const DWORD Error = ::GetLastError();
+        File.Reset();
+        ::DeleteFileW(Temporary.c_str());
+        Fail("Cannot write file", APath, Error);
+      }
+      Done += Written;
+    }
+    // On disk before the rename makes it the real file.
+    if (!::FlushFileBuffers(File.Get())) {
+      const DWORD Error = ::GetLastError();
+      File.Reset();
+      ::DeleteFileW(Temporary.c_str());
+      Fail("Cannot write file", APath, Error);
+    }
+  }
+  if (!::MoveFileExW(Temporary.c_str(), Target.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+    const DWORD Error = ::GetLastError();
+    ::DeleteFileW(Temporary.c_str());
+    Fail("Cannot write file", APath, Error);
+  }
+}
+
+std::vector<std::string> TWin32FileSystem::ListFiles(const std::string& AFolder, const std::string& AExtension) {
+  const std::wstring Extension = Widen(AExtension);
+  WIN32_FIND_DATAW Found{};
+  TFindOwner Search(::FindFirstFileExW(Widen(AFolder + "\\*").c_str(), FindExInfoBasic, &Found,
+                                                       FindExSearchNameMatch, nullptr, 0));
+  std::vector<std::string> Names;
+  if (!Search) {
+    const DWORD Error = ::GetLastError();
+    if (Error == ERROR_FILE_NOT_FOUND) return Names;
+    Fail("Cannot list folder", AFolder, Error);
+  }
+  do {
+    // The pattern *.ext also matches short 8.3 names, so test the long name ourselves.
+    if ((Found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) == 0 && EndsWithNoCase(Found.cFileName, Extension))
+      Names.push_back(Narrow(Found.cFileName));
+  } while (::FindNextFileW(Search.Get(), &Found));
+  return Names;
+}
+
+void TWin32FileSystem::RemoveFile(const std::string& APath) {
+  if (!::DeleteFileW(Widen(APath).c_str())) Fail("Cannot delete file", APath, ::GetLastError());
+}
+
+}  // namespace nevra::win32

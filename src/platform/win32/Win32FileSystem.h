@@ -1,0 +1,19 @@
+#pragma once
+#include "platform/FileSystem.h"
+
+namespace nevra::win32 {
+
+class TWin32FileSystem final : public IFileSystem {
+ public:
+  bool FileExists(const std::string& APath) override;
+  std::optional<std::string> ReadFile(const std::string& APath) override;
+  bool CreateDirectories(const std::string& APath) override;
+  void WriteFileAtomically(const std::string& APath, const std::string& AContent) override;
+  std::vector<std::string> ListFiles(const std::string& AFolder, const std::string& AExtension) override;
+  void RemoveFile(const std::string& APath) override;
+};
+
+// The system's text for an error code, such as "Access is denied."
+std::string SystemErrorText(unsigned long AError);
+
+}  // namespace nevra::win32

@@ -1,0 +1,168 @@
+// settings.ini: what a first run writes, what a hand-edited file does, and that nothing is lost.
+#include <gtest/gtest.h>
+
+#include "support/FormFixture.h"
+
+namespace nevra::test {
+namespace {
+
+class SettingsStoreTest : public FormFixture {
+ protected:
+  // Starts the program again with this settings file.
+  void StartWith(const std::string& AIni) {
+    P.Files.Files[kSettingsPath] = AIni;
+    Create();
+  }
+  std::string Saved() { return P.Files.Files[kSettingsPath]; }
+};
+
+TEST_F(SettingsStoreTest, FirstRunWritesEveryEntryInOrder) {
+  EXPECT_TRUE(P.Files.Folders.count("C:\\Users\\Tester\\AppData\\Roaming\\Nevra Auto Clicker"));
+  Form->FormDestroy();
+  EXPECT_EQ(Saved(),
+            "[Target]\r\nmode=0\r\n"
+            "[Interval]\r\nh=0\r\nm=0\r\ns=0\r\nms=100\r\njitterEnabled=0\r\njitterMs=0\r\n"
+            "[Repeat]\r\nuntilStopped=1\r\ncount=100\r\n"
+            "[Click]\r\nbutton=0\r\ntype=0\r\nholdMs=80\r\n"
+            "[UI]\r\ntopMost=0\r\nminimizeOnStart=0\r\n"
+            "[Delay]\r\nstartDelayS=0\r\n"
+            "[HotkeyStart]\r\nvk=83\r\nmod=6\r\n"
+            "[HotkeyStop]\r\nvk=88\r\nmod=6\r\n"
+            "[HotkeyStartMacros]\r\nvk=82\r\nmod=6\r\n"
+            "[Coords]\r\nx=0\r\ny=0\r\n"
+            "[Macros]\r\nselected=-1\r\n");
+}
+
+TEST_F(SettingsStoreTest, EverySettingSurvivesARestart) {
+  Form->rbCoordinates.Click();
+  Form->edtCoordX.SetValue(640);
+  Form->edtCoordY.SetValue(480);
+  Form->seHours.SetValue(1);
+  Form->seMinutes.SetValue(2);
+  Form->seSeconds.SetValue(3);
+  Form->seMillis.SetValue(4);
+  Form->chkJitter.Click();
+  Form->seJitterMs.SetValue(25);
+  Form->rbRepeatCount.Click();
+  Form->seRepeat.SetValue(7);
+  Form->cbButton.Select(2);
+  Form->cbClickType.Select(2);
+  Form->seHoldMs.SetValue(300);
+  Form->chkTopMost.Click();
+  Form->seStartDelaySS.SetValue(9);
+  Restart();
+  EXPECT_TRUE(Form->rbCoordinates.Checked());
+  EXPECT_EQ(Form->edtCoordX.Value(), 640);
+  EXPECT_EQ(Form->edtCoordY.Value(), 480);
+  EXPECT_EQ(Form->seHours.Value(), 1);
+  EXPECT_EQ(Form->seMinutes.Value(), 2);
+  EXPECT_EQ(Form->seSeconds.Value(), 3);
+  EXPECT_EQ(Form->seMillis.Value(), 4);
+  EXPECT_TRUE(Form->chkJitter.Checked());
+  EXPECT_TRUE(Form->seJitterMs.Enabled());
+  EXPECT_EQ(Form->seJitterMs.Value(), 25);
+  EXPECT_TRUE(Form->rbRepeatCount.Checked());
+  EXPECT_FALSE(Form->rbUntilStopped.Checked());
+  EXPECT_TRUE(Form->seRepeat.Enabled());
+  EXPECT_EQ(Form->seRepeat.Value(), 7);
+  EXPECT_EQ(Form->cbButton.ItemIndex(), 2);
+  EXPECT_EQ(Form->cbClickType.ItemIndex(), 2);
+  EXPECT_TRUE(Form->seHoldMs.Enabled());
+  EXPECT_EQ(Form->seHoldMs.Value(), 300);
+  EXPECT_TRUE(Form->chkTopMost.Checked());
+  EXPECT_TRUE(P.Window.TopMost);
+  EXPECT_EQ(Form->seStartDelaySS.Value(), 9);
+  EXPECT_TRUE(Form->edtCoordX.Enabled());
+}
+
+TEST_F(SettingsStoreTest, HandEditedValuesAreReadAsTheWindowWouldTakeThem) {
+  StartWith(
+      "[Target]\r\nmode=7\r\n[Interval]\r\nms=5000\r\njitterEnabled=2\r\n[Repeat]\r\nuntilStopped=0\r\n"
+      "[Click]\r\nbutton=3\r\ntype=2\r\n[UI]\r\ntopMost=1\r\nminimizeOnStart=1\r\n[HotkeyStop]\r\nvk=0x58\r\nmod=2\r\n");
+  EXPECT_TRUE(Form->rbCurrentCursorPosition.Checked());
+  EXPECT_FALSE(Form->edtCoordX.Enabled());
+  EXPECT_FALSE(Form->lbMacroses.Enabled());
+  EXPECT_EQ(Form->seMillis.Text(), "999");
+  EXPECT_TRUE(Form->chkJitter.Checked());
+  EXPECT_TRUE(Form->seJitterMs.Enabled());
+  EXPECT_TRUE(Form->rbRepeatCount.Checked());
+  EXPECT_TRUE(Form->seRepeat.Enabled());
+  EXPECT_EQ(Form->cbButton.ItemIndex(), -1);
+  EXPECT_TRUE(Form->seHoldMs.Enabled());
+  EXPECT_TRUE(Form->chkMinimizeToTrayOnStart.Checked());
+  EXPECT_FALSE(Form->chkTopMost.Checked()) << "minimise-to-tray, read later, wins";
+  EXPECT_FALSE(P.Window.TopMost);
+  EXPECT_EQ(Form->StopHotkey().Vk, 88u);
+  EXPECT_EQ(Form->StopHotkey().Modifiers, 2u);
+  EXPECT_EQ(Form->lblHotkeys.Caption(), "Hotkeys \xE2\x80\x94 Start: Shift+Ctrl+S  |  Stop: Ctrl+X");
+
+  // No button selected: clicks use the left one, and -1 is saved back.
+  Form->btnStart.Click();
+  P.Time.RunFor(999);
+  ASSERT_FALSE(Events().empty());
+  EXPECT_EQ(Events().front(), "D0");
+  Form->btnStop.Click();
+  Form->FormDestroy();
+  EXPECT_NE(Saved().find("[Click]\r\nbutton=-1\r\n"), std::string::npos);
+}
+
+TEST_F(SettingsStoreTest, BadEntriesKeepTheirDefaultsAndTheRestStillApplies) {
+  StartWith("[Interval]\r\njitterEnabled=yes\r\nh=abc\r\nm=5\r\n");
+  EXPECT_FALSE(Form->chkJitter.Checked());
+  EXPECT_EQ(Form->seHours.Value(), 0);
+  EXPECT_EQ(Form->seMinutes.Value(), 5);
+}
+
+TEST_F(SettingsStoreTest, AnotherStopKeyFromTheFileReplacesTheDefault) {
+  StartWith("[HotkeyStop]\r\nvk=119\r\nmod=0\r\n");
+  Form->btnStart.Click();
+  EXPECT_FALSE(P.PressHotkey(HotkeyModifiers::Control | HotkeyModifiers::Shift, 'X'));
+  EXPECT_TRUE(Form->Running());
+  EXPECT_TRUE(P.PressHotkey(0, 119));
+  EXPECT_EQ(Status(), "Stopped by hotkey. Clicks done: 0");
+}
+
+TEST_F(SettingsStoreTest, AHotkeyTakenByAnotherProgramSilentlyDoesNothing) {
+  P.Hotkeys.TakenByOthers.insert({HotkeyModifiers::Control | HotkeyModifiers::Shift, 'S'});
+  Restart();
+  EXPECT_FALSE(P.PressHotkey(HotkeyModifiers::Control | HotkeyModifiers::Shift, 'S'));
+  EXPECT_TRUE(P.Dialogs.Shown.empty());
+  EXPECT_NE(Form->lblHotkeys.Caption().find("Shift+Ctrl+S"), std::string::npos);
+}
+
+TEST_F(SettingsStoreTest, ExtraKeysAndCommentsSurviveASave) {
+  StartWith("; my notes\r\n[Target]\r\nmode=1\r\ncolour=green\r\n\r\n[Mine]\r\na=b\r\n");
+  Form->FormDestroy();
+  const std::string Text = Saved();
+  EXPECT_EQ(Text.rfind("; my notes\r\n[Target]\r\nmode=1\r\ncolour=green\r\n\r\n[Mine]\r\na=b\r\n[Interval]\r\n", 0), 0u);
+}
+
+TEST_F(SettingsStoreTest, AFailedSaveIsReportedAndLeavesTheOldFile) {
+  StartWith("[Target]\r\nmode=1\r\n");
+  P.Files.Unwritable.insert(kSettingsPath);
+  Form->FormDestroy();
+  ASSERT_EQ(P.Dialogs.Shown.size(), 1u);
+  EXPECT_EQ(P.Dialogs.Shown[0].Kind, TMessageKind::mkError);
+  EXPECT_EQ(P.Dialogs.Shown[0].Text, std::string("Unable to write to ") + kSettingsPath);
+  EXPECT_EQ(Saved(), "[Target]\r\nmode=1\r\n");
+}
+
+TEST_F(SettingsStoreTest, AnUnreadableFileIsNeverOverwritten) {
+  P.Files.Files[kSettingsPath] = "[Target]\r\nmode=2\r\n";
+  P.Files.Unreadable.insert(kSettingsPath);
+  Create();
+  EXPECT_TRUE(Form->rbCurrentCursorPosition.Checked()) << "read as a file with every entry missing";
+  Form->FormDestroy();
+  EXPECT_EQ(P.Files.Writes, 0);
+  EXPECT_EQ(P.Dialogs.Shown.size(), 1u);
+}
+
+TEST_F(SettingsStoreTest, FolderFallsBackToTheExecutablesWhenAppDataIsEmpty) {
+  P.Environment.Variables.clear();
+  Restart();
+  Form->FormDestroy();
+  EXPECT_TRUE(P.Files.Files.count("C:\\Program Files\\Nevra Auto Clicker\\Nevra Auto Clicker\\settings.ini"));
+}
+
+}  // namespace
+}  // namespace nevra::test

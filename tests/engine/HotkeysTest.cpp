@@ -1,0 +1,79 @@
+// The global hotkeys: their texts, their registration and what each does in each state.
+#include <gtest/gtest.h>
+
+#include "engine/HotkeyText.h"
+#include "support/FormFixture.h"
+
+namespace nevra::test {
+namespace {
+
+constexpr uint32_t kCtrlShift = HotkeyModifiers::Control | HotkeyModifiers::Shift;
+
+TEST(HotkeyToText, NamesModifiersThenKey) {
+  const TKeyNameLookup Layout = [](uint32_t AVk) { return AVk == 0xBA ? std::string(";") : std::string(); };
+  struct Case {
+    uint32_t Vk, Modifiers;
+    const char* Text;
+  };
+  const Case Cases[] = {
+      {83, 6, "Shift+Ctrl+S"},   {88, 6, "Shift+Ctrl+X"},       {116, 8, "Win+F5"},
+      {65, 15, "Win+Shift+Ctrl+Alt+A"}, {65, 0, "A"},          {300, 8, "Win+"},
+      {300, 6, ""},              {48, 1, "Alt+0"},              {135, 0, "F24"},
+      {8, 0, "BkSp"},            {27, 2, "Ctrl+Esc"},           {46, 4, "Shift+Del"},
+      {0xBA, 2, "Ctrl+;"},       {0xBB, 2, ""},                 {0xBB, 10, "Win+"},
+      {65, 6 | 0x4000, "Shift+Ctrl+A"},
+  };
+  for (const Case& C : Cases) EXPECT_EQ(HotkeyToText(C.Vk, C.Modifiers, Layout), C.Text) << C.Vk << "/" << C.Modifiers;
+}
+
+class HotkeysTest : public FormFixture {
+ protected:
+  bool Press(uint32_t AVk) { return P.PressHotkey(kCtrlShift, AVk); }
+};
+
+TEST_F(HotkeysTest, DefaultsAreRegisteredWithoutRepeatAndNamedInTheHotkeyLine) {
+  using R = fake::TFakeHotkeys::TRegistration;
+  EXPECT_EQ(P.Hotkeys.Registered, (std::map<int32_t, R>{{1001, R{0x4006, 83}}, {1002, R{0x4006, 88}},
+                                                          {1003, R{0x4006, 82}}}));
+  EXPECT_EQ(Form->lblHotkeys.Caption(), "Hotkeys \xE2\x80\x94 Start: Shift+Ctrl+S  |  Stop: Shift+Ctrl+X");
+  Form->FormDestroy();
+  EXPECT_TRUE(P.Hotkeys.Registered.empty());
+}
+
+TEST_F(HotkeysTest, StartAndStopHotkeysDriveARun) {
+  ASSERT_TRUE(Press('S'));
+  EXPECT_TRUE(Form->Running());
+  P.Time.RunFor(300);
+  ASSERT_TRUE(Press('S'));  // no restart, no reset
+  EXPECT_EQ(Form->ClicksDone(), 3u);
+  Press('R');  // nothing while clicking
+  ASSERT_TRUE(Press('X'));
+  EXPECT_EQ(Status(), "Stopped by hotkey. Clicks done: 3");
+  Press('X');  // idle: nothing
+  Press('R');
+  EXPECT_EQ(Status(), "Stopped by hotkey. Clicks done: 3");
+  EXPECT_FALSE(Form->Running());
+}
+
+TEST_F(HotkeysTest, StopHotkeyInMacroModeCountsRuns) {
+  Press('S');
+  Form->rbMacros.Click();
+  Press('X');
+  EXPECT_EQ(Status(), "Stopped by hotkey. Runs done: 0");
+}
+
+TEST_F(HotkeysTest, UnknownIdsAndOtherMessagesAreLeftAlone) {
+  TWindowMessage Unknown{WM_HOTKEY_MESSAGE, 1004, 0, 0};
+  EXPECT_TRUE(Form->WndProc(Unknown)) << "a hotkey message is swallowed";
+  TWindowMessage Paint{0x000F, 0, 0, 0};
+  EXPECT_FALSE(Form->WndProc(Paint));
+  EXPECT_EQ(Status(), "Ready");
+}
+
+TEST_F(HotkeysTest, StripCaptionNamesTheStopHotkey) {
+  Press('S');
+  EXPECT_EQ(Form->Caption(), "  Running... Press Shift+Ctrl+X to stop");
+}
+
+}  // namespace
+}  // namespace nevra::test

@@ -1,0 +1,198 @@
+// The macro library: the start-up scan with the remembered selection, rename and remove.
+#include <gtest/gtest.h>
+
+#include "macros/MacroFileName.h"
+#include "support/FormFixture.h"
+
+namespace nevra::test {
+namespace {
+
+constexpr const char* kFolder = "C:\\Users\\Tester\\AppData\\Roaming\\Nevra Auto Clicker\\Macros";
+
+std::string PathOf(const std::string& AStem) { return std::string(kFolder) + "\\" + AStem + ".nevramac"; }
+
+class MacroLibraryTest : public FormFixture {
+ protected:
+  void AddFile(const std::string& AStem, const std::string& AName) {
+    P.Files.Files[PathOf(AStem)] = "\xEF\xBB\xBFName=" + AName + "\r\nDurationMs=10\r\nE=10|0|1|2|-1\r\n";
+  }
+  // Starts the program with these files and this remembered selection.
+  void StartWith(std::initializer_list<std::pair<std::string, std::string>> AFiles, int ASelected) {
+    for (const auto& [Stem, Name] : AFiles) AddFile(Stem, Name);
+    P.Files.Files[kSettingsPath] = "[Macros]\r\nselected=" + std::to_string(ASelected) + "\r\n";
+    Create();
+    Form->rbMacros.Click();
+  }
+  std::vector<std::string> Listed() const { return Form->lbMacroses.Items(); }
+  int Selected() const { return Form->lbMacroses.ItemIndex(); }
+  void Rename(const std::string& ATyped) {
+    P.Dialogs.Typed.push_back(ATyped);
+    UserClick(Form->bRename);
+  }
+};
+
+TEST_F(MacroLibraryTest, EmptyFolderGivesAnEmptyListAndTheFolderExists) {
+  EXPECT_TRUE(Listed().empty());
+  EXPECT_EQ(Selected(), -1);
+  EXPECT_TRUE(P.Files.Folders.count(kFolder));
+}
+
+TEST_F(MacroLibraryTest, ScanListsReadableFilesAndAppliesTheRememberedPosition) {
+  struct Case {
+    int Remembered, Expected;
+  };
+  for (const Case C : {Case{1, 1}, Case{3, 0}, Case{-1, 0}}) {
+    SCOPED_TRACE(C.Remembered);
+    P.Files.Files.clear();
+    StartWith({{"a", "First"}, {"b", "Second"}}, C.Remembered);
+    EXPECT_EQ(Listed(), (std::vector<std::string>{"First", "Second"}));
+    EXPECT_EQ(Selected(), C.Expected);
+  }
+}
+
+TEST_F(MacroLibraryTest, UnreadableAndForeignFilesAreLeftOut) {
+  AddFile("good", "Good");
+  AddFile("bad", "Bad");
+  P.Files.Unreadable.insert(PathOf("bad"));
+  P.Files.Files[std::string(kFolder) + "\\notes.txt"] = "x";
+  P.Files.Files[std::string(kFolder) + "\\UPPER.NEVRAMAC"] = "Name=Upper\r\n";
+  P.Files.Files[std::string(kFolder) + "\\sub\\deep.nevramac"] = "Name=Deep\r\n";
+  Create();
+  EXPECT_EQ(Listed(), (std::vector<std::string>{"Upper", "Good"}));
+  EXPECT_TRUE(P.Files.Files.count(PathOf("bad"))) << "stays on disk";
+  EXPECT_TRUE(P.Dialogs.Shown.empty());
+}
+
+TEST_F(MacroLibraryTest, SelectedPositionIsSavedAtExit) {
+  StartWith({{"a", "First"}, {"b", "Second"}}, 1);
+  Form->lbMacroses.Select(0);
+  Form->FormDestroy();
+  EXPECT_NE(P.Files.Files[kSettingsPath].find("[Macros]\r\nselected=0\r\n"), std::string::npos);
+}
+
+TEST_F(MacroLibraryTest, RenameWritesTheNewFileAndRemovesTheOld) {
+  StartWith({{"2026-12-10_09.30.00", "2026-12-10 09.30.00 (0.0s)"}, {"other", "Other"}}, 0);
+  Rename("  Open menu  ");
+  ASSERT_EQ(P.Dialogs.Inputs.size(), 1u);
+  EXPECT_EQ(P.Dialogs.Inputs[0].Caption, "Rename macro");
+  EXPECT_EQ(P.Dialogs.Inputs[0].Prompt, "Enter new macro name:");
+  EXPECT_EQ(P.Dialogs.Inputs[0].Initial, "2026-12-10 09.30.00 (0.0s)");
+  EXPECT_FALSE(P.Files.Files.count(PathOf("2026-12-10_09.30.00")));
+  ASSERT_TRUE(P.Files.Files.count(PathOf("Open menu")));
+  EXPECT_EQ(P.Files.Files[PathOf("Open menu")].rfind("\xEF\xBB\xBFName=Open menu\r\n", 0), 0u);
+  EXPECT_EQ(Listed(), (std::vector<std::string>{"Open menu", "Other"}));
+  EXPECT_EQ(Selected(), 0);
+  EXPECT_EQ(Status(), "Macro renamed.");
+}
+
+TEST_F(MacroLibraryTest, RenameWithForbiddenCharactersKeepsTheNameAsTyped) {
+  StartWith({{"a", "A"}}, 0);
+  Rename("a/b:c*d?e\"f<g>h|i\\j");
+  EXPECT_TRUE(P.Files.Files.count(PathOf("a_b_c_d_e_f_g_h_i_j")));
+  EXPECT_EQ(Listed(), (std::vector<std::string>{"a/b:c*d?e\"f<g>h|i\\j"}));
+}
+
+TEST_F(MacroLibraryTest, RenameToTheSameFileStemRewritesInPlace) {
+  StartWith({{"Macro_1", "Old"}}, 0);
+  Rename("Macro:1");
+  EXPECT_EQ(P.Files.Files.size(), 2u) << "the macro and the settings file, nothing else";
+  EXPECT_EQ(P.Files.Files[PathOf("Macro_1")].rfind("\xEF\xBB\xBFName=Macro:1\r\n", 0), 0u);
+  EXPECT_EQ(Listed(), (std::vector<std::string>{"Macro:1"}));
+}
+
+TEST_F(MacroLibraryTest, RenamesThatChangeNothing) {
+  StartWith({{"ab", "ab"}, {"taken", "Taken"}}, 0);
+  const auto Before = P.Files.Files;
+  Rename("AB");      // letter case only
+  Rename(" \t ");    // empty once trimmed
+  Rename("taken");   // another macro's file
+  Form->bRename.Click();  // cancelled (nothing typed)
+  EXPECT_EQ(P.Files.Files, Before);
+  EXPECT_EQ(Listed(), (std::vector<std::string>{"ab", "Taken"}));
+  ASSERT_EQ(P.Dialogs.Shown.size(), 2u);
+  EXPECT_EQ(P.Dialogs.Shown[0].Text, "Macro name cannot be empty.");
+  EXPECT_EQ(P.Dialogs.Shown[0].Kind, TMessageKind::mkWarning);
+  EXPECT_EQ(P.Dialogs.Shown[1].Text, "A macro file with this name already exists.");
+  EXPECT_EQ(Status(), "Ready");
+}
+
+TEST_F(MacroLibraryTest, RenameWithoutSelectionAsksForOne) {
+  StartWith({}, -1);
+  Form->bRename.Click();
+  ASSERT_EQ(P.Dialogs.Shown.size(), 1u);
+  EXPECT_EQ(P.Dialogs.Shown[0].Kind, TMessageKind::mkInformation);
+  EXPECT_EQ(P.Dialogs.Shown[0].Text, "Please select a macro first.");
+}
+
+TEST_F(MacroLibraryTest, AFailedRenameKeepsTheOldFileAndName) {
+  StartWith({{"a", "A"}}, 0);
+  P.Files.Unwritable.insert(PathOf("B"));
+  Rename("B");
+  ASSERT_EQ(P.Dialogs.Shown.size(), 1u);
+  EXPECT_EQ(P.Dialogs.Shown[0].Kind, TMessageKind::mkError);
+  EXPECT_TRUE(P.Files.Files.count(PathOf("a")));
+  EXPECT_EQ(Form->Macros()[0]->Name(), "A");
+  EXPECT_EQ(Form->Macros()[0]->FileName(), PathOf("a"));
+  EXPECT_EQ(Listed(), (std::vector<std::string>{"A"}));
+}
+
+TEST_F(MacroLibraryTest, ANameTooLongForAPathIsRefusedClearly) {
+  StartWith({{"a", "A"}}, 0);
+  Rename(std::string(250, 'n'));
+  ASSERT_EQ(P.Dialogs.Shown.size(), 1u);
+  EXPECT_EQ(P.Dialogs.Shown[0].Text, "Macro name is too long.");
+  EXPECT_TRUE(P.Files.Files.count(PathOf("a")));
+}
+
+TEST_F(MacroLibraryTest, RemoveDeletesAfterConfirmation) {
+  StartWith({{"a", "Same"}, {"b", "Other"}, {"c", "same"}}, 0);
+  P.Dialogs.Answers = {TMessageResult::mrNo};
+  Form->bRemove.Click();
+  EXPECT_EQ(Listed().size(), 3u);
+  EXPECT_TRUE(P.Files.Files.count(PathOf("a")));
+
+  Form->bRemove.Click();  // Yes
+  EXPECT_EQ(P.Dialogs.Shown.back().Kind, TMessageKind::mkConfirmation);
+  EXPECT_EQ(P.Dialogs.Shown.back().Text, "Delete selected macro?");
+  EXPECT_FALSE(P.Files.Files.count(PathOf("a")));
+  EXPECT_EQ(Listed(), (std::vector<std::string>{"Other", "same"}));
+  EXPECT_EQ(Selected(), 1) << "another macro of the same name takes the selection";
+  EXPECT_EQ(Status(), "Selected macro removed.");
+
+  Form->lbMacroses.Select(0);
+  Form->bRemove.Click();
+  EXPECT_EQ(Selected(), -1);
+}
+
+TEST_F(MacroLibraryTest, AFailedDeleteKeepsTheMacroListed) {
+  StartWith({{"a", "A"}}, 0);
+  P.Files.Undeletable.insert(PathOf("a"));
+  UserClick(Form->bRemove);
+  EXPECT_EQ(P.Dialogs.Shown.back().Kind, TMessageKind::mkError);
+  EXPECT_EQ(Listed(), (std::vector<std::string>{"A"}));
+}
+
+TEST_F(MacroLibraryTest, MacroTargetNowNeedsASelection) {
+  StartWith({{"a", "A"}}, 0);
+  Form->lbMacroses.SetItemIndex(-1);
+  Form->btnStart.Click();
+  ASSERT_EQ(P.Dialogs.Shown.size(), 1u);
+  EXPECT_EQ(P.Dialogs.Shown[0].Text, "Please select a macro to play back.");
+}
+
+TEST(SanitizeMacroFileName, MakesNamesWindowsCanStore) {
+  struct Case {
+    const char* Name;
+    const char* Stem;
+  };
+  const Case Cases[] = {
+      {"  Open menu  ", "Open menu"}, {"a\\b/c:d*e?f\"g<h>i|j", "a_b_c_d_e_f_g_h_i_j"}, {"v1.2", "v1.2"},
+      {"tab\there", "tab_here"},      {"CON", "CON_"},   {"nul", "nul_"},   {"Com7", "Com7_"},
+      {"lpt1.backup", "lpt1_.backup"}, {"COM0", "COM0"}, {"CONSOLE", "CONSOLE"}, {"ends.", "ends._"},
+      {"\x01name\x7F", "name\x7F"},
+  };
+  for (const Case& C : Cases) EXPECT_EQ(SanitizeMacroFileName(C.Name), C.Stem) << C.Name;
+}
+
+}  // namespace
+}  // namespace nevra::test

@@ -1,0 +1,218 @@
+// Recording in virtual time: the countdown, the hook's messages, the offsets and the saved macro.
+#include <gtest/gtest.h>
+
+#include "support/FormFixture.h"
+
+namespace nevra::test {
+namespace {
+
+constexpr const char* kFolder = "C:\\Users\\Tester\\AppData\\Roaming\\Nevra Auto Clicker\\Macros";
+constexpr uint32_t kMove = 0x200, kLDown = 0x201, kLUp = 0x202, kRDown = 0x204, kMUp = 0x208, kWheel = 0x20A,
+                   kXDown = 0x20B;
+
+class MacroRecorderTest : public FormFixture {
+ protected:
+  MacroRecorderTest() {
+    P.Input.Cursor = {100, 100};
+    P.Time.SetLocalTime({2026, 12, 10, 9, 5, 7, 0});
+    Form->rbMacros.Click();
+  }
+  // Create, then the whole countdown: recording starts 11 s later.
+  void StartRecordingNow() {
+    Form->btnCreateMacros.Click();
+    P.Time.RunFor(11000);
+    ASSERT_TRUE(Form->Recording());
+  }
+  void StopByHotkey() { P.PressHotkey(HotkeyModifiers::Control | HotkeyModifiers::Shift, 'X'); }
+  std::vector<TMacroMouseEvent> Recorded() const { return Form->Macros().back()->Events(); }
+};
+
+TEST_F(MacroRecorderTest, CountdownShowsTenThenBlinksDownToOneAndRecordsAtTheEleventhTick) {
+  std::vector<std::string> Captions;
+  struct TCaptionLog : IControlView {
+    std::vector<std::string>* Out;
+    void ControlChanged(TControl& AControl, TControlProperty AProperty) override {
+      if (AProperty == TControlProperty::cpCaption) Out->push_back(AControl.Caption());
+    }
+  } Log;
+  Log.Out = &Captions;
+  Form->SetView(&Log);
+  Form->btnCreateMacros.Click();
+  EXPECT_TRUE(Form->WaitingForRecordStart());
+  EXPECT_TRUE(Form->RecUiActive());
+  ASSERT_EQ(Captions, (std::vector<std::string>{"  Recording starts in 10..."}));
+  P.Time.RunFor(1000);
+  EXPECT_EQ(Captions, (std::vector<std::string>{"  Recording starts in 10...", "  ", "  Recording starts in 10 ..."}));
+  EXPECT_EQ(P.Time.Sleeps().back(), 100u);
+  P.Time.RunFor(7900);  // ticks at 2 s .. 9 s (each tick sleeps 100 ms, the grid stays on whole seconds)
+  EXPECT_EQ(Captions.back(), "  Recording starts in 2 ...");
+  P.Time.RunFor(1000);
+  EXPECT_EQ(Captions.back(), "  Recording starts in 1 ...");
+  EXPECT_FALSE(Form->Recording());
+  P.Time.RunFor(1000);
+  EXPECT_TRUE(Form->Recording());
+  EXPECT_FALSE(Form->WaitingForRecordStart());
+  EXPECT_EQ(Captions.back(), "  Recording... Press Shift+Ctrl+X to stop");
+  EXPECT_EQ(Status(), "Recording macro...");
+  EXPECT_TRUE(P.MouseHook.Installed());
+  Form->SetView(nullptr);
+}
+
+TEST_F(MacroRecorderTest, StartMacrosHotkeyCutsTheCountdownShort) {
+  const uint32_t Ctrl = HotkeyModifiers::Control | HotkeyModifiers::Shift;
+  P.PressHotkey(Ctrl, 'R');  // idle: nothing
+  EXPECT_FALSE(Form->WaitingForRecordStart());
+  Form->btnCreateMacros.Click();
+  P.Time.RunFor(2500);
+  P.PressHotkey(Ctrl, 'S');  // no run during a countdown
+  P.PressHotkey(Ctrl, 'X');  // the stop hotkey does not end a countdown
+  EXPECT_TRUE(Form->WaitingForRecordStart());
+  EXPECT_FALSE(Form->Running());
+  P.PressHotkey(Ctrl, 'R');
+  EXPECT_TRUE(Form->Recording());
+  P.Time.RunFor(20000);
+  EXPECT_TRUE(Form->Recording()) << "the countdown timer is off";
+}
+
+TEST_F(MacroRecorderTest, CreateDoesNothingDuringARunOrACountdown) {
+  Form->btnCreateMacros.Click();
+  P.Time.RunFor(3000);
+  Form->btnCreateMacrosClick();  // restarting would reset the count
+  P.Time.RunFor(8000);
+  EXPECT_TRUE(Form->Recording());
+}
+
+TEST_F(MacroRecorderTest, HookMessagesBecomeEventsWithoutRepeatedMoves) {
+  StartRecordingNow();
+  P.MouseHook.Send(kMove, 100, 100);  // where the cursor already was: dropped
+  P.Time.RunFor(5);
+  P.MouseHook.Send(kMove, 110, 120);
+  P.Time.RunFor(5);
+  P.MouseHook.Send(kLDown, 110, 120);  // its move repeats the last point: dropped
+  P.MouseHook.Send(kWheel, 110, 120);
+  P.MouseHook.Send(kXDown, 110, 120);
+  P.Time.RunFor(5);
+  P.MouseHook.Send(kLUp, 111, 120);  // moved while held: the move is kept
+  P.MouseHook.Send(kRDown, 111, 120);
+  P.MouseHook.Send(kMUp, -5, -7);
+  P.Time.RunFor(5000);
+  StopByHotkey();
+  EXPECT_EQ(Recorded(), (std::vector<TMacroMouseEvent>{{5, mekMove, 110, 120, -1},
+                                                        {10, mekDown, 110, 120, 0},
+                                                        {15, mekMove, 111, 120, -1},
+                                                        {15, mekUp, 111, 120, 0},
+                                                        {15, mekDown, 111, 120, 1},
+                                                        {15, mekMove, -5, -7, -1},
+                                                        {15, mekUp, -5, -7, 2}}));
+  EXPECT_EQ(Form->Macros().back()->DurationMs(), 15u) << "the last event's offset, however late the stop";
+  EXPECT_EQ(Form->Macros().back()->Name(), "2026-12-10 09.05.07 (0.0s)");
+}
+
+TEST_F(MacroRecorderTest, SavedMacroIsListedSelectedAndReported) {
+  P.Locale.Separator = ",";
+  StartRecordingNow();
+  P.MouseHook.Send(kLDown, 100, 100);
+  P.Time.RunFor(1250);
+  P.MouseHook.Send(kLUp, 100, 100);
+  StopByHotkey();
+  const std::string Name = "2026-12-10 09.05.07 (1,3s)";
+  EXPECT_EQ(Status(), "Macro saved: " + Name + ". Recording stopped by hotkey.");
+  EXPECT_EQ(Form->lbMacroses.Items(), (std::vector<std::string>{Name}));
+  EXPECT_EQ(Form->lbMacroses.ItemIndex(), 0);
+  const std::string Path = std::string(kFolder) + "\\2026-12-10_09.05.07.nevramac";
+  ASSERT_TRUE(P.Files.Files.count(Path));
+  EXPECT_EQ(P.Files.Files[Path],
+            "\xEF\xBB\xBFName=" + Name + "\r\nDurationMs=1250\r\nE=0|1|100|100|0\r\nE=1250|2|100|100|0\r\n");
+  EXPECT_FALSE(P.MouseHook.Installed());
+  EXPECT_FALSE(Form->RecUiActive());
+}
+
+TEST_F(MacroRecorderTest, ASecondRecordingInTheSameSecondGetsAFreeFileName) {
+  for (int I = 0; I < 3; ++I) {
+    StartRecordingNow();
+    P.MouseHook.Send(kLDown, 1, 1);
+    StopByHotkey();
+  }
+  EXPECT_TRUE(P.Files.Files.count(std::string(kFolder) + "\\2026-12-10_09.05.07.nevramac"));
+  EXPECT_TRUE(P.Files.Files.count(std::string(kFolder) + "\\2026-12-10_09.05.07 (2).nevramac"));
+  EXPECT_TRUE(P.Files.Files.count(std::string(kFolder) + "\\2026-12-10_09.05.07 (3).nevramac"));
+  EXPECT_EQ(Form->Macros().size(), 3u);
+}
+
+TEST_F(MacroRecorderTest, NothingRecordedMakesNoMacro) {
+  StartRecordingNow();
+  P.MouseHook.Send(kMove, 100, 100);  // the start position only
+  StopByHotkey();
+  EXPECT_EQ(Status(), "Macro recording cancelled or empty.");
+  EXPECT_TRUE(Form->Macros().empty());
+}
+
+TEST_F(MacroRecorderTest, ARefusedHookEndsAsAnEmptyRecording) {
+  P.MouseHook.Refuse = true;
+  StartRecordingNow();
+  P.MouseHook.Send(kLDown, 5, 5);
+  StopByHotkey();
+  EXPECT_EQ(Status(), "Macro recording cancelled or empty.");
+}
+
+TEST_F(MacroRecorderTest, OffsetsAreRightAcrossTheTickCountersWrap) {
+  fake::TFakePlatform Wrapping(0xFFFFFFFFu - 11500);  // wraps half a second into the recording
+  Wrapping.App.SetTitle("Nevra Auto Clicker");
+  Wrapping.Window.Visible = true;
+  TFrmMain F(Wrapping.Platform);
+  Wrapping.App.MainForm = &F;
+  F.FormCreate();
+  F.rbMacros.Click();
+  F.btnCreateMacros.Click();
+  Wrapping.Time.RunFor(11000);
+  Wrapping.Time.RunFor(400);
+  Wrapping.MouseHook.Send(kLDown, 1, 1);
+  Wrapping.Time.RunFor(200);
+  Wrapping.MouseHook.Send(kLUp, 1, 1);
+  Wrapping.PressHotkey(HotkeyModifiers::Control | HotkeyModifiers::Shift, 'X');
+  ASSERT_EQ(F.Macros().size(), 1u);
+  EXPECT_EQ(F.Macros()[0]->Events().front().DeltaMs, 400u);
+  EXPECT_EQ(F.Macros()[0]->Events().back().DeltaMs, 600u);
+  EXPECT_EQ(F.Macros()[0]->DurationMs(), 600u);
+  F.FormDestroy();
+}
+
+TEST_F(MacroRecorderTest, ClosingWhileRecordingSavesTheMacro) {
+  StartRecordingNow();
+  P.MouseHook.Send(kLDown, 1, 1);
+  EXPECT_TRUE(Form->CloseQuery());
+  EXPECT_EQ(Status(), "Macro saved: 2026-12-10 09.05.07 (0.0s). Recording stopped because application is closing.");
+  EXPECT_EQ(P.Files.Files.count(std::string(kFolder) + "\\2026-12-10_09.05.07.nevramac"), 1u);
+}
+
+TEST_F(MacroRecorderTest, ClosingDuringTheCountdownWritesNothing) {
+  Form->btnCreateMacros.Click();
+  P.Time.RunFor(3000);
+  EXPECT_TRUE(Form->CloseQuery());
+  Form->FormDestroy();
+  EXPECT_EQ(P.Files.ListFiles(kFolder, ".nevramac").size(), 0u);
+}
+
+TEST_F(MacroRecorderTest, AFailedSaveWhileClosingIsReportedAndTheWindowStillCloses) {
+  StartRecordingNow();
+  P.MouseHook.Send(kLDown, 1, 1);
+  P.Files.Unwritable.insert(std::string(kFolder) + "\\2026-12-10_09.05.07.nevramac");
+  EXPECT_TRUE(Form->CloseQuery());
+  ASSERT_EQ(P.Dialogs.Shown.size(), 1u);
+  EXPECT_EQ(P.Dialogs.Shown[0].Kind, TMessageKind::mkError);
+  EXPECT_FALSE(P.MouseHook.Installed());
+}
+
+TEST_F(MacroRecorderTest, TheWindowComesBackAsItWasBeforeTheCountdown) {
+  Form->chkTopMost.Click();
+  const TRect Before = P.Window.Bounds;
+  StartRecordingNow();
+  StopByHotkey();
+  EXPECT_EQ(P.Window.Bounds, Before);
+  EXPECT_EQ(Form->Caption(), "  Nevra Auto Clicker 2.5");
+  EXPECT_TRUE(P.Window.TopMost);
+  EXPECT_TRUE(Form->chkTopMost.Checked());
+}
+
+}  // namespace
+}  // namespace nevra::test

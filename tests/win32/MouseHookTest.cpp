@@ -1,0 +1,142 @@
+// The recorder's low-level mouse hook: what it sees of real input while the thread pumps
+// messages, and that nothing reaches it once removed.
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <algorithm>
+#include <chrono>
+#include <ostream>
+#include <stdexcept>
+#include <vector>
+
+#include "MessageWait.h"
+#include "TestPrinters.h"
+#include "engine/MouseRecords.h"
+#include "platform/win32/Win32MouseHook.h"
+#include "platform/win32/Win32MouseInput.h"
+
+namespace nevra::win32 {
+namespace {
+
+using namespace std::chrono_literals;
+
+struct THookEvent {
+  uint32_t Message;
+  TPoint Point;
+  bool operator==(const THookEvent&) const = default;
+};
+
+void PrintTo(const THookEvent& AEvent, std::ostream* AOut) {
+  *AOut << "0x" << std::hex << AEvent.Message << std::dec << " at ";
+  nevra::PrintTo(AEvent.Point, AOut);
+}
+
+// The hook procedure is a plain function, as the program's is: it records into globals.
+std::vector<THookEvent> GEvents;
+std::vector<THookEvent> GOtherEvents;
+
+void Record(uint32_t AMessage, int32_t AX, int32_t AY) { GEvents.push_back({AMessage, {AX, AY}}); }
+void RecordOther(uint32_t AMessage, int32_t AX, int32_t AY) { GOtherEvents.push_back({AMessage, {AX, AY}}); }
+void Throw(uint32_t, int32_t, int32_t) { throw std::runtime_error("a fault in the procedure"); }
+
+void SendMouse(DWORD AFlags, DWORD AData = 0) {
+  INPUT Input{};
+  Input.type = INPUT_MOUSE;
+  Input.mi.dwFlags = AFlags;
+  Input.mi.mouseData = AData;
+  ASSERT_EQ(SendInput(1, &Input, sizeof(INPUT)), 1u);
+}
+
+class Win32MouseHook : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    GEvents.clear();
+    GOtherEvents.clear();
+  }
+  void MoveTo(const TPoint& APoint) {
+    Input.SendMouseInput(MouseMoveRecord(APoint.X, APoint.Y, Input.GetVirtualDesktop()));
+  }
+  // Moves and waits, pumping messages, until the cursor is there: the hook, if any, has seen it.
+  bool MoveAndWait(const TPoint& APoint) {
+    MoveTo(APoint);
+    TPoint Cursor;
+    return tools::WaitUntil([&] { return Input.GetCursorPos(Cursor) && Cursor == APoint; }, 5s);
+  }
+  static bool WaitForEvent(const std::vector<THookEvent>& AEvents, const THookEvent& AEvent) {
+    return tools::WaitUntil([&] { return std::find(AEvents.begin(), AEvents.end(), AEvent) != AEvents.end(); }, 5s);
+  }
+
+  TWin32MouseInput Input;
+  TWin32MouseHook Hook;
+};
+
+TEST_F(Win32MouseHook, SeesMovesPressesAndWheelsWithTheirMessageAndPoint) {
+  ASSERT_TRUE(Hook.Install(&Record));
+  EXPECT_TRUE(Hook.Installed());
+  const TPoint At{300, 200};
+  MoveTo(At);
+  ASSERT_TRUE(WaitForEvent(GEvents, {WM_MOUSEMOVE, At})) << "the move never reached the hook";
+  for (int32_t Button : {0, 1, 2}) {
+    Input.SendMouseInput(MouseButtonRecord(Button, true));
+    Input.SendMouseInput(MouseButtonRecord(Button, false));
+  }
+  // The program ignores these later; the hook still has to pass them on.
+  SendMouse(MOUSEEVENTF_WHEEL, static_cast<DWORD>(-WHEEL_DELTA));
+  SendMouse(MOUSEEVENTF_HWHEEL, WHEEL_DELTA);
+  SendMouse(MOUSEEVENTF_XDOWN, XBUTTON1);
+  SendMouse(MOUSEEVENTF_XUP, XBUTTON1);
+  ASSERT_TRUE(WaitForEvent(GEvents, {WM_XBUTTONUP, At}));
+
+  std::vector<THookEvent> Others;
+  for (const THookEvent& Event : GEvents) {
+    if (Event.Message == WM_MOUSEMOVE)
+      EXPECT_EQ(Event.Point, At) << "a move elsewhere";
+    else
+      Others.push_back(Event);
+  }
+  const std::vector<THookEvent> Expected{
+      {WM_LBUTTONDOWN, At}, {WM_LBUTTONUP, At},  {WM_RBUTTONDOWN, At}, {WM_RBUTTONUP, At},   {WM_MBUTTONDOWN, At},
+      {WM_MBUTTONUP, At},   {WM_MOUSEWHEEL, At}, {WM_MOUSEHWHEEL, At}, {WM_XBUTTONDOWN, At}, {WM_XBUTTONUP, At}};
+  EXPECT_EQ(Others, Expected);
+}
+
+TEST_F(Win32MouseHook, ReplacedOrRemovedHookIsCalledNoMore) {
+  ASSERT_TRUE(Hook.Install(&Record));
+  ASSERT_TRUE(Hook.Install(&RecordOther));
+  ASSERT_TRUE(MoveAndWait({320, 240}));
+  ASSERT_TRUE(WaitForEvent(GOtherEvents, {WM_MOUSEMOVE, {320, 240}}));
+  EXPECT_TRUE(GEvents.empty()) << "the replaced procedure was still called";
+
+  Hook.Remove();
+  EXPECT_FALSE(Hook.Installed());
+  GOtherEvents.clear();
+  ASSERT_TRUE(MoveAndWait({400, 300}));
+  Input.SendMouseInput(MouseButtonRecord(0, true));
+  Input.SendMouseInput(MouseButtonRecord(0, false));
+  tools::PumpFor(100ms);
+  EXPECT_TRUE(GOtherEvents.empty()) << "events after Remove";
+}
+
+TEST_F(Win32MouseHook, RemovedWithItsObject) {
+  {
+    TWin32MouseHook Scoped;
+    ASSERT_TRUE(Scoped.Install(&Record));
+    ASSERT_TRUE(MoveAndWait({330, 250}));
+    ASSERT_TRUE(WaitForEvent(GEvents, {WM_MOUSEMOVE, {330, 250}}));
+  }
+  GEvents.clear();
+  ASSERT_TRUE(MoveAndWait({340, 260}));
+  tools::PumpFor(100ms);
+  EXPECT_TRUE(GEvents.empty());
+}
+
+TEST_F(Win32MouseHook, AFaultingProcedureNeitherStopsTheInputNorEscapes) {
+  ASSERT_TRUE(Hook.Install(&Throw));
+  EXPECT_TRUE(MoveAndWait({350, 270})) << "the input stopped at the hook";
+  ASSERT_TRUE(Hook.Install(&Record));
+  ASSERT_TRUE(MoveAndWait({360, 280}));
+  EXPECT_TRUE(WaitForEvent(GEvents, {WM_MOUSEMOVE, {360, 280}}));
+}
+
+}  // namespace
+}  // namespace nevra::win32

@@ -1,0 +1,119 @@
+// The pop-up menu (the language menu): its items, where it opens, and what choosing or
+// dismissing it returns.
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <optional>
+#include <ostream>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "TestWindow.h"
+#include "platform/win32/Win32PopupMenu.h"
+#include "platform/win32/Win32Text.h"
+
+namespace nevra::win32 {
+namespace {
+
+// The open pop-up menu window (class "#32768") of a thread, or null.
+HWND FindOpenMenu(DWORD AThreadId) {
+  HWND Found = nullptr;
+  EnumThreadWindows(
+      AThreadId,
+      [](HWND AWindow, LPARAM AFound) -> BOOL {
+        wchar_t Class[16] = {};
+        GetClassNameW(AWindow, Class, 16);
+        if (std::wstring(Class) != L"#32768" || !IsWindowVisible(AWindow)) return TRUE;
+        *reinterpret_cast<HWND*>(AFound) = AWindow;
+        return FALSE;
+      },
+      reinterpret_cast<LPARAM>(&Found));
+  return Found;
+}
+
+struct TSeenItem {
+  std::string Text;
+  bool Checked;
+  bool operator==(const TSeenItem&) const = default;
+};
+
+void PrintTo(const TSeenItem& AItem, std::ostream* AOut) {
+  *AOut << "\"" << AItem.Text << "\"" << (AItem.Checked ? " checked" : "");
+}
+
+// What another thread saw of the open menu before it pressed its keys.
+struct TSeenMenu {
+  bool Found = false;
+  std::vector<TSeenItem> Items;
+  RECT Bounds{};
+};
+
+const std::vector<TMenuItem> kItems{{"English", 0, false}, {"Fish & Chips", 1, true}, {"Deutsch", 2, false}};
+
+// Shows the menu on this thread; another finds it, notes its items and presses AKeys.
+std::optional<size_t> ShowAndPress(HWND AOwner, const std::vector<TMenuItem>& AItems, POINT AAt,
+                                   const std::vector<WPARAM>& AKeys, TSeenMenu& ASeen) {
+  const DWORD GuiThread = GetCurrentThreadId();
+  std::thread User([&] {
+    HWND Menu = nullptr;
+    for (int Waited = 0; Waited < 10000 && Menu == nullptr; Waited += 10) {
+      Sleep(10);
+      Menu = FindOpenMenu(GuiThread);
+    }
+    if (Menu == nullptr) return;
+    ASeen.Found = true;
+    GetWindowRect(Menu, &ASeen.Bounds);
+    const auto Items = reinterpret_cast<HMENU>(SendMessageW(Menu, MN_GETHMENU, 0, 0));
+    for (int I = 0; I < GetMenuItemCount(Items); ++I) {
+      wchar_t Text[64] = {};
+      GetMenuStringW(Items, static_cast<UINT>(I), Text, 64, MF_BYPOSITION);
+      ASeen.Items.push_back(
+          {Narrow(Text), (GetMenuState(Items, static_cast<UINT>(I), MF_BYPOSITION) & MF_CHECKED) != 0});
+    }
+    // The menu's own loop takes the keys from its thread's queue.
+    for (WPARAM Key : AKeys) {
+      PostMessageW(Menu, WM_KEYDOWN, Key, 1);
+      PostMessageW(Menu, WM_KEYUP, Key, static_cast<LPARAM>(0xC0000001u));
+    }
+  });
+  const std::optional<size_t> Chosen = TrackMenu(AOwner, AItems, AAt);
+  User.join();
+  return Chosen;
+}
+
+struct TPickCase {
+  const char* Name;
+  std::vector<WPARAM> Keys;
+  std::optional<size_t> Expected;
+};
+void PrintTo(const TPickCase& ACase, std::ostream* AOut) { *AOut << ACase.Name; }
+
+class Win32PopupMenu : public ::testing::TestWithParam<TPickCase> {
+ protected:
+  void SetUp() override { ShowWindow(Owner.Handle(), SW_SHOW); }
+  test::TTestWindow Owner{WS_OVERLAPPEDWINDOW, 300, 200};
+};
+
+TEST_P(Win32PopupMenu, ShowsTheItemsAtThePointAndReturnsTheChoice) {
+  TSeenMenu Seen;
+  const std::optional<size_t> Chosen = ShowAndPress(Owner.Handle(), kItems, POINT{120, 90}, GetParam().Keys, Seen);
+  ASSERT_TRUE(Seen.Found) << "no menu opened";
+  // "&" is doubled so that it shows as itself instead of underlining the next letter.
+  const std::vector<TSeenItem> Expected{{"English", false}, {"Fish && Chips", true}, {"Deutsch", false}};
+  EXPECT_EQ(Seen.Items, Expected);
+  EXPECT_EQ(Seen.Bounds.left, 120);
+  EXPECT_EQ(Seen.Bounds.top, 90);
+  EXPECT_EQ(Chosen, GetParam().Expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Keys, Win32PopupMenu,
+    ::testing::Values(TPickCase{"FirstItem", {VK_DOWN, VK_RETURN}, size_t{0}},
+                      TPickCase{"LastItem", {VK_DOWN, VK_DOWN, VK_DOWN, VK_RETURN}, size_t{2}},
+                      TPickCase{"UpWrapsAround", {VK_UP, VK_UP, VK_UP, VK_UP, VK_RETURN}, size_t{2}},
+                      TPickCase{"Escape", {VK_DOWN, VK_ESCAPE}, std::nullopt}),
+    [](const ::testing::TestParamInfo<TPickCase>& AInfo) { return std::string(AInfo.param.Name); });
+
+}  // namespace
+}  // namespace nevra::win32

@@ -1,0 +1,49 @@
+#include "CatalogueFile.h"
+
+#include <fstream>
+#include <iterator>
+#include <stdexcept>
+
+namespace nevra::tools {
+
+TCatalogueFile::TCatalogueFile(const std::filesystem::path& AFile) {
+  std::ifstream In(AFile, std::ios::binary);
+  if (!In) throw std::runtime_error("cannot read " + AFile.string());
+  std::string Text{std::istreambuf_iterator<char>(In), std::istreambuf_iterator<char>()};
+  if (Text.rfind("\xEF\xBB\xBF", 0) == 0) Text.erase(0, 3);
+  std::vector<std::string> Lines;
+  std::string Line;
+  for (size_t I = 0; I < Text.size(); ++I) {
+    if (Text[I] == '\r' || Text[I] == '\n') {
+      if (Text[I] == '\r' && I + 1 < Text.size() && Text[I + 1] == '\n') ++I;
+      Lines.push_back(std::move(Line));
+      Line.clear();
+    } else {
+      Line += Text[I];
+    }
+  }
+  if (!Line.empty()) Lines.push_back(std::move(Line));
+  if (Lines.empty()) throw std::runtime_error(AFile.string() + " is empty");
+  FLanguages = std::stoul(Lines[0]);
+  if (FLanguages == 0 || Lines.size() < 1 + 2 * FLanguages) throw std::runtime_error(AFile.string() + " holds no languages");
+  FLines.assign(Lines.begin() + 1, Lines.end());
+}
+
+std::optional<size_t> TCatalogueFile::LanguageIndex(const std::string& ACode) const {
+  for (size_t L = 0; L < FLanguages; ++L)
+    if (FLines[FLanguages + L] == ACode) return L;
+  return std::nullopt;
+}
+
+std::string TCatalogueFile::Translation(const std::string& ACode, const std::string& AEnglish) const {
+  const auto Language = LanguageIndex(ACode);
+  if (!Language) throw std::runtime_error("the catalogue has no language " + ACode);
+  for (size_t Record = 2; (Record + 1) * FLanguages <= FLines.size(); ++Record) {
+    if (FLines[Record * FLanguages] != AEnglish) continue;
+    const std::string& Text = FLines[Record * FLanguages + *Language];
+    return Text.empty() ? AEnglish : Text;
+  }
+  throw std::runtime_error("the catalogue has no text \"" + AEnglish + "\"");
+}
+
+}  // namespace nevra::tools

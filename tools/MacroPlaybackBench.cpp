@@ -1,0 +1,124 @@
+#include "MacroPlaybackBench.h"
+
+#include <windows.h>
+
+#include <algorithm>
+#include <chrono>
+#include <filesystem>
+#include <iomanip>
+#include <map>
+#include <ostream>
+#include <sstream>
+#include <stdexcept>
+#include <system_error>
+#include <vector>
+
+#include "ChildProcess.h"
+#include "ClickTargetWindow.h"
+#include "MacroFile.h"
+#include "MessageWait.h"
+#include "UiDriver.h"
+
+namespace nevra::tools {
+
+namespace {
+
+using namespace std::chrono_literals;
+
+constexpr int kPress = 1, kRelease = 2;
+
+TMacroFile BenchMacro(const TMacroBenchSettings& ASettings) {
+  TMacroFile Macro;
+  Macro.Name = "Playback benchmark";
+  for (int I = 1; I <= ASettings.Events; ++I)
+    Macro.Events.push_back({static_cast<uint32_t>(I * ASettings.IntervalMs), I % 2 == 1 ? kPress : kRelease, ASettings.X,
+                            ASettings.Y, 0});
+  Macro.DurationMs = Macro.Events.empty() ? 0 : Macro.Events.back().DeltaMs;
+  return Macro;
+}
+
+// A folder of its own for the program's settings and macros, removed afterwards.
+class TScratchFolder {
+ public:
+  TScratchFolder()
+      : FPath(std::filesystem::temp_directory_path() / ("nevra-bench-" + std::to_string(GetCurrentProcessId()))) {
+    std::filesystem::remove_all(FPath);
+    std::filesystem::create_directories(FPath);
+  }
+  TScratchFolder(const TScratchFolder&) = delete;
+  TScratchFolder& operator=(const TScratchFolder&) = delete;
+  ~TScratchFolder() {
+    std::error_code Ignored;
+    std::filesystem::remove_all(FPath, Ignored);
+  }
+  const std::filesystem::path& Path() const { return FPath; }
+
+ private:
+  std::filesystem::path FPath;
+};
+
+// Milliseconds between two records by the input system's own times (32-bit ticks).
+double Span(const TClickRecord& AFrom, const TClickRecord& ATo) { return static_cast<double>(ATo.MessageTime - AFrom.MessageTime); }
+
+std::string Percent(double APlayed, double ARecorded) {
+  std::ostringstream Text;
+  Text << std::showpos << std::fixed << std::setprecision(2) << (APlayed - ARecorded) * 100.0 / ARecorded << " %";
+  return Text.str();
+}
+
+}  // namespace
+
+void RunMacroPlaybackBench(const std::string& AProgram, const TMacroBenchSettings& ASettings, std::ostream& AOut) {
+  TScratchFolder AppData;
+  const std::filesystem::path Macros = AppData.Path() / "Nevra Auto Clicker" / "Macros";
+  std::filesystem::create_directories(Macros);
+  WriteMacroFile(Macros / "benchmark.nevramac", BenchMacro(ASettings));
+
+  TClickTargetWindow Target(RECT{0, 0, 400, 300}, L"Nevra Click Target");
+  TChildProcess Program(AProgram, {{L"APPDATA", AppData.Path().wstring()}});
+  const HWND Main = WaitForTopLevelWindow(kMainWindowCaption, Program.Id(), 60s);
+  if (Main == nullptr) throw std::runtime_error("the program's window did not show");
+  const TMainWindowDriver Window(Main);
+  Window.Click("rbMacros");
+  Window.Click("rbRepeatCount");
+  Window.SetText("seRepeat", std::to_string(ASettings.Passes));
+  if (Window.ListSelection("lbMacroses") != 0) throw std::runtime_error("the benchmark macro is not selected");
+
+  // The playback runs inside the Start button's handler: post the click, then only watch the
+  // target until every event has arrived, so nothing from here competes with the playback.
+  const size_t Expected = static_cast<size_t>(ASettings.Events) * static_cast<size_t>(ASettings.Passes);
+  const auto PassTime = std::chrono::milliseconds(ASettings.Events * ASettings.IntervalMs);
+  Window.PostClick("btnStart");
+  if (!WaitUntil([&] { return Target.Records().size() >= Expected; }, 2 * ASettings.Passes * PassTime + 30s))
+    throw std::runtime_error("the target received " + std::to_string(Target.Records().size()) + " of " +
+                             std::to_string(Expected) + " presses and releases");
+  const std::string Done = "Completed macro repeat count. Runs done: " + std::to_string(ASettings.Passes);
+  if (!Window.WaitForStatus(Done, 30s)) throw std::runtime_error("the playback did not complete: " + Window.Status());
+  RequestClose(Main);
+  Program.WaitForExit(30s);
+
+  const std::vector<TClickRecord>& Records = Target.Records();
+  const auto Events = static_cast<size_t>(ASettings.Events);
+  const double RecordedPass = static_cast<double>(ASettings.Events) * ASettings.IntervalMs;
+  const double RecordedSpan = RecordedPass - ASettings.IntervalMs;
+  AOut << std::fixed << std::setprecision(0);
+  AOut << "Macro playback: " << ASettings.Events << " events " << ASettings.IntervalMs << " ms apart, "
+       << ASettings.Passes << " passes (times of the input system, ms)\n";
+  AOut << std::left << std::setw(6) << "pass" << std::right << std::setw(16) << "recorded span" << std::setw(14)
+       << "played span" << std::setw(11) << "over" << std::setw(16) << "recorded pass" << std::setw(14) << "played pass"
+       << std::setw(11) << "over" << '\n';
+  for (size_t Pass = 0; Pass < static_cast<size_t>(ASettings.Passes); ++Pass) {
+    // First to last event of the pass; and, but for the last pass, from its first event to the
+    // next pass's first event: the recorded pass length, as each pass waits its first offset anew.
+    const double Played = Span(Records[Pass * Events], Records[(Pass + 1) * Events - 1]);
+    AOut << std::left << std::setw(6) << Pass + 1 << std::right << std::setw(16) << RecordedSpan << std::setw(14) << Played
+         << std::setw(11) << Percent(Played, RecordedSpan);
+    if ((Pass + 1) * Events < Records.size()) {
+      const double PlayedPass = Span(Records[Pass * Events], Records[(Pass + 1) * Events]);
+      AOut << std::setw(16) << RecordedPass << std::setw(14) << PlayedPass << std::setw(11) << Percent(PlayedPass, RecordedPass);
+    }
+    AOut << '\n';
+  }
+}
+
+}  // namespace nevra::tools

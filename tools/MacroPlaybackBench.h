@@ -1,0 +1,24 @@
+#pragma once
+#include <cstdint>
+#include <iosfwd>
+#include <string>
+
+namespace nevra::tools {
+
+// How faithfully the program replays a macro's timing: a macro of Events alternating presses and
+// releases of the left button at (X, Y), IntervalMs apart, played Passes times onto a click target
+// window of this process. The input system stamps each press and release with the time it was
+// made, so a pass's played duration is read from the target's records.
+struct TMacroBenchSettings {
+  int Events = 1000;
+  int IntervalMs = 8;
+  int Passes = 3;
+  int X = 200;
+  int Y = 150;
+};
+
+// Starts the program at AProgram with an application-data folder of its own holding the macro,
+// plays it, closes the program and writes the figures to AOut. Throws on failure.
+void RunMacroPlaybackBench(const std::string& AProgram, const TMacroBenchSettings& ASettings, std::ostream& AOut);
+
+}  // namespace nevra::tools
