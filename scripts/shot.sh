@@ -4,9 +4,28 @@
 # Environment:
 #   NEVRA_SHOT_DPI=144   the Windows scale to run at (LogPixels; default 96)
 #   NEVRA_SHOT_FULL=1    keep the whole screen instead of cropping to the window
+#   NEVRA_SHOT_PAD=40    keep that many pixels of the screen around the window (default 0)
+#   NEVRA_SHOT_KEYS="Tab Tab space"
+#                        keys to press (xdotool key names, one after the other) once the window
+#                        has settled, to show another state of it
+#   NEVRA_SHOT_TITLE=RE  after the keys, wait until the window's caption matches this extended
+#                        regular expression (for example "Running" for the compact strip)
+#   NEVRA_SHOT_SETUP=CMD a shell command run once the prefix exists, before the program starts
+#                        (WINEPREFIX is set), for example to put files in the user's profile
 #   NEVRA_DISPLAY=:0     use that X display instead of a new Xvfb (see scripts/wine-env.sh)
 # Waits for the window to appear and for its picture to settle (two equal captures in a row)
 # rather than for a fixed time, then closes the program and cleans up.
+#
+# The screenshots in docs/:
+#   scripts/shot.sh EXE docs/screenshot.png
+#   NEVRA_SHOT_DPI=144 scripts/shot.sh EXE docs/screenshot-144dpi.png
+#   # the compact strip of a run: a one-hour interval typed into Hours, then Start by keyboard
+#   NEVRA_SHOT_PAD=96 NEVRA_SHOT_TITLE=Running \
+#   NEVRA_SHOT_KEYS="Tab Tab End BackSpace 1 shift+Tab shift+Tab Return" \
+#     scripts/shot.sh EXE docs/screenshot-strip.png
+#   # target "Macros:" chosen by keyboard, with four macros in the profile
+#   NEVRA_SHOT_KEYS="Tab Down Down space" NEVRA_SHOT_SETUP='d="$WINEPREFIX/drive_c/users/$(id -un)/AppData/Roaming/Nevra Auto Clicker/Macros"; mkdir -p "$d"; for n in "Daily login" "Fill the order form" "Refresh dashboard" "Close pop-ups"; do printf "Name=%s\r\nDurationMs=1500\r\n" "$n" >"$d/$n.nevramac"; done' \
+#     scripts/shot.sh EXE docs/screenshot-disabled.png
 set -euo pipefail
 
 if [ $# -ne 2 ]; then
@@ -34,6 +53,10 @@ if [ "$dpi" != 96 ]; then
   wineserver -w
 fi
 
+if [ -n "${NEVRA_SHOT_SETUP:-}" ]; then
+  bash -c "$NEVRA_SHOT_SETUP"
+fi
+
 # Run from the executable's folder, as a user starting it from Explorer would.
 (cd "$(dirname "$exe")" && exec wine "$exe") >/dev/null 2>&1 &
 program_pid=$!
@@ -49,27 +72,61 @@ done
 [ -n "$window" ] || { echo "no window titled '$title_pattern' appeared" >&2; exit 1; }
 
 # Wait (up to 20 s) until two captures in a row are the same: the window has finished painting.
+# Sets $settled to that capture.
 shots=$NEVRA_WINE_TMP/shots
 mkdir -p "$shots"
-previous=""
-settled=""
-for n in $(seq 100); do
-  sleep 0.2
-  import -window root "$shots/$n.png"
-  if [ -n "$previous" ] && cmp -s <(convert "$previous" rgb:-) <(convert "$shots/$n.png" rgb:-); then
-    settled="$shots/$n.png"
-    break
-  fi
-  previous="$shots/$n.png"
-done
-[ -n "$settled" ] || { echo "the window did not settle; keeping the last capture" >&2; settled=$previous; }
+round=0
+settle() {
+  round=$((round + 1))
+  local previous="" n
+  settled=""
+  for n in $(seq 100); do
+    sleep 0.2
+    import -window root "$shots/$round-$n.png"
+    if [ -n "$previous" ] && cmp -s <(convert "$previous" rgb:-) <(convert "$shots/$round-$n.png" rgb:-); then
+      settled="$shots/$round-$n.png"
+      return
+    fi
+    previous="$shots/$round-$n.png"
+  done
+  echo "the window did not settle; keeping the last capture" >&2
+  settled=$previous
+}
+settle
+
+if [ -n "${NEVRA_SHOT_KEYS:-}" ]; then
+  # The keys go to the window with the keyboard focus, as a user's would.
+  xdotool windowfocus "$window" 2>/dev/null || true
+  for key in $NEVRA_SHOT_KEYS; do
+    xdotool key "$key"
+    sleep 0.2
+  done
+fi
+if [ -n "${NEVRA_SHOT_TITLE:-}" ]; then
+  matched=""
+  for _ in $(seq 200); do
+    if xdotool getwindowname "$window" 2>/dev/null | grep -Eq -- "$NEVRA_SHOT_TITLE"; then matched=1; break; fi
+    sleep 0.1
+  done
+  [ -n "$matched" ] || { echo "the caption never matched '$NEVRA_SHOT_TITLE'" >&2; exit 1; }
+fi
+[ -z "${NEVRA_SHOT_KEYS:-}${NEVRA_SHOT_TITLE:-}" ] || settle
 
 if [ "${NEVRA_SHOT_FULL:-0}" = 1 ]; then
   convert "$settled" -strip "$out"
 else
   eval "$(xdotool getwindowgeometry --shell "$window")"
   # shellcheck disable=SC2153  # X, Y, WIDTH, HEIGHT come from xdotool
-  convert "$settled" -crop "${WIDTH}x${HEIGHT}+${X}+${Y}" +repage -strip "$out"
+  pad=${NEVRA_SHOT_PAD:-0}
+  # The window and the padding around it, kept within the screen.
+  screen_size=$(identify -format '%w %h' "$settled")
+  screen_width=${screen_size% *}
+  screen_height=${screen_size#* }
+  left=$((X - pad < 0 ? 0 : X - pad))
+  top=$((Y - pad < 0 ? 0 : Y - pad))
+  right=$((X + WIDTH + pad > screen_width ? screen_width : X + WIDTH + pad))
+  bottom=$((Y + HEIGHT + pad > screen_height ? screen_height : Y + HEIGHT + pad))
+  convert "$settled" -crop "$((right - left))x$((bottom - top))+${left}+${top}" +repage -strip "$out"
 fi
 echo "wrote $out"
 

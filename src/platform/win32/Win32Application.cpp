@@ -31,7 +31,15 @@ void TWin32Application::Initialize() {
   OptOutOfTimerResolutionThrottling();
 }
 
-void TWin32Application::ApplyVisualStyle(const std::string& AStyleName) { FVisualStyle = AStyleName; }
+void TWin32Application::ApplyVisualStyle(const std::string& AStyleName) {
+  if (FMainWindow)
+    throw std::runtime_error("The visual style \"" + AStyleName + "\" can only be applied before the first window.");
+  auto Style = std::make_unique<TWin32Style>(AStyleName);
+  // Someone who has asked Windows for high contrast needs its colours, not the style's.
+  if (TWin32Style::HighContrastIsOn()) return;
+  FStyle = std::move(Style);
+  FVisualStyle = AStyleName;
+}
 
 void TWin32Application::SetTitle(const std::string& ATitle) { FTitle = ATitle; }
 
@@ -39,7 +47,7 @@ std::string TWin32Application::Title() const { return FTitle; }
 
 void TWin32Application::CreateMainWindow(TForm& AForm) {
   if (FMainWindow) throw std::logic_error("the main window exists already");
-  FMainWindow = std::make_unique<TWin32MainWindow>(AForm, FDispatcher);
+  FMainWindow = std::make_unique<TWin32MainWindow>(AForm, FDispatcher, FStyle.get());
   FMainWindow->OnCloseAllowed = [] { ::PostQuitMessage(0); };
   FMainWindow->OnSessionEnd = [this] {
     if (FSessionEnd) FDispatcher.Run(FSessionEnd);

@@ -8,6 +8,7 @@
 #include "platform/EventDispatcher.h"
 #include "platform/win32/Win32MainWindow.h"
 #include "platform/win32/Win32MessagePump.h"
+#include "platform/win32/Win32Style.h"
 
 namespace nevra::win32 {
 
@@ -20,7 +21,10 @@ class TWin32Application final : public IApplication {
   TWin32Application& operator=(const TWin32Application&) = delete;
 
   void Initialize() override;
-  // The default look for now: the style is remembered, nothing else changes.
+  // Makes the named style the look of every window made from now on. Throws std::runtime_error
+  // with a message for the user when the style is unknown or cannot be made, or when a window
+  // exists already; the program then goes on in the system's look. With Windows' high contrast
+  // on, the style is checked but not used: the system's look keeps the user's colours.
   void ApplyVisualStyle(const std::string& AStyleName) override;
   void SetTitle(const std::string& ATitle) override;
   std::string Title() const override;
@@ -34,6 +38,7 @@ class TWin32Application final : public IApplication {
   // Null while there is no main window.
   HWND MainWindow() const;
   TWin32MainWindow* MainWindowObject() const { return FMainWindow.get(); }
+  // The applied style's name; empty while the system's look is in use.
   const std::string& VisualStyle() const { return FVisualStyle; }
 
  private:
@@ -42,6 +47,8 @@ class TWin32Application final : public IApplication {
   std::string FTitle;
   std::string FVisualStyle;
   bool FComInitialized = false;
+  // Declared before the window, so it outlives it.
+  std::unique_ptr<TWin32Style> FStyle;
   std::unique_ptr<TWin32MainWindow> FMainWindow;
   std::function<void()> FSessionEnd;
 };

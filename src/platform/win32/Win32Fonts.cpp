@@ -10,11 +10,11 @@ constexpr int kPointsPerInch = 72;
 constexpr wchar_t kFaceName[] = L"Segoe UI";
 }  // namespace
 
-TFontOwner CreateUiFont(UINT ADpi, bool AUnderlined) {
+TFontOwner CreateUiFont(UINT ADpi, bool AUnderlined, LONG AWeight) {
   LOGFONTW Font{};
   // Negative: the character height, not the cell height, as a point size means.
   Font.lfHeight = -::MulDiv(kPointSize, static_cast<int>(ADpi), kPointsPerInch);
-  Font.lfWeight = FW_NORMAL;
+  Font.lfWeight = AWeight;
   Font.lfUnderline = AUnderlined ? TRUE : FALSE;
   Font.lfCharSet = DEFAULT_CHARSET;
   Font.lfOutPrecision = OUT_DEFAULT_PRECIS;

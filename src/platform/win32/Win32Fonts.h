@@ -6,7 +6,7 @@
 namespace nevra::win32 {
 
 // The window's font, Segoe UI at 9 points, for ADpi (optionally underlined, for a link that the
-// mouse is over).
-TFontOwner CreateUiFont(UINT ADpi, bool AUnderlined = false);
+// mouse is over, or heavier, for captions).
+TFontOwner CreateUiFont(UINT ADpi, bool AUnderlined = false, LONG AWeight = FW_NORMAL);
 
 }  // namespace nevra::win32

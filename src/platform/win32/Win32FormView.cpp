@@ -2,6 +2,7 @@
 
 #include <windowsx.h>
 
+#include <algorithm>
 #include <string>
 
 #include "platform/controls/ControlIds.h"
@@ -9,8 +10,8 @@
 #include "platform/win32/FormGeometry.h"
 #include "platform/win32/Win32Dpi.h"
 #include "platform/win32/Win32Fonts.h"
-#include "platform/win32/Win32PopupMenu.h"
 #include "platform/win32/Win32Palette.h"
+#include "platform/win32/Win32PopupMenu.h"
 #include "platform/win32/Win32Text.h"
 
 namespace nevra::win32 {
@@ -35,11 +36,13 @@ DWORD LabelStyle(const TLabel& ALabel) {
     Style |= ALabel.Alignment() == TAlignment::taRight ? SS_RIGHT : SS_LEFT;
   else
     Style |= (ALabel.Alignment() == TAlignment::taRight ? SS_RIGHT : SS_LEFTNOWORDWRAP) | SS_ENDELLIPSIS;
-  if (ALabel.IsLink()) Style |= SS_NOTIFY;
+  // A link reports clicks and is a tab stop, so the keyboard reaches it too.
+  if (ALabel.IsLink()) Style |= SS_NOTIFY | WS_TABSTOP;
   return Style;
 }
 
-TRecipe RecipeFor(const TControl& AControl) {
+// AStyled: the visual style draws the entries of lists, with the texts kept in the control.
+TRecipe RecipeFor(const TControl& AControl, bool AStyled) {
   switch (AControl.Kind()) {
     case TControlKind::ckButton:
       return {WC_BUTTONW, BS_PUSHBUTTON | WS_TABSTOP, 0};
@@ -60,9 +63,15 @@ TRecipe RecipeFor(const TControl& AControl) {
     case TControlKind::ckSpinBox:
       return {WC_EDITW, ES_LEFT | ES_AUTOHSCROLL | ES_NUMBER | WS_TABSTOP, WS_EX_CLIENTEDGE};
     case TControlKind::ckComboBox:
-      return {WC_COMBOBOXW, CBS_DROPDOWNLIST | WS_VSCROLL | WS_TABSTOP, 0};
+      return {WC_COMBOBOXW,
+              CBS_DROPDOWNLIST | WS_VSCROLL | WS_TABSTOP |
+                  (AStyled ? DWORD{CBS_OWNERDRAWFIXED | CBS_HASSTRINGS} : DWORD{0}),
+              0};
     case TControlKind::ckListBox:
-      return {WC_LISTBOXW, LBS_NOTIFY | LBS_NOINTEGRALHEIGHT | WS_VSCROLL | WS_TABSTOP, WS_EX_CLIENTEDGE};
+      return {WC_LISTBOXW,
+              LBS_NOTIFY | LBS_NOINTEGRALHEIGHT | WS_VSCROLL | WS_TABSTOP |
+                  (AStyled ? DWORD{LBS_OWNERDRAWFIXED | LBS_HASSTRINGS} : DWORD{0}),
+              WS_EX_CLIENTEDGE};
     case TControlKind::ckForm:
     case TControlKind::ckTrayIcon:  // not a child window: see SyncTrayIcon
     case TControlKind::ckPopupMenu:  // made each time it pops up
@@ -78,6 +87,61 @@ bool IsContainer(const TControl& AControl) {
 
 bool IsLinkLabel(const TControl& AControl) {
   return AControl.Kind() == TControlKind::ckLabel && static_cast<const TLabel&>(AControl).IsLink();
+}
+
+bool IsRadioButton(const TControl* AControl) {
+  return AControl != nullptr && AControl->Kind() == TControlKind::ckRadioButton;
+}
+
+// The form's order, with each container's radio buttons gathered behind the first of them.
+std::vector<size_t> TabOrder(const std::vector<TControl*>& AControls) {
+  std::vector<size_t> Order;
+  std::vector<bool> Placed(AControls.size(), false);
+  for (size_t Index = 0; Index < AControls.size(); ++Index) {
+    if (Placed[Index]) continue;
+    Order.push_back(Index);
+    Placed[Index] = true;
+    if (!IsRadioButton(AControls[Index])) continue;
+    for (size_t Other = Index + 1; Other < AControls.size(); ++Other) {
+      const bool SameGroup = IsRadioButton(AControls[Other]) && AControls[Other]->Parent() == AControls[Index]->Parent();
+      if (Placed[Other] || !SameGroup) continue;
+      Order.push_back(Other);
+      Placed[Other] = true;
+    }
+  }
+  return Order;
+}
+
+// What lies behind a control: the status panel's colour inside a panel, the window's elsewhere.
+COLORREF SurfaceBehind(const TControl& AControl) {
+  const bool InPanel = AControl.Kind() == TControlKind::ckPanel ||
+                       (AControl.Parent() != nullptr && AControl.Parent()->Kind() == TControlKind::ckPanel);
+  return InPanel ? palette::kStatusPanel : palette::kWindow;
+}
+
+TSkin SkinOf(const TControl& AControl) {
+  switch (AControl.Kind()) {
+    case TControlKind::ckCheckBox:
+      return TSkin::skCheckBox;
+    case TControlKind::ckRadioButton:
+      return TSkin::skRadioButton;
+    case TControlKind::ckGroupBox:
+      return TSkin::skGroupBox;
+    case TControlKind::ckLabel:
+      return TSkin::skLabel;
+    case TControlKind::ckPanel:
+      return TSkin::skPanel;
+    case TControlKind::ckBevel:
+      return TSkin::skBevel;
+    case TControlKind::ckSpinBox:
+      return TSkin::skEdit;
+    case TControlKind::ckComboBox:
+      return TSkin::skComboBox;
+    case TControlKind::ckListBox:
+      return TSkin::skListBox;
+    default:
+      return TSkin::skPushButton;
+  }
 }
 
 RECT ScaledFormBounds(const TControl& AControl, UINT ADpi) {
@@ -105,14 +169,23 @@ void SetShownAndEnabled(HWND AWindow, bool AShown, bool AEnabled) {
 
 }  // namespace
 
-TWin32FormView::TWin32FormView(TForm& AForm, HWND AWindow, TEventDispatcher& ADispatcher, UINT ADpi)
-    : FForm(&AForm), FWindow(AWindow), FDispatcher(ADispatcher), FDpi(ADpi) {
+TWin32FormView::TWin32FormView(TForm& AForm, HWND AWindow, TEventDispatcher& ADispatcher, UINT ADpi,
+                               const TWin32Style* AStyle)
+    : FForm(&AForm), FWindow(AWindow), FDispatcher(ADispatcher), FDpi(ADpi), FStyle(AStyle) {
+  if (FStyle != nullptr) FSkins = std::make_unique<TWin32StyledControls>(*FStyle, FDpi);
   FFont = CreateUiFont(FDpi);
   FUnderlinedFont = CreateUiFont(FDpi, true);
   CreateControls();
 }
 
-TWin32FormView::~TWin32FormView() { Detach(); }
+TWin32FormView::~TWin32FormView() {
+  Detach();
+  // Controls that outlive the view (their window goes later) stop calling it.
+  for (size_t Index = 0; Index < FNatives.size(); ++Index)
+    if (FNatives[Index].Window != nullptr && IsLinkLabel(*FNatives[Index].Model) &&
+        ::IsWindow(FNatives[Index].Window) != FALSE)
+      ::RemoveWindowSubclass(FNatives[Index].Window, &TWin32FormView::LinkLabelProc, Index);
+}
 
 void TWin32FormView::Detach() {
   if (FForm == nullptr) return;
@@ -127,8 +200,14 @@ void TWin32FormView::CreateControls() {
   for (size_t Index = 0; Index < Controls.size(); ++Index) {
     FNatives.push_back(TNative{Controls[Index]});
     FIndexOf.emplace(Controls[Index], Index);
-    CreateWindowFor(Index);
   }
+  FTabOrder = TabOrder(Controls);
+  const TControl* Previous = nullptr;
+  for (size_t Index : FTabOrder) {
+    CreateWindowFor(Index, Previous);
+    Previous = Controls[Index];
+  }
+  for (size_t Index = 0; Index < FNatives.size(); ++Index) ApplySkin(Index);
   ArrangeZOrder();
   ApplyFonts();
   Layout();
@@ -138,9 +217,10 @@ void TWin32FormView::CreateControls() {
   }
   FForm->SetView(this);
   SetWindowTextUtf8(FWindow, FForm->Caption());
+  NameSpinBoxes();
 }
 
-void TWin32FormView::CreateWindowFor(size_t AIndex) {
+void TWin32FormView::CreateWindowFor(size_t AIndex, const TControl* APreviousInTabOrder) {
   TNative& Native = FNatives[AIndex];
   const TControl& Model = *Native.Model;
   if (Model.Kind() == TControlKind::ckTrayIcon) {
@@ -148,13 +228,12 @@ void TWin32FormView::CreateWindowFor(size_t AIndex) {
     FTray = std::make_unique<TWin32TrayIcon>(FWindow, kTrayCallbackMessage, FDpi);
     return;
   }
-  const TRecipe Recipe = RecipeFor(Model);
+  const TRecipe Recipe = RecipeFor(Model, FSkins != nullptr);
   if (Recipe.ClassName == nullptr) return;
   // A new group for the dialog manager's arrow keys starts at every control but a radio button
   // that follows one of the same container.
-  const bool ContinuesRadioGroup = Model.Kind() == TControlKind::ckRadioButton && AIndex > 0 &&
-                                   FNatives[AIndex - 1].Model->Kind() == TControlKind::ckRadioButton &&
-                                   FNatives[AIndex - 1].Model->Parent() == Model.Parent();
+  const bool ContinuesRadioGroup = IsRadioButton(&Model) && IsRadioButton(APreviousInTabOrder) &&
+                                   APreviousInTabOrder->Parent() == Model.Parent();
   const DWORD Style = WS_CHILD | WS_CLIPSIBLINGS | (ContinuesRadioGroup ? 0 : WS_GROUP) | Recipe.Style;
   const HINSTANCE Instance = ::GetModuleHandleW(nullptr);
   const int Id = ControlIdAt(AIndex);
@@ -174,10 +253,31 @@ void TWin32FormView::CreateWindowFor(size_t AIndex) {
                                                 reinterpret_cast<DWORD_PTR>(this));
 }
 
+void TWin32FormView::ApplySkin(size_t AIndex) {
+  const TNative& Native = FNatives[AIndex];
+  if (!FSkins || Native.Window == nullptr) return;
+  const TControl& Model = *Native.Model;
+  TSkinnedControl Skin{SkinOf(Model), SurfaceBehind(Model), IsLinkLabel(Model) ? kLinkTextColour : palette::kText};
+  if (Model.Kind() == TControlKind::ckButton) Skin.Image = TWin32Style::ImageFor(Model.Name());
+  Skin.Partner = Native.UpDown;
+  FSkins->Attach(Native.Window, Skin);
+  if (Native.UpDown != nullptr)
+    FSkins->Attach(Native.UpDown, TSkinnedControl{TSkin::skUpDown, Skin.Surface, Skin.TextColour,
+                                                  TButtonImage::biNone, Native.Window});
+}
+
+void TWin32FormView::NameSpinBoxes() {
+  if (FForm == nullptr) return;
+  for (size_t Index = 0; Index < FNatives.size(); ++Index)
+    if (FNatives[Index].Model->Kind() == TControlKind::ckSpinBox && FNatives[Index].Window != nullptr)
+      FAccessibleNames.SetName(FNatives[Index].Window, SpinBoxAccessibleName(FForm->Controls(), Index));
+}
+
 void TWin32FormView::ArrangeZOrder() {
-  // Tab order is z-order: the controls' order in the form, each spin box's arrows after it.
+  // Tab order is z-order, each spin box's arrows right after its edit box.
   HWND Previous = HWND_TOP;
-  for (const TNative& Native : FNatives) {
+  for (size_t Index : FTabOrder) {
+    const TNative& Native = FNatives[Index];
     for (HWND Window : {Native.Window, Native.UpDown}) {
       if (Window == nullptr) continue;
       ::SetWindowPos(Window, Previous, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
@@ -192,18 +292,37 @@ void TWin32FormView::ArrangeZOrder() {
 }
 
 void TWin32FormView::Layout() {
-  for (const TNative& Native : FNatives) {
+  for (size_t Index = 0; Index < FNatives.size(); ++Index) {
+    const TNative& Native = FNatives[Index];
     if (Native.Window == nullptr) continue;
     RECT Rect = ScaledFormBounds(*Native.Model, FDpi);
     if (Native.Model->Kind() == TControlKind::ckComboBox) Rect.bottom += ScaleForDpi(kDropDownListHeight, FDpi);
     MoveTo(Native.Window, Rect);
+    SizeListEntries(Index);
     if (Native.UpDown != nullptr) {
-      // The arrows take the right end of the box: size them for this DPI, then let the buddy
-      // link place them and narrow the edit box.
-      MoveTo(Native.UpDown, RECT{0, 0, ScaleForDpi(kUpDownWidth, FDpi), Rect.bottom - Rect.top});
+      // The buddy link makes the arrows part of the box (they take over its border on the right)
+      // but gives them a fixed width; the arrows then get their width for this DPI, taken from
+      // the edit box's right end, overlapping its border as the link placed them.
       ::SendMessageW(Native.UpDown, UDM_SETBUDDY, reinterpret_cast<WPARAM>(Native.Window), 0);
+      RECT Edit{};
+      ::GetWindowRect(Native.Window, &Edit);
+      RECT Arrows{};
+      ::GetWindowRect(Native.UpDown, &Arrows);
+      const int Overlap = std::max<int>(0, Edit.right - Arrows.left);
+      const int ArrowsWidth = std::min<int>(ScaleForDpi(kUpDownWidth, FDpi), (Rect.right - Rect.left) / 2);
+      MoveTo(Native.Window, RECT{Rect.left, Rect.top, Rect.right - ArrowsWidth + Overlap, Rect.bottom});
+      MoveTo(Native.UpDown, RECT{Rect.right - ArrowsWidth, Rect.top, Rect.right, Rect.bottom});
     }
   }
+}
+
+void TWin32FormView::SizeListEntries(size_t AIndex) {
+  const TNative& Native = FNatives[AIndex];
+  if (!FSkins || Native.Window == nullptr) return;
+  const TControlKind Kind = Native.Model->Kind();
+  if (Kind != TControlKind::ckComboBox && Kind != TControlKind::ckListBox) return;
+  const RECT Rect = ScaledFormBounds(*Native.Model, FDpi);
+  FSkins->SizeItems(Native.Window, Rect.bottom - Rect.top);
 }
 
 void TWin32FormView::ApplyFonts() {
@@ -217,6 +336,7 @@ void TWin32FormView::SetDpi(UINT ADpi) {
   // The controls switch to the new fonts before the old ones are deleted.
   std::swap(FFont, Font);
   std::swap(FUnderlinedFont, Underlined);
+  if (FSkins) FSkins->SetDpi(FDpi);
   ApplyFonts();
   Layout();
 }
@@ -260,6 +380,9 @@ void TWin32FormView::SyncProperty(size_t AIndex, TControlProperty AProperty) {
   switch (AProperty) {
     case TControlProperty::cpCaption:
       if (Native.Model->Kind() != TControlKind::ckSpinBox) SetWindowTextUtf8(Native.Window, Native.Model->Caption());
+      // The spin boxes are named after the captions before them.
+      if (Native.Model->Kind() != TControlKind::ckButton && Native.Model->Kind() != TControlKind::ckGroupBox)
+        NameSpinBoxes();
       break;
     case TControlProperty::cpEnabled:
     case TControlProperty::cpVisible:
@@ -408,19 +531,32 @@ void TWin32FormView::SyncFont(size_t AIndex) {
                           static_cast<const TLabel&>(*Native.Model).Underlined();
   const HFONT Font = Underlined ? FUnderlinedFont.Get() : FFont.Get();
   ::SendMessageW(Native.Window, WM_SETFONT, reinterpret_cast<WPARAM>(Font), TRUE);
+  // A new font recomputes a list's entry heights; the style's heights go back on.
+  SizeListEntries(AIndex);
 }
 
 // Window -> model ---------------------------------------------------------------------------
 
 bool TWin32FormView::HandleCommand(WPARAM AWParam, LPARAM ALParam) {
-  if (FForm == nullptr || FMirroring) return false;
   const int Id = LOWORD(AWParam);
   const UINT Code = HIWORD(AWParam);
   const auto Sender = reinterpret_cast<HWND>(ALParam);
+  // A styled drop-down list shows whether its list is open.
+  if (FSkins && (Code == CBN_DROPDOWN || Code == CBN_CLOSEUP)) {
+    const TNative* Combo = FindByWindow(Sender);
+    if (Combo != nullptr && Combo->Model->Kind() == TControlKind::ckComboBox) ::InvalidateRect(Sender, nullptr, FALSE);
+  }
+  if (FForm == nullptr || FMirroring) return false;
   if (Id == IDOK && Sender == nullptr) {
-    // Enter, as the dialog manager reports it: press the focused push button.
+    // Enter, as the dialog manager reports it: press the focused push button or open the
+    // focused link.
     TNative* Focused = FindByWindow(::GetFocus());
-    if (Focused == nullptr || Focused->Model->Kind() != TControlKind::ckButton) return false;
+    if (Focused == nullptr) return false;
+    if (IsLinkLabel(*Focused->Model)) {
+      ActivateLink(*Focused);
+      return true;
+    }
+    if (Focused->Model->Kind() != TControlKind::ckButton) return false;
     auto& Button = static_cast<TButton&>(*Focused->Model);
     FDispatcher.Run([&Button] { Button.Click(); });
     return true;
@@ -446,10 +582,7 @@ bool TWin32FormView::HandleCommand(WPARAM AWParam, LPARAM ALParam) {
       return true;
     case TControlKind::ckLabel:
       if (Code != STN_CLICKED || !IsLinkLabel(Model)) return false;
-      FDispatcher.Run([&Model] {
-        auto& Label = static_cast<TLabel&>(Model);
-        if (Label.OnClick) Label.OnClick();
-      });
+      ActivateLink(FNatives[Index]);
       return true;
     case TControlKind::ckSpinBox: {
       if (Code != EN_CHANGE) return false;
@@ -477,6 +610,12 @@ bool TWin32FormView::HandleCommand(WPARAM AWParam, LPARAM ALParam) {
 }
 
 bool TWin32FormView::HandleNotify(const NMHDR& AHeader, LRESULT& AResult) {
+  if (AHeader.code == NM_CUSTOMDRAW && FSkins) {
+    // Painting goes on while the window exists, attached to the form or not.
+    const auto Result = FSkins->CustomDraw(reinterpret_cast<const NMCUSTOMDRAW&>(AHeader));
+    if (Result) AResult = *Result;
+    return Result.has_value();
+  }
   if (FForm == nullptr || AHeader.code != UDN_DELTAPOS) return false;
   TNative* Native = FindByUpDown(AHeader.hwndFrom);
   if (Native == nullptr) return false;
@@ -489,12 +628,22 @@ bool TWin32FormView::HandleNotify(const NMHDR& AHeader, LRESULT& AResult) {
   return true;
 }
 
-std::optional<HBRUSH> TWin32FormView::StaticColours(HDC ADc, HWND AControl) {
+std::optional<HBRUSH> TWin32FormView::ControlColours(UINT AMessage, HDC ADc, HWND AControl) {
+  if (FSkins) return FSkins->Colours(AMessage, ADc, AControl);
+  if (AMessage != WM_CTLCOLORSTATIC) return std::nullopt;
   const TNative* Native = FindByWindow(AControl);
   if (Native == nullptr || !IsLinkLabel(*Native->Model)) return std::nullopt;
   ::SetTextColor(ADc, kLinkTextColour);
   ::SetBkColor(ADc, ::GetSysColor(COLOR_BTNFACE));
   return ::GetSysColorBrush(COLOR_BTNFACE);
+}
+
+bool TWin32FormView::DrawItem(const DRAWITEMSTRUCT& AItem) { return FSkins && FSkins->DrawItem(AItem); }
+
+bool TWin32FormView::PaintBackground(HDC ADc) {
+  if (!FSkins) return false;
+  FSkins->PaintBackground(FWindow, ADc);
+  return true;
 }
 
 TWin32FormView::TNative* TWin32FormView::FindByWindow(HWND AWindow) {
@@ -509,6 +658,14 @@ TWin32FormView::TNative* TWin32FormView::FindByUpDown(HWND AUpDown) {
   for (TNative& Native : FNatives)
     if (Native.UpDown == AUpDown) return &Native;
   return nullptr;
+}
+
+void TWin32FormView::ActivateLink(TNative& ANative) {
+  if (FForm == nullptr) return;
+  auto& Label = static_cast<TLabel&>(*ANative.Model);
+  FDispatcher.Run([&Label] {
+    if (Label.OnClick) Label.OnClick();
+  });
 }
 
 void TWin32FormView::LinkMouseMove(TNative& ANative) {
@@ -548,6 +705,29 @@ LRESULT CALLBACK TWin32FormView::LinkLabelProc(HWND AWindow, UINT AMessage, WPAR
       break;
     case WM_MOUSELEAVE:
       if (Live) View->LinkMouseLeave(View->FNatives[Index]);
+      break;
+    case WM_KEYDOWN:
+      // Space opens a focused link as it presses a focused button; Enter arrives as IDOK.
+      if (AWParam == VK_SPACE) {
+        if (Live) View->ActivateLink(View->FNatives[Index]);
+        return 0;
+      }
+      break;
+    case WM_SETFOCUS:
+    case WM_KILLFOCUS:
+      ::InvalidateRect(AWindow, nullptr, TRUE);
+      break;
+    case WM_PAINT:
+      if (!View->FSkins && ::GetFocus() == AWindow) {
+        // The system's look: its own text, then the dotted focus rectangle around it.
+        const LRESULT Result = ::DefSubclassProc(AWindow, AMessage, AWParam, ALParam);
+        const HDC Dc = ::GetDC(AWindow);
+        RECT Client{};
+        ::GetClientRect(AWindow, &Client);
+        ::DrawFocusRect(Dc, &Client);
+        ::ReleaseDC(AWindow, Dc);
+        return Result;
+      }
       break;
     case WM_NCDESTROY:
       ::RemoveWindowSubclass(AWindow, &TWin32FormView::LinkLabelProc, ASubclassId);

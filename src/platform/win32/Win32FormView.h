@@ -11,7 +11,10 @@
 #include "platform/EventDispatcher.h"
 #include "platform/controls/Control.h"
 #include "platform/controls/StdControls.h"
+#include "platform/win32/Win32AccessibleNames.h"
 #include "platform/win32/Win32Handles.h"
+#include "platform/win32/Win32Style.h"
+#include "platform/win32/Win32StyleControls.h"
 #include "platform/win32/Win32TrayIcon.h"
 
 namespace nevra::win32 {
@@ -24,11 +27,20 @@ inline constexpr UINT kTrayCallbackMessage = WM_APP + 1;
 // The native side of a form: one standard Win32 control per model control, each a direct child
 // of the form's window with the id ControlIdAt(its index in TForm::Controls()). It mirrors every
 // change of the model to the controls and turns what the user does into model actions, always
-// through the dispatcher. The window that owns it forwards WM_COMMAND, WM_NOTIFY and
-// WM_CTLCOLORSTATIC here.
+// through the dispatcher. The window that owns it forwards WM_COMMAND, WM_NOTIFY, WM_CTLCOLOR*,
+// WM_DRAWITEM and WM_ERASEBKGND here.
+//
+// Keyboard: the tab order is the form's order of controls, except that the radio buttons of one
+// container follow each other, so the arrow keys move through the whole group (the dialog
+// manager's groups are runs of neighbours in z-order) while Tab enters it at the checked one.
+// The link label is a tab stop too: Enter or Space open it.
+//
+// With a visual style (AStyle, which must outlive the view) the controls wear its look; without
+// one they keep the system's.
 class TWin32FormView final : public IControlView {
  public:
-  TWin32FormView(TForm& AForm, HWND AWindow, TEventDispatcher& ADispatcher, UINT ADpi);
+  TWin32FormView(TForm& AForm, HWND AWindow, TEventDispatcher& ADispatcher, UINT ADpi,
+                 const TWin32Style* AStyle = nullptr);
   // Detaches from the form unless Abandon came first.
   ~TWin32FormView() override;
   TWin32FormView(const TWin32FormView&) = delete;
@@ -46,9 +58,16 @@ class TWin32FormView final : public IControlView {
   // Routing from the owner's window procedure. Each returns whether it handled the message.
   bool HandleCommand(WPARAM AWParam, LPARAM ALParam);
   bool HandleNotify(const NMHDR& AHeader, LRESULT& AResult);
-  // Colours of a static control (labels, and edit boxes that are disabled); nothing when the
-  // default colours do.
-  std::optional<HBRUSH> StaticColours(HDC ADc, HWND AControl);
+  // The answer to WM_CTLCOLORSTATIC, WM_CTLCOLOREDIT, WM_CTLCOLORLISTBOX or WM_CTLCOLORBTN;
+  // nothing when the default colours do.
+  std::optional<HBRUSH> ControlColours(UINT AMessage, HDC ADc, HWND AControl);
+  std::optional<HBRUSH> StaticColours(HDC ADc, HWND AControl) {
+    return ControlColours(WM_CTLCOLORSTATIC, ADc, AControl);
+  }
+  // WM_DRAWITEM of an owner-drawn list (styled look only); false when not handled.
+  bool DrawItem(const DRAWITEMSTRUCT& AItem);
+  // WM_ERASEBKGND of the form's window; false when the default background will do.
+  bool PaintBackground(HDC ADc);
   // kTrayCallbackMessage: a click on the notification-area icon.
   void HandleTrayMessage(LPARAM ALParam);
   // Explorer restarted: the icon must be added again.
@@ -68,10 +87,14 @@ class TWin32FormView final : public IControlView {
   };
 
   void CreateControls();
-  void CreateWindowFor(size_t AIndex);
+  void CreateWindowFor(size_t AIndex, const TControl* APreviousInTabOrder);
+  void ApplySkin(size_t AIndex);
   void ArrangeZOrder();
+  void NameSpinBoxes();
   void Layout();
   void ApplyFonts();
+  // The styled look's entry heights of a list box or drop-down list.
+  void SizeListEntries(size_t AIndex);
   void SyncAll(size_t AIndex);
   void SyncProperty(size_t AIndex, TControlProperty AProperty);
   void SyncShownAndEnabled(const TControl& AContainer);
@@ -89,6 +112,7 @@ class TWin32FormView final : public IControlView {
 
   void LinkMouseMove(TNative& ANative);
   void LinkMouseLeave(TNative& ANative);
+  void ActivateLink(TNative& ANative);
   static LRESULT CALLBACK LinkLabelProc(HWND AWindow, UINT AMessage, WPARAM AWParam, LPARAM ALParam,
                                         UINT_PTR ASubclassId, DWORD_PTR ARefData);
 
@@ -96,6 +120,11 @@ class TWin32FormView final : public IControlView {
   HWND FWindow;
   TEventDispatcher& FDispatcher;
   UINT FDpi;
+  const TWin32Style* FStyle;
+  std::unique_ptr<TWin32StyledControls> FSkins;  // only with a style
+  TAccessibleNames FAccessibleNames;
+  // Indices into FNatives in tab order (which is also the z-order).
+  std::vector<size_t> FTabOrder;
   TFontOwner FFont;
   TFontOwner FUnderlinedFont;
   std::vector<TNative> FNatives;

@@ -14,17 +14,19 @@ HICON LoadAppIcon(int ASize) {
 }
 }  // namespace
 
-TWin32MainWindow::TWin32MainWindow(TForm& AForm, TEventDispatcher& ADispatcher)
+TWin32MainWindow::TWin32MainWindow(TForm& AForm, TEventDispatcher& ADispatcher, const TWin32Style* AStyle)
     : FForm(&AForm), FDispatcher(ADispatcher) {
   TWindowClass Class;
   Class.Name = kClassName;
   Class.Background = ::GetSysColorBrush(COLOR_BTNFACE);
   Class.Icon = ::LoadIconW(::GetModuleHandleW(nullptr), MAKEINTRESOURCEW(kAppIconId));
   Create(Class, kExStyle, L"", kStyle, CW_USEDEFAULT, CW_USEDEFAULT, 0, 0, nullptr);
+  // Before the window is first shown, so its caption never flashes in the light colours.
+  if (AStyle != nullptr) AStyle->DecorateTopLevel(Handle());
   // The DPI of the monitor Windows put the window on decides its size and font.
   FDpi = WindowDpi(Handle());
   LoadIcons();
-  FView = std::make_unique<TWin32FormView>(AForm, Handle(), FDispatcher, FDpi);
+  FView = std::make_unique<TWin32FormView>(AForm, Handle(), FDispatcher, FDpi, AStyle);
   SizeAndCentre();
 }
 
@@ -135,10 +137,20 @@ LRESULT TWin32MainWindow::HandleMessage(UINT AMessage, WPARAM AWParam, LPARAM AL
       break;
     }
     case WM_CTLCOLORSTATIC:
+    case WM_CTLCOLOREDIT:
+    case WM_CTLCOLORLISTBOX:
+    case WM_CTLCOLORBTN:
       if (FView) {
-        if (const auto Brush = FView->StaticColours(reinterpret_cast<HDC>(AWParam), reinterpret_cast<HWND>(ALParam)))
+        if (const auto Brush =
+                FView->ControlColours(AMessage, reinterpret_cast<HDC>(AWParam), reinterpret_cast<HWND>(ALParam)))
           return reinterpret_cast<LRESULT>(*Brush);
       }
+      break;
+    case WM_DRAWITEM:
+      if (FView && FView->DrawItem(*reinterpret_cast<const DRAWITEMSTRUCT*>(ALParam))) return TRUE;
+      break;
+    case WM_ERASEBKGND:
+      if (FView && FView->PaintBackground(reinterpret_cast<HDC>(AWParam))) return 1;
       break;
     case WM_DPICHANGED:
       OnDpiChanged(LOWORD(AWParam), *reinterpret_cast<const RECT*>(ALParam));

@@ -8,16 +8,19 @@
 #include "platform/controls/Control.h"
 #include "platform/win32/Win32FormView.h"
 #include "platform/win32/Win32Handles.h"
+#include "platform/win32/Win32Style.h"
 #include "platform/win32/Win32Window.h"
 
 namespace nevra::win32 {
 
 // The program's main window: a fixed dialog frame with a close box, the form's client area
 // (96-DPI units scaled for the monitor's DPI), centred on the screen when made, painted
-// double-buffered, with one native control per control of the form. Made hidden.
+// double-buffered, with one native control per control of the form. Made hidden. With a visual
+// style (which must outlive the window) the window and its controls wear it, caption included
+// where Windows allows.
 class TWin32MainWindow final : public TWin32Window {
  public:
-  TWin32MainWindow(TForm& AForm, TEventDispatcher& ADispatcher);
+  TWin32MainWindow(TForm& AForm, TEventDispatcher& ADispatcher, const TWin32Style* AStyle = nullptr);
   ~TWin32MainWindow() override;
 
   // Runs once the form's close query has allowed the close (from WM_CLOSE).

@@ -1,0 +1,73 @@
+#include "platform/win32/Win32Style.h"
+
+#include <stdexcept>
+
+#include "platform/win32/Win32Palette.h"
+
+namespace nevra::win32 {
+
+namespace {
+
+using TDwmSetWindowAttribute = HRESULT(WINAPI*)(HWND, DWORD, LPCVOID, DWORD);
+
+// dwmapi.dll is looked up at run time: the program starts on systems without it (or without
+// the attribute), and a failure only costs the dark caption.
+TDwmSetWindowAttribute DwmSetWindowAttributeFunction() {
+  static const TDwmSetWindowAttribute Function = [] {
+    const HMODULE Dwm = ::LoadLibraryExW(L"dwmapi.dll", nullptr, LOAD_LIBRARY_SEARCH_SYSTEM32);
+    if (Dwm == nullptr) return TDwmSetWindowAttribute{};
+    return reinterpret_cast<TDwmSetWindowAttribute>(
+        reinterpret_cast<void (*)()>(::GetProcAddress(Dwm, "DwmSetWindowAttribute")));
+  }();
+  return Function;
+}
+
+// DWMWA_USE_IMMERSIVE_DARK_MODE: 20 since Windows 10 20H1, 19 on the builds before it.
+constexpr DWORD kDarkModeAttribute = 20;
+constexpr DWORD kDarkModeAttributeBefore20H1 = 19;
+
+TBrushOwner SolidBrush(COLORREF AColour) {
+  TBrushOwner Brush(::CreateSolidBrush(AColour));
+  if (!Brush) throw std::runtime_error("The visual style could not be applied: Windows has no resources left for it.");
+  return Brush;
+}
+
+}  // namespace
+
+TWin32Style::TWin32Style(const std::string& AName) {
+  if (AName != kName) throw std::runtime_error("The visual style \"" + AName + "\" is unknown.");
+  FWindowBrush = SolidBrush(palette::kWindow);
+  FStatusPanelBrush = SolidBrush(palette::kStatusPanel);
+  FFieldBrush = SolidBrush(palette::kField);
+  FFieldDisabledBrush = SolidBrush(palette::kFieldDisabled);
+}
+
+HBRUSH TWin32Style::Brush(COLORREF ASurface) const {
+  if (ASurface == palette::kStatusPanel) return FStatusPanelBrush.Get();
+  if (ASurface == palette::kField) return FFieldBrush.Get();
+  if (ASurface == palette::kFieldDisabled) return FFieldDisabledBrush.Get();
+  return FWindowBrush.Get();
+}
+
+TButtonImage TWin32Style::ImageFor(const std::string& AControlName) {
+  if (AControlName == "btnStart") return TButtonImage::biPlay;
+  if (AControlName == "btnStop") return TButtonImage::biStop;
+  return TButtonImage::biNone;
+}
+
+bool TWin32Style::HighContrastIsOn() {
+  HIGHCONTRASTW HighContrast{};
+  HighContrast.cbSize = sizeof(HighContrast);
+  return ::SystemParametersInfoW(SPI_GETHIGHCONTRAST, sizeof(HighContrast), &HighContrast, 0) != FALSE &&
+         (HighContrast.dwFlags & HCF_HIGHCONTRASTON) != 0;
+}
+
+void TWin32Style::DecorateTopLevel(HWND AWindow) const {
+  const TDwmSetWindowAttribute SetAttribute = DwmSetWindowAttributeFunction();
+  if (SetAttribute == nullptr || AWindow == nullptr) return;
+  const BOOL Dark = TRUE;
+  if (FAILED(SetAttribute(AWindow, kDarkModeAttribute, &Dark, sizeof(Dark))))
+    SetAttribute(AWindow, kDarkModeAttributeBefore20H1, &Dark, sizeof(Dark));
+}
+
+}  // namespace nevra::win32

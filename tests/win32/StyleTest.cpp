@@ -1,0 +1,243 @@
+// The visual style on the native view: standard controls in the style's look, the keyboard's
+// ways through them, the names screen readers get, and the sizes at another DPI.
+#include <gtest/gtest.h>
+
+#include <windows.h>
+#include <commctrl.h>
+
+#include <memory>
+#include <stdexcept>
+#include <string>
+
+#include "TestPrinters.h"
+#include "TestWindow.h"
+#include "platform/EventDispatcher.h"
+#include "platform/controls/ControlIds.h"
+#include "platform/controls/StdControls.h"
+#include "platform/fake/FakeServices.h"
+#include "platform/win32/Win32AccessibleNames.h"
+#include "platform/win32/Win32Application.h"
+#include "platform/win32/Win32Dpi.h"
+#include "platform/win32/Win32FormView.h"
+#include "platform/win32/Win32MessagePump.h"
+#include "platform/win32/Win32Palette.h"
+#include "platform/win32/Win32Style.h"
+#include "platform/win32/Win32StyleGdi.h"
+#include "platform/win32/Win32StyleShapes.h"
+#include "platform/win32/Win32Text.h"
+
+namespace nevra::win32 {
+namespace {
+
+// One container as the main window has them: radio buttons with spin boxes between them, a
+// separator label between two spin boxes, labels and a check box that introduce spin boxes.
+struct TStyledForm : TForm {
+  TStyledForm() : TForm("StyledForm", 400, 300) {
+    Start.SetCaption("Start");
+    First.SetCaption("Cursor");
+    Second.SetCaption("Coordinates:");
+    Times.SetCaption("X");
+    Third.SetCaption("Macros");
+    HoursLabel.SetCaption("Hours");
+    Jitter.SetCaption("&Jitter:");
+    First.SetChecked(true);
+  }
+  TButton Start{this, this, "btnStart", {10, 10, 110, 41}};
+  TGroupBox Group{this, this, "Group", {10, 50, 390, 290}};
+  TRadioButton First{this, &Group, "First", {10, 20, 200, 39}};
+  TRadioButton Second{this, &Group, "Second", {10, 45, 200, 64}};
+  TSpinBox X{this, &Group, "X", {30, 70, 110, 93}, 0, 100};
+  TLabel Times{this, &Group, "Times", {116, 74, 128, 89}};
+  TSpinBox Y{this, &Group, "Y", {132, 70, 212, 93}, 0, 100};
+  TRadioButton Third{this, &Group, "Third", {10, 100, 200, 119}};
+  TLabel HoursLabel{this, &Group, "HoursLabel", {10, 130, 76, 145}};
+  TSpinBox Hours{this, &Group, "Hours", {10, 147, 76, 170}, 0, 23};
+  TCheckBox Jitter{this, &Group, "Jitter", {10, 180, 146, 199}};
+  TSpinBox JitterMs{this, &Group, "JitterMs", {150, 178, 216, 201}, 0, 999};
+  TComboBox Combo{this, &Group, "Combo", {220, 20, 356, 43}};
+  TListBox List{this, &Group, "List", {220, 60, 370, 200}};
+};
+
+size_t IndexOf(const TForm& AForm, const TControl& AControl) {
+  const auto& Controls = AForm.Controls();
+  for (size_t Index = 0; Index < Controls.size(); ++Index)
+    if (Controls[Index] == &AControl) return Index;
+  throw std::logic_error("not a control of the form");
+}
+
+RECT RectIn(HWND AParent, HWND AWindow) {
+  RECT Rect{};
+  GetWindowRect(AWindow, &Rect);
+  MapWindowPoints(nullptr, AParent, reinterpret_cast<POINT*>(&Rect), 2);
+  return Rect;
+}
+
+class Win32StyledView : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    Host.OnMessage = [this](UINT AMessage, WPARAM AWParam, LPARAM ALParam) {
+      if (!View) return false;
+      switch (AMessage) {
+        case WM_COMMAND:
+          return View->HandleCommand(AWParam, ALParam);
+        case WM_NOTIFY:
+          return View->HandleNotify(*reinterpret_cast<const NMHDR*>(ALParam), Host.Answer);
+        case WM_CTLCOLORSTATIC:
+        case WM_CTLCOLOREDIT:
+        case WM_CTLCOLORLISTBOX:
+        case WM_CTLCOLORBTN:
+          if (const auto Brush = View->ControlColours(AMessage, reinterpret_cast<HDC>(AWParam),
+                                                      reinterpret_cast<HWND>(ALParam))) {
+            Host.Answer = reinterpret_cast<LRESULT>(*Brush);
+            return true;
+          }
+          return false;
+        case WM_DRAWITEM:
+          Host.Answer = TRUE;
+          return View->DrawItem(*reinterpret_cast<const DRAWITEMSTRUCT*>(ALParam));
+        default:
+          return false;
+      }
+    };
+    View = std::make_unique<TWin32FormView>(Form, Host.Handle(), Dispatcher, 96, &Style);
+  }
+  void TearDown() override { View.reset(); }
+
+  HWND Native(const TControl& AControl) const { return GetDlgItem(Host.Handle(), ControlIdAt(IndexOf(Form, AControl))); }
+  HWND Arrows(const TControl& ASpinBox) const {
+    return GetDlgItem(Host.Handle(), ControlIdAt(IndexOf(Form, ASpinBox)) + kUpDownIdOffset);
+  }
+
+  TStyledForm Form;
+  fake::TFakeDialogs Dialogs;
+  TEventDispatcher Dispatcher{Dialogs};
+  TWin32Style Style{TWin32Style::kName};
+  test::TTestWindow Host{WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU, 640, 480};
+  std::unique_ptr<TWin32FormView> View;
+};
+
+TEST(Win32VisualStyle, OnlyItsOwnNameAppliesAndOnlyBeforeTheFirstWindow) {
+  fake::TFakeDialogs Dialogs;
+  TEventDispatcher Dispatcher{Dialogs};
+  TWin32MessagePump Pump;
+  TWin32Application App(Dispatcher, Pump);
+  try {
+    App.ApplyVisualStyle("Midnight Express Blue");
+    FAIL() << "an unknown style was applied";
+  } catch (const std::runtime_error& E) {
+    EXPECT_NE(std::string(E.what()).find("Midnight Express Blue"), std::string::npos) << E.what();
+  }
+  EXPECT_EQ(App.VisualStyle(), "");
+  App.ApplyVisualStyle(TWin32Style::kName);
+  EXPECT_EQ(App.VisualStyle(), TWin32Style::kName);
+
+  TForm Form("Later", 100, 100);
+  App.CreateMainWindow(Form);
+  EXPECT_THROW(App.ApplyVisualStyle(TWin32Style::kName), std::runtime_error);
+  App.DestroyMainWindow();
+}
+
+TEST_F(Win32StyledView, ControlsStayStandardControlsThatToolsAndScreenReadersKnow) {
+  // Check state lives in the controls, as BM_GETCHECK users expect.
+  SendMessageW(Native(Form.Jitter), BM_CLICK, 0, 0);
+  EXPECT_TRUE(Form.Jitter.Checked());
+  EXPECT_EQ(SendMessageW(Native(Form.Jitter), BM_GETCHECK, 0, 0), BST_CHECKED);
+  SendMessageW(Native(Form.Third), BM_CLICK, 0, 0);
+  EXPECT_TRUE(Form.Third.Checked());
+  EXPECT_EQ(SendMessageW(Native(Form.Third), BM_GETCHECK, 0, 0), BST_CHECKED);
+  EXPECT_EQ(SendMessageW(Native(Form.First), BM_GETCHECK, 0, 0), BST_UNCHECKED);
+  EXPECT_EQ(GetWindowLongPtrW(Native(Form.Jitter), GWL_STYLE) & BS_TYPEMASK, BS_CHECKBOX);
+  EXPECT_EQ(GetWindowLongPtrW(Native(Form.Group), GWL_STYLE) & BS_TYPEMASK, BS_GROUPBOX);
+  EXPECT_EQ(GetWindowLongPtrW(Native(Form.Start), GWL_STYLE) & BS_TYPEMASK, BS_PUSHBUTTON);
+
+  // Owner-drawn lists keep their texts.
+  Form.Combo.SetItems({"Left", "Right", "Middle"});
+  Form.Combo.SetItemIndex(2);
+  EXPECT_EQ(WindowTextUtf8(Native(Form.Combo)), "Middle");
+  Form.List.SetItems({"one", "two"});
+  wchar_t Text[16] = {};
+  SendMessageW(Native(Form.List), LB_GETTEXT, 1, reinterpret_cast<LPARAM>(Text));
+  EXPECT_STREQ(Text, L"two");
+}
+
+TEST_F(Win32StyledView, ThePaletteReachesControlsThatIgnoreSystemColours) {
+  // The button paints itself in the style: its face, away from caption and frame.
+  RECT Client{};
+  GetClientRect(Native(Form.Start), &Client);
+  const HDC Screen = GetDC(nullptr);
+  TMemoryDc Memory(Screen);
+  TBitmapOwner Bitmap(CreateCompatibleBitmap(Screen, Client.right, Client.bottom));
+  ReleaseDC(nullptr, Screen);
+  {
+    TSelection Selected(Memory.Get(), Bitmap.Get());
+    SendMessageW(Native(Form.Start), WM_PRINTCLIENT, reinterpret_cast<WPARAM>(Memory.Get()), PRF_CLIENT);
+    EXPECT_EQ(GetPixel(Memory.Get(), 5, Client.bottom / 2), palette::kButtonFace);
+  }
+  // Edit boxes get the field colours from WM_CTLCOLOREDIT.
+  const HDC Dc = GetDC(Native(Form.Hours));
+  const auto Brush = View->ControlColours(WM_CTLCOLOREDIT, Dc, Native(Form.Hours));
+  ASSERT_TRUE(Brush.has_value());
+  EXPECT_EQ(GetBkColor(Dc), palette::kField);
+  EXPECT_EQ(GetTextColor(Dc), palette::kText);
+  ReleaseDC(Native(Form.Hours), Dc);
+}
+
+TEST_F(Win32StyledView, TheArrowKeysReachEveryRadioButtonOfAContainer) {
+  // Spin boxes lie between the second and third radio button in the form; the dialog manager's
+  // group must still hold all three, in order, with only the checked one a tab stop.
+  ShowWindow(Host.Handle(), SW_SHOWNA);
+  HWND Next = GetNextDlgGroupItem(Host.Handle(), Native(Form.First), FALSE);
+  EXPECT_EQ(Next, Native(Form.Second));
+  Next = GetNextDlgGroupItem(Host.Handle(), Next, FALSE);
+  EXPECT_EQ(Next, Native(Form.Third));
+  EXPECT_EQ(GetNextDlgGroupItem(Host.Handle(), Next, FALSE), Native(Form.First));
+  EXPECT_EQ(GetNextDlgTabItem(Host.Handle(), Native(Form.Start), FALSE), Native(Form.First));
+}
+
+TEST(Win32AccessibleNames, ASpinBoxIsNamedByTheCaptionThatIntroducesIt) {
+  TStyledForm Form;
+  struct TCase {
+    const TControl* SpinBox;
+    const char* Name;
+  };
+  for (const TCase& Case : {TCase{&Form.X, "Coordinates"}, {&Form.Y, "Coordinates (2)"}, {&Form.Hours, "Hours"},
+                            {&Form.JitterMs, "Jitter"}})
+    EXPECT_EQ(SpinBoxAccessibleName(Form.Controls(), IndexOf(Form, *Case.SpinBox)), Case.Name) << Case.SpinBox->Name();
+}
+
+TEST_F(Win32StyledView, AtAnotherDpiFieldsAndArrowsKeepTheControlsBounds) {
+  for (const UINT Dpi : {96u, 144u, 192u}) {
+    View->SetDpi(Dpi);
+    // X lies at (40, 120)-(120, 143) on the form in 96-DPI units.
+    const RECT Edit = RectIn(Host.Handle(), Native(Form.X));
+    const RECT Up = RectIn(Host.Handle(), Arrows(Form.X));
+    EXPECT_EQ(Edit.left, ScaleForDpi(40, Dpi)) << Dpi;
+    EXPECT_EQ(Up.right, ScaleForDpi(120, Dpi)) << Dpi;
+    EXPECT_EQ(Up.right - Up.left, ScaleForDpi(17, Dpi)) << Dpi;
+    EXPECT_GE(Edit.right, Up.left) << Dpi;  // no gap between the field and its arrows
+    EXPECT_EQ(Up.bottom - Up.top, Edit.bottom - Edit.top) << Dpi;
+    // The closed drop-down list is as high as the design says, like the edit boxes.
+    const RECT Combo = RectIn(Host.Handle(), Native(Form.Combo));
+    EXPECT_EQ(Combo.bottom - Combo.top, ScaleForDpi(93, Dpi) - ScaleForDpi(70, Dpi)) << Dpi;
+  }
+}
+
+TEST(Win32StyleShapes, ShapesCoverTheirInsideFullyAndBlendTheirEdge) {
+  const HDC Screen = GetDC(nullptr);
+  TMemoryDc Memory(Screen);
+  TBitmapOwner Bitmap(CreateCompatibleBitmap(Screen, 20, 20));
+  ReleaseDC(nullptr, Screen);
+  TSelection Selected(Memory.Get(), Bitmap.Get());
+  RECT All{0, 0, 20, 20};
+  FillRect(Memory.Get(), &All, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
+  PaintShape(Memory.Get(), All, RGB(200, 100, 40), Circle(10, 10, 6.5));
+  EXPECT_EQ(GetPixel(Memory.Get(), 10, 10), RGB(200, 100, 40));
+  EXPECT_EQ(GetPixel(Memory.Get(), 1, 1), RGB(0, 0, 0));
+  // A pixel the edge crosses is part colour, part background.
+  const COLORREF Edge = GetPixel(Memory.Get(), 10, 3);
+  EXPECT_GT(GetRValue(Edge), 0);
+  EXPECT_LT(GetRValue(Edge), 200);
+}
+
+}  // namespace
+}  // namespace nevra::win32
