@@ -5,20 +5,28 @@
 
 namespace nevra::win32::test {
 
-// The visible message box (dialog class "#32770") of the given thread, or null.
-inline HWND FindOpenMessageBox(DWORD AThreadId) {
-  HWND Found = nullptr;
+// The visible top-level window of the given window class ("#32770" a message box or dialog,
+// "#32768" a pop-up menu) that belongs to the given thread, or null.
+inline HWND FindVisibleThreadWindow(DWORD AThreadId, const wchar_t* AClassName) {
+  struct TSearch {
+    const wchar_t* ClassName;
+    HWND Found = nullptr;
+  } Search{AClassName};
   EnumThreadWindows(
       AThreadId,
-      [](HWND AWindow, LPARAM AFound) -> BOOL {
+      [](HWND AWindow, LPARAM ASearch) -> BOOL {
+        auto& Wanted = *reinterpret_cast<TSearch*>(ASearch);
         wchar_t Class[16] = {};
         GetClassNameW(AWindow, Class, 16);
-        if (std::wstring(Class) != L"#32770" || !IsWindowVisible(AWindow)) return TRUE;
-        *reinterpret_cast<HWND*>(AFound) = AWindow;
+        if (std::wstring(Class) != Wanted.ClassName || !IsWindowVisible(AWindow)) return TRUE;
+        Wanted.Found = AWindow;
         return FALSE;
       },
-      reinterpret_cast<LPARAM>(&Found));
-  return Found;
+      reinterpret_cast<LPARAM>(&Search));
+  return Search.Found;
 }
+
+// The visible message box of the given thread, or null.
+inline HWND FindOpenMessageBox(DWORD AThreadId) { return FindVisibleThreadWindow(AThreadId, L"#32770"); }
 
 }  // namespace nevra::win32::test

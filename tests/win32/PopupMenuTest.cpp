@@ -9,6 +9,7 @@
 #include <thread>
 #include <vector>
 
+#include "MessageBoxFinder.h"
 #include "TestWindow.h"
 #include "platform/win32/Win32PopupMenu.h"
 #include "platform/win32/Win32Text.h"
@@ -16,21 +17,8 @@
 namespace nevra::win32 {
 namespace {
 
-// The open pop-up menu window (class "#32768") of a thread, or null.
-HWND FindOpenMenu(DWORD AThreadId) {
-  HWND Found = nullptr;
-  EnumThreadWindows(
-      AThreadId,
-      [](HWND AWindow, LPARAM AFound) -> BOOL {
-        wchar_t Class[16] = {};
-        GetClassNameW(AWindow, Class, 16);
-        if (std::wstring(Class) != L"#32768" || !IsWindowVisible(AWindow)) return TRUE;
-        *reinterpret_cast<HWND*>(AFound) = AWindow;
-        return FALSE;
-      },
-      reinterpret_cast<LPARAM>(&Found));
-  return Found;
-}
+// The open pop-up menu window of a thread, or null.
+HWND FindOpenMenu(DWORD AThreadId) { return test::FindVisibleThreadWindow(AThreadId, L"#32768"); }
 
 struct TSeenItem {
   std::string Text;
