@@ -4,25 +4,16 @@
 #include <iterator>
 #include <stdexcept>
 
+#include "platform/Text.h"
+
 namespace nevra::tools {
 
 TCatalogueFile::TCatalogueFile(const std::filesystem::path& AFile) {
   std::ifstream In(AFile, std::ios::binary);
   if (!In) throw std::runtime_error("cannot read " + AFile.string());
   std::string Text{std::istreambuf_iterator<char>(In), std::istreambuf_iterator<char>()};
-  if (Text.rfind("\xEF\xBB\xBF", 0) == 0) Text.erase(0, 3);
   std::vector<std::string> Lines;
-  std::string Line;
-  for (size_t I = 0; I < Text.size(); ++I) {
-    if (Text[I] == '\r' || Text[I] == '\n') {
-      if (Text[I] == '\r' && I + 1 < Text.size() && Text[I + 1] == '\n') ++I;
-      Lines.push_back(std::move(Line));
-      Line.clear();
-    } else {
-      Line += Text[I];
-    }
-  }
-  if (!Line.empty()) Lines.push_back(std::move(Line));
+  for (const std::string_view Line : SplitLines(SkipUtf8Bom(Text))) Lines.emplace_back(Line);
   if (Lines.empty()) throw std::runtime_error(AFile.string() + " is empty");
   FLanguages = std::stoul(Lines[0]);
   if (FLanguages == 0 || Lines.size() < 1 + 2 * FLanguages) throw std::runtime_error(AFile.string() + " holds no languages");
