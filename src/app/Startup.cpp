@@ -6,10 +6,11 @@
 #include "app/MainForm.h"
 #include "i18n/Translation.h"
 #include "update/NewVersionCheck.h"
+#include "update/NewVersionForm.h"
 
 namespace nevra {
 
-int RunApplication(TPlatform& APlatform) {
+int RunApplication(TPlatform& APlatform, const TUpdateSite& ASite) {
   APlatform.App.Initialize();
   try {
     APlatform.App.ApplyVisualStyle(kVisualStyleName);
@@ -18,8 +19,13 @@ int RunApplication(TPlatform& APlatform) {
   }
   APlatform.App.SetTitle(kApplicationTitle);
   LoadTranslations(APlatform);
-  if (CheckNewVersion()) {
-    // The New Version dialog is shown here once the maker's site can offer one.
+  TUpdateOffer Offer;
+  if (CheckNewVersion(APlatform, ASite, Offer)) {
+    TfrmNewVersion Dialog(APlatform, ASite, Offer);
+    APlatform.App.ShowModal(Dialog);
+    // Declined a mandatory update, or the installer is on its way: no main window, nothing
+    // loaded, nothing saved.
+    if (Dialog.Tag() == 0) return 0;
   }
   TFrmMain FrmMain(APlatform);
   APlatform.App.CreateMainWindow(FrmMain);

@@ -23,6 +23,9 @@ class IApplication {
   // close query allowed it).
   virtual void RunMessageLoop() = 0;
   virtual void DestroyMainWindow() = 0;
+  // Makes a window for AForm (fixed size, centred on the screen), runs its FormShow, shows it
+  // and handles messages until the form has closed; then the window goes.
+  virtual void ShowModal(TForm& AForm) = 0;
   // Windows is ending the session (log off, shut down): the process may be ended as soon as the
   // handler returns, so it must finish the program's shutdown itself.
   virtual void SetSessionEndHandler(std::function<void()> AHandler) = 0;

@@ -10,6 +10,8 @@ class IEnvironment {
   virtual std::string GetVariable(const std::string& AName) = 0;
   // The folder that holds the running executable, without a trailing backslash.
   virtual std::string ExecutableFolder() = 0;
+  // The user's folder for temporary files in its long form, without a trailing backslash.
+  virtual std::string TempFolder() = 0;
 };
 
 }  // namespace nevra

@@ -1,7 +1,9 @@
 #pragma once
+#include <memory>
 #include <optional>
 #include <stdexcept>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace nevra {
@@ -9,6 +11,16 @@ namespace nevra {
 class EFileError : public std::runtime_error {
  public:
   using std::runtime_error::runtime_error;
+};
+
+// A file being written from the start, piece by piece; closed when released.
+class IOutputFile {
+ public:
+  virtual ~IOutputFile() = default;
+  // Throws EFileError when the bytes could not be written.
+  virtual void Write(std::string_view ABytes) = 0;
+  // Closes the file; throws EFileError when what was written could not be stored.
+  virtual void Close() = 0;
 };
 
 // Files and folders by their full Windows path (UTF-8, backslashes).
@@ -30,6 +42,8 @@ class IFileSystem {
   virtual std::vector<std::string> ListFiles(const std::string& AFolder, const std::string& AExtension) = 0;
   // Throws EFileError with the system's reason when the file cannot be deleted.
   virtual void RemoveFile(const std::string& APath) = 0;
+  // Creates the file, or empties one that exists, for writing. Throws EFileError.
+  virtual std::unique_ptr<IOutputFile> CreateOutputFile(const std::string& APath) = 0;
 };
 
 }  // namespace nevra

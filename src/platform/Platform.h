@@ -7,12 +7,14 @@
 #include "platform/EventDispatcher.h"
 #include "platform/FileSystem.h"
 #include "platform/Hotkeys.h"
+#include "platform/Http.h"
 #include "platform/Locale.h"
 #include "platform/MouseHook.h"
 #include "platform/MouseInput.h"
 #include "platform/Random.h"
 #include "platform/Registry.h"
 #include "platform/Shell.h"
+#include "platform/Signature.h"
 #include "platform/Timers.h"
 #include "platform/WindowOps.h"
 
@@ -36,6 +38,8 @@ struct TPlatform {
   IMouseHook& MouseHook;
   ILocale& Locale;
   IRegistry& Registry;
+  IHttpClientFactory& Http;
+  ISignatureVerifier& Signatures;
   TEventDispatcher& Dispatcher;
 };
 

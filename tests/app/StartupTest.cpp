@@ -6,6 +6,7 @@
 
 #include "app/MainForm.h"
 #include "platform/fake/FakePlatform.h"
+#include "support/TestUpdateSite.h"
 
 namespace nevra {
 namespace {
@@ -21,7 +22,7 @@ TEST(Startup, RunsItsStepsInOrderAndClearsTheWindowReferenceAtTheEnd) {
     CaptionWhileShown = Form.Caption();
     StatusWhileShown = Form.Label1.Caption();
   };
-  EXPECT_EQ(RunApplication(P.Platform), 0);
+  EXPECT_EQ(RunApplication(P.Platform, test::kTestSite), 0);
   EXPECT_THAT(P.App.Calls, ElementsAre("Initialize", "ApplyVisualStyle:Midnight Express Green",
                                        "SetTitle:Nevra Auto Clicker", "CreateMainWindow", "RunMessageLoop",
                                        "DestroyMainWindow"));
@@ -34,7 +35,7 @@ TEST(Startup, RunsItsStepsInOrderAndClearsTheWindowReferenceAtTheEnd) {
 TEST(Startup, AStyleThatCannotBeAppliedIsReportedAndStartUpGoesOn) {
   fake::TFakePlatform P;
   P.App.StyleError = "Style resource not found";
-  RunApplication(P.Platform);
+  RunApplication(P.Platform, test::kTestSite);
   ASSERT_EQ(P.Dialogs.Shown.size(), 1u);
   EXPECT_EQ(P.Dialogs.Shown[0].Kind, TMessageKind::mkError);
   EXPECT_EQ(P.Dialogs.Shown[0].Text, "Style resource not found");
@@ -53,7 +54,7 @@ TEST(Startup, ClosingDuringARunStopsItAndEndsTheProgram) {
     StatusAfterClose = Form.Label1.Caption();
     EXPECT_FALSE(Form.Running());
   };
-  RunApplication(P.Platform);
+  RunApplication(P.Platform, test::kTestSite);
   EXPECT_EQ(StatusAfterClose, "Closing");
   EXPECT_EQ(P.Time.ArmedTimerCount(), 0);
 }
@@ -69,7 +70,7 @@ TEST(Startup, EndingTheWindowsSessionStopsTheRunAndSavesOnce) {
     StatusAtEnd = Form.Label1.Caption();
     EXPECT_EQ(P.Files.Writes, 1) << "saved before the handler returns";
   };
-  RunApplication(P.Platform);
+  RunApplication(P.Platform, test::kTestSite);
   EXPECT_EQ(StatusAtEnd, "Closing");
   EXPECT_EQ(P.Files.Writes, 1);
   EXPECT_TRUE(P.Hotkeys.Registered.empty());

@@ -40,4 +40,18 @@ bool TForm::CloseQuery() {
   return CanClose;
 }
 
+void TForm::Show() {
+  FClosed = false;
+  FormShow();
+}
+
+void TForm::Close() {
+  if (CloseQuery()) CloseAllowed();
+}
+
+void TForm::CloseAllowed() {
+  FormClose();
+  FClosed = true;
+}
+
 }  // namespace nevra

@@ -23,9 +23,11 @@ enum class TControlKind {
   ckListBox,
   ckTrayIcon,
   ckPopupMenu,
+  ckProgressBar,
+  ckImage,
 };
 
-enum class TControlProperty { cpCaption, cpEnabled, cpVisible, cpChecked, cpText, cpItems, cpItemIndex, cpFont, cpPopup };
+enum class TControlProperty { cpCaption, cpEnabled, cpVisible, cpChecked, cpText, cpItems, cpItemIndex, cpFont, cpPopup, cpPosition };
 
 class TControl;
 
@@ -85,6 +87,17 @@ class TForm : public TControl {
   int32_t ClientHeight() const { return Bounds().Height(); }
   // The user asks to close the window; true allows it.
   bool CloseQuery();
+  // A number the form's owner reads back once it has closed (a dialog's outcome).
+  int32_t Tag() const { return FTag; }
+  void SetTag(int32_t ATag) { FTag = ATag; }
+  // The window is about to appear: FormShow runs.
+  void Show();
+  // Closes the window when the close query allows it: FormClose runs and Closed() turns true.
+  // A modal window's loop ends when the handler that closed it has returned.
+  void Close();
+  // The same after the close query has already allowed it (the close box).
+  void CloseAllowed();
+  bool Closed() const { return FClosed; }
   // Sees every message of the window first; true when it handled the message, which then does
   // not reach the default processing.
   virtual bool WndProc(TWindowMessage& AMessage) {
@@ -94,9 +107,13 @@ class TForm : public TControl {
 
  protected:
   virtual void FormCloseQuery(bool& ACanClose) { ACanClose = true; }
+  virtual void FormShow() {}
+  virtual void FormClose() {}
 
  private:
   std::vector<TControl*> FControls;
+  int32_t FTag = 0;
+  bool FClosed = false;
 };
 
 }  // namespace nevra

@@ -23,6 +23,13 @@ void TLabel::SetUnderlined(bool AUnderlined) {
   Changed(TControlProperty::cpFont);
 }
 
+void TProgressBar::SetPosition(int32_t APosition) {
+  const int32_t Clamped = std::clamp(APosition, 0, kMax);
+  if (Clamped == FPosition) return;
+  FPosition = Clamped;
+  Changed(TControlProperty::cpPosition);
+}
+
 void TCheckBox::SetChecked(bool AChecked) {
   if (AChecked == FChecked) return;
   FChecked = AChecked;

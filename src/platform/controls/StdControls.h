@@ -187,4 +187,29 @@ class TPopupMenu : public TControl {
   const TControl* FAnchor = nullptr;
 };
 
+// A horizontal bar that shows how far a task has come, 0 to 100.
+class TProgressBar : public TControl {
+ public:
+  TProgressBar(TForm* AOwner, TControl* AParent, std::string AName, TRect ABounds)
+      : TControl(TControlKind::ckProgressBar, AOwner, AParent, std::move(AName), ABounds) {}
+  static constexpr int32_t kMax = 100;
+  int32_t Position() const { return FPosition; }
+  // Clamped to 0..kMax.
+  void SetPosition(int32_t APosition);
+
+ private:
+  int32_t FPosition = 0;
+};
+
+// A picture the program draws itself, named by what it shows ("update-icon").
+class TImage : public TControl {
+ public:
+  TImage(TForm* AOwner, TControl* AParent, std::string AName, TRect ABounds, std::string APicture)
+      : TControl(TControlKind::ckImage, AOwner, AParent, std::move(AName), ABounds), FPicture(std::move(APicture)) {}
+  const std::string& Picture() const { return FPicture; }
+
+ private:
+  std::string FPicture;
+};
+
 }  // namespace nevra

@@ -3,6 +3,7 @@
 
 #include "platform/Platform.h"
 #include "platform/controls/Control.h"
+#include "platform/fake/FakeHttp.h"
 #include "platform/fake/FakeServices.h"
 #include "platform/fake/FakeTime.h"
 
@@ -29,6 +30,8 @@ struct TFakePlatform {
   TFakeMouseHook MouseHook;
   TFakeLocale Locale;
   TFakeRegistry Registry;
+  TFakeHttpClientFactory Http;
+  TFakeSignatureVerifier Signatures;
   TPlatform Platform{.App = App,
                      .Input = Input,
                      .Clock = Time,
@@ -44,6 +47,8 @@ struct TFakePlatform {
                      .MouseHook = MouseHook,
                      .Locale = Locale,
                      .Registry = Registry,
+                     .Http = Http,
+                     .Signatures = Signatures,
                      .Dispatcher = Dispatcher};
 
   // The user presses a key combination anywhere on the desktop: a registered hotkey reaches the

@@ -87,6 +87,13 @@ void TFakeApplication::RunMessageLoop() {
 
 namespace nevra::fake {
 
+void TFakeApplication::ShowModal(TForm& AForm) {
+  Calls.push_back("ShowModal:" + AForm.Name());
+  AForm.Show();
+  if (WhileModal) WhileModal(AForm);
+  if (!AForm.Closed()) throw std::logic_error("the modal window " + AForm.Name() + " was left open");
+}
+
 void TFakeApplication::EndSession() {
   Calls.push_back("EndSession");
   if (FSessionEnd) FSessionEnd();
@@ -164,6 +171,25 @@ std::vector<std::string> TFakeFileSystem::ListFiles(const std::string& AFolder, 
     if (Lower(Name.substr(Name.size() - Extension.size())) == Extension) Names.push_back(Name);
   }
   return Names;
+}
+
+namespace {
+class TFakeOutputFile final : public IOutputFile {
+ public:
+  explicit TFakeOutputFile(std::string& AContent) : FContent(AContent) {}
+  void Write(std::string_view ABytes) override { FContent.append(ABytes); }
+  void Close() override {}
+
+ private:
+  std::string& FContent;
+};
+}  // namespace
+
+std::unique_ptr<IOutputFile> TFakeFileSystem::CreateOutputFile(const std::string& APath) {
+  if (Unwritable.count(APath)) throw EFileError("cannot create " + APath);
+  std::string& Content = Files[APath];
+  Content.clear();
+  return std::make_unique<TFakeOutputFile>(Content);
 }
 
 void TFakeFileSystem::RemoveFile(const std::string& APath) {

@@ -106,7 +106,9 @@ class TFakeDialogs final : public IDialogs {
 class TFakeShell final : public IShell {
  public:
   std::vector<std::string> Opened;
+  std::vector<std::string> Started;
   void Open(const std::string& ATarget) override { Opened.push_back(ATarget); }
+  void Start(const std::string& AFile) override { Started.push_back(AFile); }
 };
 
 // Draws the scripted values in order, then repeats the last one (0 if none is scripted).
@@ -135,6 +137,10 @@ class TFakeApplication final : public IApplication {
   void CreateMainWindow(TForm& AForm) override;
   void RunMessageLoop() override;
   void DestroyMainWindow() override { Calls.push_back("DestroyMainWindow"); }
+  // Runs the form's FormShow, then WhileModal (what the user does); the form must have closed
+  // by then, as a real modal loop would not return before.
+  void ShowModal(TForm& AForm) override;
+  std::function<void(TForm&)> WhileModal;
   void SetSessionEndHandler(std::function<void()> AHandler) override { FSessionEnd = std::move(AHandler); }
   // Windows ends the session while the message loop runs.
   void EndSession();
@@ -169,7 +175,9 @@ class TFakeEnvironment final : public IEnvironment {
   std::map<std::string, std::string> Variables{{"APPDATA", "C:\\Users\\Tester\\AppData\\Roaming"}};
   std::string ExeFolder = "C:\\Program Files\\Nevra Auto Clicker";
   std::string GetVariable(const std::string& AName) override;
+  std::string Temp = "C:\\Users\\Tester\\AppData\\Local\\Temp";
   std::string ExecutableFolder() override { return ExeFolder; }
+  std::string TempFolder() override { return Temp; }
 };
 
 // Files in memory by exact path; folders are remembered as they are made.
@@ -191,6 +199,8 @@ class TFakeFileSystem final : public IFileSystem {
   // In the order the names sort, as NTFS lists them.
   std::vector<std::string> ListFiles(const std::string& AFolder, const std::string& AExtension) override;
   void RemoveFile(const std::string& APath) override;
+  // The bytes land in Files as they are written; Unwritable paths cannot be created.
+  std::unique_ptr<IOutputFile> CreateOutputFile(const std::string& APath) override;
 };
 
 class TFakeMouseHook final : public IMouseHook {

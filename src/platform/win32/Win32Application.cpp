@@ -68,6 +68,31 @@ void TWin32Application::DestroyMainWindow() {
   FMainWindow.reset();
 }
 
+void TWin32Application::ShowModal(TForm& AForm) {
+  TWin32MainWindow Window(AForm, FDispatcher, FStyle.get(), TWin32MainWindow::kDialogClassName);
+  Window.OnCloseAllowed = [&AForm] { AForm.CloseAllowed(); };
+  // Tab and the arrow keys move through the dialog; the main window, if any, waits.
+  const HWND Owner = MainWindow();
+  if (Owner != nullptr) ::EnableWindow(Owner, FALSE);
+  FPump.SetDialogWindow(Window.Handle());
+  FDispatcher.Run([&AForm] { AForm.Show(); });
+  Window.ShowFirstTime();
+  MSG Message{};
+  while (!AForm.Closed()) {
+    const BOOL Result = ::GetMessageW(&Message, nullptr, 0, 0);
+    if (Result == 0) {
+      // Someone asked the whole program to quit: the main loop must see it too.
+      ::PostQuitMessage(static_cast<int>(Message.wParam));
+      break;
+    }
+    if (Result == -1) break;
+    FPump.Dispatch(Message);
+  }
+  if (Owner != nullptr) ::EnableWindow(Owner, TRUE);
+  FPump.SetDialogWindow(Owner);
+  Window.Detach();
+}
+
 HWND TWin32Application::MainWindow() const { return FMainWindow ? FMainWindow->Handle() : nullptr; }
 
 }  // namespace nevra::win32

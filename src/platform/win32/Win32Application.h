@@ -33,6 +33,7 @@ class TWin32Application final : public IApplication {
   void RunMessageLoop() override;
   // Call it while the form still exists; it detaches the window from the form first.
   void DestroyMainWindow() override;
+  void ShowModal(TForm& AForm) override;
   void SetSessionEndHandler(std::function<void()> AHandler) override { FSessionEnd = std::move(AHandler); }
 
   // Null while there is no main window.

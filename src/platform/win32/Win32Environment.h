@@ -9,6 +9,7 @@ class TWin32Environment final : public IEnvironment {
  public:
   std::string GetVariable(const std::string& AName) override;
   std::string ExecutableFolder() override;
+  std::string TempFolder() override;
 };
 
 class TWin32Locale final : public ILocale {

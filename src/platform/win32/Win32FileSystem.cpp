@@ -2,6 +2,9 @@
 
 #include <windows.h>
 
+#include <algorithm>
+#include <utility>
+
 #include "platform/win32/Win32Handles.h"
 #include "platform/win32/Win32Text.h"
 
@@ -124,6 +127,42 @@ std::vector<std::string> TWin32FileSystem::ListFiles(const std::string& AFolder,
 
 void TWin32FileSystem::RemoveFile(const std::string& APath) {
   if (!::DeleteFileW(Widen(APath).c_str())) Fail("Cannot delete file", APath, ::GetLastError());
+}
+
+namespace {
+
+class TWin32OutputFile final : public IOutputFile {
+ public:
+  TWin32OutputFile(HANDLE AFile, std::string APath) : FFile(AFile), FPath(std::move(APath)) {}
+
+  void Write(std::string_view ABytes) override {
+    while (!ABytes.empty()) {
+      const auto Piece = static_cast<DWORD>(std::min<size_t>(ABytes.size(), 1u << 20));
+      DWORD Written = 0;
+      if (!FFile || !::WriteFile(FFile.Get(), ABytes.data(), Piece, &Written, nullptr) || Written == 0)
+        Fail("Cannot write", FPath, ::GetLastError());
+      ABytes.remove_prefix(Written);
+    }
+  }
+
+  void Close() override {
+    if (!FFile) return;
+    const HANDLE File = FFile.Release();
+    if (!::CloseHandle(File)) Fail("Cannot close", FPath, ::GetLastError());
+  }
+
+ private:
+  THandleOwner FFile;
+  std::string FPath;
+};
+
+}  // namespace
+
+std::unique_ptr<IOutputFile> TWin32FileSystem::CreateOutputFile(const std::string& APath) {
+  const HANDLE File = ::CreateFileW(Widen(APath).c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr, CREATE_ALWAYS,
+                                    FILE_ATTRIBUTE_NORMAL | FILE_FLAG_SEQUENTIAL_SCAN, nullptr);
+  if (File == INVALID_HANDLE_VALUE) Fail("Cannot create", APath, ::GetLastError());
+  return std::make_unique<TWin32OutputFile>(File, APath);
 }
 
 }  // namespace nevra::win32

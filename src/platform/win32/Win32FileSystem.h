@@ -11,6 +11,7 @@ class TWin32FileSystem final : public IFileSystem {
   void WriteFileAtomically(const std::string& APath, const std::string& AContent) override;
   std::vector<std::string> ListFiles(const std::string& AFolder, const std::string& AExtension) override;
   void RemoveFile(const std::string& APath) override;
+  std::unique_ptr<IOutputFile> CreateOutputFile(const std::string& APath) override;
 };
 
 // The system's text for an error code, such as "Access is denied."

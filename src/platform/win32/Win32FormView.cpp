@@ -1,5 +1,6 @@
 #include "platform/win32/Win32FormView.h"
 
+#include <uxtheme.h>
 #include <windowsx.h>
 
 #include <algorithm>
@@ -11,6 +12,7 @@
 #include "platform/win32/Win32Dpi.h"
 #include "platform/win32/Win32Fonts.h"
 #include "platform/win32/Win32Palette.h"
+#include "platform/win32/Win32Pictures.h"
 #include "platform/win32/Win32PopupMenu.h"
 #include "platform/win32/Win32Text.h"
 
@@ -72,6 +74,10 @@ TRecipe RecipeFor(const TControl& AControl, bool AStyled) {
               LBS_NOTIFY | LBS_NOINTEGRALHEIGHT | WS_VSCROLL | WS_TABSTOP |
                   (AStyled ? DWORD{LBS_OWNERDRAWFIXED | LBS_HASSTRINGS} : DWORD{0}),
               WS_EX_CLIENTEDGE};
+    case TControlKind::ckProgressBar:
+      return {PROGRESS_CLASSW, 0, 0};
+    case TControlKind::ckImage:
+      return {WC_STATICW, SS_OWNERDRAW, 0};
     case TControlKind::ckForm:
     case TControlKind::ckTrayIcon:  // not a child window: see SyncTrayIcon
     case TControlKind::ckPopupMenu:  // made each time it pops up
@@ -249,14 +255,26 @@ void TWin32FormView::CreateWindowFor(size_t AIndex, const TControl* APreviousInT
     ::SendMessageW(Native.UpDown, UDM_SETRANGE32, static_cast<WPARAM>(Spin.MinValue()),
                    static_cast<LPARAM>(Spin.MaxValue()));
   }
+  if (Model.Kind() == TControlKind::ckProgressBar) PrepareProgressBar(Native.Window);
   if (IsLinkLabel(Model)) ::SetWindowSubclass(Native.Window, &TWin32FormView::LinkLabelProc, AIndex,
                                                 reinterpret_cast<DWORD_PTR>(this));
+}
+
+void TWin32FormView::PrepareProgressBar(HWND ABar) {
+  ::SendMessageW(ABar, PBM_SETRANGE32, 0, TProgressBar::kMax);
+  if (!FSkins) return;
+  // The themed bar ignores colours; without a theme it takes the style's.
+  ::SetWindowTheme(ABar, L"", L"");
+  ::SendMessageW(ABar, PBM_SETBARCOLOR, 0, static_cast<LPARAM>(palette::kAccent));
+  ::SendMessageW(ABar, PBM_SETBKCOLOR, 0, static_cast<LPARAM>(palette::kField));
 }
 
 void TWin32FormView::ApplySkin(size_t AIndex) {
   const TNative& Native = FNatives[AIndex];
   if (!FSkins || Native.Window == nullptr) return;
   const TControl& Model = *Native.Model;
+  // These paint themselves in the style's colours.
+  if (Model.Kind() == TControlKind::ckProgressBar || Model.Kind() == TControlKind::ckImage) return;
   TSkinnedControl Skin{SkinOf(Model), SurfaceBehind(Model), IsLinkLabel(Model) ? kLinkTextColour : palette::kText};
   if (Model.Kind() == TControlKind::ckButton) Skin.Image = TWin32Style::ImageFor(Model.Name());
   Skin.Partner = Native.UpDown;
@@ -358,7 +376,7 @@ void TWin32FormView::ControlChanged(TControl& AControl, TControlProperty AProper
 
 void TWin32FormView::SyncAll(size_t AIndex) {
   for (TControlProperty Property : {TControlProperty::cpCaption, TControlProperty::cpItems, TControlProperty::cpText,
-                                    TControlProperty::cpChecked, TControlProperty::cpFont})
+                                    TControlProperty::cpChecked, TControlProperty::cpFont, TControlProperty::cpPosition})
     SyncProperty(AIndex, Property);
   SetShownAndEnabled(FNatives[AIndex].Window, ShownOnForm(*FNatives[AIndex].Model),
                      EnabledOnForm(*FNatives[AIndex].Model));
@@ -402,6 +420,11 @@ void TWin32FormView::SyncProperty(size_t AIndex, TControlProperty AProperty) {
       break;
     case TControlProperty::cpFont:
       SyncFont(AIndex);
+      break;
+    case TControlProperty::cpPosition:
+      if (Native.Model->Kind() == TControlKind::ckProgressBar)
+        ::SendMessageW(Native.Window, PBM_SETPOS,
+                       static_cast<WPARAM>(static_cast<const TProgressBar&>(*Native.Model).Position()), 0);
       break;
     case TControlProperty::cpPopup:
       break;
@@ -638,7 +661,16 @@ std::optional<HBRUSH> TWin32FormView::ControlColours(UINT AMessage, HDC ADc, HWN
   return ::GetSysColorBrush(COLOR_BTNFACE);
 }
 
-bool TWin32FormView::DrawItem(const DRAWITEMSTRUCT& AItem) { return FSkins && FSkins->DrawItem(AItem); }
+bool TWin32FormView::DrawItem(const DRAWITEMSTRUCT& AItem) {
+  if (AItem.CtlType == ODT_STATIC) {
+    const TNative* Native = FindByWindow(AItem.hwndItem);
+    if (Native == nullptr || Native->Model->Kind() != TControlKind::ckImage) return false;
+    const COLORREF Background = FSkins ? SurfaceBehind(*Native->Model) : ::GetSysColor(COLOR_BTNFACE);
+    PaintPicture(AItem.hDC, AItem.rcItem, static_cast<const TImage&>(*Native->Model).Picture(), Background);
+    return true;
+  }
+  return FSkins && FSkins->DrawItem(AItem);
+}
 
 bool TWin32FormView::PaintBackground(HDC ADc) {
   if (!FSkins) return false;

@@ -89,6 +89,7 @@ class TWin32FormView final : public IControlView {
   void CreateControls();
   void CreateWindowFor(size_t AIndex, const TControl* APreviousInTabOrder);
   void ApplySkin(size_t AIndex);
+  void PrepareProgressBar(HWND ABar);
   void ArrangeZOrder();
   void NameSpinBoxes();
   void Layout();

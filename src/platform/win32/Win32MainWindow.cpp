@@ -6,18 +6,17 @@
 namespace nevra::win32 {
 
 namespace {
-constexpr wchar_t kClassName[] = L"NevraAutoClickerMainWindow";
-
 HICON LoadAppIcon(int ASize) {
   return static_cast<HICON>(::LoadImageW(::GetModuleHandleW(nullptr), MAKEINTRESOURCEW(kAppIconId), IMAGE_ICON,
                                          ASize, ASize, LR_DEFAULTCOLOR));
 }
 }  // namespace
 
-TWin32MainWindow::TWin32MainWindow(TForm& AForm, TEventDispatcher& ADispatcher, const TWin32Style* AStyle)
+TWin32MainWindow::TWin32MainWindow(TForm& AForm, TEventDispatcher& ADispatcher, const TWin32Style* AStyle,
+                                   const wchar_t* AClassName)
     : FForm(&AForm), FDispatcher(ADispatcher) {
   TWindowClass Class;
-  Class.Name = kClassName;
+  Class.Name = AClassName;
   Class.Background = ::GetSysColorBrush(COLOR_BTNFACE);
   Class.Icon = ::LoadIconW(::GetModuleHandleW(nullptr), MAKEINTRESOURCEW(kAppIconId));
   Create(Class, kExStyle, L"", kStyle, CW_USEDEFAULT, CW_USEDEFAULT, 0, 0, nullptr);

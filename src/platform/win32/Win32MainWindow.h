@@ -20,7 +20,12 @@ namespace nevra::win32 {
 // where Windows allows.
 class TWin32MainWindow final : public TWin32Window {
  public:
-  TWin32MainWindow(TForm& AForm, TEventDispatcher& ADispatcher, const TWin32Style* AStyle = nullptr);
+  // The window class name lets other programs (tests, the installer) find the main window.
+  static constexpr const wchar_t* kMainClassName = L"NevraAutoClickerMainWindow";
+  static constexpr const wchar_t* kDialogClassName = L"NevraAutoClickerDialog";
+
+  TWin32MainWindow(TForm& AForm, TEventDispatcher& ADispatcher, const TWin32Style* AStyle = nullptr,
+                   const wchar_t* AClassName = kMainClassName);
   ~TWin32MainWindow() override;
 
   // Runs once the form's close query has allowed the close (from WM_CLOSE).

@@ -27,11 +27,12 @@ class TWin32MessagePump final : public IMessagePump {
   // Runs until WM_QUIT arrives; returns its exit code.
   int RunUntilQuit();
   void SetDialogWindow(HWND AWindow) { FDialogWindow = AWindow; }
+  // One message, as the loops hand it on: to the dialog manager first, then to its window.
+  void Dispatch(MSG& AMessage);
 
   class TMarkerWindow;
 
  private:
-  void Dispatch(MSG& AMessage);
   HWND FDialogWindow = nullptr;
   std::unique_ptr<TMarkerWindow> FMarkers;
   uint32_t FLastMarkerPosted = 0;

@@ -27,6 +27,8 @@ TWin32Platform::TWin32Platform()
                .MouseHook = MouseHook,
                .Locale = Locale,
                .Registry = Registry,
+               .Http = Http,
+               .Signatures = Signatures,
                .Dispatcher = Dispatcher} {
   Dialogs.SetTranslator([](const std::string& AText) { return Translate(AText); });
 }

@@ -17,6 +17,16 @@
 
 namespace nevra::win32 {
 
+// Stand-ins until the WinHTTP client and the signature check are wired in.
+class TPendingHttp final : public IHttpClientFactory {
+ public:
+  std::unique_ptr<IHttpClient> CreateClient(bool) override { throw EHttpError("No HTTP client in this build."); }
+};
+class TPendingSignatures final : public ISignatureVerifier {
+ public:
+  TSignerNames VerifiedSigner(const std::string&) override { throw ESignatureError("No signature check in this build."); }
+};
+
 // Every OS service on real Windows, wired together. Make it on the GUI thread.
 struct TWin32Platform {
   TWin32Platform();
@@ -39,6 +49,8 @@ struct TWin32Platform {
   TWin32MouseHook MouseHook;
   TWin32Locale Locale;
   TWin32Registry Registry;
+  TPendingHttp Http;
+  TPendingSignatures Signatures;
   TPlatform Platform;
 };
 

@@ -11,4 +11,8 @@ void TWin32Shell::Open(const std::string& ATarget) {
   ::ShellExecuteW(nullptr, L"open", Widen(ATarget).c_str(), nullptr, nullptr, SW_SHOWNORMAL);
 }
 
+void TWin32Shell::Start(const std::string& AFile) {
+  ::ShellExecuteW(nullptr, nullptr, Widen(AFile).c_str(), nullptr, nullptr, SW_SHOWNORMAL);
+}
+
 }  // namespace nevra::win32

@@ -8,6 +8,7 @@ namespace nevra::win32 {
 class TWin32Shell final : public IShell {
  public:
   void Open(const std::string& ATarget) override;
+  void Start(const std::string& AFile) override;
 };
 
 }  // namespace nevra::win32

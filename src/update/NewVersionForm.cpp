@@ -1,0 +1,155 @@
+#include "update/NewVersionForm.h"
+
+#include <exception>
+#include <memory>
+#include <stdexcept>
+
+#include "i18n/Translation.h"
+#include "platform/Format.h"
+#include "platform/Platform.h"
+
+namespace nevra {
+
+namespace {
+
+constexpr TRect XYWH(int32_t AX, int32_t AY, int32_t AW, int32_t AH) { return TRect{AX, AY, AX + AW, AY + AH}; }
+
+std::string LowerAscii(std::string AText) {
+  for (char& C : AText)
+    if (C >= 'A' && C <= 'Z') C = static_cast<char>(C - 'A' + 'a');
+  return AText;
+}
+
+// Closes the connection (a failure to do so is of no interest) and releases the client, however
+// the download ended.
+struct TClientRelease {
+  std::unique_ptr<IHttpClient>& Client;
+  ~TClientRelease() {
+    if (!Client) return;
+    try {
+      Client->Disconnect();
+    } catch (const std::exception&) {
+      // Nothing depends on a clean close any more.
+    }
+    Client.reset();
+  }
+};
+
+}  // namespace
+
+TfrmNewVersion::TfrmNewVersion(TPlatform& APlatform, const TUpdateSite& ASite, TUpdateOffer& AOffer)
+    : TForm("frmNewVersion", 411, 172),
+      Label1(this, this, "Label1", XYWH(90, 11, 287, 91), TAlignment::taLeft, true),
+      VirtualImage1(this, this, "VirtualImage1", XYWH(9, 15, 70, 75), "update-icon"),
+      ProgressBar1(this, this, "ProgressBar1", XYWH(8, 115, 369, 17)),
+      btUpdateNow(this, this, "btUpdateNow", XYWH(186, 136, 100, 25)),
+      btCancel(this, this, "btCancel", XYWH(299, 136, 75, 25)),
+      FPlatform(APlatform),
+      FSite(ASite),
+      FOffer(AOffer) {
+  SetCaption("New Version");
+  ProgressBar1.SetVisible(false);
+  btUpdateNow.SetCaption("Update Now");
+  btCancel.SetCaption("Cancel");
+  btUpdateNow.OnClick = [this] { btUpdateNowClick(); };
+  btCancel.OnClick = [this] { btCancelClick(); };
+}
+
+void TfrmNewVersion::FormShow() {
+  SetTag(1);
+  SetCaption(" " + FPlatform.App.Title());
+  btUpdateNow.SetCaption(Translate("Update Now"));
+  btCancel.SetCaption(Translate(FOffer.UpdateForced ? "Exit" : "Skip"));
+  Label1.SetCaption(FOffer.NewVersionMessage);
+}
+
+void TfrmNewVersion::FormClose() {
+  if (FOffer.UpdateForced) SetTag(0);
+}
+
+void TfrmNewVersion::btCancelClick() {
+  if (btCancel.Caption() == Translate("Abort")) {
+    // The download stops at its next progress report.
+    FDownloadCancelRequested = true;
+    return;
+  }
+  Close();
+}
+
+void TfrmNewVersion::btUpdateNowClick() {
+  // From here on the program ends when the dialog closes, whatever becomes of the download.
+  FOffer.UpdateForced = true;
+  try {
+    Download(DownloadPath());
+  } catch (const std::exception& E) {
+    FPlatform.Dialogs.ShowMessage(
+        TMessageKind::mkError,
+        Translate("Failed to download update. Please download manually on website.") + "\r\n\r\n" + E.what());
+    FPlatform.Shell.Open(FSite.HomePage);
+  }
+  Close();
+}
+
+std::string TfrmNewVersion::DownloadPath() const {
+  return FPlatform.Environment.TempFolder() + "\\" + kDownloadFileName;
+}
+
+void TfrmNewVersion::Download(const std::string& ATarget) {
+  std::unique_ptr<IHttpClient> Client = FPlatform.Http.CreateClient(true);
+  const TClientRelease Release{Client};
+  FDownloadCancelRequested = false;
+  Client->SetUserAgent(kUpdateUserAgent);
+  Client->SetOnProgress([this](const THttpProgress& AProgress) { DownloadWork(AProgress); });
+  btCancel.SetCaption(Translate("Abort"));
+  btUpdateNow.SetEnabled(false);
+  ProgressBar1.SetPosition(0);
+  ProgressBar1.SetVisible(true);
+  FPlatform.Pump.ProcessMessages();
+
+  {
+    const std::unique_ptr<IOutputFile> File = FPlatform.Files.CreateOutputFile(ATarget);
+    // A failed transfer leaves what has arrived; the file is closed when it goes.
+    Client->Get(FSite.Url(kInstallerPath), [&File](std::string_view APiece) { File->Write(APiece); });
+    File->Close();
+  }
+  if (!FPlatform.Files.FileExists(ATarget)) throw std::runtime_error(Translate("Cannot find downloaded file."));
+  try {
+    VerifyPublisher(ATarget);
+  } catch (const std::exception&) {
+    // Nobody should start it by hand from the temporary folder either.
+    try {
+      FPlatform.Files.RemoveFile(ATarget);
+    } catch (const EFileError&) {
+      // The reason why it was not started matters more than this.
+    }
+    throw;
+  }
+  FPlatform.Shell.Start(ATarget);
+}
+
+void TfrmNewVersion::VerifyPublisher(const std::string& APath) {
+  // The installer came over plain HTTP: anyone on the way could have replaced it, so only a file
+  // signed by our own publisher is started.
+  if (FSite.PublisherSubject.empty())
+    throw std::runtime_error(
+        Translate("This copy of the program cannot check who made the downloaded file, so it was not started."));
+  TSignerNames Signer;
+  try {
+    Signer = FPlatform.Signatures.VerifiedSigner(APath);
+  } catch (const ESignatureError& E) {
+    throw std::runtime_error(Format(Translate("The downloaded file was not started: %s"), {std::string(E.what())}));
+  }
+  if (Signer.Subject != FSite.PublisherSubject || Signer.Issuer != FSite.PublisherIssuer)
+    throw std::runtime_error(Format(Translate("The downloaded file is signed by %s, not by %s, so it was not started."),
+                                    {Signer.Subject, FSite.PublisherSubject}));
+}
+
+void TfrmNewVersion::DownloadWork(const THttpProgress& AProgress) {
+  if (FDownloadCancelRequested) throw std::runtime_error(Translate("Download is cancelled. Please download manually."));
+  const std::string Encoding = LowerAscii(AProgress.TransferEncoding);
+  if (Encoding.find("chunked") != std::string::npos || AProgress.ContentLength <= 0) return;
+  ProgressBar1.SetPosition(static_cast<int32_t>(AProgress.BytesSoFar * 100 / AProgress.ContentLength));
+  FPlatform.Pump.ProcessMessages();
+}
+
+}  // namespace nevra
