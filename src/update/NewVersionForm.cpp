@@ -139,9 +139,14 @@ void TfrmNewVersion::VerifyPublisher(const std::string& APath) {
   } catch (const ESignatureError& E) {
     throw std::runtime_error(Format(Translate("The downloaded file was not started: %s"), {std::string(E.what())}));
   }
-  if (Signer.Subject != FSite.PublisherSubject || Signer.Issuer != FSite.PublisherIssuer)
+  if (Signer.Subject != FSite.PublisherSubject || Signer.Issuer != FSite.PublisherIssuer) {
+    const auto Describe = [](const std::string& ASubject, const std::string& AIssuer) {
+      return ASubject + " (" + AIssuer + ")";
+    };
     throw std::runtime_error(Format(Translate("The downloaded file is signed by %s, not by %s, so it was not started."),
-                                    {Signer.Subject, FSite.PublisherSubject}));
+                                    {Describe(Signer.Subject, Signer.Issuer),
+                                     Describe(FSite.PublisherSubject, FSite.PublisherIssuer)}));
+  }
 }
 
 void TfrmNewVersion::DownloadWork(const THttpProgress& AProgress) {

@@ -47,10 +47,10 @@ class TFakeHttpClient final : public IHttpClient {
     if (!Response.Error.empty()) throw EHttpError(Response.Error);
     THttpProgress Progress{0, Response.ContentLength, Response.TransferEncoding};
     for (size_t Piece = 0; Piece < Response.Pieces.size(); ++Piece) {
+      if (FServer.WhileWaiting) FServer.WhileWaiting(Piece);
       AOnData(Response.Pieces[Piece]);
       Progress.BytesSoFar += static_cast<int64_t>(Response.Pieces[Piece].size());
       if (FOnProgress) FOnProgress(Progress);
-      if (FServer.BetweenPieces) FServer.BetweenPieces(Piece);
     }
   }
 

@@ -43,9 +43,9 @@ class TFakeHttpClientFactory final : public IHttpClientFactory {
   int Created = 0;
   int Released = 0;
   int Disconnects = 0;
-  // What happens while the data flows: called after piece APiece has been handed on and
-  // reported, as the user's clicks would be handled while the client waits for the next one.
-  std::function<void(size_t APiece)> BetweenPieces;
+  // What the user does while the client waits for piece APiece of a body (0: no data yet), as
+  // the messages handled during the wait would do it.
+  std::function<void(size_t APiece)> WhileWaiting;
 
   std::unique_ptr<IHttpClient> CreateClient(bool AProcessMessages) override;
 };
