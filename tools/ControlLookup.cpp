@@ -6,29 +6,52 @@
 #include "app/MainForm.h"
 #include "platform/controls/ControlIds.h"
 #include "platform/fake/FakePlatform.h"
+#include "update/NewVersionForm.h"
 
 namespace nevra::tools {
 
 namespace {
 
-// Builds the main form on the in-memory platform: its constructor lays out every control in
-// the order the native view numbers them.
+// The ids of a form's controls, numbered in the order its constructor lays them out, as the
+// native view numbers them.
+std::map<std::string, int> IdsOf(const TForm& AForm) {
+  std::map<std::string, int> Ids;
+  const auto& Controls = AForm.Controls();
+  for (size_t Index = 0; Index < Controls.size(); ++Index) Ids.emplace(Controls[Index]->Name(), ControlIdAt(Index));
+  return Ids;
+}
+
+int Lookup(const std::map<std::string, int>& AIds, const std::string& AName, const char* AWindow) {
+  const auto Found = AIds.find(AName);
+  if (Found == AIds.end()) throw std::invalid_argument(std::string(AWindow) + " has no control named " + AName);
+  return Found->second;
+}
+
+// Builds the main form on the in-memory platform.
 std::map<std::string, int> ReadControlIds() {
   fake::TFakePlatform Platform;
   TFrmMain Form(Platform.Platform);
-  std::map<std::string, int> Ids;
-  const auto& Controls = Form.Controls();
-  for (size_t Index = 0; Index < Controls.size(); ++Index) Ids.emplace(Controls[Index]->Name(), ControlIdAt(Index));
-  return Ids;
+  return IdsOf(Form);
+}
+
+std::map<std::string, int> ReadNewVersionControlIds() {
+  fake::TFakePlatform Platform;
+  TUpdateOffer Offer;
+  const TUpdateSite Site;
+  TfrmNewVersion Form(Platform.Platform, Site, Offer);
+  return IdsOf(Form);
 }
 
 }  // namespace
 
 int MainFormControlId(const std::string& AName) {
   static const std::map<std::string, int> Ids = ReadControlIds();
-  const auto Found = Ids.find(AName);
-  if (Found == Ids.end()) throw std::invalid_argument("the main window has no control named " + AName);
-  return Found->second;
+  return Lookup(Ids, AName, "the main window");
+}
+
+int NewVersionControlId(const std::string& AName) {
+  static const std::map<std::string, int> Ids = ReadNewVersionControlIds();
+  return Lookup(Ids, AName, "the New Version dialog");
 }
 
 }  // namespace nevra::tools

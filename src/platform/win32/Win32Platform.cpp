@@ -12,6 +12,7 @@ TWin32Platform::TWin32Platform()
       Input([this] { return App.MainWindow(); }),
       Window([this] { return App.MainWindow(); }),
       Hotkeys([this] { return App.MainWindow(); }),
+      Http(Pump),
       Platform{.App = App,
                .Input = Input,
                .Clock = Clock,

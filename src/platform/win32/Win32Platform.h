@@ -8,24 +8,16 @@
 #include "platform/win32/Win32Environment.h"
 #include "platform/win32/Win32FileSystem.h"
 #include "platform/win32/Win32Hotkeys.h"
+#include "platform/win32/Win32HttpClient.h"
 #include "platform/win32/Win32MessagePump.h"
 #include "platform/win32/Win32MouseHook.h"
 #include "platform/win32/Win32MouseInput.h"
 #include "platform/win32/Win32Shell.h"
+#include "platform/win32/Win32SignatureVerifier.h"
 #include "platform/win32/Win32Timers.h"
 #include "platform/win32/Win32WindowOps.h"
 
 namespace nevra::win32 {
-
-// Stand-ins until the WinHTTP client and the signature check are wired in.
-class TPendingHttp final : public IHttpClientFactory {
- public:
-  std::unique_ptr<IHttpClient> CreateClient(bool) override { throw EHttpError("No HTTP client in this build."); }
-};
-class TPendingSignatures final : public ISignatureVerifier {
- public:
-  TSignerNames VerifiedSigner(const std::string&) override { throw ESignatureError("No signature check in this build."); }
-};
 
 // Every OS service on real Windows, wired together. Make it on the GUI thread.
 struct TWin32Platform {
@@ -49,8 +41,8 @@ struct TWin32Platform {
   TWin32MouseHook MouseHook;
   TWin32Locale Locale;
   TWin32Registry Registry;
-  TPendingHttp Http;
-  TPendingSignatures Signatures;
+  TWin32HttpClientFactory Http;
+  TWin32SignatureVerifier Signatures;
   TPlatform Platform;
 };
 
