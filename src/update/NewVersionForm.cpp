@@ -42,8 +42,10 @@ TfrmNewVersion::TfrmNewVersion(TPlatform& APlatform, const TUpdateSite& ASite, T
       Label1(this, this, "Label1", XYWH(90, 11, 287, 91), TAlignment::taLeft, true),
       VirtualImage1(this, this, "VirtualImage1", XYWH(9, 15, 70, 75), "update-icon"),
       ProgressBar1(this, this, "ProgressBar1", XYWH(8, 115, 369, 17)),
-      btUpdateNow(this, this, "btUpdateNow", XYWH(186, 136, 100, 25)),
-      btCancel(this, this, "btCancel", XYWH(299, 136, 75, 25)),
+      // Wider than the English captions need, keeping the right edge: "Jetzt aktualisieren" and
+      // "Überspringen" must fit too.
+      btUpdateNow(this, this, "btUpdateNow", XYWH(126, 136, 140, 25)),
+      btCancel(this, this, "btCancel", XYWH(274, 136, 100, 25)),
       FPlatform(APlatform),
       FSite(ASite),
       FOffer(AOffer) {
