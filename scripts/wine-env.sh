@@ -29,7 +29,33 @@ nevra_wine_up() {
   wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1
   # A crash must fail the run, not wait for someone to close Wine's crash dialog.
   wine reg add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0 /f >/dev/null 2>&1
+  nevra_wine_font_links
   wineserver -w
+}
+
+# The window asks for "Segoe UI", which Wine replaces with a sans-serif font of the machine
+# (Liberation Sans on Debian; DejaVu Sans is covered too, should it be the one). Neither has
+# Arabic or CJK glyphs, and Wine's own fallback list names only Windows fonts, so those languages
+# would show boxes. Wine honours the Windows font-link list, keyed by the family it actually
+# picked: link those families to the Noto fonts of fonts-noto-core and fonts-noto-cjk (found by
+# file name among the fonts fontconfig knows; a file that is missing is skipped). Wine 8 looks a
+# bold font's links up under its full name ("Liberation Sans Bold"), so the group captions need
+# entries of their own. Only installed families get an entry: one for a missing family ("Segoe
+# UI", "Tahoma") makes Wine pick its first link in that family's place, Latin text included.
+nevra_wine_font_links() {
+  local fallbacks=("NotoSansCJK-Regular.ttc,Noto Sans CJK JP" "NotoSansArabic-Regular.ttf,Noto Sans Arabic")
+  local file="$NEVRA_WINE_TMP/font-links.reg" family data="" entry
+  # REG_MULTI_SZ in a REGEDIT4 file: the bytes of each entry and its NUL, then a final NUL.
+  for entry in "${fallbacks[@]}"; do data+="$entry"$'\x01'; done
+  data=$(printf '%s\x01' "$data" | tr '\001' '\000' | od -An -tx1 -v | tr -s ' \n' ',,')
+  data=${data#,}
+  data=${data%,}
+  {
+    printf 'REGEDIT4\n\n[HKEY_LOCAL_MACHINE\\Software\\Microsoft\\Windows NT\\CurrentVersion\\FontLink\\SystemLink]\n'
+    for family in "Liberation Sans" "Liberation Sans Bold" "DejaVu Sans" "DejaVu Sans Bold"; do printf '"%s"=hex(7):%s\n' "$family" "$data"; done
+  } >"$file"
+  # Wine's drive Z: is the Unix root.
+  wine reg import "Z:${file//\//\\}" >/dev/null 2>&1
 }
 
 nevra_wine_down() {

@@ -51,7 +51,7 @@ TRecipe RecipeFor(const TControl& AControl, bool AStyled) {
     // Check boxes and radio buttons are not "auto": the model owns their state and the view
     // shows it, so a click only asks the model.
     case TControlKind::ckCheckBox:
-      return {WC_BUTTONW, BS_CHECKBOX | WS_TABSTOP, 0};
+      return {WC_BUTTONW, BS_CHECKBOX | BS_MULTILINE | WS_TABSTOP, 0};
     case TControlKind::ckRadioButton:
       return {WC_BUTTONW, BS_RADIOBUTTON, 0};
     case TControlKind::ckGroupBox:

@@ -105,8 +105,11 @@ void PaintPushButton(const TPaintTarget& ATarget, const TPushButtonLook& ALook) 
                ALook.Image == TButtonImage::biPlay ? TGlyph::glPlay : TGlyph::glStop, ImageColour);
   }
   const int TextLeft = Left + ImageSize + Gap;
-  Text(Dc, ATarget.Font, ALook.Text, RECT{TextLeft, Area.top, TextLeft + Caption.cx, Area.bottom},
-       TextColour(State.Enabled), TextFlags);
+  // Drawn into all the room right of it, not just the measured width: some renderers (Wine's)
+  // draw a glyph's last pixels beyond the advance they measured.
+  const int TextRight = std::max<int>(TextLeft + Caption.cx, Area.right - Padding);
+  Text(Dc, ATarget.Font, ALook.Text, RECT{TextLeft, Area.top, TextRight, Area.bottom}, TextColour(State.Enabled),
+       TextFlags);
   Buffer.Present();
 }
 
@@ -142,14 +145,21 @@ void PaintCheck(const TPaintTarget& ATarget, const TCheckLook& ALook) {
     RoundedPanel(Dc, BoxRect, ScaleForDpi(3, Dpi), Field, Line(Dpi), Border);
   }
 
-  const UINT TextFlags = DT_SINGLELINE | DT_VCENTER | DT_LEFT | DT_END_ELLIPSIS;
   const int TextLeft = BoxRect.right + ScaleForDpi(6, Dpi);
-  const RECT TextRect{TextLeft, Area.top, Area.right - ScaleForDpi(3, Dpi), Area.bottom};
-  Text(Dc, ATarget.Font, ALook.Text, TextRect, TextColour(State.Enabled), TextFlags);
-  if (State.Focused && !ALook.Text.empty()) {
-    const SIZE Caption = TextSize(Dc, ATarget.Font, ALook.Text, TextFlags, std::max(1, Width(TextRect)));
-    FocusFrame(Dc, RECT{TextLeft, Area.top, TextLeft + Caption.cx, Area.bottom}, Area, Dpi);
+  RECT TextRect{TextLeft, Area.top, Area.right - ScaleForDpi(3, Dpi), Area.bottom};
+  // A control high enough for two lines wraps a caption too long for one (BS_MULTILINE), centred
+  // as a block beside the mark.
+  const int LineHeight = TextSize(Dc, ATarget.Font, L"Ag", DT_SINGLELINE, Width(Area)).cy;
+  const bool Wraps = Height(Area) >= 2 * LineHeight;
+  const UINT TextFlags = Wraps ? DT_WORDBREAK | DT_LEFT | DT_END_ELLIPSIS : DT_SINGLELINE | DT_VCENTER | DT_LEFT | DT_END_ELLIPSIS;
+  const SIZE Caption = TextSize(Dc, ATarget.Font, ALook.Text, TextFlags, std::max(1, Width(TextRect)));
+  if (Wraps) {
+    TextRect.top = Area.top + std::max(0, (Height(Area) - static_cast<int>(Caption.cy)) / 2);
+    TextRect.bottom = std::min<LONG>(Area.bottom, TextRect.top + Caption.cy);
   }
+  Text(Dc, ATarget.Font, ALook.Text, TextRect, TextColour(State.Enabled), TextFlags);
+  if (State.Focused && !ALook.Text.empty())
+    FocusFrame(Dc, RECT{TextLeft, Area.top, TextLeft + Caption.cx, Area.bottom}, Area, Dpi);
   Buffer.Present();
 }
 

@@ -1,0 +1,255 @@
+// The main window in every language of its catalogue: each text fits the room its control's
+// painting gives it (measured with the font it is drawn in), and no control sticks out of its
+// group or covers another. A text that does not fit is cut off with an ellipsis, which no other
+// test would notice.
+#include <gtest/gtest.h>
+
+#include <windows.h>
+
+#include <algorithm>
+#include <cmath>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <string>
+#include <vector>
+
+#include "ProgramTest.h"
+#include "app/MainForm.h"
+#include "platform/Text.h"
+#include "platform/fake/FakePlatform.h"
+#include "platform/win32/Win32Dpi.h"
+#include "platform/win32/Win32Fonts.h"
+#include "platform/win32/Win32Style.h"
+#include "platform/win32/Win32StyleGdi.h"
+#include "platform/win32/Win32Text.h"
+
+namespace nevra::e2e {
+namespace {
+
+constexpr const wchar_t* kProgramKey = L"Software\\Nevra Auto Clicker";
+constexpr const wchar_t* kLanguageValue = L"CurrentLanguage";
+constexpr const wchar_t* kDesktopKey = L"Control Panel\\Desktop";
+constexpr const wchar_t* kDpiValue = L"LogPixels";
+
+// The language codes of the catalogue beside the program, in menu order: line 0 holds the
+// number of languages N, lines 1..N their names and N+1..2N their codes.
+std::vector<std::string> CatalogueLanguages() {
+  const std::filesystem::path File = std::filesystem::path(ProgramPath()).parent_path() / "transl.dt";
+  std::ifstream In(File, std::ios::binary);
+  const std::string Text{std::istreambuf_iterator<char>(In), std::istreambuf_iterator<char>()};
+  std::vector<std::string> Lines;
+  for (const std::string_view Line : SplitLines(SkipUtf8Bom(Text))) Lines.emplace_back(Line);
+  if (Lines.empty()) return {};
+  const size_t Count = std::stoul(Lines[0]);
+  if (Lines.size() < 1 + 2 * Count) return {};
+  return {Lines.begin() + 1 + static_cast<std::ptrdiff_t>(Count), Lines.begin() + 1 + 2 * static_cast<std::ptrdiff_t>(Count)};
+}
+
+// A registry value of the test prefix, put back as it was when the scope ends.
+class TScopedRegistryValue {
+ public:
+  TScopedRegistryValue(const wchar_t* AKey, const wchar_t* AValue) : FKey(AKey), FValue(AValue) {
+    BYTE Data[256];
+    DWORD Size = sizeof(Data);
+    if (RegGetValueW(HKEY_CURRENT_USER, FKey, FValue, RRF_RT_ANY, &FType, Data, &Size) == ERROR_SUCCESS)
+      FSaved.assign(Data, Data + Size);
+    else
+      FType = REG_NONE;
+  }
+  TScopedRegistryValue(const TScopedRegistryValue&) = delete;
+  TScopedRegistryValue& operator=(const TScopedRegistryValue&) = delete;
+  ~TScopedRegistryValue() {
+    if (FType == REG_NONE)
+      RegDeleteKeyValueW(HKEY_CURRENT_USER, FKey, FValue);
+    else
+      RegSetKeyValueW(HKEY_CURRENT_USER, FKey, FValue, FType, FSaved.data(), static_cast<DWORD>(FSaved.size()));
+  }
+
+  void Set(const std::string& AText) const {
+    const std::wstring Text = win32::Widen(AText);
+    RegSetKeyValueW(HKEY_CURRENT_USER, FKey, FValue, REG_SZ, Text.c_str(),
+                    static_cast<DWORD>((Text.size() + 1) * sizeof(wchar_t)));
+  }
+  void Set(DWORD ANumber) const { RegSetKeyValueW(HKEY_CURRENT_USER, FKey, FValue, REG_DWORD, &ANumber, sizeof(ANumber)); }
+
+ private:
+  const wchar_t* FKey;
+  const wchar_t* FValue;
+  DWORD FType = REG_NONE;
+  std::vector<BYTE> FSaved;
+};
+
+// The main window's design, read from the control model itself: names, kinds, containers.
+TFrmMain& Design() {
+  static fake::TFakePlatform Platform;
+  static TFrmMain Form(Platform.Platform);
+  return Form;
+}
+
+bool ShowsCaption(const TControl& AControl) {
+  const TControlKind Kind = AControl.Kind();
+  return Kind == TControlKind::ckButton || Kind == TControlKind::ckCheckBox || Kind == TControlKind::ckRadioButton ||
+         Kind == TControlKind::ckGroupBox || Kind == TControlKind::ckLabel;
+}
+
+bool HasWindow(const TControl& AControl) {
+  const TControlKind Kind = AControl.Kind();
+  return Kind != TControlKind::ckForm && Kind != TControlKind::ckTrayIcon && Kind != TControlKind::ckPopupMenu;
+}
+
+int Width(const RECT& ARect) { return ARect.right - ARect.left; }
+int Height(const RECT& ARect) { return ARect.bottom - ARect.top; }
+
+// Where the visual style draws a control's text, and how: the control's client area less its
+// padding, its image and its check mark, as the style's painting lays them out.
+struct TTextRoom {
+  int Width = 0;
+  int Height = 0;
+  UINT Flags = DT_SINGLELINE;
+  bool Caption = false;  // a group box's caption, drawn in the semibold caption font
+};
+
+TTextRoom RoomFor(const TControl& AControl, HWND AWindow, UINT ADpi) {
+  RECT Client{};
+  GetClientRect(AWindow, &Client);
+  const auto Scaled = [ADpi](int AValue) { return win32::ScaleForDpi(AValue, ADpi); };
+  TTextRoom Room{Width(Client), Height(Client)};
+  switch (AControl.Kind()) {
+    case TControlKind::ckButton:
+      Room.Width -= 2 * Scaled(6);
+      if (win32::TWin32Style::ImageFor(AControl.Name()) != win32::TButtonImage::biNone) Room.Width -= Scaled(16) + Scaled(7);
+      break;
+    case TControlKind::ckCheckBox:
+    case TControlKind::ckRadioButton:
+      Room.Width -= Scaled(1) + std::min(Scaled(14), Room.Height) + Scaled(6) + Scaled(3);
+      break;
+    case TControlKind::ckGroupBox:
+      Room.Width -= 2 * Scaled(10);
+      Room.Caption = true;
+      break;
+    case TControlKind::ckLabel:
+      Room.Flags = DT_NOPREFIX | (static_cast<const TLabel&>(AControl).WordWrap() ? DT_WORDBREAK : DT_SINGLELINE);
+      break;
+    case TControlKind::ckComboBox:
+      // The chosen entry, between the left padding and the drop-down arrow.
+      Room.Width -= Scaled(6) + Scaled(20);
+      Room.Flags = DT_SINGLELINE | DT_NOPREFIX;
+      break;
+    default: break;
+  }
+  return Room;
+}
+
+// The screen's device context, for measuring.
+class TScreenDc {
+ public:
+  TScreenDc() : FDc(GetDC(nullptr)) {}
+  TScreenDc(const TScreenDc&) = delete;
+  TScreenDc& operator=(const TScreenDc&) = delete;
+  ~TScreenDc() { ReleaseDC(nullptr, FDc); }
+  HDC Get() const { return FDc; }
+
+ private:
+  HDC FDc;
+};
+
+// The size AText takes in the room's font and flags, laid out within the room's width.
+SIZE TextExtent(const std::wstring& AText, const TTextRoom& ARoom, UINT ADpi) {
+  const win32::TFontOwner Font = win32::CreateUiFont(ADpi, false, ARoom.Caption ? FW_SEMIBOLD : FW_NORMAL);
+  const TScreenDc Dc;
+  const win32::TSelection Selected(Dc.Get(), Font.Get());
+  RECT Bounds{0, 0, std::max(ARoom.Width, 1), 0};
+  DrawTextW(Dc.Get(), AText.c_str(), static_cast<int>(AText.size()), &Bounds, ARoom.Flags | DT_CALCRECT);
+  return SIZE{Width(Bounds), Height(Bounds)};
+}
+
+RECT ScreenRect(HWND AWindow) {
+  RECT Rect{};
+  GetWindowRect(AWindow, &Rect);
+  return Rect;
+}
+
+bool Contains(const RECT& AOuter, const RECT& AInner) {
+  return AInner.left >= AOuter.left && AInner.top >= AOuter.top && AInner.right <= AOuter.right &&
+         AInner.bottom <= AOuter.bottom;
+}
+
+class Layout : public TProgramTest {
+ protected:
+  // Each check starts the program itself, once per language.
+  void SetUp() override {}
+
+  // Starts the program in the language, checks every visible control, closes the program.
+  void CheckLanguage(const std::string& ACode) {
+    FLanguage.Set(ACode);
+    StartProgram();
+    RECT MainClient{};
+    GetClientRect(Window().Handle(), &MainClient);
+    // The view scales the design's 96-DPI client width to the window's DPI.
+    const auto Dpi = static_cast<UINT>(std::lround(96.0 * Width(MainClient) / Design().ClientWidth()));
+    const std::string Where = ACode + " at " + std::to_string(Dpi) + " DPI: ";
+
+    std::vector<const TControl*> Shown;
+    for (const TControl* Control : Design().Controls()) {
+      if (!HasWindow(*Control)) continue;
+      const HWND Handle = Window().Control(Control->Name());
+      if (!IsWindowVisible(Handle)) continue;
+      Shown.push_back(Control);
+      // A drop-down list shows any of its entries.
+      std::vector<std::string> Texts;
+      if (ShowsCaption(*Control))
+        Texts.push_back(tools::ReadText(Handle));
+      else if (Control->Kind() == TControlKind::ckComboBox)
+        Texts = tools::ComboItems(Handle);
+      TTextRoom Room = RoomFor(*Control, Handle, Dpi);
+      // A check box high enough for two lines wraps its caption, as the style paints it.
+      if (Control->Kind() == TControlKind::ckCheckBox && Room.Height >= 2 * TextExtent(L"Ag", Room, Dpi).cy)
+        Room.Flags = DT_WORDBREAK;
+      for (const std::string& Text : Texts) {
+        if (Text.empty()) continue;
+        const SIZE Needed = TextExtent(win32::Widen(Text), Room, Dpi);
+        EXPECT_TRUE(Needed.cx <= Room.Width && Needed.cy <= Room.Height)
+            << Where << Control->Name() << " \"" << Text << "\" needs " << Needed.cx << "x" << Needed.cy << " px, has "
+            << Room.Width << "x" << Room.Height;
+      }
+    }
+
+    for (size_t Index = 0; Index < Shown.size(); ++Index) {
+      const TControl* Control = Shown[Index];
+      const RECT Rect = ScreenRect(Window().Control(Control->Name()));
+      const TControl* Parent = Control->Parent();
+      if (Parent != nullptr && Parent->Kind() != TControlKind::ckForm) {
+        EXPECT_TRUE(Contains(ScreenRect(Window().Control(Parent->Name())), Rect))
+            << Where << Control->Name() << " sticks out of " << Parent->Name();
+      }
+      for (size_t OtherIndex = Index + 1; OtherIndex < Shown.size(); ++OtherIndex) {
+        const TControl* Other = Shown[OtherIndex];
+        if (Other->Parent() != Parent) continue;
+        const RECT OtherRect = ScreenRect(Window().Control(Other->Name()));
+        RECT Common{};
+        EXPECT_FALSE(IntersectRect(&Common, &Rect, &OtherRect))
+            << Where << Control->Name() << " overlaps " << Other->Name();
+      }
+    }
+    CloseProgram();
+  }
+
+  TScopedRegistryValue FLanguage{kProgramKey, kLanguageValue};
+};
+
+TEST_F(Layout, EveryTextFitsItsControlInEveryLanguage) {
+  const std::vector<std::string> Languages = CatalogueLanguages();
+  ASSERT_GE(Languages.size(), 2u) << "no catalogue beside the program";
+  for (const std::string& Code : Languages) CheckLanguage(Code);
+}
+
+TEST_F(Layout, TextsFitAtOneAndAHalfTimesTheScale) {
+  // The program reads the scale when it starts.
+  const TScopedRegistryValue Scale(kDesktopKey, kDpiValue);
+  Scale.Set(DWORD{144});
+  for (const std::string Code : {"de", "jp"}) CheckLanguage(Code);
+}
+
+}  // namespace
+}  // namespace nevra::e2e
