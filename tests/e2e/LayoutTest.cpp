@@ -12,10 +12,12 @@
 #include <fstream>
 #include <iterator>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "ProgramTest.h"
 #include "app/MainForm.h"
+#include "i18n/Translation.h"
 #include "platform/Text.h"
 #include "platform/fake/FakePlatform.h"
 #include "platform/win32/Win32Dpi.h"
@@ -23,6 +25,7 @@
 #include "platform/win32/Win32Style.h"
 #include "platform/win32/Win32StyleGdi.h"
 #include "platform/win32/Win32Text.h"
+#include "update/NewVersionForm.h"
 
 namespace nevra::e2e {
 namespace {
@@ -34,10 +37,14 @@ constexpr const wchar_t* kDpiValue = L"LogPixels";
 
 // The language codes of the catalogue beside the program, in menu order: line 0 holds the
 // number of languages N, lines 1..N their names and N+1..2N their codes.
-std::vector<std::string> CatalogueLanguages() {
+std::string CatalogueText() {
   const std::filesystem::path File = std::filesystem::path(ProgramPath()).parent_path() / "transl.dt";
   std::ifstream In(File, std::ios::binary);
-  const std::string Text{std::istreambuf_iterator<char>(In), std::istreambuf_iterator<char>()};
+  return {std::istreambuf_iterator<char>(In), std::istreambuf_iterator<char>()};
+}
+
+std::vector<std::string> CatalogueLanguages() {
+  const std::string Text = CatalogueText();
   std::vector<std::string> Lines;
   for (const std::string_view Line : SplitLines(SkipUtf8Bom(Text))) Lines.emplace_back(Line);
   if (Lines.empty()) return {};
@@ -110,11 +117,9 @@ struct TTextRoom {
   bool Caption = false;  // a group box's caption, drawn in the semibold caption font
 };
 
-TTextRoom RoomFor(const TControl& AControl, HWND AWindow, UINT ADpi) {
-  RECT Client{};
-  GetClientRect(AWindow, &Client);
+TTextRoom RoomFor(const TControl& AControl, int AClientWidth, int AClientHeight, UINT ADpi) {
   const auto Scaled = [ADpi](int AValue) { return win32::ScaleForDpi(AValue, ADpi); };
-  TTextRoom Room{Width(Client), Height(Client)};
+  TTextRoom Room{AClientWidth, AClientHeight};
   switch (AControl.Kind()) {
     case TControlKind::ckButton:
       Room.Width -= 2 * Scaled(6);
@@ -139,6 +144,12 @@ TTextRoom RoomFor(const TControl& AControl, HWND AWindow, UINT ADpi) {
     default: break;
   }
   return Room;
+}
+
+TTextRoom RoomFor(const TControl& AControl, HWND AWindow, UINT ADpi) {
+  RECT Client{};
+  GetClientRect(AWindow, &Client);
+  return RoomFor(AControl, Width(Client), Height(Client), ADpi);
 }
 
 // The screen's device context, for measuring.
@@ -249,6 +260,35 @@ TEST_F(Layout, TextsFitAtOneAndAHalfTimesTheScale) {
   const TScopedRegistryValue Scale(kDesktopKey, kDpiValue);
   Scale.Set(DWORD{144});
   for (const std::string Code : {"de", "jp"}) CheckLanguage(Code);
+}
+
+// The New Version dialog shows only when an update is offered, so its buttons are measured
+// against every caption the catalogue gives them, without the dialog on screen.
+TEST(NewVersionLayout, TheButtonsHoldEveryCaptionInEveryLanguage) {
+  TTranslations Catalogue;
+  Catalogue.Parse(CatalogueText());
+  ASSERT_GE(Catalogue.Languages().size(), 2u) << "no catalogue beside the program";
+  fake::TFakePlatform Platform;
+  TUpdateOffer Offer;
+  const TUpdateSite Site;
+  const TfrmNewVersion Dialog(Platform.Platform, Site, Offer);
+  const std::vector<std::pair<const TButton*, std::vector<std::string>>> Captions{
+      {&Dialog.btUpdateNow, {"Update Now"}}, {&Dialog.btCancel, {"Skip", "Exit", "Abort"}}};
+  for (const UINT Dpi : {96u, 144u}) {
+    for (size_t Language = 0; Language < Catalogue.Languages().size(); ++Language) {
+      Catalogue.SetIndex(static_cast<int32_t>(Language));
+      for (const auto& [Button, Texts] : Captions) {
+        const TTextRoom Room = RoomFor(*Button, win32::ScaleForDpi(Button->Bounds().Width(), Dpi),
+                                       win32::ScaleForDpi(Button->Bounds().Height(), Dpi), Dpi);
+        for (const std::string& Text : Texts) {
+          const std::string Shown = Catalogue.Translate(Text);
+          const SIZE Needed = TextExtent(win32::Widen(Shown), Room, Dpi);
+          EXPECT_LE(Needed.cx, Room.Width) << Catalogue.Languages()[Language][1] << " at " << Dpi << " DPI: "
+                                           << Button->Name() << " \"" << Shown << "\"";
+        }
+      }
+    }
+  }
 }
 
 }  // namespace
