@@ -7,10 +7,6 @@ namespace nevra {
 
 TFrmMain* GMainFormRef = nullptr;
 
-namespace {
-constexpr TRect XYWH(int32_t AX, int32_t AY, int32_t AW, int32_t AH) { return TRect{AX, AY, AX + AW, AY + AH}; }
-}  // namespace
-
 // The window's design: every control with its place in 96-DPI units, relative to its container.
 TFrmMain::TFrmMain(TPlatform& APlatform)
     : TForm("FrmMain", 569, 585),

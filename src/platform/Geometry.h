@@ -20,4 +20,7 @@ struct TRect {
   friend bool operator==(const TRect&, const TRect&) = default;
 };
 
+// A rectangle as a form's design gives it: left, top, width, height.
+constexpr TRect XYWH(int32_t AX, int32_t AY, int32_t AW, int32_t AH) { return TRect{AX, AY, AX + AW, AY + AH}; }
+
 }  // namespace nevra

@@ -12,8 +12,6 @@ namespace nevra {
 
 namespace {
 
-constexpr TRect XYWH(int32_t AX, int32_t AY, int32_t AW, int32_t AH) { return TRect{AX, AY, AX + AW, AY + AH}; }
-
 std::string LowerAscii(std::string AText) {
   for (char& C : AText)
     if (C >= 'A' && C <= 'Z') C = static_cast<char>(C - 'A' + 'a');
