@@ -81,6 +81,16 @@ TEST_F(Win32ModalWindow, TheCloseBoxEndsTheLoopAfterFormCloseAndTheWindowGoes) {
   EXPECT_EQ(FindWindowW(TWin32MainWindow::kDialogClassName, nullptr), nullptr);
 }
 
+TEST_F(Win32ModalWindow, EscapeClosesItLikeTheCloseBox) {
+  ShowModal([](HWND ADialog) {
+    ASSERT_NE(ADialog, nullptr);
+    // What IsDialogMessage makes of the Escape key.
+    PostMessageW(ADialog, WM_COMMAND, MAKEWPARAM(IDCANCEL, 0), 0);
+  });
+  EXPECT_EQ(Form.Closes, 1);
+  EXPECT_TRUE(Form.Closed());
+}
+
 TEST_F(Win32ModalWindow, AHandlerThatClosesTheFormEndsTheLoopAndTheBarMirrorsItsPosition) {
   LRESULT Position = -1;
   DWORD BarStyle = 0;

@@ -71,6 +71,7 @@ void TWin32Application::DestroyMainWindow() {
 void TWin32Application::ShowModal(TForm& AForm) {
   TWin32MainWindow Window(AForm, FDispatcher, FStyle.get(), TWin32MainWindow::kDialogClassName);
   Window.OnCloseAllowed = [&AForm] { AForm.CloseAllowed(); };
+  Window.CloseOnEscape = true;
   // Tab and the arrow keys move through the dialog; the main window, if any, waits.
   const HWND Owner = MainWindow();
   if (Owner != nullptr) ::EnableWindow(Owner, FALSE);

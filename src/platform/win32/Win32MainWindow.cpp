@@ -128,6 +128,11 @@ LRESULT TWin32MainWindow::HandleMessage(UINT AMessage, WPARAM AWParam, LPARAM AL
       if (AWParam != FALSE && OnSessionEnd) OnSessionEnd();
       return 0;
     case WM_COMMAND:
+      // The dialog manager reports Escape as IDCANCEL from no control.
+      if (CloseOnEscape && LOWORD(AWParam) == IDCANCEL && ALParam == 0) {
+        OnClose();
+        return 0;
+      }
       if (FView && FView->HandleCommand(AWParam, ALParam)) return 0;
       break;
     case WM_NOTIFY: {

@@ -32,6 +32,9 @@ class TWin32MainWindow final : public TWin32Window {
   std::function<void()> OnCloseAllowed;
   // Windows is ending the session (WM_ENDSESSION): the process may end when this returns.
   std::function<void()> OnSessionEnd;
+  // Escape asks to close the window, as in a dialog (the main window ignores it: a stray key
+  // must not end the program).
+  bool CloseOnEscape = false;
 
   // The first appearance: shown, in front, with the keyboard focus on its first control.
   void ShowFirstTime();
