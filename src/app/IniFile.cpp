@@ -1,15 +1,13 @@
 #include "app/IniFile.h"
 
-#include "platform/Text.h"
-
 #include <charconv>
 #include <cstdint>
+
+#include "platform/Text.h"
 
 namespace nevra {
 
 namespace {
-
-constexpr std::string_view kUtf8Bom = "\xEF\xBB\xBF";
 
 bool IsBlank(char C) { return C == ' ' || C == '\t'; }
 

@@ -9,8 +9,6 @@ namespace nevra {
 
 namespace {
 
-constexpr std::string_view kUtf8Bom = "\xEF\xBB\xBF";
-
 // "Key=" at the start of the line, the key in any letter case.
 bool StartsWithKey(std::string_view ALine, std::string_view AKey) {
   return ALine.size() > AKey.size() && ALine[AKey.size()] == '=' && SameTextAscii(ALine.substr(0, AKey.size()), AKey);

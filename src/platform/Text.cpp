@@ -19,17 +19,25 @@ std::optional<int32_t> ParseInt32(std::string_view AText) {
   return Value;
 }
 
+namespace {
+char LowerAsciiChar(char C) { return (C >= 'A' && C <= 'Z') ? static_cast<char>(C - 'A' + 'a') : C; }
+}  // namespace
+
+std::string LowerAscii(std::string_view AText) {
+  std::string Lower(AText);
+  for (char& C : Lower) C = LowerAsciiChar(C);
+  return Lower;
+}
+
 bool SameTextAscii(std::string_view A, std::string_view B) {
   if (A.size() != B.size()) return false;
-  const auto Lower = [](char C) { return (C >= 'A' && C <= 'Z') ? static_cast<char>(C - 'A' + 'a') : C; };
   for (size_t I = 0; I < A.size(); ++I)
-    if (Lower(A[I]) != Lower(B[I])) return false;
+    if (LowerAsciiChar(A[I]) != LowerAsciiChar(B[I])) return false;
   return true;
 }
 
 std::string_view SkipUtf8Bom(std::string_view AText) {
-  constexpr std::string_view kBom = "\xEF\xBB\xBF";
-  if (AText.substr(0, kBom.size()) == kBom) AText.remove_prefix(kBom.size());
+  if (AText.substr(0, kUtf8Bom.size()) == kUtf8Bom) AText.remove_prefix(kUtf8Bom.size());
   return AText;
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 #include <cstdint>
 #include <optional>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -9,6 +10,12 @@ namespace nevra {
 // A whole decimal number in the signed 32-bit range: an optional sign and digits, with blanks
 // around them allowed; anything else gives nothing.
 std::optional<int32_t> ParseInt32(std::string_view AText);
+
+// The UTF-8 byte-order mark some editors put before a text.
+inline constexpr std::string_view kUtf8Bom = "\xEF\xBB\xBF";
+
+// The text with its ASCII capitals made small; every other byte stays.
+std::string LowerAscii(std::string_view AText);
 
 // Equal but for the case of ASCII letters (names in files, file paths as Windows compares them
 // for ASCII).

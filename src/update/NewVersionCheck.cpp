@@ -9,6 +9,7 @@
 #include "platform/Format.h"
 #include "platform/Platform.h"
 #include "platform/Text.h"
+#include "update/UpdateClient.h"
 
 namespace nevra {
 
@@ -80,8 +81,7 @@ bool CheckNewVersion(TPlatform& APlatform, const TUpdateSite& ASite, TUpdateOffe
     std::string FirstLine;
     std::vector<std::string> Changes;
     {
-      const auto Client = APlatform.Http.CreateClient(false);
-      Client->SetUserAgent(kUpdateUserAgent);
+      const TUpdateClient Client(APlatform.Http, false);
       Client->SetFollowRedirects(true);
       Client->SetReadTimeout(kReadTimeoutMs);
       const std::string Version = FetchText(*Client, ASite.Url(kVersionDocumentPath));
@@ -89,11 +89,6 @@ bool CheckNewVersion(TPlatform& APlatform, const TUpdateSite& ASite, TUpdateOffe
       if (VersionLines.empty()) return false;
       FirstLine = VersionLines.front();
       Changes = NonEmptyLines(FetchText(*Client, ASite.Url(kChangeLogPath)));
-      try {
-        Client->Disconnect();
-      } catch (const std::exception&) {
-        // The documents have arrived; a connection that does not close cleanly changes nothing.
-      }
     }
     return OfferFrom(FirstLine, Changes, AOffer);
   } catch (const std::exception&) {

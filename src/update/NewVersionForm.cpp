@@ -7,33 +7,10 @@
 #include "i18n/Translation.h"
 #include "platform/Format.h"
 #include "platform/Platform.h"
+#include "platform/Text.h"
+#include "update/UpdateClient.h"
 
 namespace nevra {
-
-namespace {
-
-std::string LowerAscii(std::string AText) {
-  for (char& C : AText)
-    if (C >= 'A' && C <= 'Z') C = static_cast<char>(C - 'A' + 'a');
-  return AText;
-}
-
-// Closes the connection (a failure to do so is of no interest) and releases the client, however
-// the download ended.
-struct TClientRelease {
-  std::unique_ptr<IHttpClient>& Client;
-  ~TClientRelease() {
-    if (!Client) return;
-    try {
-      Client->Disconnect();
-    } catch (const std::exception&) {
-      // Nothing depends on a clean close any more.
-    }
-    Client.reset();
-  }
-};
-
-}  // namespace
 
 TfrmNewVersion::TfrmNewVersion(TPlatform& APlatform, const TUpdateSite& ASite, TUpdateOffer& AOffer)
     : TForm("frmNewVersion", 411, 172),
@@ -95,10 +72,8 @@ std::string TfrmNewVersion::DownloadPath() const {
 }
 
 void TfrmNewVersion::Download(const std::string& ATarget) {
-  std::unique_ptr<IHttpClient> Client = FPlatform.Http.CreateClient(true);
-  const TClientRelease Release{Client};
+  const TUpdateClient Client(FPlatform.Http, true);
   FDownloadCancelRequested = false;
-  Client->SetUserAgent(kUpdateUserAgent);
   Client->SetOnProgress([this](const THttpProgress& AProgress) { DownloadWork(AProgress); });
   btCancel.SetCaption(Translate("Abort"));
   btUpdateNow.SetEnabled(false);

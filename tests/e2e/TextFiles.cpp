@@ -1,21 +1,12 @@
 #include "TextFiles.h"
 
-#include <algorithm>
-#include <cctype>
 #include <fstream>
 #include <sstream>
 #include <stdexcept>
 
+#include "platform/Text.h"
+
 namespace nevra::e2e {
-
-namespace {
-
-std::string Lower(std::string AText) {
-  std::transform(AText.begin(), AText.end(), AText.begin(), [](unsigned char C) { return static_cast<char>(std::tolower(C)); });
-  return AText;
-}
-
-}  // namespace
 
 std::string ReadFileBytes(const std::filesystem::path& AFile) {
   std::ifstream In(AFile, std::ios::binary);
@@ -39,10 +30,10 @@ std::optional<std::string> IniValue(const std::string& AText, const std::string&
   for (std::string Line; std::getline(Lines, Line);) {
     if (!Line.empty() && Line.back() == '\r') Line.pop_back();
     if (!Line.empty() && Line.front() == '[') {
-      InSection = Lower(Line) == "[" + Lower(ASection) + "]";
+      InSection = SameTextAscii(Line, "[" + ASection + "]");
     } else if (InSection) {
       const size_t Equals = Line.find('=');
-      if (Equals != std::string::npos && Lower(Line.substr(0, Equals)) == Lower(AKey)) return Line.substr(Equals + 1);
+      if (Equals != std::string::npos && SameTextAscii(Line.substr(0, Equals), AKey)) return Line.substr(Equals + 1);
     }
   }
   return std::nullopt;

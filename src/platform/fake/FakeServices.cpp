@@ -2,6 +2,7 @@
 
 #include <stdexcept>
 
+#include "platform/Text.h"
 #include "platform/controls/Control.h"
 
 namespace nevra::fake {
@@ -151,24 +152,15 @@ void TFakeFileSystem::WriteFileAtomically(const std::string& APath, const std::s
 
 namespace nevra::fake {
 
-namespace {
-std::string Lower(std::string AText) {
-  for (char& C : AText)
-    if (C >= 'A' && C <= 'Z') C = static_cast<char>(C - 'A' + 'a');
-  return AText;
-}
-}  // namespace
-
 std::vector<std::string> TFakeFileSystem::ListFiles(const std::string& AFolder, const std::string& AExtension) {
   if (Unlistable.count(AFolder)) throw EFileError("cannot list " + AFolder);
   std::vector<std::string> Names;
   const std::string Prefix = AFolder + "\\";
-  const std::string Extension = Lower(AExtension);
   for (const auto& [Path, Content] : Files) {
     if (Path.rfind(Prefix, 0) != 0) continue;
     const std::string Name = Path.substr(Prefix.size());
-    if (Name.find('\\') != std::string::npos || Name.size() < Extension.size()) continue;
-    if (Lower(Name.substr(Name.size() - Extension.size())) == Extension) Names.push_back(Name);
+    if (Name.find('\\') != std::string::npos || Name.size() < AExtension.size()) continue;
+    if (SameTextAscii(std::string_view(Name).substr(Name.size() - AExtension.size()), AExtension)) Names.push_back(Name);
   }
   return Names;
 }
