@@ -33,7 +33,6 @@ MAIN_CAPTION="  Nevra Auto Clicker 2.5"
 trap nevra_wine_down EXIT
 trap 'exit 130' INT TERM
 nevra_wine_up
-nevra_quiet_crashes
 WORK="$NEVRA_WINE_TMP/bench"
 mkdir -p "$WORK"
 

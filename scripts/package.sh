@@ -81,13 +81,6 @@ cmake --build "$BUILD" --target NevraAutoClicker nevra_catalogue
 # shellcheck source=/dev/null
 source "$BUILD/product.env"
 
-# The program shows its own name and version from src/app/AppInfo.h: it must agree with the build.
-app_info() { sed -n "s/^inline constexpr const char\* $1 = \"\(.*\)\";$/\1/p" "$ROOT/src/app/AppInfo.h"; }
-[ "$(app_info kVersion)" = "$NEVRA_VERSION" ] ||
-  die "src/app/AppInfo.h has version $(app_info kVersion), CMakeLists.txt $NEVRA_VERSION"
-[ "$(app_info kApplicationTitle)" = "$NEVRA_PRODUCT_NAME" ] ||
-  die "src/app/AppInfo.h names the program $(app_info kApplicationTitle), CMakeLists.txt $NEVRA_PRODUCT_NAME"
-
 EXE_NAME=$(basename "$NEVRA_PROGRAM")
 INSTALLER_NAME=nevraautoclicker.exe
 ZIP_NAME="NevraAutoClicker-$NEVRA_VERSION-portable.zip"

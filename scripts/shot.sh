@@ -134,8 +134,5 @@ echo "wrote $out"
 # close query runs and the settings are written. Give it 10 s to end; the trap stops whatever
 # is left.
 wine taskkill /im "$(basename "$exe")" >/dev/null 2>&1 || true
-for _ in $(seq 100); do
-  kill -0 "$program_pid" 2>/dev/null || break
-  sleep 0.1
-done
-if kill -0 "$program_pid" 2>/dev/null; then echo "the program did not end when asked to close" >&2; fi
+nevra_wait_until 100 bash -c "! kill -0 $program_pid 2>/dev/null" ||
+  echo "the program did not end when asked to close" >&2

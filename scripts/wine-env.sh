@@ -1,8 +1,21 @@
 # Sourced by the scripts that run Windows programs under Wine on a virtual X display.
 #   nevra_wine_up     a fresh Wine prefix in a temporary folder and an Xvfb of our own
 #   nevra_wine_down   stops exactly what nevra_wine_up started and removes the folder
+#   nevra_wait_until TENTHS COMMAND...
+#                     runs COMMAND every tenth of a second until it succeeds (status 0) or
+#                     TENTHS tries have failed (status 1)
 # With NEVRA_DISPLAY set (for example ":0"), that display is used instead of a new Xvfb.
 # Nothing here touches the machine's own display, network or user profile.
+
+nevra_wait_until() {
+  local tries=$1
+  shift
+  for _ in $(seq "$tries"); do
+    "$@" && return 0
+    sleep 0.1
+  done
+  return 1
+}
 
 nevra_wine_up() {
   NEVRA_WINE_TMP=$(mktemp -d "${TMPDIR:-/tmp}/nevra-wine.XXXXXX")
@@ -16,11 +29,7 @@ nevra_wine_up() {
   else
     Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$NEVRA_WINE_TMP/display" >/dev/null 2>&1 &
     NEVRA_XVFB_PID=$!
-    for _ in $(seq 100); do
-      [ -s "$NEVRA_WINE_TMP/display" ] && break
-      sleep 0.1
-    done
-    [ -s "$NEVRA_WINE_TMP/display" ] || { echo "Xvfb did not start" >&2; return 1; }
+    nevra_wait_until 100 test -s "$NEVRA_WINE_TMP/display" || { echo "Xvfb did not start" >&2; return 1; }
     export DISPLAY=":$(head -n1 "$NEVRA_WINE_TMP/display")"
   fi
   wineboot -i >/dev/null 2>&1 || { echo "wineboot failed" >&2; return 1; }

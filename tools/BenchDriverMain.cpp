@@ -22,6 +22,7 @@
 #include "ClickRunSetup.h"
 #include "MacroPlaybackBench.h"
 #include "MessageWait.h"
+#include "ProcessWindows.h"
 #include "UiDriver.h"
 #include "platform/win32/Win32Text.h"
 
@@ -51,7 +52,7 @@ HWND RequireWindow(const std::string& ACaption) {
 void CloseWindow(const std::string& ACaption) {
   HWND Window = RequireWindow(ACaption);
   RequestClose(Window);
-  if (!WaitUntil([&] { return IsWindow(Window) == FALSE; }, 30s)) throw std::runtime_error("the window did not close");
+  if (!WaitUntilClosed(Window, 30s)) throw std::runtime_error("the window did not close");
 }
 
 void ClickRun(int AX, int AY, int AIntervalMs, int ASeconds) {

@@ -16,11 +16,9 @@
 
 namespace {
 
-constexpr const wchar_t* kCaption = L"Nevra Click Target";
-
 struct TArguments {
   std::wstring LogFile;
-  RECT Bounds{0, 0, 400, 300};
+  RECT Bounds = nevra::tools::kClickTargetBounds;
 };
 
 bool ParseArguments(TArguments& AArguments) {
@@ -58,7 +56,7 @@ int main() {
     return 2;
   }
   try {
-    nevra::tools::TClickTargetWindow Window(Arguments.Bounds, kCaption);
+    nevra::tools::TClickTargetWindow Window(Arguments.Bounds, nevra::tools::kClickTargetCaption);
     bool Written = false;
     Window.OnClose = [&] {
       Written = WriteLog(Arguments.LogFile, Window);

@@ -9,6 +9,11 @@
 
 namespace nevra::tools {
 
+// Where the tiers and the benchmark put the target, unless told otherwise: 400 x 300 pixels at
+// the top-left corner of the screen, under a caption bench/run.sh also finds it by.
+inline constexpr const wchar_t* kClickTargetCaption = L"Nevra Click Target";
+inline constexpr RECT kClickTargetBounds{0, 0, 400, 300};
+
 enum class TClickButton { cbLeft, cbRight, cbMiddle };
 
 // One press or release as the target window saw it.

@@ -10,13 +10,13 @@
 #include <ostream>
 #include <sstream>
 #include <stdexcept>
-#include <system_error>
 #include <vector>
 
-#include "ChildProcess.h"
 #include "ClickTargetWindow.h"
 #include "MacroFile.h"
 #include "MessageWait.h"
+#include "ProgramUnderTest.h"
+#include "TempFolder.h"
 #include "UiDriver.h"
 
 namespace nevra::tools {
@@ -37,26 +37,6 @@ TMacroFile BenchMacro(const TMacroBenchSettings& ASettings) {
   return Macro;
 }
 
-// A folder of its own for the program's settings and macros, removed afterwards.
-class TScratchFolder {
- public:
-  TScratchFolder()
-      : FPath(std::filesystem::temp_directory_path() / ("nevra-bench-" + std::to_string(GetCurrentProcessId()))) {
-    std::filesystem::remove_all(FPath);
-    std::filesystem::create_directories(FPath);
-  }
-  TScratchFolder(const TScratchFolder&) = delete;
-  TScratchFolder& operator=(const TScratchFolder&) = delete;
-  ~TScratchFolder() {
-    std::error_code Ignored;
-    std::filesystem::remove_all(FPath, Ignored);
-  }
-  const std::filesystem::path& Path() const { return FPath; }
-
- private:
-  std::filesystem::path FPath;
-};
-
 // Milliseconds between two records by the input system's own times (32-bit ticks).
 double Span(const TClickRecord& AFrom, const TClickRecord& ATo) { return static_cast<double>(ATo.MessageTime - AFrom.MessageTime); }
 
@@ -69,16 +49,14 @@ std::string Percent(double APlayed, double ARecorded) {
 }  // namespace
 
 void RunMacroPlaybackBench(const std::string& AProgram, const TMacroBenchSettings& ASettings, std::ostream& AOut) {
-  TScratchFolder AppData;
+  const TTempFolder AppData(L"bench");
   const std::filesystem::path Macros = AppData.Path() / "Nevra Auto Clicker" / "Macros";
   std::filesystem::create_directories(Macros);
   WriteMacroFile(Macros / "benchmark.nevramac", BenchMacro(ASettings));
 
-  TClickTargetWindow Target(RECT{0, 0, 400, 300}, L"Nevra Click Target");
-  TChildProcess Program(AProgram, {{L"APPDATA", AppData.Path().wstring()}});
-  const HWND Main = WaitForTopLevelWindow(kMainWindowCaption, Program.Id(), 60s);
-  if (Main == nullptr) throw std::runtime_error("the program's window did not show");
-  const TMainWindowDriver Window(Main);
+  TClickTargetWindow Target(kClickTargetBounds, kClickTargetCaption);
+  TProgramUnderTest Program(AppData.Path(), AProgram);
+  const TMainWindowDriver& Window = Program.Window();
   Window.Click("rbMacros");
   Window.Click("rbRepeatCount");
   Window.SetText("seRepeat", std::to_string(ASettings.Passes));
@@ -94,8 +72,7 @@ void RunMacroPlaybackBench(const std::string& AProgram, const TMacroBenchSetting
                              std::to_string(Expected) + " presses and releases");
   const std::string Done = "Completed macro repeat count. Runs done: " + std::to_string(ASettings.Passes);
   if (!Window.WaitForStatus(Done, 30s)) throw std::runtime_error("the playback did not complete: " + Window.Status());
-  RequestClose(Main);
-  Program.WaitForExit(30s);
+  Program.CloseAndWaitForExit();
 
   const std::vector<TClickRecord>& Records = Target.Records();
   const auto Events = static_cast<size_t>(ASettings.Events);

@@ -5,13 +5,15 @@
 #include <optional>
 #include <string>
 
+#include "WindowSearch.h"
+
 namespace nevra::tools {
 
 // The program's own top-level windows besides its main window: message boxes, the input
 // dialog and pop-up menus, found by window class (and caption) among the windows of its process.
 
-inline constexpr const wchar_t* kDialogClass = L"#32770";
-inline constexpr const wchar_t* kPopupMenuClass = L"#32768";
+// Their classes (kDialogClass, kPopupMenuClass) and FindChildOfClass, for a dialog's edit field,
+// come with WindowSearch.h.
 
 // A visible top-level window of the process with this class, and this caption when one is given.
 HWND FindProcessWindow(DWORD AProcessId, const wchar_t* AClass, const std::optional<std::string>& ACaption = {});
@@ -21,8 +23,6 @@ HWND WaitForProcessWindow(DWORD AProcessId, const wchar_t* AClass, const std::op
 // Waits until the window has been destroyed; false after the time-out.
 bool WaitUntilClosed(HWND AWindow, std::chrono::milliseconds ATimeout);
 
-// The first child of this class (for example the edit field of a dialog), or null.
-HWND FindChildOfClass(HWND AParent, const wchar_t* AClass);
 // The message of a message box: the text of its static control that holds one.
 std::string MessageBoxText(HWND ABox);
 // Clicks the dialog's button with this id (IDOK, IDCANCEL, IDYES, IDNO) as the user would.

@@ -7,6 +7,7 @@
 
 #include "ControlLookup.h"
 #include "MessageWait.h"
+#include "WindowSearch.h"
 #include "platform/win32/Win32Text.h"
 
 namespace nevra::tools {
@@ -21,28 +22,6 @@ LRESULT Send(HWND AWindow, UINT AMsg, WPARAM AWParam, LPARAM ALParam) {
   if (SendMessageTimeoutW(AWindow, AMsg, AWParam, ALParam, SMTO_NORMAL, kSendTimeoutMs, &Result) == 0)
     throw std::runtime_error("the window did not answer message " + std::to_string(AMsg));
   return static_cast<LRESULT>(Result);
-}
-
-struct TTopLevelSearch {
-  std::wstring Caption;
-  DWORD ProcessId;
-  HWND Found = nullptr;
-};
-
-BOOL CALLBACK MatchTopLevel(HWND AWindow, LPARAM AParam) {
-  auto& Search = *reinterpret_cast<TTopLevelSearch*>(AParam);
-  if (!IsWindowVisible(AWindow)) return TRUE;
-  if (Search.ProcessId != 0) {
-    DWORD Owner = 0;
-    GetWindowThreadProcessId(AWindow, &Owner);
-    if (Owner != Search.ProcessId) return TRUE;
-  }
-  std::wstring Text(Search.Caption.size() + 2, L'\0');
-  const int Length = GetWindowTextW(AWindow, Text.data(), static_cast<int>(Text.size()));
-  Text.resize(static_cast<size_t>(Length));
-  if (Text != Search.Caption) return TRUE;
-  Search.Found = AWindow;
-  return FALSE;
 }
 
 struct TControlSearch {
@@ -72,24 +51,14 @@ std::vector<std::string> ReadItems(HWND AControl, UINT ACountMessage, UINT ALeng
   return Items;
 }
 
-std::wstring ClassOf(HWND AWindow) {
-  wchar_t Name[64] = {};
-  GetClassNameW(AWindow, Name, 64);
-  return Name;
-}
-
 }  // namespace
 
 HWND FindTopLevelWindow(const std::string& ACaption, DWORD AProcessId) {
-  TTopLevelSearch Search{win32::Widen(ACaption), AProcessId};
-  EnumWindows(&MatchTopLevel, reinterpret_cast<LPARAM>(&Search));
-  return Search.Found;
+  return FindVisibleWindow({AProcessId, nullptr, win32::Widen(ACaption)});
 }
 
 HWND WaitForTopLevelWindow(const std::string& ACaption, DWORD AProcessId, std::chrono::milliseconds ATimeout) {
-  HWND Found = nullptr;
-  WaitUntil([&] { return (Found = FindTopLevelWindow(ACaption, AProcessId)) != nullptr; }, ATimeout);
-  return Found;
+  return WaitForVisibleWindow({AProcessId, nullptr, win32::Widen(ACaption)}, ATimeout);
 }
 
 HWND FindControl(HWND ATopLevel, int AId) {
@@ -156,7 +125,7 @@ HWND TMainWindowDriver::Control(const std::string& AName) const {
   HWND Found = FindControl(FMain, MainFormControlId(AName));
   if (Found == nullptr) throw std::runtime_error("the main window shows no control " + AName);
   // A spin box is an edit field with an up-down control; its value lives in the edit field.
-  if (ClassOf(Found) == UPDOWN_CLASSW) {
+  if (IsOfClass(Found, UPDOWN_CLASSW)) {
     HWND Buddy = reinterpret_cast<HWND>(Send(Found, UDM_GETBUDDY, 0, 0));
     if (Buddy != nullptr) return Buddy;
   }

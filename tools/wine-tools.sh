@@ -27,12 +27,6 @@ nevra_find_program() {
   echo "$Found"
 }
 
-# nevra_quiet_crashes: a program that crashes prints its backtrace and ends, instead of waiting
-# for someone to close Wine's crash dialog on a display nobody sees.
-nevra_quiet_crashes() {
-  wine reg add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0 /f >/dev/null 2>&1
-}
-
 # nevra_run_limited SECONDS COMMAND...: runs COMMAND, killing it after SECONDS so a hung test
 # run fails instead of blocking the caller.
 nevra_run_limited() {

@@ -2,8 +2,13 @@
 
 namespace nevra {
 
-inline constexpr const char* kApplicationTitle = "Nevra Auto Clicker";
-inline constexpr const char* kVersion = "2.5";
+// The program's name and version come from the project in CMakeLists.txt, which also gives them
+// to the version resource and the packages.
+#if !defined(NEVRA_APP_TITLE) || !defined(NEVRA_APP_VERSION)
+#error "The build sets NEVRA_APP_TITLE and NEVRA_APP_VERSION."
+#endif
+inline constexpr const char* kApplicationTitle = NEVRA_APP_TITLE;
+inline constexpr const char* kVersion = NEVRA_APP_VERSION;
 inline constexpr const char* kVisualStyleName = "Midnight Express Green";
 
 // The maker's web site, set by the build (NEVRA_WEBSITE_URL).

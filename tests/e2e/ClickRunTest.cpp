@@ -46,7 +46,7 @@ class ClickRun : public TProgramTest {
     EXPECT_EQ(Window().Caption(), tools::kMainWindowCaption);
   }
 
-  tools::TClickTargetWindow Target{RECT{0, 0, 400, 300}, L"Nevra Click Target"};
+  tools::TClickTargetWindow Target{tools::kClickTargetBounds, tools::kClickTargetCaption};
 };
 
 TEST_F(ClickRun, RepeatCountOfThreeGivesExactlyThreeLeftClicksAtTheCoordinates) {

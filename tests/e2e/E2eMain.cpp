@@ -5,7 +5,7 @@
 #include <cstring>
 #include <string>
 
-#include "ProgramUnderTest.h"
+#include "ProgramPath.h"
 
 int main(int argc, char** argv) {
   ::testing::InitGoogleTest(&argc, argv);

@@ -8,10 +8,10 @@
 
 #include "ClickRunSetup.h"
 #include "ClickTargetWindow.h"
+#include "FileBytes.h"
 #include "MessageWait.h"
 #include "ProgramTest.h"
 #include "SyntheticInput.h"
-#include "TextFiles.h"
 
 namespace nevra::e2e {
 namespace {
@@ -54,7 +54,7 @@ class Hotkeys : public TProgramTest {
     EXPECT_EQ(Window().Caption(), tools::kMainWindowCaption);
   }
 
-  tools::TClickTargetWindow Target{RECT{0, 0, 400, 300}, L"Nevra Click Target"};
+  tools::TClickTargetWindow Target{tools::kClickTargetBounds, tools::kClickTargetCaption};
 };
 
 TEST_F(Hotkeys, CtrlShiftSStartsARunThatCtrlShiftXStopsWhileAnotherWindowHasTheFocus) {
@@ -77,7 +77,7 @@ TEST_F(Hotkeys, CtrlShiftSStartsARunThatCtrlShiftXStopsWhileAnotherWindowHasTheF
 class HandEditedStopKey : public Hotkeys {
  protected:
   void SetUp() override {
-    WriteFileBytes(SettingsFile(), "[HotkeyStop]\r\nvk=119\r\nmod=0\r\n");
+    tools::WriteFileBytes(SettingsFile(), "[HotkeyStop]\r\nvk=119\r\nmod=0\r\n");
     StartProgram();
   }
 };

@@ -21,8 +21,6 @@ namespace {
 
 using namespace std::chrono_literals;
 
-constexpr const wchar_t* kProgramKey = L"Software\\Nevra Auto Clicker";
-constexpr const wchar_t* kLanguageValue = L"CurrentLanguage";
 constexpr auto kMenuTimeout = 10s;
 
 // The stored choice lives in the registry of the Wine prefix that every test of the run shares:
@@ -71,7 +69,7 @@ class Language : public TProgramTest {
   }
 
   static const tools::TCatalogueFile& Catalogue() {
-    static const tools::TCatalogueFile File(std::filesystem::path(ProgramPath()).parent_path() / "transl.dt");
+    static const tools::TCatalogueFile File(CataloguePath());
     return File;
   }
 
@@ -130,7 +128,7 @@ class LanguageWithoutCatalogue : public Language {
     StartProgram(FProgramCopy.string());
   }
 
-  TTestFolder FLoneFolder{"no-catalogue"};
+  tools::TTempFolder FLoneFolder{L"no-catalogue"};
   std::filesystem::path FProgramCopy = FLoneFolder.Path() / std::filesystem::path(ProgramPath()).filename();
 };
 

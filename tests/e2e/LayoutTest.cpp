@@ -30,27 +30,23 @@
 namespace nevra::e2e {
 namespace {
 
-constexpr const wchar_t* kProgramKey = L"Software\\Nevra Auto Clicker";
-constexpr const wchar_t* kLanguageValue = L"CurrentLanguage";
 constexpr const wchar_t* kDesktopKey = L"Control Panel\\Desktop";
 constexpr const wchar_t* kDpiValue = L"LogPixels";
 
-// The language codes of the catalogue beside the program, in menu order: line 0 holds the
-// number of languages N, lines 1..N their names and N+1..2N their codes.
+// The text of the catalogue beside the program; empty when there is none.
 std::string CatalogueText() {
-  const std::filesystem::path File = std::filesystem::path(ProgramPath()).parent_path() / "transl.dt";
-  std::ifstream In(File, std::ios::binary);
+  std::ifstream In(CataloguePath(), std::ios::binary);
   return {std::istreambuf_iterator<char>(In), std::istreambuf_iterator<char>()};
 }
 
+// The language codes of the catalogue in menu order, read as the program reads them.
 std::vector<std::string> CatalogueLanguages() {
-  const std::string Text = CatalogueText();
-  std::vector<std::string> Lines;
-  for (const std::string_view Line : SplitLines(SkipUtf8Bom(Text))) Lines.emplace_back(Line);
-  if (Lines.empty()) return {};
-  const size_t Count = std::stoul(Lines[0]);
-  if (Lines.size() < 1 + 2 * Count) return {};
-  return {Lines.begin() + 1 + static_cast<std::ptrdiff_t>(Count), Lines.begin() + 1 + 2 * static_cast<std::ptrdiff_t>(Count)};
+  TTranslations Catalogue;
+  Catalogue.Parse(CatalogueText());
+  std::vector<std::string> Codes;
+  for (const std::vector<std::string>& Language : Catalogue.Languages())
+    if (Language.size() > 1) Codes.push_back(Language[1]);
+  return Codes;
 }
 
 // A registry value of the test prefix, put back as it was when the scope ends.

@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "FileBytes.h"
 #include "MacroFile.h"
 #include "MessageWait.h"
 #include "ProcessWindows.h"
@@ -49,9 +50,9 @@ class MacroLibrary : public TProgramTest {
   void SetUp() override {
     std::filesystem::create_directories(MacrosFolder());
     for (const TPlacedMacro& Placed : PlacedMacros()) tools::WriteMacroFile(MacrosFolder() / Placed.FileName, Placed.Macro);
-    WriteFileBytes(MacrosFolder() / "notes.txt", "Name=Not a macro\r\n");
+    tools::WriteFileBytes(MacrosFolder() / "notes.txt", "Name=Not a macro\r\n");
     std::filesystem::create_directories(MacrosFolder() / "archive.nevramac");
-    WriteFileBytes(SettingsFile(), "[Macros]\r\nselected=2\r\n");
+    tools::WriteFileBytes(SettingsFile(), "[Macros]\r\nselected=2\r\n");
     StartProgram();
   }
 
@@ -83,7 +84,7 @@ TEST_F(MacroLibrary, ListsEveryMacroFileAtStartUpWithTheRememberedSelection) {
   // The remembered selection is a position in the list, whatever order the folder yields.
   EXPECT_EQ(Window().ListSelection("lbMacroses"), 2);
   CloseProgram();
-  EXPECT_EQ(IniValue(ReadFileBytes(SettingsFile()), "Macros", "selected"), "2");
+  EXPECT_EQ(IniValue(tools::ReadFileBytes(SettingsFile()), "Macros", "selected"), "2");
 }
 
 TEST_F(MacroLibrary, RenameThroughTheDialogRenamesTheFileOnDisk) {

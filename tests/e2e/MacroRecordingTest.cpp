@@ -78,7 +78,7 @@ class MacroRecording : public TProgramTest {
     return Files;
   }
 
-  tools::TClickTargetWindow Target{RECT{0, 0, 400, 300}, L"Nevra Click Target"};
+  tools::TClickTargetWindow Target{tools::kClickTargetBounds, tools::kClickTargetCaption};
 };
 
 TEST_F(MacroRecording, RecordedClicksAreSavedAndPlayBackThreeTimesAtTheRecordedPoints) {

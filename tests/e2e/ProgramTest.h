@@ -5,10 +5,20 @@
 #include <memory>
 #include <string>
 
+#include "ProgramPath.h"
 #include "ProgramUnderTest.h"
-#include "TestFolder.h"
+#include "TempFolder.h"
 
 namespace nevra::e2e {
+
+// Where the program keeps the user's language choice, in the registry of the Wine prefix.
+inline constexpr const wchar_t* kProgramKey = L"Software\\Nevra Auto Clicker";
+inline constexpr const wchar_t* kLanguageValue = L"CurrentLanguage";
+
+// The translation catalogue shipped beside the program.
+inline std::filesystem::path CataloguePath() {
+  return std::filesystem::path(ProgramPath()).parent_path() / "transl.dt";
+}
 
 // A fresh program for every test, with an application-data folder of its own that lasts for the
 // whole test, so a restart finds what the previous run saved. A fixture that prepares files
@@ -23,7 +33,7 @@ class TProgramTest : public ::testing::Test {
   }
 
   void StartProgram(const std::string& AExecutable = ProgramPath()) {
-    FProgram = std::make_unique<TProgramUnderTest>(FAppData.Path(), AExecutable);
+    FProgram = std::make_unique<tools::TProgramUnderTest>(FAppData.Path(), AExecutable);
   }
   void CloseProgram() {
     EXPECT_TRUE(FProgram->CloseAndWaitForExit()) << "the program did not end after its window was closed";
@@ -43,8 +53,8 @@ class TProgramTest : public ::testing::Test {
   std::filesystem::path MacrosFolder() const { return ProgramFolder() / "Macros"; }
 
  private:
-  TTestFolder FAppData{"appdata"};
-  std::unique_ptr<TProgramUnderTest> FProgram;
+  tools::TTempFolder FAppData{L"appdata"};
+  std::unique_ptr<tools::TProgramUnderTest> FProgram;
 };
 
 }  // namespace nevra::e2e

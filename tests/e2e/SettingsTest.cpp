@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "FileBytes.h"
 #include "ProgramTest.h"
 #include "TextFiles.h"
 
@@ -55,7 +56,7 @@ class SettingsSurviveARestart : public TProgramTest, public ::testing::WithParam
   }
 
   void ExpectSaved(const char* AWhen) const {
-    const std::string Ini = ReadFileBytes(SettingsFile());
+    const std::string Ini = tools::ReadFileBytes(SettingsFile());
     for (const TChange& Change : GetParam().Changes)
       EXPECT_EQ(IniValue(Ini, Change.Section, Change.Key).value_or("(missing)"), Change.Saved)
           << "[" << Change.Section << "] " << Change.Key << " " << AWhen;

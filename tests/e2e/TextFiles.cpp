@@ -1,28 +1,10 @@
 #include "TextFiles.h"
 
-#include <fstream>
 #include <sstream>
-#include <stdexcept>
 
 #include "platform/Text.h"
 
 namespace nevra::e2e {
-
-std::string ReadFileBytes(const std::filesystem::path& AFile) {
-  std::ifstream In(AFile, std::ios::binary);
-  if (!In) throw std::runtime_error("cannot read " + AFile.string());
-  std::stringstream Buffer;
-  Buffer << In.rdbuf();
-  return Buffer.str();
-}
-
-void WriteFileBytes(const std::filesystem::path& AFile, const std::string& ABytes) {
-  std::filesystem::create_directories(AFile.parent_path());
-  std::ofstream Out(AFile, std::ios::binary);
-  Out << ABytes;
-  Out.close();
-  if (!Out) throw std::runtime_error("cannot write " + AFile.string());
-}
 
 std::optional<std::string> IniValue(const std::string& AText, const std::string& ASection, const std::string& AKey) {
   std::istringstream Lines(AText);

@@ -14,11 +14,14 @@
 
 #include "ChildProcess.h"
 #include "ControlLookup.h"
+#include "FileBytes.h"
 #include "MessageWait.h"
 #include "ProcessWindows.h"
-#include "TestFolder.h"
-#include "TextFiles.h"
+#include "ProgramUnderTest.h"
+#include "TempFolder.h"
 #include "UiDriver.h"
+#include "platform/win32/Win32Environment.h"
+#include "platform/win32/Win32Text.h"
 
 namespace nevra::e2e {
 namespace {
@@ -35,11 +38,8 @@ std::string Setting(const char* AName) {
   return Value != nullptr ? Value : "";
 }
 
-fs::path TempFolder() {
-  wchar_t Path[MAX_PATH + 1]{};
-  ::GetTempPathW(MAX_PATH + 1, Path);
-  return fs::path(Path);
-}
+// The temporary folder as the program finds it, where it saves the downloaded installer.
+fs::path TempFolder() { return fs::path(win32::Widen(win32::TWin32Environment().TempFolder())); }
 
 class UpdateTest : public ::testing::Test {
  protected:
@@ -56,9 +56,9 @@ class UpdateTest : public ::testing::Test {
   static fs::path InstallerNote() { return TempFolder() / "installer-ran.txt"; }
 
   static void Publish(const std::string& AVersionLine) {
-    WriteFileBytes(Site() / "download" / "version" / "nevraautoclicker-version.html", AVersionLine + "\r\n");
-    WriteFileBytes(Site() / "download" / "version" / "nevraautoclicker-changes.html",
-                   "Faster clicks\r\n\r\nNew languages\r\n");
+    tools::WriteFileBytes(Site() / "download" / "version" / "nevraautoclicker-version.html", AVersionLine + "\r\n");
+    tools::WriteFileBytes(Site() / "download" / "version" / "nevraautoclicker-changes.html",
+                          "Faster clicks\r\n\r\nNew languages\r\n");
   }
   static void PublishSignedInstaller() {
     fs::copy_file(fs::path(Setting("NEVRA_E2E_SIGNED_INSTALLER")), Site() / "download" / "nevraautoclicker.exe",
@@ -66,8 +66,7 @@ class UpdateTest : public ::testing::Test {
   }
 
   void Start(const std::string& AProgramSetting = "NEVRA_E2E_LOOPBACK_PROGRAM") {
-    FProcess = std::make_unique<tools::TChildProcess>(
-        Setting(AProgramSetting.c_str()), std::map<std::wstring, std::wstring>{{L"APPDATA", FAppData.Path().wstring()}});
+    FProcess = tools::StartWithAppData(Setting(AProgramSetting.c_str()), FAppData.Path());
   }
   HWND WaitForDialog() { return tools::WaitForTopLevelWindow(kDialogCaption, FProcess->Id(), kStartTimeout); }
   HWND WaitForMainWindow(std::chrono::milliseconds ATimeout = kStartTimeout) {
@@ -81,7 +80,7 @@ class UpdateTest : public ::testing::Test {
     return FProcess->ExitCode() == 0;
   }
 
-  TTestFolder FAppData{"appdata"};
+  tools::TTempFolder FAppData{L"appdata"};
   std::unique_ptr<tools::TChildProcess> FProcess;
 };
 
@@ -108,7 +107,7 @@ TEST_F(UpdateTest, ExitOnAMandatoryUpdateEndsTheProgramWithoutItsWindowAndLeaves
   const fs::path Settings = FAppData.Path() / "Nevra Auto Clicker" / "settings.ini";
   fs::create_directories(Settings.parent_path());
   const std::string Saved = "[Click]\r\nIntervalMs=250\r\n";
-  WriteFileBytes(Settings, Saved);
+  tools::WriteFileBytes(Settings, Saved);
   Publish("26/26");
   Start();
   const HWND Dialog = WaitForDialog();
@@ -124,7 +123,7 @@ TEST_F(UpdateTest, ExitOnAMandatoryUpdateEndsTheProgramWithoutItsWindowAndLeaves
 
   EXPECT_TRUE(EndsWithCodeZero());
   EXPECT_EQ(tools::FindTopLevelWindow(tools::kMainWindowCaption, FProcess->Id()), nullptr);
-  EXPECT_EQ(ReadFileBytes(Settings), Saved);
+  EXPECT_EQ(tools::ReadFileBytes(Settings), Saved);
   EXPECT_EQ(std::distance(fs::directory_iterator(Settings.parent_path()), fs::directory_iterator{}), 1)
       << "no macro folder made, nothing else written";
 }
@@ -157,10 +156,10 @@ TEST_F(UpdateTest, UpdateNowDownloadsWithProgressAndStartsTheVerifiedInstaller) 
 
   EXPECT_TRUE(EndsWithCodeZero());
   EXPECT_EQ(tools::FindTopLevelWindow(tools::kMainWindowCaption, FProcess->Id()), nullptr);
-  EXPECT_EQ(ReadFileBytes(DownloadedFile()), ReadFileBytes(Setting("NEVRA_E2E_SIGNED_INSTALLER")));
+  EXPECT_EQ(tools::ReadFileBytes(DownloadedFile()), tools::ReadFileBytes(Setting("NEVRA_E2E_SIGNED_INSTALLER")));
   ASSERT_TRUE(tools::WaitUntil([] { return fs::exists(InstallerNote()); }, kExitTimeout))
       << "the installer was not started";
-  EXPECT_TRUE(fs::equivalent(fs::path(ReadFileBytes(InstallerNote())), DownloadedFile()));
+  EXPECT_TRUE(fs::equivalent(fs::path(tools::ReadFileBytes(InstallerNote())), DownloadedFile()));
 }
 
 TEST_F(UpdateTest, WithoutAServerTheMainWindowOpensAsUsual) {

@@ -64,7 +64,7 @@ class WindowModes : public TProgramTest {
     EXPECT_TRUE(IsWindowVisible(Window().Control("Label1"))) << "the status line is hidden";
   }
 
-  tools::TClickTargetWindow Target{RECT{0, 0, 400, 300}, L"Nevra Click Target"};
+  tools::TClickTargetWindow Target{tools::kClickTargetBounds, tools::kClickTargetCaption};
 };
 
 TEST_F(WindowModes, ARunTurnsTheWindowIntoTheRunningStripInTheCornerAndRestoresItAfterwards) {

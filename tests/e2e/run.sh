@@ -34,13 +34,10 @@ mkdir -p "$SITE_DIR/www/download/version"
 nevra_sign "$SITE_DIR/certs" publisher "${UPDATE_SITE[3]}" "$SITE_DIR/signed-installer.exe"
 python3 "$ROOT/tests/e2e/update_site.py" --port "$SITE_PORT" --root "$SITE_DIR/www" &
 SITE_PID=$!
-for _ in $(seq 50); do
-  (exec 3<>"/dev/tcp/127.0.0.1/$SITE_PORT") 2>/dev/null && break
-  sleep 0.1
-done
+site_answers() { (exec 3<>"/dev/tcp/127.0.0.1/$SITE_PORT") 2>/dev/null; }
+nevra_wait_until 50 site_answers || echo "the update site on port $SITE_PORT did not start" >&2
 
 nevra_wine_up
-nevra_quiet_crashes
 export NEVRA_E2E_SITE NEVRA_E2E_SIGNED_INSTALLER NEVRA_E2E_LOOPBACK_PROGRAM NEVRA_E2E_OFFLINE_PROGRAM
 NEVRA_E2E_SITE=$(winepath -w "$SITE_DIR/www")
 NEVRA_E2E_SIGNED_INSTALLER=$(winepath -w "$SITE_DIR/signed-installer.exe")

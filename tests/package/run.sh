@@ -119,7 +119,6 @@ check "the unsigned build pinned no publisher" grep -qx "NEVRA_PUBLISHER_SUBJECT
 
 echo "== installing under Wine =="
 nevra_wine_up
-nevra_quiet_crashes
 x86_64-w64-mingw32-g++-posix -std=c++20 -O2 -static -o "$WORK/WindowProbe.exe" "$ROOT/tests/package/WindowProbe.cpp"
 probe() { nevra_run_limited 150 wine "$WORK/WindowProbe.exe" "$1" NevraAutoClickerMainWindow "${2:-90}" | tr -d '\r'; }
 win_env() { wine cmd /c echo "%$1%" 2>/dev/null | tr -d '\r'; }
@@ -172,7 +171,7 @@ check "its main window is shown" [ -n "$shown_pid" ]
 echo "== upgrading over it, with the program running =="
 check "silent upgrade (signed build) succeeds" install "$SIGNED_INSTALLER"
 check "the running program was closed" probe gone 5
-for _ in $(seq 100); do kill -0 "$PROGRAM_PID" 2>/dev/null || break; sleep 0.1; done
+nevra_wait_until 100 bash -c "! kill -0 $PROGRAM_PID 2>/dev/null" || true
 check "... and its process ended" bash -c "! kill -0 $PROGRAM_PID 2>/dev/null"
 PROGRAM_PID=""
 check "... asked to close, it saved its settings" test -f "$SETTINGS_DIR/settings.ini"
@@ -192,7 +191,7 @@ uninstaller=${quiet#\"}
 uninstaller=${uninstaller%%\"*}
 check "silent uninstall starts" nevra_run_limited 60 wine "$uninstaller" "${quiet##*\" }"
 # The uninstaller runs from a copy in the temporary folder, so its first process ends at once.
-for _ in $(seq 600); do [ -e "$INSTDIR" ] || break; sleep 0.1; done
+nevra_wait_until 600 test ! -e "$INSTDIR" || true
 check "the program folder is gone" test ! -e "$INSTDIR"
 check "the shortcut is gone" test ! -e "$SHORTCUT"
 check "the uninstall entry is gone" [ "$(entries_named_nevra)" = 0 ]

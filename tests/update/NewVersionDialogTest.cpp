@@ -222,24 +222,20 @@ INSTANTIATE_TEST_SUITE_P(
 // Start-up with an update on offer.
 class UpdateAtStartupTest : public NewVersionDialogTest {
  protected:
-  void ServeVersion(const std::string& AFirstLine) {
-    P.Http.Responses[kTestSite.Url(kVersionDocumentPath)] = TFakeHttpResponse::Sized(AFirstLine);
-    P.Http.Responses[kTestSite.Url(kChangeLogPath)] = TFakeHttpResponse::Sized("Faster\n");
-  }
   bool MainWindowMade() const {
     return std::find(P.App.Calls.begin(), P.App.Calls.end(), "CreateMainWindow") != P.App.Calls.end();
   }
 };
 
 TEST_F(UpdateAtStartupTest, SkippingAnOptionalUpdateOpensTheMainWindow) {
-  ServeVersion("26/25");
+  ServeVersionDocuments(P.Http, "26/25");
   P.App.WhileModal = [](TForm& ADialog) { static_cast<TfrmNewVersion&>(ADialog).btCancel.Click(); };
   EXPECT_EQ(RunApplication(P.Platform, kTestSite), 0);
   EXPECT_THAT(P.App.Calls, ::testing::IsSupersetOf({"ShowModal:frmNewVersion", "CreateMainWindow"}));
 }
 
 TEST_F(UpdateAtStartupTest, DecliningAMandatoryUpdateEndsBeforeTheMainWindowAndTouchesNothing) {
-  ServeVersion("26/26");
+  ServeVersionDocuments(P.Http, "26/26");
   P.App.WhileModal = [](TForm& ADialog) {
     auto& Dialog = static_cast<TfrmNewVersion&>(ADialog);
     EXPECT_EQ(Dialog.btCancel.Caption(), "Exit");
@@ -253,7 +249,7 @@ TEST_F(UpdateAtStartupTest, DecliningAMandatoryUpdateEndsBeforeTheMainWindowAndT
 }
 
 TEST_F(UpdateAtStartupTest, NoUpdateShowsNoDialog) {
-  ServeVersion("25/25");
+  ServeVersionDocuments(P.Http, "25/25");
   RunApplication(P.Platform, kTestSite);
   EXPECT_TRUE(MainWindowMade());
   EXPECT_EQ(std::count(P.App.Calls.begin(), P.App.Calls.end(), "ShowModal:frmNewVersion"), 0);

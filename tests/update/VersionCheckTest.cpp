@@ -23,8 +23,7 @@ class VersionCheckTest : public ::testing::Test {
   ~VersionCheckTest() override { GTranslations() = TTranslations(); }
 
   void Serve(const std::string& AVersionDocument, const std::string& AChangeLog = "Faster clicks\r\n") {
-    P.Http.Responses[kTestSite.Url(kVersionDocumentPath)] = TFakeHttpResponse::Sized(AVersionDocument);
-    P.Http.Responses[kTestSite.Url(kChangeLogPath)] = TFakeHttpResponse::Sized(AChangeLog);
+    ServeVersionDocuments(P.Http, AVersionDocument, AChangeLog);
   }
   bool Check() { return CheckNewVersion(P.Platform, kTestSite, Offer); }
 
@@ -64,8 +63,7 @@ TEST_F(VersionCheckTest, TheFirstLineDecides) {
   for (const TCase& Case : Cases) {
     fake::TFakePlatform Fresh;
     TUpdateOffer Found;
-    Fresh.Http.Responses[kTestSite.Url(kVersionDocumentPath)] = TFakeHttpResponse::Sized(Case.Document);
-    Fresh.Http.Responses[kTestSite.Url(kChangeLogPath)] = TFakeHttpResponse::Sized("Faster clicks\r\n");
+    ServeVersionDocuments(Fresh.Http, Case.Document);
     EXPECT_EQ(CheckNewVersion(Fresh.Platform, kTestSite, Found), Case.Offered) << Case.Document;
     EXPECT_EQ(Found.UpdateForced, Case.Forced) << Case.Document;
     if (Case.Offered)
@@ -135,8 +133,7 @@ TEST_F(VersionCheckTest, TemplatesAreTranslatedBeforeFormattingAndABrokenOneEnds
 
   fake::TFakePlatform Fresh;
   TUpdateOffer Mandatory;
-  Fresh.Http.Responses[kTestSite.Url(kVersionDocumentPath)] = TFakeHttpResponse::Sized("26/26");
-  Fresh.Http.Responses[kTestSite.Url(kChangeLogPath)] = TFakeHttpResponse::Sized("Mehr\n");
+  ServeVersionDocuments(Fresh.Http, "26/26", "Mehr\n");
   EXPECT_FALSE(CheckNewVersion(Fresh.Platform, kTestSite, Mandatory)) << "%d cannot take the version text";
   EXPECT_FALSE(Mandatory.UpdateForced);
   EXPECT_TRUE(Fresh.Dialogs.Shown.empty());

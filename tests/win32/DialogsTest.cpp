@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <atomic>
+#include <chrono>
 #include <string>
 #include <thread>
 
@@ -12,6 +13,8 @@
 
 namespace nevra::win32 {
 namespace {
+
+using namespace std::chrono_literals;
 
 // What a second thread saw of the box while it was open, before it pressed a button.
 struct TSeenBox {
@@ -41,11 +44,7 @@ TMessageResult ShowAndAnswer(TWin32Dialogs& ADialogs, TMessageKind AKind, const 
                              TSeenBox& ASeen) {
   const DWORD GuiThread = GetCurrentThreadId();
   std::thread Answerer([&] {
-    HWND Box = nullptr;
-    for (int Waited = 0; Box == nullptr && Waited < 10000; Waited += 10) {
-      Sleep(10);
-      Box = test::FindOpenMessageBox(GuiThread);
-    }
+    const HWND Box = test::WaitForThreadWindow(GuiThread, tools::kDialogClass, 10s);
     if (Box == nullptr) return;
     ASeen.Found = true;
     ASeen.Caption = WindowTextUtf8(Box);

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "FileBytes.h"
 #include "TempFolder.h"
 #include "platform/win32/Win32FileSystem.h"
 #include "platform/win32/Win32Text.h"
@@ -14,7 +15,7 @@
 namespace nevra::win32 {
 namespace {
 
-using test::TTempFolder;
+using tools::TTempFolder;
 
 class Win32FileSystem : public ::testing::Test {
  protected:
@@ -34,11 +35,11 @@ TEST_F(Win32FileSystem, WriteCreatesAndReplacesTheWholeFileLeavingNothingElse) {
   const std::string Path = PathOf(Name);
   const std::string First("[A]\r\na=1\r\n\0binary\xff", 18);
   Files.WriteFileAtomically(Path, First);
-  EXPECT_EQ(TTempFolder::ReadBytes(Folder / Name), First);
+  EXPECT_EQ(tools::ReadFileBytes(Folder / Name), First);
   EXPECT_EQ(Files.ReadFile(Path), First);
 
   Files.WriteFileAtomically(Path, "short");
-  EXPECT_EQ(TTempFolder::ReadBytes(Folder / Name), "short");
+  EXPECT_EQ(tools::ReadFileBytes(Folder / Name), "short");
   Files.WriteFileAtomically(Path, "");
   EXPECT_EQ(Files.ReadFile(Path), "");
   const std::string Large(3 << 20, 'm');
@@ -49,7 +50,7 @@ TEST_F(Win32FileSystem, WriteCreatesAndReplacesTheWholeFileLeavingNothingElse) {
 
 TEST_F(Win32FileSystem, FailedWriteThrowsAndLeavesTheFolderAsItWas) {
   std::filesystem::create_directory(Folder / L"taken.ini");
-  TTempFolder::WriteBytes(Folder / L"taken.ini" / L"inside.txt", "kept");
+  tools::WriteFileBytes(Folder / L"taken.ini" / L"inside.txt", "kept");
   for (const std::wstring& Name : {std::wstring(L"missing\\settings.ini"), std::wstring(L"taken.ini")}) {
     const std::string Path = PathOf(Name);
     try {
@@ -60,7 +61,7 @@ TEST_F(Win32FileSystem, FailedWriteThrowsAndLeavesTheFolderAsItWas) {
     }
   }
   EXPECT_EQ(SortedEntries(), std::vector<std::wstring>{L"taken.ini"});
-  EXPECT_EQ(TTempFolder::ReadBytes(Folder / L"taken.ini" / L"inside.txt"), "kept");
+  EXPECT_EQ(tools::ReadFileBytes(Folder / L"taken.ini" / L"inside.txt"), "kept");
 }
 
 // A file another program holds open without FILE_SHARE_DELETE cannot be replaced; its content
@@ -73,12 +74,12 @@ TEST_F(Win32FileSystem, FileThatCannotBeReplacedKeepsItsOldContent) {
   ASSERT_NE(Held, INVALID_HANDLE_VALUE);
   EXPECT_THROW(Files.WriteFileAtomically(Path, "new"), EFileError);
   CloseHandle(Held);
-  EXPECT_EQ(TTempFolder::ReadBytes(Folder / L"settings.ini"), "old");
+  EXPECT_EQ(tools::ReadFileBytes(Folder / L"settings.ini"), "old");
   EXPECT_EQ(Folder.Entries(), std::vector<std::wstring>{L"settings.ini"});
 }
 
 TEST_F(Win32FileSystem, ExistenceAndReadingTellFilesFromFoldersAndMissingPaths) {
-  TTempFolder::WriteBytes(Folder / L"file.txt", "x");
+  tools::WriteFileBytes(Folder / L"file.txt", "x");
   std::filesystem::create_directory(Folder / L"dir");
   EXPECT_TRUE(Files.FileExists(PathOf(L"file.txt")));
   EXPECT_FALSE(Files.FileExists(PathOf(L"dir")));
@@ -96,7 +97,7 @@ TEST_F(Win32FileSystem, CreateDirectoriesMakesEveryMissingLevel) {
   EXPECT_TRUE(Files.CreateDirectories(PathOf(L"trailing\\slash\\"))) << "a trailing backslash";
   EXPECT_TRUE(std::filesystem::is_directory(Folder / L"trailing" / L"slash"));
 
-  TTempFolder::WriteBytes(Folder / L"file.txt", "x");
+  tools::WriteFileBytes(Folder / L"file.txt", "x");
   EXPECT_FALSE(Files.CreateDirectories(PathOf(L"file.txt"))) << "a file is in the way";
   EXPECT_FALSE(Files.CreateDirectories(PathOf(L"file.txt\\sub")));
 }
@@ -104,7 +105,7 @@ TEST_F(Win32FileSystem, CreateDirectoriesMakesEveryMissingLevel) {
 TEST_F(Win32FileSystem, ListFilesGivesTheNamesOfFilesWithTheExtensionInAnyCase) {
   for (const wchar_t* Name : {L"one.nevramac", L"TWO.NEVRAMAC", L"Makro \u00fc\u4e2d.NevraMac", L"x.nevramacx",
                               L"nevramac", L"three.txt", L"one.nevramac.bak"})
-    TTempFolder::WriteBytes(Folder / Name, "x");
+    tools::WriteFileBytes(Folder / Name, "x");
   std::filesystem::create_directory(Folder / L"folder.nevramac");
   std::vector<std::string> Names = Files.ListFiles(Narrow(Folder.Path().wstring()), ".nevramac");
   std::sort(Names.begin(), Names.end());
@@ -117,7 +118,7 @@ TEST_F(Win32FileSystem, ListingAnEmptyFolderGivesNothingAndAMissingOneThrows) {
 }
 
 TEST_F(Win32FileSystem, RemoveFileDeletesOrThrowsWithTheSystemsReason) {
-  TTempFolder::WriteBytes(Folder / L"macro.nevramac", "x");
+  tools::WriteFileBytes(Folder / L"macro.nevramac", "x");
   Files.RemoveFile(PathOf(L"macro.nevramac"));
   EXPECT_TRUE(Folder.Entries().empty());
 

@@ -12,6 +12,7 @@
 #include "MessageWait.h"
 #include "TestPrinters.h"
 #include "TestWindow.h"
+#include "WindowSearch.h"
 #include "engine/MouseRecords.h"
 #include "platform/EventDispatcher.h"
 #include "platform/controls/ControlIds.h"
@@ -41,19 +42,6 @@ struct TSampleForm : TForm {
   TListBox List{this, this, "List", {200, 130, 390, 290}};
 };
 
-int IdOf(const TForm& AForm, const TControl& AControl) {
-  const auto& Controls = AForm.Controls();
-  for (size_t Index = 0; Index < Controls.size(); ++Index)
-    if (Controls[Index] == &AControl) return ControlIdAt(Index);
-  throw std::logic_error("not a control of the form");
-}
-
-std::wstring ClassOf(HWND AWindow) {
-  wchar_t Name[64] = {};
-  GetClassNameW(AWindow, Name, 64);
-  return Name;
-}
-
 class Win32FormView : public ::testing::Test {
  protected:
   void SetUp() override {
@@ -67,13 +55,13 @@ class Win32FormView : public ::testing::Test {
   }
   void TearDown() override { View.reset(); }
 
-  HWND Native(const TControl& AControl) const { return GetDlgItem(Host.Handle(), IdOf(Form, AControl)); }
-  HWND UpDown() const { return GetDlgItem(Host.Handle(), IdOf(Form, Form.Spin) + kUpDownIdOffset); }
+  HWND Native(const TControl& AControl) const { return GetDlgItem(Host.Handle(), test::ControlIdOf(Form, AControl)); }
+  HWND UpDown() const { return GetDlgItem(Host.Handle(), test::ControlIdOf(Form, Form.Spin) + kUpDownIdOffset); }
   bool NativeChecked(const TControl& AControl) const {
     return SendMessageW(Native(AControl), BM_GETCHECK, 0, 0) == BST_CHECKED;
   }
   void Command(const TControl& AControl, WORD ACode) const {
-    SendMessageW(Host.Handle(), WM_COMMAND, MAKEWPARAM(IdOf(Form, AControl), ACode),
+    SendMessageW(Host.Handle(), WM_COMMAND, MAKEWPARAM(test::ControlIdOf(Form, AControl), ACode),
                  reinterpret_cast<LPARAM>(Native(AControl)));
   }
 
@@ -95,7 +83,7 @@ TEST_F(Win32FormView, EveryControlIsAStandardChildWithItsId) {
     HWND Window = Native(*Expected.Control);
     ASSERT_NE(Window, nullptr) << Expected.Control->Name();
     EXPECT_EQ(GetParent(Window), Host.Handle()) << Expected.Control->Name();
-    EXPECT_EQ(_wcsicmp(ClassOf(Window).c_str(), Expected.Class), 0) << Expected.Control->Name();
+    EXPECT_EQ(_wcsicmp(tools::ClassName(Window).c_str(), Expected.Class), 0) << Expected.Control->Name();
   }
   ASSERT_NE(UpDown(), nullptr);
   EXPECT_EQ(reinterpret_cast<HWND>(SendMessageW(UpDown(), UDM_GETBUDDY, 0, 0)), Native(Form.Spin));

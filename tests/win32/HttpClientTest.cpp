@@ -10,18 +10,13 @@
 #include <vector>
 
 #include "TestWindow.h"
+#include "platform/win32/Win32Environment.h"
 #include "platform/win32/Win32HttpClient.h"
 #include "platform/win32/Win32MessagePump.h"
 #include "platform/win32/Win32Text.h"
 
 namespace nevra::win32 {
 namespace {
-
-std::string EnvironmentVariable(const wchar_t* AName) {
-  wchar_t Value[256];
-  const DWORD Length = ::GetEnvironmentVariableW(AName, Value, static_cast<DWORD>(std::size(Value)));
-  return Length > 0 && Length < std::size(Value) ? Narrow(std::wstring_view(Value, Length)) : std::string();
-}
 
 // What the server sends for a body of ASize bytes.
 std::string ServerBody(size_t ASize) {
@@ -36,8 +31,8 @@ struct TStopTransfer {};
 class Win32HttpClient : public ::testing::Test {
  protected:
   void SetUp() override {
-    FPort = EnvironmentVariable(L"NEVRA_HTTP_TEST_PORT");
-    FRefusedPort = EnvironmentVariable(L"NEVRA_HTTP_REFUSED_PORT");
+    FPort = TWin32Environment().GetVariable("NEVRA_HTTP_TEST_PORT");
+    FRefusedPort = TWin32Environment().GetVariable("NEVRA_HTTP_REFUSED_PORT");
     if (FPort.empty()) GTEST_SKIP() << "no test server: run the tier with tests/win32/run.sh (needs python3)";
   }
   // "$server" and "$refused" in AUrl stand for the test server and a port nothing listens on.

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "FileBytes.h"
 #include "TempFolder.h"
 #include "app/IniFile.h"
 #include "platform/win32/Win32Text.h"
@@ -15,7 +16,7 @@
 namespace nevra::win32 {
 namespace {
 
-using test::TTempFolder;
+using tools::TTempFolder;
 
 struct TIniWrite {
   const char* Section;
@@ -65,14 +66,14 @@ const std::string kFirstRunMiddle =
 // The writes through WritePrivateProfileStringW; the file's bytes afterwards.
 std::string WriteWithProfileFunctions(const std::filesystem::path& AFile, const std::optional<std::string>& AInitial,
                                       const std::vector<TIniWrite>& AWrites) {
-  if (AInitial) TTempFolder::WriteBytes(AFile, *AInitial);
+  if (AInitial) tools::WriteFileBytes(AFile, *AInitial);
   for (const TIniWrite& Write : AWrites)
     EXPECT_TRUE(WritePrivateProfileStringW(Widen(Write.Section).c_str(), Widen(Write.Key).c_str(),
                                            Widen(Write.Value).c_str(), AFile.c_str()))
         << Write.Section << "/" << Write.Key;
   // Hands any cached copy to the disk and forgets it.
   WritePrivateProfileStringW(nullptr, nullptr, nullptr, AFile.c_str());
-  return TTempFolder::ReadBytes(AFile);
+  return tools::ReadFileBytes(AFile);
 }
 
 // The same through our INI code, as the settings store saves: read, write each entry, store Text().
@@ -189,7 +190,7 @@ struct TReadCase {
 
 class IniReadsMatchTheProfileFunctions : public ::testing::Test {
  protected:
-  void SetUp() override { TTempFolder::WriteBytes(File, kReadFile); }
+  void SetUp() override { tools::WriteFileBytes(File, kReadFile); }
   TTempFolder Folder;
   const std::filesystem::path File = Folder / L"read.ini";
   const TIniFile Ini{kReadFile};

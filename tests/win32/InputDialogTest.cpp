@@ -2,17 +2,22 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include <chrono>
 #include <functional>
 #include <ostream>
 #include <string>
 #include <thread>
 
+#include "MessageBoxFinder.h"
 #include "TestWindow.h"
+#include "WindowSearch.h"
 #include "platform/win32/Win32InputDialog.h"
 #include "platform/win32/Win32Text.h"
 
 namespace nevra::win32 {
 namespace {
+
+using namespace std::chrono_literals;
 
 const std::string kName = "Makro \xc3\xbc\xe4\xb8\xad 2024";
 const std::string kTyped = "Neuer Name \xe2\x80\x94 \xd0\x9c\xd0\xb0\xd0\xba\xd1\x80\xd0\xbe";
@@ -27,23 +32,17 @@ struct TSeenDialog {
   RECT Bounds{};
 };
 
-HWND ChildOfClass(HWND ADialog, const wchar_t* AClass) { return FindWindowExW(ADialog, nullptr, AClass, nullptr); }
-
 // Runs the dialog on this thread; another finds it by its caption, notes what it shows and
 // closes it with AClose (given the dialog and its edit field).
 bool RunAndClose(HWND AOwner, const std::string& ACaption, std::string& AValue,
                  const std::function<void(HWND, HWND)>& AClose, TSeenDialog& ASeen) {
+  const DWORD GuiThread = GetCurrentThreadId();
   std::thread User([&] {
-    HWND Dialog = nullptr;
-    for (int Waited = 0; Waited < 10000 && Dialog == nullptr; Waited += 10) {
-      Sleep(10);
-      Dialog = FindWindowW(L"#32770", Widen(ACaption).c_str());
-      if (Dialog != nullptr && !IsWindowVisible(Dialog)) Dialog = nullptr;
-    }
+    const HWND Dialog = test::WaitForThreadWindow(GuiThread, tools::kDialogClass, 10s, Widen(ACaption));
     if (Dialog == nullptr) return;
     ASeen.Found = true;
-    const HWND Edit = ChildOfClass(Dialog, L"Edit");
-    ASeen.Prompt = WindowTextUtf8(ChildOfClass(Dialog, L"Static"));
+    const HWND Edit = tools::FindChildOfClass(Dialog, L"Edit");
+    ASeen.Prompt = WindowTextUtf8(tools::FindChildOfClass(Dialog, L"Static"));
     ASeen.Text = WindowTextUtf8(Edit);
     ASeen.Ok = WindowTextUtf8(GetDlgItem(Dialog, IDOK));
     ASeen.Cancel = WindowTextUtf8(GetDlgItem(Dialog, IDCANCEL));
@@ -63,10 +62,6 @@ bool RunAndClose(HWND AOwner, const std::string& ACaption, std::string& AValue,
 // The user's typing, as far as the dialog can tell: the edit field's new text.
 void Type(HWND AEdit) { SendMessageW(AEdit, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(Widen(kTyped).c_str())); }
 void Click(HWND ADialog, int AButton) { SendMessageW(GetDlgItem(ADialog, AButton), BM_CLICK, 0, 0); }
-void PressKey(HWND AWindow, WPARAM AKey) {
-  PostMessageW(AWindow, WM_KEYDOWN, AKey, 1);
-  PostMessageW(AWindow, WM_KEYUP, AKey, static_cast<LPARAM>(0xC0000001u));
-}
 
 struct TCloseCase {
   const char* Name;
@@ -111,9 +106,9 @@ TEST_P(Win32InputDialog, ShowsItsTextsAndAnswersAsClosed) {
 INSTANTIATE_TEST_SUITE_P(
     Closing, Win32InputDialog,
     ::testing::Values(TCloseCase{"OkButton", [](HWND ADialog, HWND) { Click(ADialog, IDOK); }, true},
-                      TCloseCase{"EnterKey", [](HWND, HWND AEdit) { PressKey(AEdit, VK_RETURN); }, true},
+                      TCloseCase{"EnterKey", [](HWND, HWND AEdit) { test::PostKey(AEdit, VK_RETURN); }, true},
                       TCloseCase{"CancelButton", [](HWND ADialog, HWND) { Click(ADialog, IDCANCEL); }, false},
-                      TCloseCase{"EscapeKey", [](HWND, HWND AEdit) { PressKey(AEdit, VK_ESCAPE); }, false},
+                      TCloseCase{"EscapeKey", [](HWND, HWND AEdit) { test::PostKey(AEdit, VK_ESCAPE); }, false},
                       TCloseCase{"CloseBox", [](HWND ADialog, HWND) { PostMessageW(ADialog, WM_CLOSE, 0, 0); }, false}),
     [](const ::testing::TestParamInfo<TCloseCase>& AInfo) { return std::string(AInfo.param.Name); });
 

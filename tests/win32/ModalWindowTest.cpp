@@ -8,6 +8,7 @@
 #include <functional>
 #include <string>
 
+#include "TestWindow.h"
 #include "platform/EventDispatcher.h"
 #include "platform/controls/ControlIds.h"
 #include "platform/controls/StdControls.h"
@@ -54,10 +55,7 @@ class Win32ModalWindow : public ::testing::Test {
     App.ShowModal(Form);
   }
   HWND Control(HWND ADialog, const TControl& AControl) const {
-    const auto& Controls = Form.Controls();
-    for (size_t Index = 0; Index < Controls.size(); ++Index)
-      if (Controls[Index] == &AControl) return GetDlgItem(ADialog, ControlIdAt(Index));
-    return nullptr;
+    return GetDlgItem(ADialog, test::ControlIdOf(Form, AControl));
   }
 
   fake::TFakeDialogs Dialogs;

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include <chrono>
 #include <optional>
 #include <ostream>
 #include <string>
@@ -17,8 +18,7 @@
 namespace nevra::win32 {
 namespace {
 
-// The open pop-up menu window of a thread, or null.
-HWND FindOpenMenu(DWORD AThreadId) { return test::FindVisibleThreadWindow(AThreadId, L"#32768"); }
+using namespace std::chrono_literals;
 
 struct TSeenItem {
   std::string Text;
@@ -44,11 +44,7 @@ std::optional<size_t> ShowAndPress(HWND AOwner, const std::vector<TMenuItem>& AI
                                    const std::vector<WPARAM>& AKeys, TSeenMenu& ASeen) {
   const DWORD GuiThread = GetCurrentThreadId();
   std::thread User([&] {
-    HWND Menu = nullptr;
-    for (int Waited = 0; Waited < 10000 && Menu == nullptr; Waited += 10) {
-      Sleep(10);
-      Menu = FindOpenMenu(GuiThread);
-    }
+    const HWND Menu = test::WaitForThreadWindow(GuiThread, tools::kPopupMenuClass, 10s);
     if (Menu == nullptr) return;
     ASeen.Found = true;
     GetWindowRect(Menu, &ASeen.Bounds);
@@ -60,10 +56,7 @@ std::optional<size_t> ShowAndPress(HWND AOwner, const std::vector<TMenuItem>& AI
           {Narrow(Text), (GetMenuState(Items, static_cast<UINT>(I), MF_BYPOSITION) & MF_CHECKED) != 0});
     }
     // The menu's own loop takes the keys from its thread's queue.
-    for (WPARAM Key : AKeys) {
-      PostMessageW(Menu, WM_KEYDOWN, Key, 1);
-      PostMessageW(Menu, WM_KEYUP, Key, static_cast<LPARAM>(0xC0000001u));
-    }
+    for (WPARAM Key : AKeys) test::PostKey(Menu, Key);
   });
   const std::optional<size_t> Chosen = TrackMenu(AOwner, AItems, AAt);
   User.join();

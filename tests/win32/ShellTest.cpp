@@ -5,10 +5,11 @@
 
 #include <chrono>
 #include <filesystem>
-#include <fstream>
 #include <system_error>
 
+#include "FileBytes.h"
 #include "MessageWait.h"
+#include "TempFolder.h"
 #include "platform/win32/Win32Shell.h"
 #include "platform/win32/Win32Text.h"
 
@@ -18,20 +19,16 @@ namespace {
 using namespace std::chrono_literals;
 
 TEST(Win32Shell, OpenStartsAFileWhosePathIsNotAscii) {
-  const std::filesystem::path Folder =
-      std::filesystem::temp_directory_path() / Widen("nevra-\xc3\x9c" "ber-\xe4\xb8\xad");
-  std::filesystem::remove_all(Folder);
-  std::filesystem::create_directories(Folder);
+  const tools::TTempFolder Folder(Widen("\xc3\x9c" "ber-\xe4\xb8\xad"));
   const std::filesystem::path Script = Folder / "start.cmd";
   const std::filesystem::path Marker = Folder / "started.txt";
-  {
-    std::ofstream Out(Script);
-    Out << "@echo started> \"%~dp0started.txt\"\r\n";
-  }
+  tools::WriteFileBytes(Script, "@echo started> \"%~dp0started.txt\"\r\n");
   TWin32Shell().Open(Narrow(Script.wstring()));
   EXPECT_TRUE(tools::WaitUntil([&] { return std::filesystem::exists(Marker); }, 20s)) << "the file was not started";
+  // The started command may still hold the folder for a moment, and the folder's own removal
+  // tries only once.
   std::error_code Ignored;
-  tools::WaitUntil([&] { return std::filesystem::remove_all(Folder, Ignored) > 0; }, 5s);
+  tools::WaitUntil([&] { return std::filesystem::remove_all(Folder.Path(), Ignored) > 0; }, 5s);
 }
 
 }  // namespace

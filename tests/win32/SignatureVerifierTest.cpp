@@ -8,6 +8,7 @@
 #include <string>
 
 #include "TempFolder.h"
+#include "platform/win32/Win32Environment.h"
 #include "platform/win32/Win32SignatureVerifier.h"
 #include "platform/win32/Win32Text.h"
 
@@ -18,9 +19,7 @@ namespace {
 // tampered.exe (signed.exe with a byte of its code changed) and other.exe (signed by "Someone
 // Else"); empty when run.sh could not make them.
 std::filesystem::path SignedFilesFolder() {
-  wchar_t Value[MAX_PATH];
-  const DWORD Length = ::GetEnvironmentVariableW(L"NEVRA_SIGNED_FILES", Value, MAX_PATH);
-  return Length > 0 && Length < MAX_PATH ? std::filesystem::path(std::wstring(Value, Length)) : std::filesystem::path();
+  return std::filesystem::path(Widen(TWin32Environment().GetVariable("NEVRA_SIGNED_FILES")));
 }
 
 struct TSignatureCase {
@@ -43,7 +42,7 @@ TEST_P(Win32SignatureVerifier, NamesTheSignerOrSaysWhyNot) {
   if (Folder.empty())
     GTEST_SKIP() << "no signed files: run the tier with tests/win32/run.sh (needs openssl, osslsigncode)";
   std::filesystem::path File = Folder / Case.File;
-  test::TTempFolder Copies;
+  tools::TTempFolder Copies;
   if (Case.CopyToNonAsciiName) {
     const std::filesystem::path Copy = Copies / L"\u00dcberpr\u00fcfung-\u4e2d.exe";
     std::filesystem::copy_file(File, Copy);

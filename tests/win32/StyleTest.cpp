@@ -58,13 +58,6 @@ struct TStyledForm : TForm {
   TListBox List{this, &Group, "List", {220, 60, 370, 200}};
 };
 
-size_t IndexOf(const TForm& AForm, const TControl& AControl) {
-  const auto& Controls = AForm.Controls();
-  for (size_t Index = 0; Index < Controls.size(); ++Index)
-    if (Controls[Index] == &AControl) return Index;
-  throw std::logic_error("not a control of the form");
-}
-
 RECT RectIn(HWND AParent, HWND AWindow) {
   RECT Rect{};
   GetWindowRect(AWindow, &Rect);
@@ -103,9 +96,9 @@ class Win32StyledView : public ::testing::Test {
   }
   void TearDown() override { View.reset(); }
 
-  HWND Native(const TControl& AControl) const { return GetDlgItem(Host.Handle(), ControlIdAt(IndexOf(Form, AControl))); }
+  HWND Native(const TControl& AControl) const { return GetDlgItem(Host.Handle(), test::ControlIdOf(Form, AControl)); }
   HWND Arrows(const TControl& ASpinBox) const {
-    return GetDlgItem(Host.Handle(), ControlIdAt(IndexOf(Form, ASpinBox)) + kUpDownIdOffset);
+    return GetDlgItem(Host.Handle(), test::ControlIdOf(Form, ASpinBox) + kUpDownIdOffset);
   }
 
   TStyledForm Form;
@@ -202,7 +195,8 @@ TEST(Win32AccessibleNames, ASpinBoxIsNamedByTheCaptionThatIntroducesIt) {
   };
   for (const TCase& Case : {TCase{&Form.X, "Coordinates"}, {&Form.Y, "Coordinates (2)"}, {&Form.Hours, "Hours"},
                             {&Form.JitterMs, "Jitter"}})
-    EXPECT_EQ(SpinBoxAccessibleName(Form.Controls(), IndexOf(Form, *Case.SpinBox)), Case.Name) << Case.SpinBox->Name();
+    EXPECT_EQ(SpinBoxAccessibleName(Form.Controls(), test::ControlIndex(Form, *Case.SpinBox)), Case.Name)
+        << Case.SpinBox->Name();
 }
 
 TEST_F(Win32StyledView, AtAnotherDpiFieldsAndArrowsKeepTheControlsBounds) {

@@ -1,8 +1,12 @@
 #pragma once
 #include <windows.h>
 
+#include <cstddef>
 #include <functional>
+#include <stdexcept>
 
+#include "platform/controls/Control.h"
+#include "platform/controls/ControlIds.h"
 #include "platform/win32/Win32Window.h"
 
 namespace nevra::win32::test {
@@ -27,5 +31,18 @@ class TTestWindow final : public TWin32Window {
     return Default(AMessage, AWParam, ALParam);
   }
 };
+
+// The control's place in its form's list; throws for a control of another form.
+inline size_t ControlIndex(const TForm& AForm, const TControl& AControl) {
+  const auto& Controls = AForm.Controls();
+  for (size_t Index = 0; Index < Controls.size(); ++Index)
+    if (Controls[Index] == &AControl) return Index;
+  throw std::logic_error("not a control of the form");
+}
+
+// The window id the native view gives the control (see ControlIdAt).
+inline int ControlIdOf(const TForm& AForm, const TControl& AControl) {
+  return ControlIdAt(ControlIndex(AForm, AControl));
+}
 
 }  // namespace nevra::win32::test

@@ -150,7 +150,7 @@ TEST_F(Win32Timers, TicksArriveWhileAModalMessageBoxIsOpen) {
   // Should the ticks never come, this closes the box so the test fails instead of hanging.
   std::atomic<bool> Done{false};
   std::thread Watchdog([&] {
-    for (int Waited = 0; Waited < 10000 && !Done; Waited += 10) Sleep(10);
+    tools::WaitUntil([&] { return Done.load(); }, 10s);
     if (HWND Box = test::FindOpenMessageBox(GuiThread)) PostMessageW(Box, WM_COMMAND, IDOK, 0);
   });
   auto Timer = MakeTimer();

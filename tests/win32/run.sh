@@ -24,11 +24,7 @@ start_http_server() {
   fi
   python3 "$ROOT/tests/win32/http_test_server.py" "$PortFile" >/dev/null &
   HTTP_SERVER_PID=$!
-  for _ in $(seq 100); do
-    [ -s "$PortFile" ] && break
-    sleep 0.1
-  done
-  [ -s "$PortFile" ] || { echo "the HTTP test server did not start" >&2; return 1; }
+  nevra_wait_until 100 test -s "$PortFile" || { echo "the HTTP test server did not start" >&2; return 1; }
   read -r NEVRA_HTTP_TEST_PORT NEVRA_HTTP_REFUSED_PORT <"$PortFile"
   export NEVRA_HTTP_TEST_PORT NEVRA_HTTP_REFUSED_PORT
   # Nothing may send the loopback requests to a proxy.
@@ -77,7 +73,6 @@ prepare_signed_files() {
 trap 'stop_http_server; nevra_wine_down' EXIT
 trap 'exit 130' INT TERM
 nevra_wine_up
-nevra_quiet_crashes
 start_http_server "$NEVRA_WINE_TMP/http-ports"
 prepare_signed_files "$NEVRA_WINE_TMP/signing"
 set +e

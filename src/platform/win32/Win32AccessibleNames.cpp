@@ -20,11 +20,6 @@ constexpr GUID kNameProperty = {0x608d3df8, 0x8128, 0x4aa7, {0xa4, 0x28, 0xf5, 0
 constexpr UINT_PTR kSubclassId = 0x4E41;
 const auto kClientObject = static_cast<DWORD>(OBJID_CLIENT);
 
-bool Introduces(const TControl& AControl) {
-  return AControl.Kind() == TControlKind::ckLabel || AControl.Kind() == TControlKind::ckCheckBox ||
-         AControl.Kind() == TControlKind::ckRadioButton;
-}
-
 // "&Delay (s):" -> "Delay (s)": no mnemonic marks, no trailing colon.
 std::string SpokenCaption(const std::string& ACaption) {
   std::string Spoken;
@@ -58,6 +53,11 @@ bool SeparatesOnARow(const TControl& ALabel, const TControl& ALeft, const TContr
 
 }  // namespace
 
+bool CanNameSpinBox(const TControl& AControl) {
+  return AControl.Kind() == TControlKind::ckLabel || AControl.Kind() == TControlKind::ckCheckBox ||
+         AControl.Kind() == TControlKind::ckRadioButton;
+}
+
 std::string SpinBoxAccessibleName(const std::vector<TControl*>& AControls, size_t AIndex) {
   if (AIndex >= AControls.size()) return {};
   const TControl& Box = *AControls[AIndex];
@@ -72,7 +72,7 @@ std::string SpinBoxAccessibleName(const std::vector<TControl*>& AControls, size_
       ++Ordinal;
       continue;
     }
-    if (!Introduces(Candidate) || (Earlier != nullptr && SeparatesOnARow(Candidate, *Earlier, *After))) continue;
+    if (!CanNameSpinBox(Candidate) || (Earlier != nullptr && SeparatesOnARow(Candidate, *Earlier, *After))) continue;
     const std::string Name = SpokenCaption(Candidate.Caption());
     return Ordinal > 1 ? Name + " (" + std::to_string(Ordinal) + ")" : Name;
   }
@@ -87,7 +87,7 @@ TAccessibleNames::TAccessibleNames() {
 }
 
 TAccessibleNames::~TAccessibleNames() {
-  for (HWND Window : FNamed)
+  for (const auto& [Window, Name] : FNamed)
     if (::IsWindow(Window) != FALSE) {
       ::RemoveWindowSubclass(Window, &ClearOnDestroy, kSubclassId);
       if (FServices != nullptr) {
@@ -100,10 +100,16 @@ TAccessibleNames::~TAccessibleNames() {
 
 void TAccessibleNames::SetName(HWND AWindow, const std::string& AName) {
   if (FServices == nullptr || AWindow == nullptr) return;
+  const auto Named = FNamed.find(AWindow);
+  if (Named != FNamed.end() && Named->second == AName) return;
   if (FAILED(FServices->SetHwndPropStr(AWindow, kClientObject, CHILDID_SELF, kNameProperty, Widen(AName).c_str())))
     return;
-  if (FNamed.insert(AWindow).second)
-    ::SetWindowSubclass(AWindow, &ClearOnDestroy, kSubclassId, reinterpret_cast<DWORD_PTR>(this));
+  if (Named != FNamed.end()) {
+    Named->second = AName;
+    return;
+  }
+  FNamed.emplace(AWindow, AName);
+  ::SetWindowSubclass(AWindow, &ClearOnDestroy, kSubclassId, reinterpret_cast<DWORD_PTR>(this));
 }
 
 void TAccessibleNames::Clear(HWND AWindow) {

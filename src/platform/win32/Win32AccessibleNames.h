@@ -2,7 +2,7 @@
 #include <windows.h>
 
 #include <string>
-#include <unordered_set>
+#include <unordered_map>
 #include <vector>
 
 #include "platform/controls/Control.h"
@@ -16,6 +16,8 @@ namespace nevra::win32 {
 // same container). A label that only separates two spin boxes (the "X" between the coordinates)
 // introduces neither; boxes that share an introduction are numbered from the second on.
 std::string SpinBoxAccessibleName(const std::vector<TControl*>& AControls, size_t AIndex);
+// Whether AControl's caption can name a spin box after it: a label, check box or radio button.
+bool CanNameSpinBox(const TControl& AControl);
 
 // Accessible names set on windows from outside (dynamic annotation), for controls whose own text
 // cannot name them, such as an edit box. Where the accessibility runtime or COM is missing,
@@ -27,6 +29,7 @@ class TAccessibleNames {
   TAccessibleNames(const TAccessibleNames&) = delete;
   TAccessibleNames& operator=(const TAccessibleNames&) = delete;
 
+  // Does nothing when AWindow has that name already.
   void SetName(HWND AWindow, const std::string& AName);
 
  private:
@@ -35,7 +38,7 @@ class TAccessibleNames {
   void Clear(HWND AWindow);
 
   IAccPropServices* FServices = nullptr;
-  std::unordered_set<HWND> FNamed;
+  std::unordered_map<HWND, std::string> FNamed;
 };
 
 }  // namespace nevra::win32

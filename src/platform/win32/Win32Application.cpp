@@ -78,17 +78,8 @@ void TWin32Application::ShowModal(TForm& AForm) {
   FPump.SetDialogWindow(Window.Handle());
   FDispatcher.Run([&AForm] { AForm.Show(); });
   Window.ShowFirstTime();
-  MSG Message{};
-  while (!AForm.Closed()) {
-    const BOOL Result = ::GetMessageW(&Message, nullptr, 0, 0);
-    if (Result == 0) {
-      // Someone asked the whole program to quit: the main loop must see it too.
-      ::PostQuitMessage(static_cast<int>(Message.wParam));
-      break;
-    }
-    if (Result == -1) break;
-    FPump.Dispatch(Message);
-  }
+  // Someone asked the whole program to quit: the main loop must see it too.
+  if (const auto QuitCode = FPump.RunUntil([&AForm] { return AForm.Closed(); })) ::PostQuitMessage(*QuitCode);
   if (Owner != nullptr) ::EnableWindow(Owner, TRUE);
   FPump.SetDialogWindow(Owner);
   Window.Detach();

@@ -4,6 +4,18 @@
 
 namespace nevra::win32 {
 
+namespace {
+
+// True when the calling thread runs with per-monitor DPI awareness version 2.
+bool ThreadIsPerMonitorV2() {
+  const TDynamicApi& Api = DynamicApi();
+  if (Api.GetThreadDpiAwarenessContext == nullptr || Api.AreDpiAwarenessContextsEqual == nullptr) return false;
+  return Api.AreDpiAwarenessContextsEqual(Api.GetThreadDpiAwarenessContext(),
+                                          DPI_AWARENESS_CONTEXT_PER_MONITOR_AWARE_V2) != FALSE;
+}
+
+}  // namespace
+
 UINT SystemDpi() {
   if (DynamicApi().GetDpiForSystem != nullptr) return DynamicApi().GetDpiForSystem();
   const HDC Screen = ::GetDC(nullptr);
@@ -25,13 +37,6 @@ int ScaleForDpi(int AValue, UINT ADpi) { return ::MulDiv(AValue, static_cast<int
 int SystemMetricForDpi(int AIndex, UINT ADpi) {
   if (DynamicApi().GetSystemMetricsForDpi != nullptr) return DynamicApi().GetSystemMetricsForDpi(AIndex, ADpi);
   return ::GetSystemMetrics(AIndex);
-}
-
-bool ThreadIsPerMonitorV2() {
-  const TDynamicApi& Api = DynamicApi();
-  if (Api.GetThreadDpiAwarenessContext == nullptr || Api.AreDpiAwarenessContextsEqual == nullptr) return false;
-  return Api.AreDpiAwarenessContextsEqual(Api.GetThreadDpiAwarenessContext(),
-                                          DPI_AWARENESS_CONTEXT_PER_MONITOR_AWARE_V2) != FALSE;
 }
 
 int SystemMetricForWindow(int AIndex, HWND AWindow) {

@@ -16,8 +16,6 @@ UINT SystemDpi();
 int ScaleForDpi(int AValue, UINT ADpi);
 // GetSystemMetricsForDpi where it exists, else GetSystemMetrics.
 int SystemMetricForDpi(int AIndex, UINT ADpi);
-// True when the calling thread runs with per-monitor DPI awareness version 2.
-bool ThreadIsPerMonitorV2();
 // SM_* metric read for AWindow's DPI when the thread is per-monitor-v2 aware and the window
 // exists, else the plain system metric.
 int SystemMetricForWindow(int AIndex, HWND AWindow);

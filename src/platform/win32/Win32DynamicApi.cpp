@@ -22,6 +22,9 @@ TDynamicApi Load() {
   Resolve(User32, "GetThreadDpiAwarenessContext", Api.GetThreadDpiAwarenessContext);
   Resolve(User32, "AreDpiAwarenessContextsEqual", Api.AreDpiAwarenessContextsEqual);
   Resolve(::GetModuleHandleW(L"kernel32.dll"), "SetProcessInformation", Api.SetProcessInformation);
+  // Not loaded into every process: taken from System32 only, never from beside the program.
+  Resolve(::LoadLibraryExW(L"dwmapi.dll", nullptr, LOAD_LIBRARY_SEARCH_SYSTEM32), "DwmSetWindowAttribute",
+          Api.DwmSetWindowAttribute);
   return Api;
 }
 

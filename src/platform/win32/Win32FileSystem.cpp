@@ -24,17 +24,6 @@ bool EndsWithNoCase(const std::wstring& AName, const std::wstring& ASuffix) {
 
 }  // namespace
 
-std::string SystemErrorText(unsigned long AError) {
-  wchar_t* Buffer = nullptr;
-  const DWORD Length = ::FormatMessageW(
-      FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr, AError, 0,
-      reinterpret_cast<wchar_t*>(&Buffer), 0, nullptr);
-  std::wstring Text = Length > 0 ? std::wstring(Buffer, Length) : L"System error " + std::to_wstring(AError) + L".";
-  if (Buffer != nullptr) ::LocalFree(Buffer);
-  while (!Text.empty() && (Text.back() == L'\r' || Text.back() == L'\n' || Text.back() == L' ')) Text.pop_back();
-  return Narrow(Text);
-}
-
 bool TWin32FileSystem::FileExists(const std::string& APath) {
   const DWORD Attributes = ::GetFileAttributesW(Widen(APath).c_str());
   return Attributes != INVALID_FILE_ATTRIBUTES && (Attributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
@@ -75,35 +64,28 @@ void TWin32FileSystem::WriteFileAtomically(const std::string& APath, const std::
   // The temporary file lives beside the target, on the same volume, so the rename is atomic.
   const std::wstring Temporary =
       Target + L"." + std::to_wstring(::GetCurrentProcessId()) + L"." + std::to_wstring(::GetTickCount()) + L".tmp";
-  {
-    THandleOwner File(::CreateFileW(Temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                                    FILE_ATTRIBUTE_NORMAL, nullptr));
-    if (!File) Fail("Cannot create file", APath, ::GetLastError());
-    size_t Done = 0;
-    while (Done < AContent.size()) {
-      DWORD Written = 0;
-      const auto Chunk = static_cast<DWORD>(std::min<size_t>(AContent.size() - Done, 1u << 30));
-      if (!::WriteFile(File.Get(), AContent.data() + Done, Chunk, &Written, nullptr) || Written == 0) {
-        const DWORD Error = ::GetLastError();
-        File.Reset();
-        ::DeleteFileW(Temporary.c_str());
-        Fail("Cannot write file", APath, Error);
-      }
-      Done += Written;
-    }
-    // On disk before the rename makes it the real file.
-    if (!::FlushFileBuffers(File.Get())) {
-      const DWORD Error = ::GetLastError();
-      File.Reset();
-      ::DeleteFileW(Temporary.c_str());
-      Fail("Cannot write file", APath, Error);
-    }
-  }
-  if (!::MoveFileExW(Temporary.c_str(), Target.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
-    const DWORD Error = ::GetLastError();
+  THandleOwner File(
+      ::CreateFileW(Temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
+  if (!File) Fail("Cannot create file", APath, ::GetLastError());
+  // Whatever fails from here on leaves the target as it was and no temporary file behind.
+  const auto Abandon = [&](DWORD AError) {
+    File.Reset();
     ::DeleteFileW(Temporary.c_str());
-    Fail("Cannot write file", APath, Error);
+    Fail("Cannot write file", APath, AError);
+  };
+  size_t Done = 0;
+  while (Done < AContent.size()) {
+    DWORD Written = 0;
+    const auto Chunk = static_cast<DWORD>(std::min<size_t>(AContent.size() - Done, 1u << 30));
+    if (!::WriteFile(File.Get(), AContent.data() + Done, Chunk, &Written, nullptr) || Written == 0)
+      Abandon(::GetLastError());
+    Done += Written;
   }
+  // On disk before the rename makes it the real file.
+  if (!::FlushFileBuffers(File.Get())) Abandon(::GetLastError());
+  File.Reset();
+  if (!::MoveFileExW(Temporary.c_str(), Target.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
+    Abandon(::GetLastError());
 }
 
 std::vector<std::string> TWin32FileSystem::ListFiles(const std::string& AFolder, const std::string& AExtension) {

@@ -1,5 +1,6 @@
 #pragma once
 #include "platform/FileSystem.h"
+#include "platform/win32/Win32Errors.h"
 
 namespace nevra::win32 {
 
@@ -13,8 +14,5 @@ class TWin32FileSystem final : public IFileSystem {
   void RemoveFile(const std::string& APath) override;
   std::unique_ptr<IOutputFile> CreateOutputFile(const std::string& APath) override;
 };
-
-// The system's text for an error code, such as "Access is denied."
-std::string SystemErrorText(unsigned long AError);
 
 }  // namespace nevra::win32

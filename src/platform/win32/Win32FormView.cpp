@@ -207,14 +207,14 @@ void TWin32FormView::CreateControls() {
     FNatives.push_back(TNative{Controls[Index]});
     FIndexOf.emplace(Controls[Index], Index);
   }
-  FTabOrder = TabOrder(Controls);
+  const std::vector<size_t> Order = TabOrder(Controls);
   const TControl* Previous = nullptr;
-  for (size_t Index : FTabOrder) {
+  for (size_t Index : Order) {
     CreateWindowFor(Index, Previous);
     Previous = Controls[Index];
   }
   for (size_t Index = 0; Index < FNatives.size(); ++Index) ApplySkin(Index);
-  ArrangeZOrder();
+  ArrangeZOrder(Order);
   ApplyFonts();
   Layout();
   for (size_t Index = 0; Index < FNatives.size(); ++Index) {
@@ -223,6 +223,7 @@ void TWin32FormView::CreateControls() {
   }
   FForm->SetView(this);
   SetWindowTextUtf8(FWindow, FForm->Caption());
+  // Once, now that every caption is in place.
   NameSpinBoxes();
 }
 
@@ -291,10 +292,10 @@ void TWin32FormView::NameSpinBoxes() {
       FAccessibleNames.SetName(FNatives[Index].Window, SpinBoxAccessibleName(FForm->Controls(), Index));
 }
 
-void TWin32FormView::ArrangeZOrder() {
+void TWin32FormView::ArrangeZOrder(const std::vector<size_t>& ATabOrder) {
   // Tab order is z-order, each spin box's arrows right after its edit box.
   HWND Previous = HWND_TOP;
-  for (size_t Index : FTabOrder) {
+  for (size_t Index : ATabOrder) {
     const TNative& Native = FNatives[Index];
     for (HWND Window : {Native.Window, Native.UpDown}) {
       if (Window == nullptr) continue;
@@ -359,10 +360,6 @@ void TWin32FormView::SetDpi(UINT ADpi) {
   Layout();
 }
 
-HWND TWin32FormView::ControlWindow(size_t AIndex) const {
-  return AIndex < FNatives.size() ? FNatives[AIndex].Window : nullptr;
-}
-
 // Model -> window ---------------------------------------------------------------------------
 
 void TWin32FormView::ControlChanged(TControl& AControl, TControlProperty AProperty) {
@@ -374,14 +371,17 @@ void TWin32FormView::ControlChanged(TControl& AControl, TControlProperty AProper
   if (Found != FIndexOf.end()) SyncProperty(Found->second, AProperty);
 }
 
+// The fonts are set already (ApplyFonts) and the spin boxes are named once all captions are in.
 void TWin32FormView::SyncAll(size_t AIndex) {
-  for (TControlProperty Property : {TControlProperty::cpCaption, TControlProperty::cpItems, TControlProperty::cpText,
-                                    TControlProperty::cpChecked, TControlProperty::cpFont, TControlProperty::cpPosition})
+  if (FNatives[AIndex].Model == FTrayModel) {
+    SyncTrayIcon();
+    return;
+  }
+  SyncCaption(AIndex);
+  for (TControlProperty Property :
+       {TControlProperty::cpItems, TControlProperty::cpText, TControlProperty::cpChecked, TControlProperty::cpPosition})
     SyncProperty(AIndex, Property);
-  SetShownAndEnabled(FNatives[AIndex].Window, ShownOnForm(*FNatives[AIndex].Model),
-                     EnabledOnForm(*FNatives[AIndex].Model));
-  SetShownAndEnabled(FNatives[AIndex].UpDown, ShownOnForm(*FNatives[AIndex].Model),
-                     EnabledOnForm(*FNatives[AIndex].Model));
+  ShowAndEnable(FNatives[AIndex]);
 }
 
 void TWin32FormView::SyncProperty(size_t AIndex, TControlProperty AProperty) {
@@ -397,10 +397,9 @@ void TWin32FormView::SyncProperty(size_t AIndex, TControlProperty AProperty) {
   if (Native.Window == nullptr) return;
   switch (AProperty) {
     case TControlProperty::cpCaption:
-      if (Native.Model->Kind() != TControlKind::ckSpinBox) SetWindowTextUtf8(Native.Window, Native.Model->Caption());
+      SyncCaption(AIndex);
       // The spin boxes are named after the captions before them.
-      if (Native.Model->Kind() != TControlKind::ckButton && Native.Model->Kind() != TControlKind::ckGroupBox)
-        NameSpinBoxes();
+      if (CanNameSpinBox(*Native.Model)) NameSpinBoxes();
       break;
     case TControlProperty::cpEnabled:
     case TControlProperty::cpVisible:
@@ -463,17 +462,27 @@ void TWin32FormView::ShowPopupMenu(TPopupMenu& AMenu) {
 }
 
 void TWin32FormView::SyncShownAndEnabled(const TControl& AContainer) {
-  for (TNative& Native : FNatives) {
-    if (Native.Window == nullptr || !IsWithin(*Native.Model, AContainer)) continue;
-    const bool Shown = ShownOnForm(*Native.Model);
-    const bool Enabled = EnabledOnForm(*Native.Model);
-    if (!Shown || !Enabled) {
-      MoveFocusAwayFrom(Native.Window);
-      if (Native.UpDown != nullptr) MoveFocusAwayFrom(Native.UpDown);
-    }
-    SetShownAndEnabled(Native.Window, Shown, Enabled);
-    SetShownAndEnabled(Native.UpDown, Shown, Enabled);
+  for (const TNative& Native : FNatives)
+    if (IsWithin(*Native.Model, AContainer)) ShowAndEnable(Native);
+}
+
+void TWin32FormView::ShowAndEnable(const TNative& ANative) {
+  if (ANative.Window == nullptr) return;
+  const bool Shown = ShownOnForm(*ANative.Model);
+  const bool Enabled = EnabledOnForm(*ANative.Model);
+  if (!Shown || !Enabled) {
+    MoveFocusAwayFrom(ANative.Window);
+    if (ANative.UpDown != nullptr) MoveFocusAwayFrom(ANative.UpDown);
   }
+  SetShownAndEnabled(ANative.Window, Shown, Enabled);
+  SetShownAndEnabled(ANative.UpDown, Shown, Enabled);
+}
+
+void TWin32FormView::SyncCaption(size_t AIndex) {
+  const TNative& Native = FNatives[AIndex];
+  // A spin box shows its number, not a caption.
+  if (Native.Window != nullptr && Native.Model->Kind() != TControlKind::ckSpinBox)
+    SetWindowTextUtf8(Native.Window, Native.Model->Caption());
 }
 
 void TWin32FormView::MoveFocusAwayFrom(HWND AWindow) {
@@ -553,9 +562,9 @@ void TWin32FormView::SyncFont(size_t AIndex) {
   const bool Underlined = Native.Model->Kind() == TControlKind::ckLabel &&
                           static_cast<const TLabel&>(*Native.Model).Underlined();
   const HFONT Font = Underlined ? FUnderlinedFont.Get() : FFont.Get();
+  // A new font recomputes a list's entry heights: Layout, which runs after every ApplyFonts,
+  // puts the style's heights back on (a link's underline is the only change of font later on).
   ::SendMessageW(Native.Window, WM_SETFONT, reinterpret_cast<WPARAM>(Font), TRUE);
-  // A new font recomputes a list's entry heights; the style's heights go back on.
-  SizeListEntries(AIndex);
 }
 
 // Window -> model ---------------------------------------------------------------------------
@@ -703,11 +712,7 @@ void TWin32FormView::ActivateLink(TNative& ANative) {
 void TWin32FormView::LinkMouseMove(TNative& ANative) {
   if (ANative.MouseInside) return;
   ANative.MouseInside = true;
-  TRACKMOUSEEVENT Track{};
-  Track.cbSize = sizeof(Track);
-  Track.dwFlags = TME_LEAVE;
-  Track.hwndTrack = ANative.Window;
-  ::TrackMouseEvent(&Track);
+  TrackLeave(ANative.Window);
   auto& Label = static_cast<TLabel&>(*ANative.Model);
   FDispatcher.Run([&Label] {
     if (Label.OnMouseEnter) Label.OnMouseEnter();

@@ -61,9 +61,6 @@ class TWin32FormView final : public IControlView {
   // The answer to WM_CTLCOLORSTATIC, WM_CTLCOLOREDIT, WM_CTLCOLORLISTBOX or WM_CTLCOLORBTN;
   // nothing when the default colours do.
   std::optional<HBRUSH> ControlColours(UINT AMessage, HDC ADc, HWND AControl);
-  std::optional<HBRUSH> StaticColours(HDC ADc, HWND AControl) {
-    return ControlColours(WM_CTLCOLORSTATIC, ADc, AControl);
-  }
   // WM_DRAWITEM of an owner-drawn list (styled look only); false when not handled.
   bool DrawItem(const DRAWITEMSTRUCT& AItem);
   // WM_ERASEBKGND of the form's window; false when the default background will do.
@@ -74,9 +71,6 @@ class TWin32FormView final : public IControlView {
   void ReaddTrayIcon();
 
   void ControlChanged(TControl& AControl, TControlProperty AProperty) override;
-
-  // The window of the control at AIndex in TForm::Controls(), null for one without a window.
-  HWND ControlWindow(size_t AIndex) const;
 
  private:
   struct TNative {
@@ -90,7 +84,8 @@ class TWin32FormView final : public IControlView {
   void CreateWindowFor(size_t AIndex, const TControl* APreviousInTabOrder);
   void ApplySkin(size_t AIndex);
   void PrepareProgressBar(HWND ABar);
-  void ArrangeZOrder();
+  // ATabOrder: indices into FNatives in tab order.
+  void ArrangeZOrder(const std::vector<size_t>& ATabOrder);
   void NameSpinBoxes();
   void Layout();
   void ApplyFonts();
@@ -99,6 +94,9 @@ class TWin32FormView final : public IControlView {
   void SyncAll(size_t AIndex);
   void SyncProperty(size_t AIndex, TControlProperty AProperty);
   void SyncShownAndEnabled(const TControl& AContainer);
+  // The control's window and its arrows shown and enabled as the form says.
+  void ShowAndEnable(const TNative& ANative);
+  void SyncCaption(size_t AIndex);
   void SyncCheckedState(size_t AIndex);
   void SyncText(size_t AIndex);
   void SyncItems(size_t AIndex);
@@ -124,8 +122,6 @@ class TWin32FormView final : public IControlView {
   const TWin32Style* FStyle;
   std::unique_ptr<TWin32StyledControls> FSkins;  // only with a style
   TAccessibleNames FAccessibleNames;
-  // Indices into FNatives in tab order (which is also the z-order).
-  std::vector<size_t> FTabOrder;
   TFontOwner FFont;
   TFontOwner FUnderlinedFont;
   std::vector<TNative> FNatives;

@@ -43,35 +43,13 @@ struct TKernelHandleTraits {
   static void Free(THandle AHandle) { ::CloseHandle(AHandle); }
 };
 
-struct TWindowTraits {
-  using THandle = HWND;
+// The traits of a handle that is null when there is none and goes with one call.
+template <typename THandleType, auto AFree>
+struct TNullHandleTraits {
+  using THandle = THandleType;
   static THandle Invalid() { return nullptr; }
   static bool IsValid(THandle AHandle) { return AHandle != nullptr; }
-  static void Free(THandle AHandle) { ::DestroyWindow(AHandle); }
-};
-
-template <typename TGdiHandle>
-struct TGdiObjectTraits {
-  using THandle = TGdiHandle;
-  static THandle Invalid() { return nullptr; }
-  static bool IsValid(THandle AHandle) { return AHandle != nullptr; }
-  static void Free(THandle AHandle) { ::DeleteObject(AHandle); }
-};
-
-struct TIconTraits {
-  using THandle = HICON;
-  static THandle Invalid() { return nullptr; }
-  static bool IsValid(THandle AHandle) { return AHandle != nullptr; }
-  static void Free(THandle AHandle) { ::DestroyIcon(AHandle); }
-};
-
-// Closing a threadpool timer does not wait for its callbacks; whoever owns one stops it and
-// waits (SetThreadpoolTimer(NULL) + WaitForThreadpoolTimerCallbacks) before letting it go.
-struct TThreadpoolTimerTraits {
-  using THandle = PTP_TIMER;
-  static THandle Invalid() { return nullptr; }
-  static bool IsValid(THandle AHandle) { return AHandle != nullptr; }
-  static void Free(THandle AHandle) { ::CloseThreadpoolTimer(AHandle); }
+  static void Free(THandle AHandle) { AFree(AHandle); }
 };
 
 struct TFindTraits {
@@ -81,28 +59,24 @@ struct TFindTraits {
   static void Free(THandle AHandle) { ::FindClose(AHandle); }
 };
 
-struct TRegistryKeyTraits {
-  using THandle = HKEY;
-  static THandle Invalid() { return nullptr; }
-  static bool IsValid(THandle AHandle) { return AHandle != nullptr; }
-  static void Free(THandle AHandle) { ::RegCloseKey(AHandle); }
-};
-
-struct TMenuTraits {
-  using THandle = HMENU;
-  static THandle Invalid() { return nullptr; }
-  static bool IsValid(THandle AHandle) { return AHandle != nullptr; }
-  static void Free(THandle AHandle) { ::DestroyMenu(AHandle); }
-};
+// Closing a work object does not wait for its callback; waiting first means the callback never
+// runs on a freed object.
+inline void WaitAndCloseThreadpoolWork(PTP_WORK AWork) {
+  ::WaitForThreadpoolWorkCallbacks(AWork, FALSE);
+  ::CloseThreadpoolWork(AWork);
+}
 
 using THandleOwner = TUniqueHandle<TKernelHandleTraits>;  // events, waitable timers, processes ...
-using TWindowOwner = TUniqueHandle<TWindowTraits>;
-using TFontOwner = TUniqueHandle<TGdiObjectTraits<HFONT>>;
-using TBrushOwner = TUniqueHandle<TGdiObjectTraits<HBRUSH>>;
-using TIconOwner = TUniqueHandle<TIconTraits>;
-using TThreadpoolTimerOwner = TUniqueHandle<TThreadpoolTimerTraits>;
+using TWindowOwner = TUniqueHandle<TNullHandleTraits<HWND, &::DestroyWindow>>;
+using TFontOwner = TUniqueHandle<TNullHandleTraits<HFONT, &::DeleteObject>>;
+using TBrushOwner = TUniqueHandle<TNullHandleTraits<HBRUSH, &::DeleteObject>>;
+using TIconOwner = TUniqueHandle<TNullHandleTraits<HICON, &::DestroyIcon>>;
+// Closing a threadpool timer does not wait for its callbacks; whoever owns one stops it and
+// waits (SetThreadpoolTimer(NULL) + WaitForThreadpoolTimerCallbacks) before letting it go.
+using TThreadpoolTimerOwner = TUniqueHandle<TNullHandleTraits<PTP_TIMER, &::CloseThreadpoolTimer>>;
+using TThreadpoolWorkOwner = TUniqueHandle<TNullHandleTraits<PTP_WORK, &WaitAndCloseThreadpoolWork>>;
 using TFindOwner = TUniqueHandle<TFindTraits>;            // FindFirstFileExW searches
-using TRegistryKeyOwner = TUniqueHandle<TRegistryKeyTraits>;
-using TMenuOwner = TUniqueHandle<TMenuTraits>;
+using TRegistryKeyOwner = TUniqueHandle<TNullHandleTraits<HKEY, &::RegCloseKey>>;
+using TMenuOwner = TUniqueHandle<TNullHandleTraits<HMENU, &::DestroyMenu>>;
 
 }  // namespace nevra::win32

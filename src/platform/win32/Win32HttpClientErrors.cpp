@@ -3,28 +3,9 @@
 #include <windows.h>
 #include <winhttp.h>
 
-#include <iterator>
-#include <string_view>
-
-#include "platform/win32/Win32Text.h"
+#include "platform/win32/Win32Errors.h"
 
 namespace nevra::win32 {
-
-namespace {
-
-// WinHTTP's own text for its errors (its message table lives in winhttp.dll), else the system's;
-// empty when neither knows the code.
-std::string WinHttpErrorText(unsigned long AError) {
-  wchar_t Buffer[512];
-  const DWORD Length = ::FormatMessageW(
-      FORMAT_MESSAGE_FROM_HMODULE | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
-      ::GetModuleHandleW(L"winhttp.dll"), AError, 0, Buffer, static_cast<DWORD>(std::size(Buffer)), nullptr);
-  std::wstring_view Text(Buffer, Length);
-  while (!Text.empty() && (Text.back() == L'\r' || Text.back() == L'\n' || Text.back() == L' ')) Text.remove_suffix(1);
-  return Narrow(Text);
-}
-
-}  // namespace
 
 std::string HttpFailureText(unsigned long AError, const std::string& AServer) {
   // The failures a user meets most get a sentence of our own that names the server; the
@@ -50,7 +31,8 @@ std::string HttpFailureText(unsigned long AError, const std::string& AServer) {
       return "The server " + AServer + " sent an answer that could not be understood.";
     default: break;
   }
-  const std::string SystemText = WinHttpErrorText(AError);
+  // WinHTTP's own texts live in winhttp.dll's message table.
+  const std::string SystemText = FormatMessageText(AError, ::GetModuleHandleW(L"winhttp.dll"));
   if (SystemText.empty())
     return "The transfer from the server " + AServer + " failed (error " + std::to_string(AError) + ").";
   return "The transfer from the server " + AServer + " failed: " + SystemText;

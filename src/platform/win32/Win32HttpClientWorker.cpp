@@ -1,7 +1,8 @@
 #include "platform/win32/Win32HttpClientWorker.h"
 
-#include <system_error>
 #include <utility>
+
+#include "platform/win32/Win32Errors.h"
 
 namespace nevra::win32 {
 
@@ -11,9 +12,6 @@ namespace {
 // new), so none of them waits longer than this.
 constexpr DWORD kPumpSliceMs = 50;
 
-[[noreturn]] void FailWithLastError(const char* AWhat) {
-  throw std::system_error(static_cast<int>(::GetLastError()), std::system_category(), AWhat);
-}
 }  // namespace
 
 TBlockingCallRunner::TBlockingCallRunner(IMessagePump* APump) : FPump(APump) {

@@ -6,7 +6,6 @@
 
 #include "platform/Timers.h"
 #include "platform/win32/Win32Handles.h"
-#include "platform/win32/Win32HttpClientHandles.h"
 
 namespace nevra::win32 {
 

@@ -5,13 +5,6 @@
 
 namespace nevra::win32 {
 
-namespace {
-HICON LoadAppIcon(int ASize) {
-  return static_cast<HICON>(::LoadImageW(::GetModuleHandleW(nullptr), MAKEINTRESOURCEW(kAppIconId), IMAGE_ICON,
-                                         ASize, ASize, LR_DEFAULTCOLOR));
-}
-}  // namespace
-
 TWin32MainWindow::TWin32MainWindow(TForm& AForm, TEventDispatcher& ADispatcher, const TWin32Style* AStyle,
                                    const wchar_t* AClassName)
     : FForm(&AForm), FDispatcher(ADispatcher) {
@@ -101,12 +94,16 @@ void TWin32MainWindow::OnClose() {
 
 bool TWin32MainWindow::FormHandled(UINT AMessage, WPARAM AWParam, LPARAM ALParam, LRESULT& AResult) {
   if (FForm == nullptr) return false;
-  TWindowMessage Message{AMessage, AWParam, ALParam, 0};
-  bool Handled = false;
-  TForm& Form = *FForm;
-  FDispatcher.Run([&] { Handled = Form.WndProc(Message); });
-  AResult = Message.Result;
-  return Handled;
+  // Every message of the window comes through here: the handler captures one pointer, so the
+  // std::function the dispatcher takes holds it inline instead of allocating.
+  struct TCall {
+    TForm& Form;
+    TWindowMessage Message;
+    bool Handled = false;
+  } Call{*FForm, {AMessage, AWParam, ALParam, 0}};
+  FDispatcher.Run([Pending = &Call] { Pending->Handled = Pending->Form.WndProc(Pending->Message); });
+  AResult = Call.Message.Result;
+  return Call.Handled;
 }
 
 LRESULT TWin32MainWindow::HandleMessage(UINT AMessage, WPARAM AWParam, LPARAM ALParam) {

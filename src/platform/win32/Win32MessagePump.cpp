@@ -66,14 +66,17 @@ void TWin32MessagePump::ProcessMessages() {
   }
 }
 
-int TWin32MessagePump::RunUntilQuit() {
+int TWin32MessagePump::RunUntilQuit() { return *RunUntil([] { return false; }); }
+
+std::optional<int> TWin32MessagePump::RunUntil(const std::function<bool()>& ADone) {
   MSG Message{};
-  for (;;) {
+  while (!ADone()) {
     const BOOL Result = ::GetMessageW(&Message, nullptr, 0, 0);
     if (Result == 0) return static_cast<int>(Message.wParam);
     if (Result == -1) return -1;
     Dispatch(Message);
   }
+  return std::nullopt;
 }
 
 }  // namespace nevra::win32

@@ -2,7 +2,9 @@
 #include <windows.h>
 
 #include <cstdint>
+#include <functional>
 #include <memory>
+#include <optional>
 
 #include "platform/Timers.h"
 
@@ -26,13 +28,16 @@ class TWin32MessagePump final : public IMessagePump {
   void ProcessMessages() override;
   // Runs until WM_QUIT arrives; returns its exit code.
   int RunUntilQuit();
+  // Runs until ADone holds (tested before each message) or WM_QUIT arrives; gives WM_QUIT's exit
+  // code, or nothing when ADone ended the loop.
+  std::optional<int> RunUntil(const std::function<bool()>& ADone);
   void SetDialogWindow(HWND AWindow) { FDialogWindow = AWindow; }
-  // One message, as the loops hand it on: to the dialog manager first, then to its window.
-  void Dispatch(MSG& AMessage);
 
   class TMarkerWindow;
 
  private:
+  // One message, as the loops hand it on: to the dialog manager first, then to its window.
+  void Dispatch(MSG& AMessage);
   HWND FDialogWindow = nullptr;
   std::unique_ptr<TMarkerWindow> FMarkers;
   uint32_t FLastMarkerPosted = 0;

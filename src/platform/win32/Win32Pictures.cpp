@@ -1,9 +1,7 @@
 #include "platform/win32/Win32Pictures.h"
 
-#include <algorithm>
-
-#include "platform/win32/Win32Handles.h"
 #include "platform/win32/Win32Palette.h"
+#include "platform/win32/Win32StyleGdi.h"
 #include "platform/win32/Win32StyleShapes.h"
 
 namespace nevra::win32 {
@@ -11,13 +9,9 @@ namespace nevra::win32 {
 namespace {
 
 void PaintUpdateIcon(HDC ADc, const RECT& ARect) {
-  // The largest square centred in the area; shapes are in its coordinates (0..1 scaled by S).
-  const int Width = ARect.right - ARect.left;
-  const int Height = ARect.bottom - ARect.top;
-  const int Side = std::min(Width, Height);
-  const RECT Square{ARect.left + (Width - Side) / 2, ARect.top + (Height - Side) / 2,
-                    ARect.left + (Width - Side) / 2 + Side, ARect.top + (Height - Side) / 2 + Side};
-  const double S = Side;
+  // Shapes are in the square's coordinates (0..1 scaled by S).
+  const RECT Square = CentredSquare(ARect);
+  const double S = Square.right - Square.left;
   PaintShape(ADc, Square, palette::kAccent, Circle(S / 2, S / 2, S * 0.46));
   const TShape Arrow = Polygon({{S * 0.42, S * 0.20},
                                 {S * 0.58, S * 0.20},
@@ -33,8 +27,7 @@ void PaintUpdateIcon(HDC ADc, const RECT& ARect) {
 }  // namespace
 
 void PaintPicture(HDC ADc, const RECT& ARect, const std::string& AName, COLORREF ABackground) {
-  const TBrushOwner Background(::CreateSolidBrush(ABackground));
-  ::FillRect(ADc, &ARect, Background.Get());
+  Fill(ADc, ARect, ABackground);
   if (AName == "update-icon") PaintUpdateIcon(ADc, ARect);
 }
 

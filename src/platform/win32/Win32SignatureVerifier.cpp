@@ -8,7 +8,7 @@
 
 #include <cstdio>
 
-#include "platform/win32/Win32FileSystem.h"
+#include "platform/win32/Win32Errors.h"
 #include "platform/win32/Win32Handles.h"
 #include "platform/win32/Win32Text.h"
 

@@ -2,25 +2,12 @@
 
 #include <stdexcept>
 
+#include "platform/win32/Win32DynamicApi.h"
 #include "platform/win32/Win32Palette.h"
 
 namespace nevra::win32 {
 
 namespace {
-
-using TDwmSetWindowAttribute = HRESULT(WINAPI*)(HWND, DWORD, LPCVOID, DWORD);
-
-// dwmapi.dll is looked up at run time: the program starts on systems without it (or without
-// the attribute), and a failure only costs the dark caption.
-TDwmSetWindowAttribute DwmSetWindowAttributeFunction() {
-  static const TDwmSetWindowAttribute Function = [] {
-    const HMODULE Dwm = ::LoadLibraryExW(L"dwmapi.dll", nullptr, LOAD_LIBRARY_SEARCH_SYSTEM32);
-    if (Dwm == nullptr) return TDwmSetWindowAttribute{};
-    return reinterpret_cast<TDwmSetWindowAttribute>(
-        reinterpret_cast<void (*)()>(::GetProcAddress(Dwm, "DwmSetWindowAttribute")));
-  }();
-  return Function;
-}
 
 // DWMWA_USE_IMMERSIVE_DARK_MODE: 20 since Windows 10 20H1, 19 on the builds before it.
 constexpr DWORD kDarkModeAttribute = 20;
@@ -63,7 +50,8 @@ bool TWin32Style::HighContrastIsOn() {
 }
 
 void TWin32Style::DecorateTopLevel(HWND AWindow) const {
-  const TDwmSetWindowAttribute SetAttribute = DwmSetWindowAttributeFunction();
+  // Looked up at run time: a system without it (or without the attribute) only loses the dark caption.
+  const auto SetAttribute = DynamicApi().DwmSetWindowAttribute;
   if (SetAttribute == nullptr || AWindow == nullptr) return;
   const BOOL Dark = TRUE;
   if (FAILED(SetAttribute(AWindow, kDarkModeAttribute, &Dark, sizeof(Dark))))

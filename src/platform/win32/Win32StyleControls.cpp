@@ -5,8 +5,11 @@
 #include <algorithm>
 #include <string>
 
+#include "platform/win32/Win32Dpi.h"
 #include "platform/win32/Win32Fonts.h"
 #include "platform/win32/Win32Palette.h"
+#include "platform/win32/Win32StyleGdi.h"
+#include "platform/win32/Win32Text.h"
 
 namespace nevra::win32 {
 
@@ -35,14 +38,6 @@ bool HasFieldFrame(TSkin ASkin) { return ASkin == TSkin::skEdit || ASkin == TSki
 
 bool IsButton(TSkin ASkin) {
   return ASkin == TSkin::skPushButton || ASkin == TSkin::skCheckBox || ASkin == TSkin::skRadioButton;
-}
-
-std::wstring WindowText(HWND AWindow) {
-  const int Length = ::GetWindowTextLengthW(AWindow);
-  if (Length <= 0) return {};
-  std::wstring Text(static_cast<size_t>(Length) + 1, L'\0');
-  Text.resize(static_cast<size_t>(::GetWindowTextW(AWindow, Text.data(), Length + 1)));
-  return Text;
 }
 
 std::wstring ListText(HWND AWindow, UINT ALengthMessage, UINT ATextMessage, WPARAM AIndex) {
@@ -91,12 +86,9 @@ int BorderWidth(HWND AWindow) {
 int TextHeight(HWND AWindow) {
   const HDC Dc = ::GetDC(AWindow);
   if (Dc == nullptr) return 0;
-  TEXTMETRICW Metrics{};
-  const HGDIOBJ Old = ::SelectObject(Dc, FontOf(AWindow));
-  ::GetTextMetricsW(Dc, &Metrics);
-  ::SelectObject(Dc, Old);
+  const int Height = FontLineHeight(Dc, FontOf(AWindow));
   ::ReleaseDC(AWindow, Dc);
-  return Metrics.tmHeight;
+  return Height;
 }
 
 TSpinArrow ArrowAt(HWND AUpDown, LPARAM APoint) {
@@ -105,6 +97,8 @@ TSpinArrow ArrowAt(HWND AUpDown, LPARAM APoint) {
   return GET_Y_LPARAM(APoint) < (Client.bottom - Client.top) / 2 ? TSpinArrow::saUp : TSpinArrow::saDown;
 }
 
+}  // namespace
+
 void TrackLeave(HWND AWindow) {
   TRACKMOUSEEVENT Track{};
   Track.cbSize = sizeof(Track);
@@ -112,8 +106,6 @@ void TrackLeave(HWND AWindow) {
   Track.hwndTrack = AWindow;
   ::TrackMouseEvent(&Track);
 }
-
-}  // namespace
 
 TWin32StyledControls::TWin32StyledControls(const TWin32Style& AStyle, UINT ADpi) : FStyle(AStyle), FDpi(ADpi) {
   FCaptionFont = CreateUiFont(FDpi, false, FW_SEMIBOLD);
@@ -156,8 +148,8 @@ std::optional<HBRUSH> TWin32StyledControls::Colours(UINT AMessage, HDC ADc, HWND
       break;
     case WM_CTLCOLORLISTBOX:
       // Also the list a drop-down list opens, which is no control of the form.
-      Back = Enabled(AControl) ? palette::kField : palette::kFieldDisabled;
-      Fore = Enabled(AControl) ? palette::kText : palette::kTextDisabled;
+      Back = FieldColour(Enabled(AControl));
+      Fore = TextColour(Enabled(AControl));
       break;
     case WM_CTLCOLORSTATIC:
       if (State != nullptr && State->Skin.Skin == TSkin::skEdit) {
@@ -202,21 +194,21 @@ void TWin32StyledControls::Paint(HWND AWindow, HDC ADc, const TState& AState) co
   switch (Skin.Skin) {
     case TSkin::skPushButton:
       PaintPushButton(Target,
-                      TPushButtonLook{ButtonInteraction(AWindow), Skin.Image, Skin.Surface, WindowText(AWindow)});
+                      TPushButtonLook{ButtonInteraction(AWindow), Skin.Image, Skin.Surface, WindowTextWide(AWindow)});
       break;
     case TSkin::skCheckBox:
     case TSkin::skRadioButton:
       PaintCheck(Target,
                  TCheckLook{ButtonInteraction(AWindow), ::SendMessageW(AWindow, BM_GETCHECK, 0, 0) == BST_CHECKED,
-                            Skin.Skin == TSkin::skRadioButton, Skin.Surface, WindowText(AWindow)});
+                            Skin.Skin == TSkin::skRadioButton, Skin.Surface, WindowTextWide(AWindow)});
       break;
     case TSkin::skGroupBox:
       if (FCaptionFont) Target.Font = FCaptionFont.Get();
-      PaintGroupBox(Target, TGroupBoxLook{Enabled(AWindow), Skin.Surface, WindowText(AWindow)});
+      PaintGroupBox(Target, TGroupBoxLook{Enabled(AWindow), Skin.Surface, WindowTextWide(AWindow)});
       break;
     case TSkin::skLabel:
       PaintLabel(Target, TLabelLook{Enabled(AWindow), ::GetFocus() == AWindow, Skin.TextColour, Skin.Surface,
-                                    LabelTextFlags(AWindow), WindowText(AWindow)});
+                                    LabelTextFlags(AWindow), WindowTextWide(AWindow)});
       break;
     case TSkin::skBevel: PaintBevel(Target, Skin.Surface); break;
     case TSkin::skUpDown:
@@ -247,7 +239,7 @@ void TWin32StyledControls::FillBelowEntries(HWND AListBox, HDC ADc) const {
   if (Count < 0 || Top < 0 || ItemHeight <= 0) return;
   Client.top = static_cast<LONG>(std::max<LRESULT>(0, Count - Top) * ItemHeight);
   if (Client.top >= Client.bottom) return;
-  ::FillRect(ADc, &Client, FStyle.Brush(Enabled(AListBox) ? palette::kField : palette::kFieldDisabled));
+  ::FillRect(ADc, &Client, FStyle.Brush(FieldColour(Enabled(AListBox))));
 }
 
 void TWin32StyledControls::PaintFrame(HWND AWindow, const TState& AState) const {
@@ -288,9 +280,8 @@ bool TWin32StyledControls::DrawItem(const DRAWITEMSTRUCT& AItem) const {
 void TWin32StyledControls::SizeItems(HWND AWindow, int AFieldHeight) const {
   const auto Found = FControls.find(AWindow);
   if (Found == FControls.end()) return;
-  const HDC Dc = ::GetDC(AWindow);
-  const int ItemHeight = ListItemHeight(Dc, FontOf(AWindow), FDpi);
-  ::ReleaseDC(AWindow, Dc);
+  // An entry is a line of its text with a little room above and below.
+  const int ItemHeight = TextHeight(AWindow) + ScaleForDpi(5, FDpi);
   if (Found->second.Skin.Skin == TSkin::skListBox) {
     ::SendMessageW(AWindow, LB_SETITEMHEIGHT, 0, ItemHeight);
     return;

@@ -12,6 +12,10 @@
 
 namespace nevra::win32 {
 
+// Asks Windows for one WM_MOUSELEAVE when the mouse leaves AWindow, for a look (or event) that
+// lasts while the mouse is over it.
+void TrackLeave(HWND AWindow);
+
 // What a control is, as far as its look goes.
 enum class TSkin {
   skPushButton,

@@ -5,7 +5,7 @@
 
 namespace nevra::win32 {
 
-using TBitmapOwner = TUniqueHandle<TGdiObjectTraits<HBITMAP>>;
+using TBitmapOwner = TUniqueHandle<TNullHandleTraits<HBITMAP, &::DeleteObject>>;
 
 // A memory device context, deleted with its owner.
 class TMemoryDc {
@@ -36,6 +36,20 @@ class TSelection {
   HDC FDc;
   HGDIOBJ FOld;
 };
+
+// Fills ARect with AColour through the device context's own brush: no brush to make and delete.
+inline void Fill(HDC ADc, const RECT& ARect, COLORREF AColour) {
+  ::SetDCBrushColor(ADc, AColour);
+  ::FillRect(ADc, &ARect, static_cast<HBRUSH>(::GetStockObject(DC_BRUSH)));
+}
+
+// The height of a line of text in AFont, as controls lay out their text.
+inline int FontLineHeight(HDC ADc, HFONT AFont) {
+  TSelection Font(ADc, AFont);
+  TEXTMETRICW Metrics{};
+  ::GetTextMetricsW(ADc, &Metrics);
+  return Metrics.tmHeight;
+}
 
 // An off-screen picture of ARect of ATarget: everything is painted into Dc() (whose origin is
 // ARect's top-left corner) and reaches the target in one copy by Present, so a control never

@@ -17,17 +17,16 @@ int Line(UINT ADpi) { return std::max(1, ScaleForDpi(1, ADpi)); }
 int Width(const RECT& ARect) { return ARect.right - ARect.left; }
 int Height(const RECT& ARect) { return ARect.bottom - ARect.top; }
 
-void Fill(HDC ADc, const RECT& ARect, COLORREF AColour) {
-  ::SetDCBrushColor(ADc, AColour);
-  ::FillRect(ADc, &ARect, static_cast<HBRUSH>(::GetStockObject(DC_BRUSH)));
-}
+// The side a frame leaves open where a neighbour carries the field on (a spin box's edit box and
+// its arrows).
+enum class TOpenSide { osNone, osLeft, osRight };
 
 // A rectangular frame AWidth pixels wide just inside ARect.
-void Frame(HDC ADc, const RECT& ARect, int AWidth, COLORREF AColour) {
+void Frame(HDC ADc, const RECT& ARect, int AWidth, COLORREF AColour, TOpenSide AOpen = TOpenSide::osNone) {
   Fill(ADc, RECT{ARect.left, ARect.top, ARect.right, ARect.top + AWidth}, AColour);
   Fill(ADc, RECT{ARect.left, ARect.bottom - AWidth, ARect.right, ARect.bottom}, AColour);
-  Fill(ADc, RECT{ARect.left, ARect.top, ARect.left + AWidth, ARect.bottom}, AColour);
-  Fill(ADc, RECT{ARect.right - AWidth, ARect.top, ARect.right, ARect.bottom}, AColour);
+  if (AOpen != TOpenSide::osLeft) Fill(ADc, RECT{ARect.left, ARect.top, ARect.left + AWidth, ARect.bottom}, AColour);
+  if (AOpen != TOpenSide::osRight) Fill(ADc, RECT{ARect.right - AWidth, ARect.top, ARect.right, ARect.bottom}, AColour);
 }
 
 // A rounded rectangle filling ARect, with an optional frame of AFrameWidth in AFrameColour.
@@ -61,8 +60,6 @@ void FocusFrame(HDC ADc, RECT ARect, const RECT& AClip, UINT ADpi) {
              Outline(RoundedBox(0, 0, Width(ARect), Height(ARect), ScaleForDpi(2, ADpi)), Line(ADpi)));
 }
 
-COLORREF TextColour(bool AEnabled) { return AEnabled ? palette::kText : palette::kTextDisabled; }
-
 COLORREF FrameColour(const TInteraction& AState) {
   if (!AState.Enabled) return palette::kFrameDisabled;
   if (AState.Focused) return palette::kAccent;
@@ -70,6 +67,10 @@ COLORREF FrameColour(const TInteraction& AState) {
 }
 
 }  // namespace
+
+COLORREF TextColour(bool AEnabled) { return AEnabled ? palette::kText : palette::kTextDisabled; }
+
+COLORREF FieldColour(bool AEnabled) { return AEnabled ? palette::kField : palette::kFieldDisabled; }
 
 void PaintPushButton(const TPaintTarget& ATarget, const TPushButtonLook& ALook) {
   TPaintBuffer Buffer(ATarget.Dc, ATarget.Rect);
@@ -125,7 +126,7 @@ void PaintCheck(const TPaintTarget& ATarget, const TCheckLook& ALook) {
   const int BoxLeft = Area.left + ScaleForDpi(1, Dpi);
   const int BoxTop = Area.top + (Height(Area) - Box) / 2;
   const RECT BoxRect{BoxLeft, BoxTop, BoxLeft + Box, BoxTop + Box};
-  COLORREF Field = State.Enabled ? palette::kField : palette::kFieldDisabled;
+  COLORREF Field = FieldColour(State.Enabled);
   if (State.Enabled && State.Pressed) Field = palette::kAccentPressed;
   COLORREF Border = FrameColour(TInteraction{State.Enabled, State.Hot, false, false});
   if (State.Enabled && ALook.Checked) Border = palette::kAccent;
@@ -169,12 +170,7 @@ void PaintGroupBox(const TPaintTarget& ATarget, const TGroupBoxLook& ALook) {
   const RECT Area = Buffer.Area();
   const UINT Dpi = ATarget.Dpi;
   Fill(Dc, Area, ALook.Surface);
-  TEXTMETRICW Metrics{};
-  {
-    TSelection Font(Dc, ATarget.Font);
-    ::GetTextMetricsW(Dc, &Metrics);
-  }
-  const int CaptionHeight = Metrics.tmHeight;
+  const int CaptionHeight = FontLineHeight(Dc, ATarget.Font);
   const RECT FrameRect{Area.left, Area.top + CaptionHeight / 2, Area.right, Area.bottom};
   PaintShape(Dc, FrameRect, ALook.Enabled ? palette::kGroupFrame : palette::kFrameDisabled,
              Outline(RoundedBox(0, 0, Width(FrameRect), Height(FrameRect), ScaleForDpi(5, Dpi)), Line(Dpi)));
@@ -224,23 +220,18 @@ void PaintFieldFrame(HDC ADc, const RECT& ARect, const RECT& AClient, const TFie
   const int Band = std::max(1, static_cast<int>(AClient.left - ARect.left));
   const RECT Inner{ARect.left + Band, ARect.top + Band, ARect.right - Band, ARect.bottom - Band};
   const int Saved = ::SaveDC(ADc);
-  const COLORREF FieldColour = ALook.Enabled ? palette::kField : palette::kFieldDisabled;
+  const COLORREF Field = FieldColour(ALook.Enabled);
   if (ALook.FillToClient) {
     ::ExcludeClipRect(ADc, AClient.left, AClient.top, AClient.right, AClient.bottom);
-    Fill(ADc, Inner, FieldColour);
+    Fill(ADc, Inner, Field);
   }
   ::ExcludeClipRect(ADc, Inner.left, Inner.top, Inner.right, Inner.bottom);
-  const COLORREF Outer = !ALook.Enabled ? palette::kFrameDisabled : ALook.Focused ? palette::kAccent : palette::kFrame;
   // Focused: the whole band turns green, a frame as wide as the border itself.
-  Fill(ADc, ARect, ALook.Focused && ALook.Enabled ? palette::kAccent : FieldColour);
-  Fill(ADc, RECT{ARect.left, ARect.top, ARect.right, ARect.top + 1}, Outer);
-  Fill(ADc, RECT{ARect.left, ARect.bottom - 1, ARect.right, ARect.bottom}, Outer);
-  Fill(ADc, RECT{ARect.left, ARect.top, ARect.left + 1, ARect.bottom}, Outer);
-  if (ALook.OpenRight)
-    // The field runs on into the arrows: no frame between them.
-    Fill(ADc, RECT{ARect.right - Band, ARect.top + Band, ARect.right, ARect.bottom - Band}, FieldColour);
-  else
-    Fill(ADc, RECT{ARect.right - 1, ARect.top, ARect.right, ARect.bottom}, Outer);
+  Fill(ADc, ARect, ALook.Focused && ALook.Enabled ? palette::kAccent : Field);
+  Frame(ADc, ARect, 1, FrameColour(TInteraction{ALook.Enabled, false, false, ALook.Focused}),
+        ALook.OpenRight ? TOpenSide::osRight : TOpenSide::osNone);
+  // The field runs on into the arrows: no frame between them.
+  if (ALook.OpenRight) Fill(ADc, RECT{ARect.right - Band, ARect.top + Band, ARect.right, ARect.bottom - Band}, Field);
   ::RestoreDC(ADc, Saved);
 }
 
@@ -252,13 +243,10 @@ void PaintSpinArrows(const TPaintTarget& ATarget, const TSpinArrowsLook& ALook) 
   const bool Focused = ALook.Enabled && ALook.BuddyFocused;
   // The arrows close the edit box's frame on the right: the same band, the same colours.
   const int Band = std::max(1, ALook.FrameWidth);
-  Fill(Dc, Area, Focused ? palette::kAccent : ALook.Enabled ? palette::kField : palette::kFieldDisabled);
-  const COLORREF Outer = !ALook.Enabled ? palette::kFrameDisabled : Focused ? palette::kAccent : palette::kFrame;
-  Fill(Dc, RECT{Area.left, Area.top, Area.right, Area.top + 1}, Outer);
-  Fill(Dc, RECT{Area.left, Area.bottom - 1, Area.right, Area.bottom}, Outer);
-  Fill(Dc, RECT{Area.right - 1, Area.top, Area.right, Area.bottom}, Outer);
+  Fill(Dc, Area, Focused ? palette::kAccent : FieldColour(ALook.Enabled));
+  Frame(Dc, Area, 1, FrameColour(TInteraction{ALook.Enabled, false, false, Focused}), TOpenSide::osLeft);
   const RECT Inside{Area.left + Band, Area.top + Band, Area.right - Band, Area.bottom - Band};
-  Fill(Dc, Inside, ALook.Enabled ? palette::kField : palette::kFieldDisabled);
+  Fill(Dc, Inside, FieldColour(ALook.Enabled));
 
   const int Gap = Line(Dpi);
   const int Middle = Inside.top + Height(Inside) / 2;
@@ -285,7 +273,7 @@ void PaintComboBox(const TPaintTarget& ATarget, const TComboBoxLook& ALook) {
   const RECT Area = Buffer.Area();
   const UINT Dpi = ATarget.Dpi;
   const TInteraction& State = ALook.State;
-  Fill(Dc, Area, State.Enabled ? (State.Pressed ? palette::kButtonFaceHot : palette::kField) : palette::kFieldDisabled);
+  Fill(Dc, Area, State.Enabled && State.Pressed ? palette::kButtonFaceHot : FieldColour(State.Enabled));
   Frame(Dc, Area, State.Focused && State.Enabled ? 2 * Line(Dpi) : Line(Dpi), FrameColour(State));
   const int ArrowWidth = ScaleForDpi(20, Dpi);
   const int ArrowSize = ScaleForDpi(12, Dpi);
@@ -302,7 +290,7 @@ void PaintComboBox(const TPaintTarget& ATarget, const TComboBoxLook& ALook) {
 void PaintListItem(const TPaintTarget& ATarget, const TListItemLook& ALook) {
   const HDC Dc = ATarget.Dc;
   const RECT& Rect = ATarget.Rect;
-  COLORREF Back = ALook.Enabled ? palette::kField : palette::kFieldDisabled;
+  COLORREF Back = FieldColour(ALook.Enabled);
   COLORREF Fore = TextColour(ALook.Enabled);
   if (ALook.Selected) {
     Back = ALook.Enabled ? palette::kSelection : palette::kFrameDisabled;
@@ -314,13 +302,6 @@ void PaintListItem(const TPaintTarget& ATarget, const TListItemLook& ALook) {
   Text(Dc, ATarget.Font, ALook.Text, TextRect, Fore,
        DT_SINGLELINE | DT_VCENTER | DT_LEFT | DT_END_ELLIPSIS | DT_NOPREFIX);
   if (ALook.Focused && ALook.Enabled) Frame(Dc, Rect, Line(ATarget.Dpi), palette::kAccent);
-}
-
-int ListItemHeight(HDC ADc, HFONT AFont, UINT ADpi) {
-  TEXTMETRICW Metrics{};
-  TSelection Font(ADc, AFont);
-  ::GetTextMetricsW(ADc, &Metrics);
-  return Metrics.tmHeight + ScaleForDpi(5, ADpi);
 }
 
 }  // namespace nevra::win32

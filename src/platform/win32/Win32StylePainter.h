@@ -102,7 +102,8 @@ struct TListItemLook {
 // One entry of a list box or of a drop-down list's list (ATarget.Rect is the entry).
 void PaintListItem(const TPaintTarget& ATarget, const TListItemLook& ALook);
 
-// Height of one list entry for AFont at ADpi.
-int ListItemHeight(HDC ADc, HFONT AFont, UINT ADpi);
+// The style's colours of text and of a field's background (edit box, list), enabled or not.
+COLORREF TextColour(bool AEnabled);
+COLORREF FieldColour(bool AEnabled);
 
 }  // namespace nevra::win32

@@ -129,12 +129,20 @@ TShape GlyphShape(TGlyph AGlyph, double ASize) {
   return [](double, double) { return 1.0; };
 }
 
+RECT CentredSquare(const RECT& ARect) {
+  const int Width = ARect.right - ARect.left;
+  const int Height = ARect.bottom - ARect.top;
+  const int Side = std::min(Width, Height);
+  const int Left = ARect.left + (Width - Side) / 2;
+  const int Top = ARect.top + (Height - Side) / 2;
+  return RECT{Left, Top, Left + Side, Top + Side};
+}
+
 void PaintGlyph(HDC ADc, const RECT& ARect, TGlyph AGlyph, COLORREF AColour) {
-  const int Size = std::min(ARect.right - ARect.left, ARect.bottom - ARect.top);
+  const RECT Square = CentredSquare(ARect);
+  const int Size = Square.right - Square.left;
   if (Size <= 0) return;
-  const int Left = ARect.left + (ARect.right - ARect.left - Size) / 2;
-  const int Top = ARect.top + (ARect.bottom - ARect.top - Size) / 2;
-  PaintShape(ADc, RECT{Left, Top, Left + Size, Top + Size}, AColour, GlyphShape(AGlyph, Size));
+  PaintShape(ADc, Square, AColour, GlyphShape(AGlyph, Size));
 }
 
 }  // namespace nevra::win32

@@ -35,6 +35,9 @@ TShape Outline(TShape AShape, double AWidth);
 enum class TGlyph { glPlay, glStop, glCheckMark, glArrowUp, glArrowDown, glChevronDown };
 TShape GlyphShape(TGlyph AGlyph, double ASize);
 
+// The largest square centred in ARect, where a picture keeps its proportions.
+RECT CentredSquare(const RECT& ARect);
+
 // AGlyph in the largest square centred in ARect.
 void PaintGlyph(HDC ADc, const RECT& ARect, TGlyph AGlyph, COLORREF AColour);
 

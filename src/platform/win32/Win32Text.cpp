@@ -30,14 +30,16 @@ std::string Narrow(std::wstring_view AText) {
   return Result;
 }
 
-std::string WindowTextUtf8(HWND AWindow) {
+std::wstring WindowTextWide(HWND AWindow) {
   const int Length = ::GetWindowTextLengthW(AWindow);
   if (Length <= 0) return {};
   std::wstring Buffer(static_cast<size_t>(Length) + 1, L'\0');
   const int Copied = ::GetWindowTextW(AWindow, Buffer.data(), Length + 1);
   Buffer.resize(static_cast<size_t>(Copied > 0 ? Copied : 0));
-  return Narrow(Buffer);
+  return Buffer;
 }
+
+std::string WindowTextUtf8(HWND AWindow) { return Narrow(WindowTextWide(AWindow)); }
 
 void SetWindowTextUtf8(HWND AWindow, std::string_view AText) { ::SetWindowTextW(AWindow, Widen(AText).c_str()); }
 

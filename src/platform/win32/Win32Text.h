@@ -11,7 +11,8 @@ namespace nevra::win32 {
 std::wstring Widen(std::string_view AText);
 std::string Narrow(std::wstring_view AText);
 
-// The window's text (caption, edit contents ...) in UTF-8.
+// The window's text (caption, edit contents ...), as Windows holds it and in UTF-8.
+std::wstring WindowTextWide(HWND AWindow);
 std::string WindowTextUtf8(HWND AWindow);
 void SetWindowTextUtf8(HWND AWindow, std::string_view AText);
 

@@ -2,10 +2,10 @@
 
 #include <atomic>
 #include <optional>
-#include <system_error>
 #include <unordered_map>
 #include <utility>
 
+#include "platform/win32/Win32Errors.h"
 #include "platform/win32/Win32Handles.h"
 #include "platform/win32/Win32TimerResolution.h"
 #include "platform/win32/Win32Window.h"
@@ -115,7 +115,7 @@ TPoolTimerBackend::TPoolTimerBackend(std::shared_ptr<TWin32TimerFactory::TRegist
     : FRegistry(std::move(ARegistry)),
       FOnTick(std::move(AOnTick)),
       FTimer(::CreateThreadpoolTimer(&TPoolTimerBackend::OnPoolTick, &FPoolSide, nullptr)) {
-  if (!FTimer) throw std::system_error(static_cast<int>(::GetLastError()), std::system_category(), "CreateThreadpoolTimer");
+  if (!FTimer) FailWithLastError("CreateThreadpoolTimer");
   FPoolSide.Sink = FRegistry->Sink ? FRegistry->Sink->Handle() : nullptr;
   FPoolSide.Id = FRegistry->NextId++;
   FRegistry->Timers.emplace(FPoolSide.Id, this);

@@ -17,9 +17,7 @@ constexpr UINT kIconId = 1;
 
 TWin32TrayIcon::TWin32TrayIcon(HWND AWindow, UINT ACallbackMessage, UINT ADpi)
     : FWindow(AWindow), FCallbackMessage(ACallbackMessage) {
-  const int Size = SystemMetricForDpi(SM_CXSMICON, ADpi);
-  FIcon.Reset(static_cast<HICON>(
-      ::LoadImageW(::GetModuleHandleW(nullptr), MAKEINTRESOURCEW(kAppIconId), IMAGE_ICON, Size, Size, LR_DEFAULTCOLOR)));
+  FIcon.Reset(LoadAppIcon(SystemMetricForDpi(SM_CXSMICON, ADpi)));
 }
 
 TWin32TrayIcon::~TWin32TrayIcon() { SetShown(false); }

@@ -1,6 +1,6 @@
 #include "platform/win32/Win32Window.h"
 
-#include <system_error>
+#include "platform/win32/Win32Errors.h"
 
 namespace nevra::win32 {
 
@@ -22,7 +22,7 @@ void RegisterOnce(const TWindowClass& AClass, WNDPROC AProcedure) {
   Class.hCursor = AClass.Cursor != nullptr ? AClass.Cursor : ::LoadCursorW(nullptr, IDC_ARROW);
   Class.lpszClassName = AClass.Name;
   if (::RegisterClassExW(&Class) == 0 && ::GetLastError() != ERROR_CLASS_ALREADY_EXISTS)
-    throw std::system_error(static_cast<int>(::GetLastError()), std::system_category(), "RegisterClassExW");
+    FailWithLastError("RegisterClassExW");
 }
 
 }  // namespace
@@ -35,7 +35,7 @@ void TWin32Window::Create(const TWindowClass& AClass, DWORD AExStyle, const wcha
   const HWND Window = ::CreateWindowExW(AExStyle, AClass.Name, AText, AStyle, AX, AY, AWidth, AHeight, AParent,
                                         nullptr, ThisModule(), this);
   if (Window == nullptr)
-    throw std::system_error(static_cast<int>(::GetLastError()), std::system_category(), "CreateWindowExW");
+    FailWithLastError("CreateWindowExW");
   FOwner.Reset(Window);
 }
 
