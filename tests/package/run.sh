@@ -190,8 +190,10 @@ quiet=$(reg_value QuietUninstallString)
 uninstaller=${quiet#\"}
 uninstaller=${uninstaller%%\"*}
 check "silent uninstall starts" nevra_run_limited 60 wine "$uninstaller" "${quiet##*\" }"
-# The uninstaller runs from a copy in the temporary folder, so its first process ends at once.
-nevra_wait_until 600 test ! -e "$INSTDIR" || true
+# The uninstaller runs from a copy in the temporary folder, so its first process ends at once:
+# wait for its last steps (the folder, then the shortcut, then the entry) before judging them.
+uninstall_finished() { [ ! -e "$INSTDIR" ] && [ ! -e "$SHORTCUT" ] && [ "$(entries_named_nevra)" = 0 ]; }
+nevra_wait_until 600 uninstall_finished || true
 check "the program folder is gone" test ! -e "$INSTDIR"
 check "the shortcut is gone" test ! -e "$SHORTCUT"
 check "the uninstall entry is gone" [ "$(entries_named_nevra)" = 0 ]
