@@ -93,8 +93,10 @@ int main() {
       RunMacroPlaybackBench(Args[1], Settings, std::cout);
       std::cout.flush();
     } else {
-      std::fputs("usage: NevraBenchDriver.exe wait-window CAPTION | close-window CAPTION |"
-                 " click-run X Y INTERVAL_MS SECONDS | macro-playback PROGRAM EVENTS INTERVAL_MS PASSES X Y\n", stderr);
+      std::fputs(
+          "usage: NevraBenchDriver.exe wait-window CAPTION | close-window CAPTION |"
+          " click-run X Y INTERVAL_MS SECONDS | macro-playback PROGRAM EVENTS INTERVAL_MS PASSES X Y\n",
+          stderr);
       return 2;
     }
     std::fflush(stdout);

@@ -16,7 +16,8 @@ TCatalogueFile::TCatalogueFile(const std::filesystem::path& AFile) {
   for (const std::string_view Line : SplitLines(SkipUtf8Bom(Text))) Lines.emplace_back(Line);
   if (Lines.empty()) throw std::runtime_error(AFile.string() + " is empty");
   FLanguages = std::stoul(Lines[0]);
-  if (FLanguages == 0 || Lines.size() < 1 + 2 * FLanguages) throw std::runtime_error(AFile.string() + " holds no languages");
+  if (FLanguages == 0 || Lines.size() < 1 + 2 * FLanguages)
+    throw std::runtime_error(AFile.string() + " holds no languages");
   FLines.assign(Lines.begin() + 1, Lines.end());
 }
 

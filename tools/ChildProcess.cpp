@@ -46,7 +46,8 @@ std::vector<wchar_t> BuildEnvironment(const std::map<std::wstring, std::wstring>
 
 }  // namespace
 
-TChildProcess::TChildProcess(const std::string& AExecutable, const std::map<std::wstring, std::wstring>& AEnvironmentChanges) {
+TChildProcess::TChildProcess(const std::string& AExecutable,
+                             const std::map<std::wstring, std::wstring>& AEnvironmentChanges) {
   std::vector<wchar_t> Environment = BuildEnvironment(AEnvironmentChanges);
   std::wstring CommandLine = L"\"" + win32::Widen(AExecutable) + L"\"";
   STARTUPINFOW Startup{};

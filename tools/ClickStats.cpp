@@ -55,9 +55,10 @@ TClickStats Summarise(const std::vector<TClickRecord>& ARecords) {
 void WriteRecords(std::ostream& AOut, const std::vector<TClickRecord>& ARecords) {
   AOut << std::fixed << std::setprecision(3);
   for (const TClickRecord& Record : ARecords) {
-    AOut << (Record.Pressed ? "press " : "release ") << ButtonName(Record.Button) << (Record.DoubleClick ? " dblclk " : " - ")
-         << Record.Client.x << ' ' << Record.Client.y << ' ' << Record.Screen.x << ' ' << Record.Screen.y << ' '
-         << CounterToMs(Record.Counter) << ' ' << Record.MessageTime << '\n';
+    AOut << (Record.Pressed ? "press " : "release ") << ButtonName(Record.Button)
+         << (Record.DoubleClick ? " dblclk " : " - ") << Record.Client.x << ' ' << Record.Client.y << ' '
+         << Record.Screen.x << ' ' << Record.Screen.y << ' ' << CounterToMs(Record.Counter) << ' ' << Record.MessageTime
+         << '\n';
   }
 }
 

@@ -12,7 +12,7 @@ namespace nevra::tools {
 struct TClickStats {
   size_t Presses = 0;
   size_t Releases = 0;
-  double SpanMs = 0;         // first press to last press
+  double SpanMs = 0;  // first press to last press
   double PressesPerSecond = 0;
   double MedianMs = 0;
   double P5Ms = 0;

@@ -31,7 +31,8 @@ bool ParseArguments(TArguments& AArguments) {
     if (Count == 6) {
       const long Left = std::wcstol(Values[2], nullptr, 10);
       const long Top = std::wcstol(Values[3], nullptr, 10);
-      AArguments.Bounds = RECT{Left, Top, Left + std::wcstol(Values[4], nullptr, 10), Top + std::wcstol(Values[5], nullptr, 10)};
+      AArguments.Bounds =
+          RECT{Left, Top, Left + std::wcstol(Values[4], nullptr, 10), Top + std::wcstol(Values[5], nullptr, 10)};
     }
   }
   LocalFree(Values);

@@ -40,10 +40,10 @@ int64_t Now() {
 
 TClickTargetWindow::TClickTargetWindow(const RECT& AScreenBounds, const std::wstring& ACaption) {
   RegisterClassOnce();
-  HWND Created = CreateWindowExW(WS_EX_TOPMOST, kClassName, ACaption.c_str(), WS_POPUP | WS_VISIBLE,
-                                 AScreenBounds.left, AScreenBounds.top, AScreenBounds.right - AScreenBounds.left,
-                                 AScreenBounds.bottom - AScreenBounds.top, nullptr, nullptr,
-                                 GetModuleHandleW(nullptr), this);
+  HWND Created =
+      CreateWindowExW(WS_EX_TOPMOST, kClassName, ACaption.c_str(), WS_POPUP | WS_VISIBLE, AScreenBounds.left,
+                      AScreenBounds.top, AScreenBounds.right - AScreenBounds.left,
+                      AScreenBounds.bottom - AScreenBounds.top, nullptr, nullptr, GetModuleHandleW(nullptr), this);
   if (Created == nullptr) throw std::runtime_error("cannot create the click target window");
   UpdateWindow(Created);
 }

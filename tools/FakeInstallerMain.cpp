@@ -13,7 +13,8 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
   Path.resize(Length);
   const std::wstring Folder = Path.substr(0, Path.find_last_of(L'\\'));
   std::ofstream Note(std::filesystem::path(Folder + L"\\installer-ran.txt"), std::ios::binary);
-  const int Bytes = ::WideCharToMultiByte(CP_UTF8, 0, Path.c_str(), static_cast<int>(Path.size()), nullptr, 0, nullptr, nullptr);
+  const int Bytes =
+      ::WideCharToMultiByte(CP_UTF8, 0, Path.c_str(), static_cast<int>(Path.size()), nullptr, 0, nullptr, nullptr);
   std::string Utf8(static_cast<size_t>(Bytes), '\0');
   ::WideCharToMultiByte(CP_UTF8, 0, Path.c_str(), static_cast<int>(Path.size()), Utf8.data(), Bytes, nullptr, nullptr);
   Note << Utf8;

@@ -31,14 +31,16 @@ TMacroFile BenchMacro(const TMacroBenchSettings& ASettings) {
   TMacroFile Macro;
   Macro.Name = "Playback benchmark";
   for (int I = 1; I <= ASettings.Events; ++I)
-    Macro.Events.push_back({static_cast<uint32_t>(I * ASettings.IntervalMs), I % 2 == 1 ? kPress : kRelease, ASettings.X,
-                            ASettings.Y, 0});
+    Macro.Events.push_back(
+        {static_cast<uint32_t>(I * ASettings.IntervalMs), I % 2 == 1 ? kPress : kRelease, ASettings.X, ASettings.Y, 0});
   Macro.DurationMs = Macro.Events.empty() ? 0 : Macro.Events.back().DeltaMs;
   return Macro;
 }
 
 // Milliseconds between two records by the input system's own times (32-bit ticks).
-double Span(const TClickRecord& AFrom, const TClickRecord& ATo) { return static_cast<double>(ATo.MessageTime - AFrom.MessageTime); }
+double Span(const TClickRecord& AFrom, const TClickRecord& ATo) {
+  return static_cast<double>(ATo.MessageTime - AFrom.MessageTime);
+}
 
 std::string Percent(double APlayed, double ARecorded) {
   std::ostringstream Text;
@@ -88,11 +90,12 @@ void RunMacroPlaybackBench(const std::string& AProgram, const TMacroBenchSetting
     // First to last event of the pass; and, but for the last pass, from its first event to the
     // next pass's first event: the recorded pass length, as each pass waits its first offset anew.
     const double Played = Span(Records[Pass * Events], Records[(Pass + 1) * Events - 1]);
-    AOut << std::left << std::setw(6) << Pass + 1 << std::right << std::setw(16) << RecordedSpan << std::setw(14) << Played
-         << std::setw(11) << Percent(Played, RecordedSpan);
+    AOut << std::left << std::setw(6) << Pass + 1 << std::right << std::setw(16) << RecordedSpan << std::setw(14)
+         << Played << std::setw(11) << Percent(Played, RecordedSpan);
     if ((Pass + 1) * Events < Records.size()) {
       const double PlayedPass = Span(Records[Pass * Events], Records[(Pass + 1) * Events]);
-      AOut << std::setw(16) << RecordedPass << std::setw(14) << PlayedPass << std::setw(11) << Percent(PlayedPass, RecordedPass);
+      AOut << std::setw(16) << RecordedPass << std::setw(14) << PlayedPass << std::setw(11)
+           << Percent(PlayedPass, RecordedPass);
     }
     AOut << '\n';
   }

@@ -23,7 +23,9 @@ INPUT KeyInput(WORD AKey, bool AReleased) {
 
 // The absolute input range maps a value v to the pixel v * size / 65536, rounded down: rounding
 // up here makes that the very pixel asked for.
-LONG ToAbsolute(LONG APixel, int ASize) { return static_cast<LONG>((static_cast<int64_t>(APixel) * 65536 + ASize - 1) / ASize); }
+LONG ToAbsolute(LONG APixel, int ASize) {
+  return static_cast<LONG>((static_cast<int64_t>(APixel) * 65536 + ASize - 1) / ASize);
+}
 
 DWORD ButtonFlags(TClickButton AButton, bool APressed) {
   switch (AButton) {

@@ -44,7 +44,8 @@ std::vector<std::string> ReadItems(HWND AControl, UINT ACountMessage, UINT ALeng
     const LRESULT Length = Send(AControl, ALengthMessage, static_cast<WPARAM>(Index), 0);
     if (Length < 0) throw std::runtime_error("cannot read entry " + std::to_string(Index));
     std::wstring Text(static_cast<size_t>(Length) + 1, L'\0');
-    const LRESULT Copied = Send(AControl, ATextMessage, static_cast<WPARAM>(Index), reinterpret_cast<LPARAM>(Text.data()));
+    const LRESULT Copied =
+        Send(AControl, ATextMessage, static_cast<WPARAM>(Index), reinterpret_cast<LPARAM>(Text.data()));
     Text.resize(Copied < 0 ? 0 : static_cast<size_t>(Copied));
     Items.push_back(win32::Narrow(Text));
   }
@@ -71,7 +72,8 @@ HWND FindControl(HWND ATopLevel, int AId) {
 std::string ReadText(HWND AWindow) {
   const auto Length = static_cast<size_t>(Send(AWindow, WM_GETTEXTLENGTH, 0, 0));
   std::wstring Text(Length + 1, L'\0');
-  const auto Copied = static_cast<size_t>(Send(AWindow, WM_GETTEXT, Text.size(), reinterpret_cast<LPARAM>(Text.data())));
+  const auto Copied =
+      static_cast<size_t>(Send(AWindow, WM_GETTEXT, Text.size(), reinterpret_cast<LPARAM>(Text.data())));
   Text.resize(Copied);
   return win32::Narrow(Text);
 }

@@ -54,7 +54,8 @@ void BM_LoadMacros(benchmark::State& AState) {
   const std::string Folder = "C:\\Users\\Tester\\AppData\\Roaming\\Nevra Auto Clicker\\Macros";
   P.Files.Folders.insert(Folder);
   const TRecordedMacro Small = MakeMacro(200);
-  for (int I = 0; I < AState.range(0); ++I) P.Files.Files[Folder + "\\m" + std::to_string(I) + ".nevramac"] = MacroToText(Small);
+  for (int I = 0; I < AState.range(0); ++I)
+    P.Files.Files[Folder + "\\m" + std::to_string(I) + ".nevramac"] = MacroToText(Small);
   for (auto _ : AState) {
     TFrmMain Form(P.Platform);
     Form.FormCreate();  // the scan runs here, with the rest of the window's set-up

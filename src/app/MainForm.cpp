@@ -64,7 +64,8 @@ TFrmMain::TFrmMain(TPlatform& APlatform)
       PopupMenuLang(this, "PopupMenuLang"),
       TimerClick(APlatform.Timers, [this] { TimerClickTimer(); }),
       TimerDelay(APlatform.Timers, [this] { TimerDelayTimer(); }),
-      FCountdownTimer(APlatform.Timers, [this] { CountdownTimerTick(); }, 1000),
+      FCountdownTimer(
+          APlatform.Timers, [this] { CountdownTimerTick(); }, 1000),
       FPlatform(APlatform) {
   btnStart.SetCaption("Start");
   btnStop.SetCaption("Stop");
@@ -99,9 +100,9 @@ TFrmMain::TFrmMain(TPlatform& APlatform)
   // Design-time states; the enabling rules keep them consistent from FormCreate on.
   rbCurrentCursorPosition.SetChecked(true);
   btnStop.SetEnabled(false);
-  for (TControl* C : std::initializer_list<TControl*>{&edtCoordX, &Label3, &edtCoordY, &btnCreateMacros, &bRemove,
-                                                      &bRename, &lbMacroses, &seJitterMs, &lblHold, &seHoldMs,
-                                                      &seRepeat})
+  for (TControl* C :
+       std::initializer_list<TControl*>{&edtCoordX, &Label3, &edtCoordY, &btnCreateMacros, &bRemove, &bRename,
+                                        &lbMacroses, &seJitterMs, &lblHold, &seHoldMs, &seRepeat})
     C->SetEnabled(false);
 
   btnStart.OnClick = [this] { btnStartClick(); };

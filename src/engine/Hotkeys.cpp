@@ -33,8 +33,9 @@ std::string TFrmMain::HotkeyToText(uint32_t AVk, uint32_t AModifiers) {
 }
 
 void TFrmMain::UpdateHotkeyLabel() {
-  lblHotkeys.SetCaption(Format(Translate("Hotkeys \xE2\x80\x94 Start: %s  |  Stop: %s"),
-                               {HotkeyToText(FStartHK.Vk, FStartHK.Modifiers), HotkeyToText(FStpHK.Vk, FStpHK.Modifiers)}));
+  lblHotkeys.SetCaption(
+      Format(Translate("Hotkeys \xE2\x80\x94 Start: %s  |  Stop: %s"),
+             {HotkeyToText(FStartHK.Vk, FStartHK.Modifiers), HotkeyToText(FStpHK.Vk, FStpHK.Modifiers)}));
 }
 
 bool TFrmMain::WndProc(TWindowMessage& AMessage) {

@@ -42,19 +42,14 @@ void TFrmMain::PerformClick(const TPoint& APoint) {
   const int32_t Hold = seHoldMs.Value();
   if (rbCoordinates.Checked()) MoveMouseTo(APoint.X, APoint.Y);
   switch (Type) {
-    case 0:
-      MouseClick(Button);
-      break;
-    case 1:
-      MouseDoubleClick(Button);
-      break;
+    case 0: MouseClick(Button); break;
+    case 1: MouseDoubleClick(Button); break;
     case 2:
       MouseButtonDown(Button);
       if (Hold > 0) FPlatform.Clock.Sleep(static_cast<uint32_t>(Hold));
       MouseButtonUp(Button);
       break;
-    default:
-      break;
+    default: break;
   }
 }
 

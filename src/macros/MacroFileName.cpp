@@ -34,7 +34,8 @@ std::string SanitizeMacroFileName(std::string_view AName) {
       C = '_';
   // Windows treats "con.anything" as the console device, so look at the part before the first dot.
   const size_t Dot = Stem.find('.');
-  if (IsDeviceName(std::string_view(Stem).substr(0, Dot))) Stem.insert(Dot == std::string::npos ? Stem.size() : Dot, "_");
+  if (IsDeviceName(std::string_view(Stem).substr(0, Dot)))
+    Stem.insert(Dot == std::string::npos ? Stem.size() : Dot, "_");
   if (!Stem.empty() && (Stem.back() == '.' || Stem.back() == ' ')) Stem += '_';
   return Stem;
 }

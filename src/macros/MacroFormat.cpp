@@ -54,7 +54,11 @@ std::string ValidUtf8(std::string_view AText) {
   size_t I = 0;
   while (I < AText.size()) {
     const auto C = static_cast<unsigned char>(AText[I]);
-    size_t Length = C < 0x80 ? 1 : (C >= 0xC2 && C <= 0xDF) ? 2 : (C >= 0xE0 && C <= 0xEF) ? 3 : (C >= 0xF0 && C <= 0xF4) ? 4 : 0;
+    size_t Length = C < 0x80                   ? 1
+                    : (C >= 0xC2 && C <= 0xDF) ? 2
+                    : (C >= 0xE0 && C <= 0xEF) ? 3
+                    : (C >= 0xF0 && C <= 0xF4) ? 4
+                                               : 0;
     bool Valid = Length > 0 && I + Length <= AText.size();
     for (size_t K = 1; Valid && K < Length; ++K) Valid = (static_cast<unsigned char>(AText[I + K]) & 0xC0) == 0x80;
     if (Valid && Length >= 3) {

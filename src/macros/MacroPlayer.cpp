@@ -50,9 +50,7 @@ void TFrmMain::RunMacroPlayback() {
       }
       Previous = Event.DeltaMs;
       switch (Event.Kind) {
-        case mekMove:
-          MoveMouseTo(Event.X, Event.Y);
-          break;
+        case mekMove: MoveMouseTo(Event.X, Event.Y); break;
         case mekDown:
           MoveMouseTo(Event.X, Event.Y);
           MouseButtonDown(Event.Button);
@@ -61,8 +59,7 @@ void TFrmMain::RunMacroPlayback() {
           MoveMouseTo(Event.X, Event.Y);
           MouseButtonUp(Event.Button);
           break;
-        default:
-          break;  // a kind this version does not know costs its wait and nothing else
+        default: break;  // a kind this version does not know costs its wait and nothing else
       }
     }
     if (Stopped()) break;

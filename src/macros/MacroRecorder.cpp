@@ -19,12 +19,30 @@ void MouseHookProc(uint32_t AMessage, int32_t AX, int32_t AY) {
   TMacroEventKind Kind = mekMove;
   switch (AMessage) {
     case 0x0200: break;  // WM_MOUSEMOVE
-    case 0x0201: Kind = mekDown; Button = 0; break;
-    case 0x0202: Kind = mekUp; Button = 0; break;
-    case 0x0204: Kind = mekDown; Button = 1; break;
-    case 0x0205: Kind = mekUp; Button = 1; break;
-    case 0x0207: Kind = mekDown; Button = 2; break;
-    case 0x0208: Kind = mekUp; Button = 2; break;
+    case 0x0201:
+      Kind = mekDown;
+      Button = 0;
+      break;
+    case 0x0202:
+      Kind = mekUp;
+      Button = 0;
+      break;
+    case 0x0204:
+      Kind = mekDown;
+      Button = 1;
+      break;
+    case 0x0205:
+      Kind = mekUp;
+      Button = 1;
+      break;
+    case 0x0207:
+      Kind = mekDown;
+      Button = 2;
+      break;
+    case 0x0208:
+      Kind = mekUp;
+      Button = 2;
+      break;
     default: return;  // wheels and side buttons leave no trace
   }
   Form->RecordMouseEvent(mekMove, AX, AY, -1);

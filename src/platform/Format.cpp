@@ -29,7 +29,8 @@ std::string FixedPoint(double AValue, int APrecision, std::string_view ADecimalS
   std::string Text = (AValue < 0 && Units != 0 ? "-" : "") + std::to_string(Units / Divisor);
   if (APrecision > 0) {
     std::string Fraction = std::to_string(Units % Divisor);
-    Text += std::string(ADecimalSeparator) + std::string(static_cast<size_t>(APrecision) - Fraction.size(), '0') + Fraction;
+    Text +=
+        std::string(ADecimalSeparator) + std::string(static_cast<size_t>(APrecision) - Fraction.size(), '0') + Fraction;
   }
   return Text;
 }
@@ -79,8 +80,7 @@ std::string Format(std::string_view ATemplate, std::initializer_list<TFormatArg>
         if (!std::holds_alternative<double>(Arg)) Fail(ATemplate);
         Out += FixedPoint(std::get<double>(Arg), Precision < 0 ? 2 : Precision, ADecimalSeparator);
         break;
-      default:
-        Fail(ATemplate);
+      default: Fail(ATemplate);
     }
   }
   return Out;

@@ -15,9 +15,7 @@ class IRandom {
 class TSeededRandom final : public IRandom {
  public:
   TSeededRandom() : FEngine(std::random_device{}()) {}
-  uint32_t Next(uint32_t ABound) override {
-    return std::uniform_int_distribution<uint32_t>(0, ABound - 1)(FEngine);
-  }
+  uint32_t Next(uint32_t ABound) override { return std::uniform_int_distribution<uint32_t>(0, ABound - 1)(FEngine); }
 
  private:
   std::mt19937 FEngine;

@@ -118,9 +118,9 @@ void TfrmNewVersion::VerifyPublisher(const std::string& APath) {
     const auto Describe = [](const std::string& ASubject, const std::string& AIssuer) {
       return ASubject + " (" + AIssuer + ")";
     };
-    throw std::runtime_error(Format(Translate("The downloaded file is signed by %s, not by %s, so it was not started."),
-                                    {Describe(Signer.Subject, Signer.Issuer),
-                                     Describe(FSite.PublisherSubject, FSite.PublisherIssuer)}));
+    throw std::runtime_error(
+        Format(Translate("The downloaded file is signed by %s, not by %s, so it was not started."),
+               {Describe(Signer.Subject, Signer.Issuer), Describe(FSite.PublisherSubject, FSite.PublisherIssuer)}));
   }
 }
 

@@ -18,8 +18,8 @@ class BehavioursTest : public FormFixture {
 };
 
 TEST_F(BehavioursTest, TargetModeDecidesWhichControlsAreEnabled) {
-  const std::vector<std::string> Clicking = {"grpInterval", "seHours", "seMinutes", "seSeconds", "seMillis",
-                                             "lblH",        "lblM",    "lblS",      "lblMS",     "chkJitter",
+  const std::vector<std::string> Clicking = {"grpInterval",  "seHours",  "seMinutes",  "seSeconds", "seMillis",
+                                             "lblH",         "lblM",     "lblS",       "lblMS",     "chkJitter",
                                              "grpClickType", "cbButton", "cbClickType"};
   const std::vector<std::string> Coords = {"edtCoordX", "Label3", "edtCoordY"};
   const std::vector<std::string> Macros = {"btnCreateMacros", "bRemove", "bRename", "lbMacroses"};
@@ -51,8 +51,8 @@ TEST_F(BehavioursTest, TargetModeDecidesWhichControlsAreEnabled) {
     EXPECT_EQ(States["seHoldMs"], C.HoldOn);
     EXPECT_EQ(States["lblHold"], C.HoldOn);
     // Never touched by the target mode.
-    for (const char* Name : {"rbCurrentCursorPosition", "rbCoordinates", "rbMacros", "rbUntilStopped",
-                             "rbRepeatCount", "grpDelay", "seStartDelaySS", "grpSafety", "btnStart"})
+    for (const char* Name : {"rbCurrentCursorPosition", "rbCoordinates", "rbMacros", "rbUntilStopped", "rbRepeatCount",
+                             "grpDelay", "seStartDelaySS", "grpSafety", "btnStart"})
       EXPECT_TRUE(States[Name]) << Name;
   }
 }

@@ -25,10 +25,20 @@ TEST(IniFile, IntegersOutsideTheSigned32BitRangeOrMalformedCountAsMissing) {
     std::optional<int32_t> Value;
   };
   const Case Cases[] = {
-      {"-1", -1},        {"2147483647", 2147483647}, {"-2147483648", INT32_MIN}, {"2147483648", std::nullopt},
-      {"0X1f", 31},      {"0x7FFFFFFF", 2147483647}, {"0x80000000", std::nullopt}, {"0x", std::nullopt},
-      {"yes", std::nullopt}, {"", std::nullopt},      {"1.5", std::nullopt},      {"+3", std::nullopt},
-      {"12 ", 12},       {"0x-1", std::nullopt},
+      {"-1", -1},
+      {"2147483647", 2147483647},
+      {"-2147483648", INT32_MIN},
+      {"2147483648", std::nullopt},
+      {"0X1f", 31},
+      {"0x7FFFFFFF", 2147483647},
+      {"0x80000000", std::nullopt},
+      {"0x", std::nullopt},
+      {"yes", std::nullopt},
+      {"", std::nullopt},
+      {"1.5", std::nullopt},
+      {"+3", std::nullopt},
+      {"12 ", 12},
+      {"0x-1", std::nullopt},
   };
   for (const Case& C : Cases) {
     const TIniFile Ini(std::string("[S]\r\nk=") + C.Text + "\r\n");
@@ -39,14 +49,15 @@ TEST(IniFile, IntegersOutsideTheSigned32BitRangeOrMalformedCountAsMissing) {
 TEST(IniFile, WritingKeepsEverythingElseWhereItWas) {
   TIniFile Ini(
       "; kept comment\r\n[Target]\r\nMode=1\r\nunknown=keep\r\n\r\n[Other]\n# note\nfoo=bar\n\n[Interval]\r\nh=3");
-  Ini.WriteString("target", "mode", "2");       // replaced where it stands, spelling kept
-  Ini.WriteString("Target", "added", "5");      // after the section's last line, before the blank
-  Ini.WriteString("Interval", "ms", "100");     // a last line without a line break
-  Ini.WriteString("Coords", "x", "0");          // a new section at the end
+  Ini.WriteString("target", "mode", "2");    // replaced where it stands, spelling kept
+  Ini.WriteString("Target", "added", "5");   // after the section's last line, before the blank
+  Ini.WriteString("Interval", "ms", "100");  // a last line without a line break
+  Ini.WriteString("Coords", "x", "0");       // a new section at the end
   Ini.WriteString("Coords", "y", "7");
-  EXPECT_EQ(Ini.Text(),
-            "; kept comment\r\n[Target]\r\nMode=2\r\nunknown=keep\r\nadded=5\r\n\r\n[Other]\r\n# note\r\nfoo=bar\r\n\r\n"
-            "[Interval]\r\nh=3\r\nms=100\r\n[Coords]\r\nx=0\r\ny=7\r\n");
+  EXPECT_EQ(
+      Ini.Text(),
+      "; kept comment\r\n[Target]\r\nMode=2\r\nunknown=keep\r\nadded=5\r\n\r\n[Other]\r\n# note\r\nfoo=bar\r\n\r\n"
+      "[Interval]\r\nh=3\r\nms=100\r\n[Coords]\r\nx=0\r\ny=7\r\n");
 }
 
 TEST(IniFile, EmptyAndBomFiles) {

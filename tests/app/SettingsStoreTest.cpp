@@ -78,7 +78,8 @@ TEST_F(SettingsStoreTest, EverySettingSurvivesARestart) {
 TEST_F(SettingsStoreTest, HandEditedValuesAreReadAsTheWindowWouldTakeThem) {
   StartWith(
       "[Target]\r\nmode=7\r\n[Interval]\r\nms=5000\r\njitterEnabled=2\r\n[Repeat]\r\nuntilStopped=0\r\n"
-      "[Click]\r\nbutton=3\r\ntype=2\r\n[UI]\r\ntopMost=1\r\nminimizeOnStart=1\r\n[HotkeyStop]\r\nvk=0x58\r\nmod=2\r\n");
+      "[Click]\r\nbutton=3\r\ntype=2\r\n[UI]\r\ntopMost=1\r\nminimizeOnStart=1\r\n[HotkeyStop]\r\nvk=0x58\r\nmod="
+      "2\r\n");
   EXPECT_TRUE(Form->rbCurrentCursorPosition.Checked());
   EXPECT_FALSE(Form->edtCoordX.Enabled());
   EXPECT_FALSE(Form->lbMacroses.Enabled());
@@ -134,7 +135,8 @@ TEST_F(SettingsStoreTest, ExtraKeysAndCommentsSurviveASave) {
   StartWith("; my notes\r\n[Target]\r\nmode=1\r\ncolour=green\r\n\r\n[Mine]\r\na=b\r\n");
   Form->FormDestroy();
   const std::string Text = Saved();
-  EXPECT_EQ(Text.rfind("; my notes\r\n[Target]\r\nmode=1\r\ncolour=green\r\n\r\n[Mine]\r\na=b\r\n[Interval]\r\n", 0), 0u);
+  EXPECT_EQ(Text.rfind("; my notes\r\n[Target]\r\nmode=1\r\ncolour=green\r\n\r\n[Mine]\r\na=b\r\n[Interval]\r\n", 0),
+            0u);
 }
 
 TEST_F(SettingsStoreTest, AFailedSaveIsReportedAndLeavesTheOldFile) {

@@ -23,9 +23,9 @@ TEST(Startup, RunsItsStepsInOrderAndClearsTheWindowReferenceAtTheEnd) {
     StatusWhileShown = Form.Label1.Caption();
   };
   EXPECT_EQ(RunApplication(P.Platform, test::kTestSite), 0);
-  EXPECT_THAT(P.App.Calls, ElementsAre("Initialize", "ApplyVisualStyle:Midnight Express Green",
-                                       "SetTitle:Nevra Auto Clicker", "CreateMainWindow", "RunMessageLoop",
-                                       "DestroyMainWindow"));
+  EXPECT_THAT(P.App.Calls,
+              ElementsAre("Initialize", "ApplyVisualStyle:Midnight Express Green", "SetTitle:Nevra Auto Clicker",
+                          "CreateMainWindow", "RunMessageLoop", "DestroyMainWindow"));
   EXPECT_EQ(CaptionWhileShown, "  Nevra Auto Clicker 2.5");
   EXPECT_EQ(StatusWhileShown, "Ready");
   EXPECT_EQ(GMainFormRef, nullptr);

@@ -47,8 +47,8 @@ TEST_F(WindowModesTest, TopMostStateFromBeforeTheRunIsRestored) {
 TEST_F(WindowModesTest, EnteringTwiceAndLeavingOnceRestoresWhatWasThereBeforeTheFirst) {
   const TRect Before = P.Window.Bounds;
   Form->seStartDelaySS.SetValue(1);
-  StartRun();                 // first entry
-  P.Time.RunFor(1000);        // second entry when the delay ends
+  StartRun();           // first entry
+  P.Time.RunFor(1000);  // second entry when the delay ends
   StopRun();
   EXPECT_EQ(P.Window.Bounds, Before);
   EXPECT_EQ(Form->Caption(), "  Nevra Auto Clicker 2.5");

@@ -32,7 +32,8 @@ class ClickRun : public TProgramTest {
 
   // Starts the run and waits until it has ended with AFinalStatus and the target has seen
   // AExpectedRecords presses and releases; then watches briefly that nothing more arrives.
-  void RunToCompletion(const tools::TClickRunSettings& ASettings, const std::string& AFinalStatus, size_t AExpectedRecords) {
+  void RunToCompletion(const tools::TClickRunSettings& ASettings, const std::string& AFinalStatus,
+                       size_t AExpectedRecords) {
     tools::ApplyClickRunSettings(Window(), ASettings);
     Window().Click("btnStart");
     ASSERT_TRUE(Window().WaitForStatus(AFinalStatus, kRunTimeout)) << "status: " << Window().Status();
@@ -74,7 +75,8 @@ TEST_F(ClickRun, StopDuringTheStartDelayEndsTheRunBeforeAnyClick) {
   EXPECT_TRUE(Window().Enabled("btnStop"));
 
   Window().Click("btnStop");
-  ASSERT_TRUE(Window().WaitForStatus("Stopped by button. Clicks done: 0", kRunTimeout)) << "status: " << Window().Status();
+  ASSERT_TRUE(Window().WaitForStatus("Stopped by button. Clicks done: 0", kRunTimeout))
+      << "status: " << Window().Status();
   // The delay and the first interval would have passed by now: no click may come late.
   tools::PumpFor(2500ms);
   EXPECT_TRUE(Target.Records().empty()) << Target.Records().size() << " presses and releases arrived";
@@ -129,14 +131,15 @@ TEST_P(ClickKinds, ArriveAsTheButtonAndKindSet) {
   }
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    E2e, ClickKinds,
-    ::testing::Values(TClickKindCase{"LeftDouble", 0, 1, 80, TClickButton::cbLeft, 2},
-                      TClickKindCase{"LeftHold300ms", 0, 2, 300, TClickButton::cbLeft, 1},
-                      TClickKindCase{"RightSingle", 1, 0, 80, TClickButton::cbRight, 1},
-                      TClickKindCase{"MiddleSingle", 2, 0, 80, TClickButton::cbMiddle, 1},
-                      TClickKindCase{"RightDouble", 1, 1, 80, TClickButton::cbRight, 2}),
-    [](const ::testing::TestParamInfo<TClickKindCase>& AInfo) { return std::string(AInfo.param.Name); });
+INSTANTIATE_TEST_SUITE_P(E2e, ClickKinds,
+                         ::testing::Values(TClickKindCase{"LeftDouble", 0, 1, 80, TClickButton::cbLeft, 2},
+                                           TClickKindCase{"LeftHold300ms", 0, 2, 300, TClickButton::cbLeft, 1},
+                                           TClickKindCase{"RightSingle", 1, 0, 80, TClickButton::cbRight, 1},
+                                           TClickKindCase{"MiddleSingle", 2, 0, 80, TClickButton::cbMiddle, 1},
+                                           TClickKindCase{"RightDouble", 1, 1, 80, TClickButton::cbRight, 2}),
+                         [](const ::testing::TestParamInfo<TClickKindCase>& AInfo) {
+                           return std::string(AInfo.param.Name);
+                         });
 
 }  // namespace
 }  // namespace nevra::e2e

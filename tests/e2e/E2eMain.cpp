@@ -12,7 +12,8 @@ int main(int argc, char** argv) {
   if (const char* FromEnvironment = std::getenv("NEVRA_PROGRAM")) nevra::e2e::SetProgramPath(FromEnvironment);
   constexpr const char* kOption = "--program=";
   for (int I = 1; I < argc; ++I) {
-    if (std::strncmp(argv[I], kOption, std::strlen(kOption)) == 0) nevra::e2e::SetProgramPath(argv[I] + std::strlen(kOption));
+    if (std::strncmp(argv[I], kOption, std::strlen(kOption)) == 0)
+      nevra::e2e::SetProgramPath(argv[I] + std::strlen(kOption));
   }
   if (nevra::e2e::ProgramPath().empty()) {
     std::fprintf(stderr, "usage: NevraE2eTests.exe --program=PATH\\NevraAutoClicker.exe [gtest options]\n");

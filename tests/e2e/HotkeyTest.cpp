@@ -37,13 +37,16 @@ class Hotkeys : public TProgramTest {
   }
 
   size_t Presses() const { return Target.Count(TClickButton::cbLeft, true); }
-  bool WaitForPresses(size_t ACount) const { return tools::WaitUntil([&] { return Presses() >= ACount; }, kRunTimeout); }
+  bool WaitForPresses(size_t ACount) const {
+    return tools::WaitUntil([&] { return Presses() >= ACount; }, kRunTimeout);
+  }
 
   // Waits for the hotkey's stop message and gives its count; checks that the target received
   // exactly that many clicks, so a run that restarted or went on would show.
   void ExpectStoppedByHotkey() const {
     std::string Status;
-    ASSERT_TRUE(tools::WaitUntil([&] { return (Status = Window().Status()).rfind(kStoppedByHotkey, 0) == 0; }, kRunTimeout))
+    ASSERT_TRUE(
+        tools::WaitUntil([&] { return (Status = Window().Status()).rfind(kStoppedByHotkey, 0) == 0; }, kRunTimeout))
         << "status: " << Status;
     const size_t Done = std::stoul(Status.substr(std::string(kStoppedByHotkey).size()));
     tools::WaitUntil([&] { return Presses() >= Done; }, 5s);

@@ -28,7 +28,8 @@ constexpr auto kMenuTimeout = 10s;
 std::optional<std::string> StoredLanguage() {
   wchar_t Value[64] = {};
   DWORD Size = sizeof(Value);
-  if (RegGetValueW(HKEY_CURRENT_USER, kProgramKey, kLanguageValue, RRF_RT_REG_SZ, nullptr, Value, &Size) != ERROR_SUCCESS)
+  if (RegGetValueW(HKEY_CURRENT_USER, kProgramKey, kLanguageValue, RRF_RT_REG_SZ, nullptr, Value, &Size) !=
+      ERROR_SUCCESS)
     return std::nullopt;
   return win32::Narrow(Value);
 }
@@ -49,9 +50,15 @@ std::string FormatTwice(std::string ATemplate, const std::string& AFirst, const 
 // Controls whose text the menu switches, with the English text each shows.
 const std::vector<std::pair<const char*, const char*>>& TranslatedCaptions() {
   static const std::vector<std::pair<const char*, const char*>> Captions = {
-      {"btnStart", "Start"},        {"btnStop", "Stop"},          {"GroupBox1", "Target"},
-      {"rbMacros", "Macros:"},      {"grpInterval", "Click Interval"}, {"lblH", "Hours"},
-      {"lblMS", "Milliseconds"},    {"chkTopMost", "Always on top"},   {"Button1", "About..."},
+      {"btnStart", "Start"},
+      {"btnStop", "Stop"},
+      {"GroupBox1", "Target"},
+      {"rbMacros", "Macros:"},
+      {"grpInterval", "Click Interval"},
+      {"lblH", "Hours"},
+      {"lblMS", "Milliseconds"},
+      {"chkTopMost", "Always on top"},
+      {"Button1", "About..."},
       {"Label1", "Ready"},
   };
   return Captions;
@@ -92,8 +99,10 @@ class Language : public TProgramTest {
 
   void ExpectInterfaceIn(const std::string& ACode) const {
     const auto Text = [&](const char* AEnglish) { return Catalogue().Translation(ACode, AEnglish); };
-    for (const auto& [Control, English] : TranslatedCaptions()) EXPECT_EQ(Window().Text(Control), Text(English)) << Control;
-    EXPECT_EQ(Window().ComboItemTexts("cbButton"), (std::vector<std::string>{Text("Left"), Text("Right"), Text("Middle")}));
+    for (const auto& [Control, English] : TranslatedCaptions())
+      EXPECT_EQ(Window().Text(Control), Text(English)) << Control;
+    EXPECT_EQ(Window().ComboItemTexts("cbButton"),
+              (std::vector<std::string>{Text("Left"), Text("Right"), Text("Middle")}));
     EXPECT_EQ(Window().Text("lblHotkeys"),
               FormatTwice(Text("Hotkeys \xE2\x80\x94 Start: %s  |  Stop: %s"), "Shift+Ctrl+S", "Shift+Ctrl+X"));
   }

@@ -74,7 +74,9 @@ class TScopedRegistryValue {
     RegSetKeyValueW(HKEY_CURRENT_USER, FKey, FValue, REG_SZ, Text.c_str(),
                     static_cast<DWORD>((Text.size() + 1) * sizeof(wchar_t)));
   }
-  void Set(DWORD ANumber) const { RegSetKeyValueW(HKEY_CURRENT_USER, FKey, FValue, REG_DWORD, &ANumber, sizeof(ANumber)); }
+  void Set(DWORD ANumber) const {
+    RegSetKeyValueW(HKEY_CURRENT_USER, FKey, FValue, REG_DWORD, &ANumber, sizeof(ANumber));
+  }
 
  private:
   const wchar_t* FKey;
@@ -119,7 +121,8 @@ TTextRoom RoomFor(const TControl& AControl, int AClientWidth, int AClientHeight,
   switch (AControl.Kind()) {
     case TControlKind::ckButton:
       Room.Width -= 2 * Scaled(6);
-      if (win32::TWin32Style::ImageFor(AControl.Name()) != win32::TButtonImage::biNone) Room.Width -= Scaled(16) + Scaled(7);
+      if (win32::TWin32Style::ImageFor(AControl.Name()) != win32::TButtonImage::biNone)
+        Room.Width -= Scaled(16) + Scaled(7);
       break;
     case TControlKind::ckCheckBox:
     case TControlKind::ckRadioButton:
@@ -279,8 +282,8 @@ TEST(NewVersionLayout, TheButtonsHoldEveryCaptionInEveryLanguage) {
         for (const std::string& Text : Texts) {
           const std::string Shown = Catalogue.Translate(Text);
           const SIZE Needed = TextExtent(win32::Widen(Shown), Room, Dpi);
-          EXPECT_LE(Needed.cx, Room.Width) << Catalogue.Languages()[Language][1] << " at " << Dpi << " DPI: "
-                                           << Button->Name() << " \"" << Shown << "\"";
+          EXPECT_LE(Needed.cx, Room.Width) << Catalogue.Languages()[Language][1] << " at " << Dpi
+                                           << " DPI: " << Button->Name() << " \"" << Shown << "\"";
         }
       }
     }

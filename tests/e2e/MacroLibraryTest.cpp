@@ -49,7 +49,8 @@ class MacroLibrary : public TProgramTest {
   // the list selection remembered from the last run is the third entry.
   void SetUp() override {
     std::filesystem::create_directories(MacrosFolder());
-    for (const TPlacedMacro& Placed : PlacedMacros()) tools::WriteMacroFile(MacrosFolder() / Placed.FileName, Placed.Macro);
+    for (const TPlacedMacro& Placed : PlacedMacros())
+      tools::WriteMacroFile(MacrosFolder() / Placed.FileName, Placed.Macro);
     tools::WriteFileBytes(MacrosFolder() / "notes.txt", "Name=Not a macro\r\n");
     std::filesystem::create_directories(MacrosFolder() / "archive.nevramac");
     tools::WriteFileBytes(SettingsFile(), "[Macros]\r\nselected=2\r\n");

@@ -137,7 +137,8 @@ TEST_F(MacroRecording, RecordedClicksAreSavedAndPlayBackThreeTimesAtTheRecordedP
   Window().Click("rbRepeatCount");
   Window().SetText("seRepeat", "3");
   Window().PostClick("btnStart");
-  ASSERT_TRUE(Window().WaitForStatus("Completed macro repeat count. Runs done: 3", kTimeout)) << "status: " << Window().Status();
+  ASSERT_TRUE(Window().WaitForStatus("Completed macro repeat count. Runs done: 3", kTimeout))
+      << "status: " << Window().Status();
   tools::WaitUntil([&] { return Target.Records().size() >= 3 * UserRecords.size(); }, 5s);
   tools::PumpFor(300ms);
   const std::vector<tools::TClickRecord>& Played = Target.Records();

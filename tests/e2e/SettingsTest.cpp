@@ -51,7 +51,9 @@ class SettingsSurviveARestart : public TProgramTest, public ::testing::WithParam
     switch (AChange.How) {
       case TChangeKind::ckType: EXPECT_EQ(Window().Text(AChange.Control), AChange.Value) << AChange.Control; break;
       case TChangeKind::ckClick: EXPECT_TRUE(Window().Checked(AChange.Control)) << AChange.Control << " checked"; break;
-      case TChangeKind::ckPick: EXPECT_EQ(Window().Selection(AChange.Control), std::stoi(AChange.Value)) << AChange.Control; break;
+      case TChangeKind::ckPick:
+        EXPECT_EQ(Window().Selection(AChange.Control), std::stoi(AChange.Value)) << AChange.Control;
+        break;
     }
   }
 
@@ -84,26 +86,26 @@ using enum TChangeKind;
 INSTANTIATE_TEST_SUITE_P(
     E2e, SettingsSurviveARestart,
     ::testing::Values(
-        TSettingsCase{"CoordinatesRightHoldAlwaysOnTop",
-                      {{"rbCoordinates", ckClick, "", "Target", "mode", "1"},
-                       {"edtCoordX", ckType, "321", "Coords", "x", "321"},
-                       {"edtCoordY", ckType, "654", "Coords", "y", "654"},
-                       {"seHours", ckType, "1", "Interval", "h", "1"},
-                       {"seMinutes", ckType, "2", "Interval", "m", "2"},
-                       {"seSeconds", ckType, "3", "Interval", "s", "3"},
-                       {"seMillis", ckType, "456", "Interval", "ms", "456"},
-                       {"chkJitter", ckClick, "", "Interval", "jitterEnabled", "1"},
-                       {"seJitterMs", ckType, "25", "Interval", "jitterMs", "25"},
-                       {"rbRepeatCount", ckClick, "", "Repeat", "untilStopped", "0"},
-                       {"seRepeat", ckType, "42", "Repeat", "count", "42"},
-                       {"cbButton", ckPick, "1", "Click", "button", "1"},
-                       {"cbClickType", ckPick, "2", "Click", "type", "2"},
-                       {"seHoldMs", ckType, "250", "Click", "holdMs", "250"},
-                       {"seStartDelaySS", ckType, "7", "Delay", "startDelayS", "7"},
-                       {"chkTopMost", ckClick, "", "UI", "topMost", "1"}},
-                      {{"edtCoordX", true}, {"seJitterMs", true}, {"seRepeat", true}, {"seHoldMs", true},
-                       {"lbMacroses", false}},
-                      true},
+        TSettingsCase{
+            "CoordinatesRightHoldAlwaysOnTop",
+            {{"rbCoordinates", ckClick, "", "Target", "mode", "1"},
+             {"edtCoordX", ckType, "321", "Coords", "x", "321"},
+             {"edtCoordY", ckType, "654", "Coords", "y", "654"},
+             {"seHours", ckType, "1", "Interval", "h", "1"},
+             {"seMinutes", ckType, "2", "Interval", "m", "2"},
+             {"seSeconds", ckType, "3", "Interval", "s", "3"},
+             {"seMillis", ckType, "456", "Interval", "ms", "456"},
+             {"chkJitter", ckClick, "", "Interval", "jitterEnabled", "1"},
+             {"seJitterMs", ckType, "25", "Interval", "jitterMs", "25"},
+             {"rbRepeatCount", ckClick, "", "Repeat", "untilStopped", "0"},
+             {"seRepeat", ckType, "42", "Repeat", "count", "42"},
+             {"cbButton", ckPick, "1", "Click", "button", "1"},
+             {"cbClickType", ckPick, "2", "Click", "type", "2"},
+             {"seHoldMs", ckType, "250", "Click", "holdMs", "250"},
+             {"seStartDelaySS", ckType, "7", "Delay", "startDelayS", "7"},
+             {"chkTopMost", ckClick, "", "UI", "topMost", "1"}},
+            {{"edtCoordX", true}, {"seJitterMs", true}, {"seRepeat", true}, {"seHoldMs", true}, {"lbMacroses", false}},
+            true},
         TSettingsCase{"MacrosMiddleDoubleMinimizeToTray",
                       {{"seMillis", ckType, "5", "Interval", "ms", "5"},
                        {"cbButton", ckPick, "2", "Click", "button", "2"},
@@ -111,8 +113,12 @@ INSTANTIATE_TEST_SUITE_P(
                        {"seStartDelaySS", ckType, "65535", "Delay", "startDelayS", "65535"},
                        {"chkMinimizeToTrayOnStart", ckClick, "", "UI", "minimizeOnStart", "1"},
                        {"rbMacros", ckClick, "", "Target", "mode", "2"}},
-                      {{"seMillis", false}, {"cbButton", false}, {"edtCoordX", false}, {"seRepeat", false},
-                       {"lbMacroses", true}, {"btnCreateMacros", true}},
+                      {{"seMillis", false},
+                       {"cbButton", false},
+                       {"edtCoordX", false},
+                       {"seRepeat", false},
+                       {"lbMacroses", true},
+                       {"btnCreateMacros", true}},
                       false}),
     [](const ::testing::TestParamInfo<TSettingsCase>& AInfo) { return std::string(AInfo.param.Name); });
 

@@ -1,10 +1,10 @@
 // The update at start-up, against a web site on the loopback interface (run.sh serves it): the
 // program built for that site offers the update, ends on a declined mandatory one, downloads and
 // starts a verified installer, and starts normally when no server answers.
+#include <gtest/gtest.h>
+
 #include <windows.h>
 #include <commctrl.h>
-
-#include <gtest/gtest.h>
 
 #include <chrono>
 #include <cstdlib>
@@ -112,11 +112,12 @@ TEST_F(UpdateTest, ExitOnAMandatoryUpdateEndsTheProgramWithoutItsWindowAndLeaves
   Start();
   const HWND Dialog = WaitForDialog();
   ASSERT_NE(Dialog, nullptr);
-  EXPECT_EQ(tools::ReadText(DialogControl(Dialog, "Label1")).rfind(
-                "This version of the software is out of date. You must download the current version 2.6 to continue "
-                "using the software.\r\n\r\n",
-                0),
-            0u);
+  EXPECT_EQ(
+      tools::ReadText(DialogControl(Dialog, "Label1"))
+          .rfind("This version of the software is out of date. You must download the current version 2.6 to continue "
+                 "using the software.\r\n\r\n",
+                 0),
+      0u);
   const HWND Exit = DialogControl(Dialog, "btCancel");
   ASSERT_EQ(tools::ReadText(Exit), "Exit");
   tools::PostButtonClick(Exit);

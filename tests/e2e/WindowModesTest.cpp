@@ -57,8 +57,8 @@ class WindowModes : public TProgramTest {
   }
 
   void ExpectNormalWindow(const RECT& ABounds) const {
-    EXPECT_TRUE(SameRect(ABounds, Window().Bounds())) << "bounds " << Describe(Window().Bounds()) << ", before the run "
-                                                         << Describe(ABounds);
+    EXPECT_TRUE(SameRect(ABounds, Window().Bounds()))
+        << "bounds " << Describe(Window().Bounds()) << ", before the run " << Describe(ABounds);
     EXPECT_EQ(Window().Caption(), tools::kMainWindowCaption);
     EXPECT_TRUE(Window().Visible());
     EXPECT_TRUE(IsWindowVisible(Window().Control("Label1"))) << "the status line is hidden";
@@ -101,7 +101,8 @@ TEST_F(WindowModes, MinimizeToTrayHidesTheWindowForTheRunAndBringsItBackToTheFro
   EXPECT_EQ(Window().Caption(), tools::kMainWindowCaption) << "a hidden window became the strip";
   // Someone else has the foreground while the run goes on; its end must bring the window back.
   SetForegroundWindow(Target.Handle());
-  ASSERT_TRUE(Window().WaitForStatus("Completed repeat count. Clicks done: 3", kRunTimeout)) << "status: " << Window().Status();
+  ASSERT_TRUE(Window().WaitForStatus("Completed repeat count. Clicks done: 3", kRunTimeout))
+      << "status: " << Window().Status();
   ExpectNormalWindow(Normal);
   EXPECT_EQ(GetForegroundWindow(), Window().Handle()) << "the window came back behind another";
   tools::WaitUntil([&] { return Target.Records().size() >= 6; }, 5s);
@@ -114,7 +115,8 @@ TEST_F(WindowModes, AlwaysOnTopKeepsTheWindowTopmostAcrossARunAndGivesWayToMinim
 
   tools::ApplyClickRunSettings(Window(), AtTarget(2));
   Window().Click("btnStart");
-  ASSERT_TRUE(Window().WaitForStatus("Completed repeat count. Clicks done: 2", kRunTimeout)) << "status: " << Window().Status();
+  ASSERT_TRUE(Window().WaitForStatus("Completed repeat count. Clicks done: 2", kRunTimeout))
+      << "status: " << Window().Status();
   EXPECT_EQ(Window().Caption(), tools::kMainWindowCaption);
   EXPECT_TRUE(Window().TopMost()) << "the run took the window out of the topmost band";
   EXPECT_TRUE(Window().Checked("chkTopMost"));
@@ -135,7 +137,8 @@ TEST_F(AboutBox, ShowsTitleVersionAndWebsiteAndClosesWithOk) {
   const HWND Box = tools::WaitForProcessWindow(ProcessId(), tools::kDialogClass, std::nullopt, 10s);
   ASSERT_NE(Box, nullptr) << "no message box showed";
   EXPECT_EQ(tools::ReadText(Box), "Nevra Auto Clicker");
-  EXPECT_EQ(tools::MessageBoxText(Box), "Nevra Auto Clicker\r\nVersion: 2.5\r\n\r\nWebsite: www.nevra-autoclicker.example");
+  EXPECT_EQ(tools::MessageBoxText(Box),
+            "Nevra Auto Clicker\r\nVersion: 2.5\r\n\r\nWebsite: www.nevra-autoclicker.example");
   EXPECT_EQ(GetDlgItem(Box, IDCANCEL), nullptr) << "the box offers more than OK";
 
   tools::PressDialogButton(Box, IDOK);

@@ -16,11 +16,21 @@ TEST(HotkeyToText, NamesModifiersThenKey) {
     const char* Text;
   };
   const Case Cases[] = {
-      {83, 6, "Shift+Ctrl+S"},   {88, 6, "Shift+Ctrl+X"},       {116, 8, "Win+F5"},
-      {65, 15, "Win+Shift+Ctrl+Alt+A"}, {65, 0, "A"},          {300, 8, "Win+"},
-      {300, 6, ""},              {48, 1, "Alt+0"},              {135, 0, "F24"},
-      {8, 0, "BkSp"},            {27, 2, "Ctrl+Esc"},           {46, 4, "Shift+Del"},
-      {0xBA, 2, "Ctrl+;"},       {0xBB, 2, ""},                 {0xBB, 10, "Win+"},
+      {83, 6, "Shift+Ctrl+S"},
+      {88, 6, "Shift+Ctrl+X"},
+      {116, 8, "Win+F5"},
+      {65, 15, "Win+Shift+Ctrl+Alt+A"},
+      {65, 0, "A"},
+      {300, 8, "Win+"},
+      {300, 6, ""},
+      {48, 1, "Alt+0"},
+      {135, 0, "F24"},
+      {8, 0, "BkSp"},
+      {27, 2, "Ctrl+Esc"},
+      {46, 4, "Shift+Del"},
+      {0xBA, 2, "Ctrl+;"},
+      {0xBB, 2, ""},
+      {0xBB, 10, "Win+"},
       {65, 6 | 0x4000, "Shift+Ctrl+A"},
   };
   for (const Case& C : Cases) EXPECT_EQ(HotkeyToText(C.Vk, C.Modifiers, Layout), C.Text) << C.Vk << "/" << C.Modifiers;
@@ -33,8 +43,8 @@ class HotkeysTest : public FormFixture {
 
 TEST_F(HotkeysTest, DefaultsAreRegisteredWithoutRepeatAndNamedInTheHotkeyLine) {
   using R = fake::TFakeHotkeys::TRegistration;
-  EXPECT_EQ(P.Hotkeys.Registered, (std::map<int32_t, R>{{1001, R{0x4006, 83}}, {1002, R{0x4006, 88}},
-                                                          {1003, R{0x4006, 82}}}));
+  EXPECT_EQ(P.Hotkeys.Registered,
+            (std::map<int32_t, R>{{1001, R{0x4006, 83}}, {1002, R{0x4006, 88}}, {1003, R{0x4006, 82}}}));
   EXPECT_EQ(Form->lblHotkeys.Caption(), "Hotkeys \xE2\x80\x94 Start: Shift+Ctrl+S  |  Stop: Shift+Ctrl+X");
   Form->FormDestroy();
   EXPECT_TRUE(P.Hotkeys.Registered.empty());

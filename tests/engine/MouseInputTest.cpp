@@ -142,7 +142,8 @@ TEST_F(PerformClickTest, CoordinatesAreTakenFromTheTextUnclamped) {
   };
   // 150000 lies beyond the boxes' range but is used as typed (and clamps to the desktop edge);
   // a text that is no number reads as 0.
-  for (const Case& C : {Case{"150000", "1079", 65535, 65535}, Case{"abc", "", 0, 0}, Case{" 960 ", "540", 32785, 32798}}) {
+  for (const Case& C :
+       {Case{"150000", "1079", 65535, 65535}, Case{"abc", "", 0, 0}, Case{" 960 ", "540", 32785, 32798}}) {
     SCOPED_TRACE(C.X);
     Form->edtCoordX.SetText(C.X);
     Form->edtCoordY.SetText(C.Y);

@@ -78,7 +78,8 @@ TEST_F(RunControllerTest, IntervalIsTheSumOfTheBoxesAndAtLeastOneMillisecond) {
     int H, M, S, Ms;
     uint64_t Expected;
   };
-  for (const Case C : {Case{0, 0, 0, 0, 1}, Case{0, 0, 1, 0, 1000}, Case{0, 1, 2, 3, 62003}, Case{1, 0, 0, 5, 3600005}}) {
+  for (const Case C :
+       {Case{0, 0, 0, 0, 1}, Case{0, 0, 1, 0, 1000}, Case{0, 1, 2, 3, 62003}, Case{1, 0, 0, 5, 3600005}}) {
     SCOPED_TRACE(C.Expected);
     SetInterval(C.H, C.M, C.S, C.Ms);
     const uint64_t T0 = P.Time.Now();

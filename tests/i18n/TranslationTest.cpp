@@ -8,7 +8,8 @@
 namespace nevra {
 namespace {
 
-constexpr const char* kExample = "2\r\nEnglish\r\nDeutsch\r\nen\r\nde\r\nStart\r\nStarten\r\nReady\r\nBereit\r\nHours\r\n\r\n";
+constexpr const char* kExample =
+    "2\r\nEnglish\r\nDeutsch\r\nen\r\nde\r\nStart\r\nStarten\r\nReady\r\nBereit\r\nHours\r\n\r\n";
 constexpr const char* kCatalogue = "C:\\Program Files\\Nevra Auto Clicker\\transl.dt";
 
 class TranslationTest : public ::testing::Test {

@@ -11,7 +11,9 @@ TRecordedMacro Sample() {
   TRecordedMacro M;
   M.SetName("Open menu");
   M.SetDurationMs(870);
-  M.MutableEvents() = {{140, mekMove, 512, 300, -1}, {655, mekDown, -1920, -5, 0}, {0x80000000u, mekUp, 530, 316, 2},
+  M.MutableEvents() = {{140, mekMove, 512, 300, -1},
+                       {655, mekDown, -1920, -5, 0},
+                       {0x80000000u, mekUp, 530, 316, 2},
                        {0xFFFFFFFFu, static_cast<TMacroEventKind>(7), INT32_MIN, INT32_MAX, 1}};
   return M;
 }
@@ -21,7 +23,9 @@ TEST(MacroFormat, WritesTheExactBytes) {
             "\xEF\xBB\xBFName=Open menu\r\nDurationMs=870\r\nE=140|0|512|300|-1\r\nE=655|1|-1920|-5|0\r\n"
             "E=-2147483648|2|530|316|2\r\nE=-1|7|-2147483648|2147483647|1\r\n");
   TRecordedMacro Unnamed;
-  EXPECT_EQ(MacroToText(Unnamed), "\xEF\xBB\xBF" "DurationMs=0\r\n");
+  EXPECT_EQ(MacroToText(Unnamed),
+            "\xEF\xBB\xBF"
+            "DurationMs=0\r\n");
 }
 
 TEST(MacroFormat, RoundTripKeepsEveryField) {
@@ -47,9 +51,9 @@ TEST(MacroFormat, ReadsEveryKindOfLine) {
       {"E=5|3|10|20|0", {{5, static_cast<TMacroEventKind>(3), 10, 20, 0}}},
       {"E=-1|-1|10|20|0", {{0xFFFFFFFFu, static_cast<TMacroEventKind>(255), 10, 20, 0}}},
       {"E=$10|x1F|0x7fffffff|0XFFFFFFFF| -3", {{16, static_cast<TMacroEventKind>(31), INT32_MAX, -1, -3}}},
-      {"E=2147483648|0|1|1|0", {{0, mekMove, 1, 1, 0}}},  // out of the signed range: default
+      {"E=2147483648|0|1|1|0", {{0, mekMove, 1, 1, 0}}},   // out of the signed range: default
       {"E=0x123456789|0|1|1|0", {{0, mekMove, 1, 1, 0}}},  // nine hex digits
-      {"E=5 |0|1|1|0", {{0, mekMove, 1, 1, 0}}},         // trailing characters
+      {"E=5 |0|1|1|0", {{0, mekMove, 1, 1, 0}}},           // trailing characters
       {"E=||||", {{0, mekMove, 0, 0, -1}}},
       {"E=", {}},
       {"e=5|1|10|20|0", {}},
@@ -88,7 +92,8 @@ TEST(MacroFormat, NameAndDurationLines) {
 TEST(MacroFormat, AnyLineBreakStyleAndNoByteOrderMarkReadTheSame) {
   const std::string Lines[] = {"Name=N", "DurationMs=9", "E=1|0|2|3|-1", "E=9|1|2|3|0"};
   TRecordedMacro Reference;
-  MacroFromText("\xEF\xBB\xBF" + Lines[0] + "\r\n" + Lines[1] + "\r\n" + Lines[2] + "\r\n" + Lines[3] + "\r\n", Reference);
+  MacroFromText("\xEF\xBB\xBF" + Lines[0] + "\r\n" + Lines[1] + "\r\n" + Lines[2] + "\r\n" + Lines[3] + "\r\n",
+                Reference);
   for (const std::string Break : {"\n", "\r", "\r\n"}) {
     TRecordedMacro M;
     MacroFromText(Lines[0] + Break + Lines[1] + Break + Lines[2] + Break + Lines[3], M);

@@ -103,9 +103,9 @@ TEST_F(MacroLibraryTest, RenameToTheSameFileStemRewritesInPlace) {
 TEST_F(MacroLibraryTest, RenamesThatChangeNothing) {
   StartWith({{"ab", "ab"}, {"taken", "Taken"}}, 0);
   const auto Before = P.Files.Files;
-  Rename("AB");      // letter case only
-  Rename(" \t ");    // empty once trimmed
-  Rename("taken");   // another macro's file
+  Rename("AB");           // letter case only
+  Rename(" \t ");         // empty once trimmed
+  Rename("taken");        // another macro's file
   Form->bRename.Click();  // cancelled (nothing typed)
   EXPECT_EQ(P.Files.Files, Before);
   EXPECT_EQ(Listed(), (std::vector<std::string>{"ab", "Taken"}));
@@ -186,9 +186,17 @@ TEST(SanitizeMacroFileName, MakesNamesWindowsCanStore) {
     const char* Stem;
   };
   const Case Cases[] = {
-      {"  Open menu  ", "Open menu"}, {"a\\b/c:d*e?f\"g<h>i|j", "a_b_c_d_e_f_g_h_i_j"}, {"v1.2", "v1.2"},
-      {"tab\there", "tab_here"},      {"CON", "CON_"},   {"nul", "nul_"},   {"Com7", "Com7_"},
-      {"lpt1.backup", "lpt1_.backup"}, {"COM0", "COM0"}, {"CONSOLE", "CONSOLE"}, {"ends.", "ends._"},
+      {"  Open menu  ", "Open menu"},
+      {"a\\b/c:d*e?f\"g<h>i|j", "a_b_c_d_e_f_g_h_i_j"},
+      {"v1.2", "v1.2"},
+      {"tab\there", "tab_here"},
+      {"CON", "CON_"},
+      {"nul", "nul_"},
+      {"Com7", "Com7_"},
+      {"lpt1.backup", "lpt1_.backup"},
+      {"COM0", "COM0"},
+      {"CONSOLE", "CONSOLE"},
+      {"ends.", "ends._"},
       {"\x01name\x7F", "name\x7F"},
   };
   for (const Case& C : Cases) EXPECT_EQ(SanitizeMacroFileName(C.Name), C.Stem) << C.Name;

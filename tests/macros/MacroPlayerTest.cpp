@@ -88,7 +88,8 @@ TEST_F(MacroPlayerTest, CountModePlaysThreeTimes) {
 TEST_F(MacroPlayerTest, StoppingDuringTheThirdPassCountsTwo) {
   WithMacro({{100, mekMove, 1, 1, -1}, {200, mekMove, 2, 2, -1}});
   // The user presses Stop 450 ms in: during the third pass, seen at its next message check.
-  TTimer StopButton(P.Time, [this] { Form->btnStop.Click(); }, 450);
+  TTimer StopButton(
+      P.Time, [this] { Form->btnStop.Click(); }, 450);
   StopButton.SetEnabled(true);
   Form->btnStart.Click();
   EXPECT_EQ(Status(), "Stopped by button. Runs done: 2");
@@ -104,7 +105,8 @@ TEST_F(MacroPlayerTest, AnEmptyMacroCompletesAtOnceOrPassesUntilStopped) {
   // Until stopped, an empty macro passes and processes messages after each pass; a Stop already
   // waiting there ends the run after the first.
   Form->rbUntilStopped.Click();
-  TTimer StopButton(P.Time, [this] { Form->btnStop.Click(); }, 1);
+  TTimer StopButton(
+      P.Time, [this] { Form->btnStop.Click(); }, 1);
   StopButton.SetEnabled(true);
   P.Time.Sleep(1);
   Form->btnStart.Click();

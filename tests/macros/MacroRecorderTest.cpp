@@ -98,12 +98,12 @@ TEST_F(MacroRecorderTest, HookMessagesBecomeEventsWithoutRepeatedMoves) {
   P.Time.RunFor(5000);
   StopByHotkey();
   EXPECT_EQ(Recorded(), (std::vector<TMacroMouseEvent>{{5, mekMove, 110, 120, -1},
-                                                        {10, mekDown, 110, 120, 0},
-                                                        {15, mekMove, 111, 120, -1},
-                                                        {15, mekUp, 111, 120, 0},
-                                                        {15, mekDown, 111, 120, 1},
-                                                        {15, mekMove, -5, -7, -1},
-                                                        {15, mekUp, -5, -7, 2}}));
+                                                       {10, mekDown, 110, 120, 0},
+                                                       {15, mekMove, 111, 120, -1},
+                                                       {15, mekUp, 111, 120, 0},
+                                                       {15, mekDown, 111, 120, 1},
+                                                       {15, mekMove, -5, -7, -1},
+                                                       {15, mekUp, -5, -7, 2}}));
   EXPECT_EQ(Form->Macros().back()->DurationMs(), 15u) << "the last event's offset, however late the stop";
   EXPECT_EQ(Form->Macros().back()->Name(), "2026-12-10 09.05.07 (0.0s)");
 }

@@ -27,8 +27,8 @@ TEST(Controls, SpinBoxReadsItsTextClampedAndFallsBackToTheMinimum) {
     const char* Text;
     int32_t Value;
   };
-  for (const Case C : {Case{"100", 100}, Case{"0", 1}, Case{"70000", 65535}, Case{"-3", 1}, Case{"abc", 1},
-                       Case{"", 1}, Case{"12a", 1}, Case{"99999999999", 1}, Case{" 42 ", 42}, Case{"+7", 7}}) {
+  for (const Case C : {Case{"100", 100}, Case{"0", 1}, Case{"70000", 65535}, Case{"-3", 1}, Case{"abc", 1}, Case{"", 1},
+                       Case{"12a", 1}, Case{"99999999999", 1}, Case{" 42 ", 42}, Case{"+7", 7}}) {
     F.Spin.SetText(C.Text);
     EXPECT_EQ(F.Spin.Value(), C.Value) << '"' << C.Text << '"';
   }
@@ -66,7 +66,7 @@ TEST(Controls, RadioButtonsOfOneContainerExcludeEachOther) {
   EXPECT_FALSE(F.A1.Checked());
   EXPECT_TRUE(F.A2.Checked());
   EXPECT_TRUE(F.B1.Checked()) << "another container is another group";
-  F.A2.SetChecked(true);  // already checked: no handler
+  F.A2.SetChecked(true);   // already checked: no handler
   F.A2.SetChecked(false);  // unchecking runs no handler
   EXPECT_EQ(A1Clicks, 1);
   EXPECT_EQ(A2Clicks, 1);

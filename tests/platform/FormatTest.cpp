@@ -6,7 +6,8 @@ namespace nevra {
 namespace {
 
 TEST(Format, FillsThePlaceholdersTheProgramUses) {
-  EXPECT_EQ(Format("Running... Press %s to stop", {std::string("Shift+Ctrl+X")}), "Running... Press Shift+Ctrl+X to stop");
+  EXPECT_EQ(Format("Running... Press %s to stop", {std::string("Shift+Ctrl+X")}),
+            "Running... Press Shift+Ctrl+X to stop");
   EXPECT_EQ(Format("Recording starts in %d...", {int64_t{7}}), "Recording starts in 7...");
   EXPECT_EQ(Format("%s (%0.1fs)", {std::string("2026-12-10 09.30.00"), 2.25}), "2026-12-10 09.30.00 (2.3s)");
   EXPECT_EQ(Format("%0.1f", {1.5}, ","), "1,5");

@@ -62,10 +62,8 @@ TEST_F(NewVersionDialogTest, OffersTheUpdateAndDecliningEndsTheProgramOnlyWhenIt
     std::string CancelCaption;
     int32_t Tag;
   };
-  for (const TCase& Case : std::vector<TCase>{{false, false, "Skip", 1},
-                                              {false, true, "Skip", 1},
-                                              {true, false, "Exit", 0},
-                                              {true, true, "Exit", 0}}) {
+  for (const TCase& Case : std::vector<TCase>{
+           {false, false, "Skip", 1}, {false, true, "Skip", 1}, {true, false, "Exit", 0}, {true, true, "Exit", 0}}) {
     SCOPED_TRACE(Case.CancelCaption + (Case.CloseBox ? " by the close box" : " by the button"));
     Offer.UpdateForced = Case.Forced;
     const int32_t Tag = Show([&](TfrmNewVersion& D) {
@@ -163,8 +161,9 @@ INSTANTIATE_TEST_SUITE_P(BeforeAndDuringData, AbortTest, ::testing::Values(size_
 
 TEST_F(NewVersionDialogTest, NoConnectionShowsTheClientsReasonOpensTheWebSiteAndEnds) {
   EXPECT_EQ(UpdateNow(), 0);
-  EXPECT_EQ(FailureShown(), std::string(kFailureText) +
-                                "Cannot connect to the server for http://updates.nevra.test:8080/download/nevraautoclicker.exe.");
+  EXPECT_EQ(FailureShown(),
+            std::string(kFailureText) +
+                "Cannot connect to the server for http://updates.nevra.test:8080/download/nevraautoclicker.exe.");
   EXPECT_THAT(P.Shell.Opened, ElementsAre("https://www.nevra.test"));
   EXPECT_TRUE(P.Shell.Started.empty());
   EXPECT_EQ(P.Http.Released, 1);

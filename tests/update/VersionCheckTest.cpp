@@ -40,15 +40,19 @@ TEST_F(VersionCheckTest, TheFirstLineDecides) {
   };
   const std::vector<TCase> Cases{
       {"26/25", true, false, "The new version 2.6 is available"},
-      {"26/26", true, true, "This version of the software is out of date. You must download the current version 2.6 "
-                            "to continue using the software."},
+      {"26/26", true, true,
+       "This version of the software is out of date. You must download the current version 2.6 "
+       "to continue using the software."},
       {"25/25", false, false, ""},
-      {"25/26", true, true, "This version of the software is out of date. You must download the current version 2.5 "
-                            "to continue using the software."},
+      {"25/26", true, true,
+       "This version of the software is out of date. You must download the current version 2.5 "
+       "to continue using the software."},
       {"100/25", true, false, "The new version 10.0 is available"},
       {"026/25", true, false, "The new version 02.6 is available"},
       {"24/25", false, false, ""},
-      {"\xEF\xBB\xBF" "26/25\r\n30/30 is not the first line", true, false, "The new version 2.6 is available"},
+      {"\xEF\xBB\xBF"
+       "26/25\r\n30/30 is not the first line",
+       true, false, "The new version 2.6 is available"},
       {"26/25\n", true, false, "The new version 2.6 is available"},
       {"26", false, false, ""},
       {"26/25 ", false, false, ""},
@@ -91,7 +95,9 @@ TEST_F(VersionCheckTest, AsksTheSiteOnceForEachDocumentOnOneClient) {
 }
 
 TEST_F(VersionCheckTest, TheChangeLogLosesOnlyItsEmptyLines) {
-  Serve("27/25", "\xEF\xBB\xBF" "Recorder keeps the last point\r\n\r\n\nNew languages\r  \rFixes\n\n");
+  Serve("27/25",
+        "\xEF\xBB\xBF"
+        "Recorder keeps the last point\r\n\r\n\nNew languages\r  \rFixes\n\n");
   ASSERT_TRUE(Check());
   EXPECT_EQ(Offer.NewVersionMessage,
             "The new version 2.7 is available\r\n\r\nWhat's new:\r\nRecorder keeps the last point\r\nNew languages\r\n"

@@ -1,6 +1,7 @@
 // Environment variables, the executable's folder, the user's decimal separator and the
 // registry values the program keeps under HKEY_CURRENT_USER.
 #include <gtest/gtest.h>
+
 #include <windows.h>
 
 #include <filesystem>

@@ -1,5 +1,6 @@
 // Files and folders of settings and macros: atomic replacement, listing, removal and their errors.
 #include <gtest/gtest.h>
+
 #include <windows.h>
 
 #include <algorithm>

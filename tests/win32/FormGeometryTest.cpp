@@ -1,10 +1,11 @@
 // How the model's nested controls map onto the flat native window: places, visibility, enabling.
+#include "platform/win32/FormGeometry.h"
+
 #include <gtest/gtest.h>
 
 #include "TestPrinters.h"
 #include "app/MainForm.h"
 #include "platform/fake/FakePlatform.h"
-#include "platform/win32/FormGeometry.h"
 
 namespace nevra::win32 {
 namespace {
@@ -16,10 +17,10 @@ class FormGeometry : public ::testing::Test {
 };
 
 TEST_F(FormGeometry, BoundsAddTheOriginsOfEveryContainer) {
-  EXPECT_EQ(FormBounds(Form.btnStart), (TRect{10, 10, 117, 51}));          // on the form itself
-  EXPECT_EQ(FormBounds(Form.rbCoordinates), (TRect{22, 112, 222, 131}));   // in GroupBox1 at (10, 60)
-  EXPECT_EQ(FormBounds(Form.Label1), (TRect{10, 566, 350, 581}));          // in Panel1 at (0, 562)
-  EXPECT_EQ(FormBounds(Form.seRepeat), (TRect{413, 353, 503, 376}));       // in grpClicks at (253, 301)
+  EXPECT_EQ(FormBounds(Form.btnStart), (TRect{10, 10, 117, 51}));         // on the form itself
+  EXPECT_EQ(FormBounds(Form.rbCoordinates), (TRect{22, 112, 222, 131}));  // in GroupBox1 at (10, 60)
+  EXPECT_EQ(FormBounds(Form.Label1), (TRect{10, 566, 350, 581}));         // in Panel1 at (0, 562)
+  EXPECT_EQ(FormBounds(Form.seRepeat), (TRect{413, 353, 503, 376}));      // in grpClicks at (253, 301)
 }
 
 TEST_F(FormGeometry, AControlIsShownAndEnabledOnlyWithAllItsContainers) {

@@ -77,9 +77,14 @@ TEST_F(Win32FormView, EveryControlIsAStandardChildWithItsId) {
     const TControl* Control;
     const wchar_t* Class;
   };
-  for (const TExpected& Expected : {TExpected{&Form.Button, WC_BUTTONW}, {&Form.Check, WC_BUTTONW},
-                                    {&Form.RadioA, WC_BUTTONW}, {&Form.Spin, WC_EDITW}, {&Form.Combo, WC_COMBOBOXW},
-                                    {&Form.Group, WC_BUTTONW}, {&Form.InGroup, WC_STATICW}, {&Form.List, WC_LISTBOXW}}) {
+  for (const TExpected& Expected : {TExpected{&Form.Button, WC_BUTTONW},
+                                    {&Form.Check, WC_BUTTONW},
+                                    {&Form.RadioA, WC_BUTTONW},
+                                    {&Form.Spin, WC_EDITW},
+                                    {&Form.Combo, WC_COMBOBOXW},
+                                    {&Form.Group, WC_BUTTONW},
+                                    {&Form.InGroup, WC_STATICW},
+                                    {&Form.List, WC_LISTBOXW}}) {
     HWND Window = Native(*Expected.Control);
     ASSERT_NE(Window, nullptr) << Expected.Control->Name();
     EXPECT_EQ(GetParent(Window), Host.Handle()) << Expected.Control->Name();

@@ -1,5 +1,8 @@
 // Global hotkeys of the main window: registered, pressed on the keyboard, unregistered.
+#include "platform/Hotkeys.h"
+
 #include <gtest/gtest.h>
+
 #include <windows.h>
 
 #include <chrono>
@@ -9,7 +12,6 @@
 
 #include "MessageWait.h"
 #include "TestWindow.h"
-#include "platform/Hotkeys.h"
 #include "platform/win32/Win32Hotkeys.h"
 
 namespace nevra::win32 {

@@ -2,6 +2,7 @@
 // bodies in both framings, progress, aborting from a handler, redirects, errors, time-outs, and
 // the window messages handled while a request waits.
 #include <gtest/gtest.h>
+
 #include <windows.h>
 
 #include <cstdint>

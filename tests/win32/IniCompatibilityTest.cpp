@@ -1,6 +1,7 @@
 // settings.ini: our INI code against the system's profile functions. The same writes on the same
 // file must give the same bytes, and the same file must read the same.
 #include <gtest/gtest.h>
+
 #include <windows.h>
 
 #include <optional>

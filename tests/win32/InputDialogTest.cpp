@@ -1,5 +1,6 @@
 // The modal text-input dialog of "Rename": what it shows and how each way of closing it answers.
 #include <gtest/gtest.h>
+
 #include <windows.h>
 
 #include <chrono>

@@ -72,8 +72,10 @@ TEST_F(Win32MessagePump, MainLoopRunsHandlersUntilQuit) {
   Window.OnMessage = [this](UINT AMessage, WPARAM AWParam, LPARAM) {
     if (AMessage != WM_APP) return false;
     Handled.push_back(static_cast<int>(AWParam));
-    if (AWParam < 3) PostMessageW(Window.Handle(), WM_APP, AWParam + 1, 0);
-    else PostQuitMessage(0);
+    if (AWParam < 3)
+      PostMessageW(Window.Handle(), WM_APP, AWParam + 1, 0);
+    else
+      PostQuitMessage(0);
     return true;
   };
   PostMessageW(Window.Handle(), WM_APP, 1, 0);

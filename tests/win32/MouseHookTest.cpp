@@ -1,6 +1,7 @@
 // The recorder's low-level mouse hook: what it sees of real input while the thread pumps
 // messages, and that nothing reaches it once removed.
 #include <gtest/gtest.h>
+
 #include <windows.h>
 
 #include <algorithm>

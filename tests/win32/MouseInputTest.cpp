@@ -19,7 +19,9 @@ using tools::TClickButton;
 
 class Win32MouseInput : public ::testing::Test {
  protected:
-  void MoveTo(const TPoint& APoint) { Input.SendMouseInput(MouseMoveRecord(APoint.X, APoint.Y, Input.GetVirtualDesktop())); }
+  void MoveTo(const TPoint& APoint) {
+    Input.SendMouseInput(MouseMoveRecord(APoint.X, APoint.Y, Input.GetVirtualDesktop()));
+  }
 
   // The cursor position once it has settled at AExpected (or after a generous time-out).
   TPoint CursorAfterMoveTo(const TPoint& AExpected) {
@@ -52,9 +54,14 @@ TEST_F(Win32MouseInput, AbsoluteMoveLandsOnTheExactPixel) {
   // The corners, the centre and a few points between. (Wine maps the absolute range back by
   // truncation, so on a 1280-pixel axis the columns 1, 2 and 6 land one pixel short; real
   // targets are never that close to the screen's edge, and these points avoid them.)
-  const std::vector<TPoint> Points{{D.Left, D.Top},          {Right, D.Top},   {D.Left, Bottom},
-                                   {Right, Bottom},          {D.Left + D.Width / 2, D.Top + D.Height / 2},
-                                   {D.Left + 200, D.Top + 150}, {Right - 37, D.Top + 411}, {D.Left + 999, Bottom - 1}};
+  const std::vector<TPoint> Points{{D.Left, D.Top},
+                                   {Right, D.Top},
+                                   {D.Left, Bottom},
+                                   {Right, Bottom},
+                                   {D.Left + D.Width / 2, D.Top + D.Height / 2},
+                                   {D.Left + 200, D.Top + 150},
+                                   {Right - 37, D.Top + 411},
+                                   {D.Left + 999, Bottom - 1}};
   for (const TPoint& Point : Points) {
     const TPoint Cursor = CursorAfterMoveTo(Point);
     EXPECT_EQ(Cursor.X, Point.X) << "move to " << Point.X << "," << Point.Y;
@@ -128,7 +135,9 @@ INSTANTIATE_TEST_SUITE_P(Buttons, Win32Clicks,
                          ::testing::Values(TButtonCase{"Left", 0, TClickButton::cbLeft},
                                            TButtonCase{"Right", 1, TClickButton::cbRight},
                                            TButtonCase{"Middle", 2, TClickButton::cbMiddle}),
-                         [](const ::testing::TestParamInfo<TButtonCase>& AInfo) { return std::string(AInfo.param.Name); });
+                         [](const ::testing::TestParamInfo<TButtonCase>& AInfo) {
+                           return std::string(AInfo.param.Name);
+                         });
 
 TEST_F(Win32MouseInput, AButtonIndexBeyondMiddleActsOnNoButton) {
   tools::TClickTargetWindow Target(RECT{50, 50, 350, 250}, L"Nevra Win32 Click Target");

@@ -1,6 +1,7 @@
 // The pop-up menu (the language menu): its items, where it opens, and what choosing or
 // dismissing it returns.
 #include <gtest/gtest.h>
+
 #include <windows.h>
 
 #include <chrono>

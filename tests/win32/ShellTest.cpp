@@ -19,7 +19,9 @@ namespace {
 using namespace std::chrono_literals;
 
 TEST(Win32Shell, OpenStartsAFileWhosePathIsNotAscii) {
-  const tools::TTempFolder Folder(Widen("\xc3\x9c" "ber-\xe4\xb8\xad"));
+  const tools::TTempFolder Folder(
+      Widen("\xc3\x9c"
+            "ber-\xe4\xb8\xad"));
   const std::filesystem::path Script = Folder / "start.cmd";
   const std::filesystem::path Marker = Folder / "started.txt";
   tools::WriteFileBytes(Script, "@echo started> \"%~dp0started.txt\"\r\n");

@@ -1,6 +1,7 @@
 // Authenticode checks on files run.sh signs with throwaway certificates (scripts/test-signing.sh):
 // the signer's names, and a clear sentence for each way a file can fail.
 #include <gtest/gtest.h>
+
 #include <windows.h>
 
 #include <filesystem>

@@ -71,25 +71,20 @@ class Win32StyledView : public ::testing::Test {
     Host.OnMessage = [this](UINT AMessage, WPARAM AWParam, LPARAM ALParam) {
       if (!View) return false;
       switch (AMessage) {
-        case WM_COMMAND:
-          return View->HandleCommand(AWParam, ALParam);
-        case WM_NOTIFY:
-          return View->HandleNotify(*reinterpret_cast<const NMHDR*>(ALParam), Host.Answer);
+        case WM_COMMAND: return View->HandleCommand(AWParam, ALParam);
+        case WM_NOTIFY: return View->HandleNotify(*reinterpret_cast<const NMHDR*>(ALParam), Host.Answer);
         case WM_CTLCOLORSTATIC:
         case WM_CTLCOLOREDIT:
         case WM_CTLCOLORLISTBOX:
         case WM_CTLCOLORBTN:
-          if (const auto Brush = View->ControlColours(AMessage, reinterpret_cast<HDC>(AWParam),
-                                                      reinterpret_cast<HWND>(ALParam))) {
+          if (const auto Brush =
+                  View->ControlColours(AMessage, reinterpret_cast<HDC>(AWParam), reinterpret_cast<HWND>(ALParam))) {
             Host.Answer = reinterpret_cast<LRESULT>(*Brush);
             return true;
           }
           return false;
-        case WM_DRAWITEM:
-          Host.Answer = TRUE;
-          return View->DrawItem(*reinterpret_cast<const DRAWITEMSTRUCT*>(ALParam));
-        default:
-          return false;
+        case WM_DRAWITEM: Host.Answer = TRUE; return View->DrawItem(*reinterpret_cast<const DRAWITEMSTRUCT*>(ALParam));
+        default: return false;
       }
     };
     View = std::make_unique<TWin32FormView>(Form, Host.Handle(), Dispatcher, 96, &Style);
@@ -193,7 +188,9 @@ TEST(Win32AccessibleNames, ASpinBoxIsNamedByTheCaptionThatIntroducesIt) {
     const TControl* SpinBox;
     const char* Name;
   };
-  for (const TCase& Case : {TCase{&Form.X, "Coordinates"}, {&Form.Y, "Coordinates (2)"}, {&Form.Hours, "Hours"},
+  for (const TCase& Case : {TCase{&Form.X, "Coordinates"},
+                            {&Form.Y, "Coordinates (2)"},
+                            {&Form.Hours, "Hours"},
                             {&Form.JitterMs, "Jitter"}})
     EXPECT_EQ(SpinBoxAccessibleName(Form.Controls(), test::ControlIndex(Form, *Case.SpinBox)), Case.Name)
         << Case.SpinBox->Name();

@@ -15,7 +15,9 @@ struct TTextCase {
 };
 
 TEST(Win32Text, WidenAndNarrowRoundTrip) {
-  for (const TTextCase& Case : {TTextCase{"", L""}, {"Start", L"Start"}, {"Grüße", L"Gr\u00fc\u00dfe"},
+  for (const TTextCase& Case : {TTextCase{"", L""},
+                                {"Start", L"Start"},
+                                {"Grüße", L"Gr\u00fc\u00dfe"},
                                 {"\xe4\xb8\xad\xe6\x96\x87", L"\u4e2d\u6587"},
                                 {"\xf0\x9f\x96\xb1", L"\xd83d\xddb1"},  // beyond the BMP: a surrogate pair
                                 {"a\0b", L"a"}}) {
@@ -25,8 +27,11 @@ TEST(Win32Text, WidenAndNarrowRoundTrip) {
 }
 
 TEST(Win32Text, MalformedInputBecomesReplacementCharacters) {
-  EXPECT_EQ(Widen("a\xff" "b"), L"a\ufffd" "b");
-  EXPECT_EQ(Widen("\xc3"), L"\ufffd");  // cut short
+  EXPECT_EQ(Widen("a\xff"
+                  "b"),
+            L"a\ufffd"
+            "b");
+  EXPECT_EQ(Widen("\xc3"), L"\ufffd");                             // cut short
   EXPECT_EQ(Narrow(std::wstring(L"x\xd800y")), "x\xef\xbf\xbdy");  // a lone surrogate
 }
 

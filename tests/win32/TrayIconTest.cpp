@@ -1,5 +1,6 @@
 // The notification-area icon: added, changed and removed through Shell_NotifyIconW.
 #include <gtest/gtest.h>
+
 #include <windows.h>
 
 #include <string>

@@ -27,7 +27,18 @@ enum class TControlKind {
   ckImage,
 };
 
-enum class TControlProperty { cpCaption, cpEnabled, cpVisible, cpChecked, cpText, cpItems, cpItemIndex, cpFont, cpPopup, cpPosition };
+enum class TControlProperty {
+  cpCaption,
+  cpEnabled,
+  cpVisible,
+  cpChecked,
+  cpText,
+  cpItems,
+  cpItemIndex,
+  cpFont,
+  cpPopup,
+  cpPosition
+};
 
 class TControl;
 

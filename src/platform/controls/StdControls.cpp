@@ -78,9 +78,7 @@ int32_t TSpinBox::Value() const {
   return std::clamp(*Parsed, FMin, FMax);
 }
 
-void TSpinBox::SetValue(int64_t AValue) {
-  SetText(std::to_string(std::clamp<int64_t>(AValue, FMin, FMax)));
-}
+void TSpinBox::SetValue(int64_t AValue) { SetText(std::to_string(std::clamp<int64_t>(AValue, FMin, FMax))); }
 
 void TComboBox::SetItems(std::vector<std::string> AItems) {
   FItems = std::move(AItems);
@@ -89,7 +87,8 @@ void TComboBox::SetItems(std::vector<std::string> AItems) {
 }
 
 void TComboBox::SetItemIndex(int64_t AIndex) {
-  const int32_t Index = (AIndex >= 0 && AIndex < static_cast<int64_t>(FItems.size())) ? static_cast<int32_t>(AIndex) : -1;
+  const int32_t Index =
+      (AIndex >= 0 && AIndex < static_cast<int64_t>(FItems.size())) ? static_cast<int32_t>(AIndex) : -1;
   if (Index == FItemIndex) return;
   FItemIndex = Index;
   Changed(TControlProperty::cpItemIndex);
@@ -108,7 +107,8 @@ void TListBox::SetItems(std::vector<std::string> AItems) {
 }
 
 void TListBox::SetItemIndex(int64_t AIndex) {
-  const int32_t Index = (AIndex >= 0 && AIndex < static_cast<int64_t>(FItems.size())) ? static_cast<int32_t>(AIndex) : -1;
+  const int32_t Index =
+      (AIndex >= 0 && AIndex < static_cast<int64_t>(FItems.size())) ? static_cast<int32_t>(AIndex) : -1;
   if (Index == FItemIndex) return;
   FItemIndex = Index;
   Changed(TControlProperty::cpItemIndex);

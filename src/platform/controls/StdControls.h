@@ -153,9 +153,12 @@ class TListBox : public TControl {
 // window of its own; it lives while its form lives.
 class TTrayIcon : public TControl {
  public:
-  TTrayIcon(TForm* AOwner, std::string AName) : TControl(TControlKind::ckTrayIcon, AOwner, AOwner, std::move(AName), {}) {}
+  TTrayIcon(TForm* AOwner, std::string AName)
+      : TControl(TControlKind::ckTrayIcon, AOwner, AOwner, std::move(AName), {}) {}
   // A single click on the icon.
-  void Click() { if (OnClick) OnClick(); }
+  void Click() {
+    if (OnClick) OnClick();
+  }
   TNotifyEvent OnClick;
 };
 
@@ -169,7 +172,8 @@ struct TMenuItem {
 // as they are, with no accelerator letters added.
 class TPopupMenu : public TControl {
  public:
-  TPopupMenu(TForm* AOwner, std::string AName) : TControl(TControlKind::ckPopupMenu, AOwner, AOwner, std::move(AName), {}) {}
+  TPopupMenu(TForm* AOwner, std::string AName)
+      : TControl(TControlKind::ckPopupMenu, AOwner, AOwner, std::move(AName), {}) {}
   const std::vector<TMenuItem>& Items() const { return FItems; }
   void Add(TMenuItem AItem);
   void SetChecked(size_t AIndex, bool AChecked);

@@ -11,8 +11,7 @@ namespace nevra::fake {
 
 // The whole platform in memory, on virtual time.
 struct TFakePlatform {
-  explicit TFakePlatform(uint32_t AStartTick = 1000)
-      : Dispatcher(Dialogs), Time(Dispatcher, AStartTick), Input(Time) {}
+  explicit TFakePlatform(uint32_t AStartTick = 1000) : Dispatcher(Dialogs), Time(Dispatcher, AStartTick), Input(Time) {}
   TFakePlatform(const TFakePlatform&) = delete;
   TFakePlatform& operator=(const TFakePlatform&) = delete;
 

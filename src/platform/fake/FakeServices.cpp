@@ -160,7 +160,8 @@ std::vector<std::string> TFakeFileSystem::ListFiles(const std::string& AFolder, 
     if (Path.rfind(Prefix, 0) != 0) continue;
     const std::string Name = Path.substr(Prefix.size());
     if (Name.find('\\') != std::string::npos || Name.size() < AExtension.size()) continue;
-    if (SameTextAscii(std::string_view(Name).substr(Name.size() - AExtension.size()), AExtension)) Names.push_back(Name);
+    if (SameTextAscii(std::string_view(Name).substr(Name.size() - AExtension.size()), AExtension))
+      Names.push_back(Name);
   }
   return Names;
 }

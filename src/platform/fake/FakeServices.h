@@ -185,10 +185,10 @@ class TFakeFileSystem final : public IFileSystem {
  public:
   std::map<std::string, std::string> Files;
   std::set<std::string> Folders;
-  std::set<std::string> Unreadable;      // exist, but cannot be read
-  std::set<std::string> Unwritable;      // writes throw
-  std::set<std::string> Undeletable;     // deletes throw
-  std::set<std::string> Unlistable;      // folders that cannot be listed
+  std::set<std::string> Unreadable;   // exist, but cannot be read
+  std::set<std::string> Unwritable;   // writes throw
+  std::set<std::string> Undeletable;  // deletes throw
+  std::set<std::string> Unlistable;   // folders that cannot be listed
   bool FoldersFail = false;
   int Writes = 0;
 

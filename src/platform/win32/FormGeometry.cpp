@@ -6,8 +6,8 @@ namespace {
 // The containers around AControl, nearest first, up to (not including) the form.
 template <typename TVisit>
 bool AllContainers(const TControl& AControl, TVisit AVisit) {
-  for (const TControl* Container = AControl.Parent();
-       Container != nullptr && Container->Kind() != TControlKind::ckForm; Container = Container->Parent())
+  for (const TControl* Container = AControl.Parent(); Container != nullptr && Container->Kind() != TControlKind::ckForm;
+       Container = Container->Parent())
     if (!AVisit(*Container)) return false;
   return true;
 }

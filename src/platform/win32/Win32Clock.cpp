@@ -19,7 +19,8 @@ LARGE_INTEGER RelativeDueTime(uint32_t AMs) {
 }  // namespace
 
 TWin32Clock::TWin32Clock()
-    : FWaitableTimer(::CreateWaitableTimerExW(nullptr, nullptr, kCreateWaitableTimerHighResolution, TIMER_ALL_ACCESS)) {}
+    : FWaitableTimer(::CreateWaitableTimerExW(nullptr, nullptr, kCreateWaitableTimerHighResolution, TIMER_ALL_ACCESS)) {
+}
 
 uint32_t TWin32Clock::TickCount() { return static_cast<uint32_t>(::GetTickCount()); }
 

@@ -12,14 +12,10 @@ TWin32Dialogs::TWin32Dialogs(TWindowSource AOwner, std::function<std::string()> 
 
 UINT MessageBoxStyle(TMessageKind AKind) {
   switch (AKind) {
-    case TMessageKind::mkInformation:
-      return MB_OK | MB_ICONINFORMATION;
-    case TMessageKind::mkWarning:
-      return MB_OK | MB_ICONWARNING;
-    case TMessageKind::mkError:
-      return MB_OK | MB_ICONERROR;
-    case TMessageKind::mkConfirmation:
-      return MB_YESNO | MB_ICONQUESTION;
+    case TMessageKind::mkInformation: return MB_OK | MB_ICONINFORMATION;
+    case TMessageKind::mkWarning: return MB_OK | MB_ICONWARNING;
+    case TMessageKind::mkError: return MB_OK | MB_ICONERROR;
+    case TMessageKind::mkConfirmation: return MB_YESNO | MB_ICONQUESTION;
   }
   return MB_OK;
 }
@@ -31,17 +27,12 @@ TMessageResult TWin32Dialogs::ShowMessage(TMessageKind AKind, const std::string&
   if (Owner == nullptr) Style |= MB_TASKMODAL;
   const std::wstring Title = Widen(FTitle ? FTitle() : std::string());
   // Without a title yet, Windows puts its own "Error" in the caption rather than leaving it empty.
-  const int Answer =
-      ::MessageBoxW(Owner, Widen(AText).c_str(), Title.empty() ? nullptr : Title.c_str(), Style);
+  const int Answer = ::MessageBoxW(Owner, Widen(AText).c_str(), Title.empty() ? nullptr : Title.c_str(), Style);
   switch (Answer) {
-    case IDYES:
-      return TMessageResult::mrYes;
-    case IDNO:
-      return TMessageResult::mrNo;
-    case IDOK:
-      return TMessageResult::mrOk;
-    default:
-      return TMessageResult::mrCancel;
+    case IDYES: return TMessageResult::mrYes;
+    case IDNO: return TMessageResult::mrNo;
+    case IDOK: return TMessageResult::mrOk;
+    default: return TMessageResult::mrCancel;
   }
 }
 

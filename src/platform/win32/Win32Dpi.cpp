@@ -32,7 +32,9 @@ UINT WindowDpi(HWND AWindow) {
   return SystemDpi();
 }
 
-int ScaleForDpi(int AValue, UINT ADpi) { return ::MulDiv(AValue, static_cast<int>(ADpi), static_cast<int>(kDefaultDpi)); }
+int ScaleForDpi(int AValue, UINT ADpi) {
+  return ::MulDiv(AValue, static_cast<int>(ADpi), static_cast<int>(kDefaultDpi));
+}
 
 int SystemMetricForDpi(int AIndex, UINT ADpi) {
   if (DynamicApi().GetSystemMetricsForDpi != nullptr) return DynamicApi().GetSystemMetricsForDpi(AIndex, ADpi);

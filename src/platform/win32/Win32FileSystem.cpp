@@ -30,8 +30,9 @@ bool TWin32FileSystem::FileExists(const std::string& APath) {
 }
 
 std::optional<std::string> TWin32FileSystem::ReadFile(const std::string& APath) {
-  THandleOwner File(::CreateFileW(Widen(APath).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
-                                  nullptr, OPEN_EXISTING, FILE_FLAG_SEQUENTIAL_SCAN, nullptr));
+  THandleOwner File(::CreateFileW(Widen(APath).c_str(), GENERIC_READ,
+                                  FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_EXISTING,
+                                  FILE_FLAG_SEQUENTIAL_SCAN, nullptr));
   if (!File) return std::nullopt;
   LARGE_INTEGER Size{};
   if (!::GetFileSizeEx(File.Get(), &Size) || Size.QuadPart > 0x7FFFFFFF) return std::nullopt;
@@ -91,8 +92,8 @@ void TWin32FileSystem::WriteFileAtomically(const std::string& APath, const std::
 std::vector<std::string> TWin32FileSystem::ListFiles(const std::string& AFolder, const std::string& AExtension) {
   const std::wstring Extension = Widen(AExtension);
   WIN32_FIND_DATAW Found{};
-  TFindOwner Search(::FindFirstFileExW(Widen(AFolder + "\\*").c_str(), FindExInfoBasic, &Found,
-                                                       FindExSearchNameMatch, nullptr, 0));
+  TFindOwner Search(
+      ::FindFirstFileExW(Widen(AFolder + "\\*").c_str(), FindExInfoBasic, &Found, FindExSearchNameMatch, nullptr, 0));
   std::vector<std::string> Names;
   if (!Search) {
     const DWORD Error = ::GetLastError();

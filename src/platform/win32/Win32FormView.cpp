@@ -46,22 +46,15 @@ DWORD LabelStyle(const TLabel& ALabel) {
 // AStyled: the visual style draws the entries of lists, with the texts kept in the control.
 TRecipe RecipeFor(const TControl& AControl, bool AStyled) {
   switch (AControl.Kind()) {
-    case TControlKind::ckButton:
-      return {WC_BUTTONW, BS_PUSHBUTTON | WS_TABSTOP, 0};
+    case TControlKind::ckButton: return {WC_BUTTONW, BS_PUSHBUTTON | WS_TABSTOP, 0};
     // Check boxes and radio buttons are not "auto": the model owns their state and the view
     // shows it, so a click only asks the model.
-    case TControlKind::ckCheckBox:
-      return {WC_BUTTONW, BS_CHECKBOX | BS_MULTILINE | WS_TABSTOP, 0};
-    case TControlKind::ckRadioButton:
-      return {WC_BUTTONW, BS_RADIOBUTTON, 0};
-    case TControlKind::ckGroupBox:
-      return {WC_BUTTONW, BS_GROUPBOX, 0};
-    case TControlKind::ckLabel:
-      return {WC_STATICW, LabelStyle(static_cast<const TLabel&>(AControl)), 0};
-    case TControlKind::ckPanel:
-      return {WC_STATICW, SS_LEFT | SS_NOPREFIX, 0};
-    case TControlKind::ckBevel:
-      return {WC_STATICW, SS_ETCHEDHORZ, 0};
+    case TControlKind::ckCheckBox: return {WC_BUTTONW, BS_CHECKBOX | BS_MULTILINE | WS_TABSTOP, 0};
+    case TControlKind::ckRadioButton: return {WC_BUTTONW, BS_RADIOBUTTON, 0};
+    case TControlKind::ckGroupBox: return {WC_BUTTONW, BS_GROUPBOX, 0};
+    case TControlKind::ckLabel: return {WC_STATICW, LabelStyle(static_cast<const TLabel&>(AControl)), 0};
+    case TControlKind::ckPanel: return {WC_STATICW, SS_LEFT | SS_NOPREFIX, 0};
+    case TControlKind::ckBevel: return {WC_STATICW, SS_ETCHEDHORZ, 0};
     case TControlKind::ckSpinBox:
       return {WC_EDITW, ES_LEFT | ES_AUTOHSCROLL | ES_NUMBER | WS_TABSTOP, WS_EX_CLIENTEDGE};
     case TControlKind::ckComboBox:
@@ -74,12 +67,10 @@ TRecipe RecipeFor(const TControl& AControl, bool AStyled) {
               LBS_NOTIFY | LBS_NOINTEGRALHEIGHT | WS_VSCROLL | WS_TABSTOP |
                   (AStyled ? DWORD{LBS_OWNERDRAWFIXED | LBS_HASSTRINGS} : DWORD{0}),
               WS_EX_CLIENTEDGE};
-    case TControlKind::ckProgressBar:
-      return {PROGRESS_CLASSW, 0, 0};
-    case TControlKind::ckImage:
-      return {WC_STATICW, SS_OWNERDRAW, 0};
+    case TControlKind::ckProgressBar: return {PROGRESS_CLASSW, 0, 0};
+    case TControlKind::ckImage: return {WC_STATICW, SS_OWNERDRAW, 0};
     case TControlKind::ckForm:
-    case TControlKind::ckTrayIcon:  // not a child window: see SyncTrayIcon
+    case TControlKind::ckTrayIcon:   // not a child window: see SyncTrayIcon
     case TControlKind::ckPopupMenu:  // made each time it pops up
       break;
   }
@@ -109,7 +100,8 @@ std::vector<size_t> TabOrder(const std::vector<TControl*>& AControls) {
     Placed[Index] = true;
     if (!IsRadioButton(AControls[Index])) continue;
     for (size_t Other = Index + 1; Other < AControls.size(); ++Other) {
-      const bool SameGroup = IsRadioButton(AControls[Other]) && AControls[Other]->Parent() == AControls[Index]->Parent();
+      const bool SameGroup =
+          IsRadioButton(AControls[Other]) && AControls[Other]->Parent() == AControls[Index]->Parent();
       if (Placed[Other] || !SameGroup) continue;
       Order.push_back(Other);
       Placed[Other] = true;
@@ -127,26 +119,16 @@ COLORREF SurfaceBehind(const TControl& AControl) {
 
 TSkin SkinOf(const TControl& AControl) {
   switch (AControl.Kind()) {
-    case TControlKind::ckCheckBox:
-      return TSkin::skCheckBox;
-    case TControlKind::ckRadioButton:
-      return TSkin::skRadioButton;
-    case TControlKind::ckGroupBox:
-      return TSkin::skGroupBox;
-    case TControlKind::ckLabel:
-      return TSkin::skLabel;
-    case TControlKind::ckPanel:
-      return TSkin::skPanel;
-    case TControlKind::ckBevel:
-      return TSkin::skBevel;
-    case TControlKind::ckSpinBox:
-      return TSkin::skEdit;
-    case TControlKind::ckComboBox:
-      return TSkin::skComboBox;
-    case TControlKind::ckListBox:
-      return TSkin::skListBox;
-    default:
-      return TSkin::skPushButton;
+    case TControlKind::ckCheckBox: return TSkin::skCheckBox;
+    case TControlKind::ckRadioButton: return TSkin::skRadioButton;
+    case TControlKind::ckGroupBox: return TSkin::skGroupBox;
+    case TControlKind::ckLabel: return TSkin::skLabel;
+    case TControlKind::ckPanel: return TSkin::skPanel;
+    case TControlKind::ckBevel: return TSkin::skBevel;
+    case TControlKind::ckSpinBox: return TSkin::skEdit;
+    case TControlKind::ckComboBox: return TSkin::skComboBox;
+    case TControlKind::ckListBox: return TSkin::skListBox;
+    default: return TSkin::skPushButton;
   }
 }
 
@@ -239,8 +221,8 @@ void TWin32FormView::CreateWindowFor(size_t AIndex, const TControl* APreviousInT
   if (Recipe.ClassName == nullptr) return;
   // A new group for the dialog manager's arrow keys starts at every control but a radio button
   // that follows one of the same container.
-  const bool ContinuesRadioGroup = IsRadioButton(&Model) && IsRadioButton(APreviousInTabOrder) &&
-                                   APreviousInTabOrder->Parent() == Model.Parent();
+  const bool ContinuesRadioGroup =
+      IsRadioButton(&Model) && IsRadioButton(APreviousInTabOrder) && APreviousInTabOrder->Parent() == Model.Parent();
   const DWORD Style = WS_CHILD | WS_CLIPSIBLINGS | (ContinuesRadioGroup ? 0 : WS_GROUP) | Recipe.Style;
   const HINSTANCE Instance = ::GetModuleHandleW(nullptr);
   const int Id = ControlIdAt(AIndex);
@@ -251,14 +233,15 @@ void TWin32FormView::CreateWindowFor(size_t AIndex, const TControl* APreviousInT
     const auto& Spin = static_cast<const TSpinBox&>(Model);
     // No UDS_SETBUDDYINT: the arrows never write the edit box themselves, they ask the model.
     Native.UpDown = ::CreateWindowExW(
-        0, UPDOWN_CLASSW, L"", WS_CHILD | WS_CLIPSIBLINGS | UDS_ALIGNRIGHT | UDS_ARROWKEYS | UDS_HOTTRACK | UDS_NOTHOUSANDS,
-        0, 0, 0, 0, FWindow, reinterpret_cast<HMENU>(static_cast<INT_PTR>(Id + kUpDownIdOffset)), Instance, nullptr);
+        0, UPDOWN_CLASSW, L"",
+        WS_CHILD | WS_CLIPSIBLINGS | UDS_ALIGNRIGHT | UDS_ARROWKEYS | UDS_HOTTRACK | UDS_NOTHOUSANDS, 0, 0, 0, 0,
+        FWindow, reinterpret_cast<HMENU>(static_cast<INT_PTR>(Id + kUpDownIdOffset)), Instance, nullptr);
     ::SendMessageW(Native.UpDown, UDM_SETRANGE32, static_cast<WPARAM>(Spin.MinValue()),
                    static_cast<LPARAM>(Spin.MaxValue()));
   }
   if (Model.Kind() == TControlKind::ckProgressBar) PrepareProgressBar(Native.Window);
-  if (IsLinkLabel(Model)) ::SetWindowSubclass(Native.Window, &TWin32FormView::LinkLabelProc, AIndex,
-                                                reinterpret_cast<DWORD_PTR>(this));
+  if (IsLinkLabel(Model))
+    ::SetWindowSubclass(Native.Window, &TWin32FormView::LinkLabelProc, AIndex, reinterpret_cast<DWORD_PTR>(this));
 }
 
 void TWin32FormView::PrepareProgressBar(HWND ABar) {
@@ -281,8 +264,8 @@ void TWin32FormView::ApplySkin(size_t AIndex) {
   Skin.Partner = Native.UpDown;
   FSkins->Attach(Native.Window, Skin);
   if (Native.UpDown != nullptr)
-    FSkins->Attach(Native.UpDown, TSkinnedControl{TSkin::skUpDown, Skin.Surface, Skin.TextColour,
-                                                  TButtonImage::biNone, Native.Window});
+    FSkins->Attach(Native.UpDown, TSkinnedControl{TSkin::skUpDown, Skin.Surface, Skin.TextColour, TButtonImage::biNone,
+                                                  Native.Window});
 }
 
 void TWin32FormView::NameSpinBoxes() {
@@ -402,31 +385,18 @@ void TWin32FormView::SyncProperty(size_t AIndex, TControlProperty AProperty) {
       if (CanNameSpinBox(*Native.Model)) NameSpinBoxes();
       break;
     case TControlProperty::cpEnabled:
-    case TControlProperty::cpVisible:
-      SyncShownAndEnabled(*Native.Model);
-      break;
-    case TControlProperty::cpChecked:
-      SyncCheckedState(AIndex);
-      break;
-    case TControlProperty::cpText:
-      SyncText(AIndex);
-      break;
-    case TControlProperty::cpItems:
-      SyncItems(AIndex);
-      break;
-    case TControlProperty::cpItemIndex:
-      SyncItemIndex(AIndex);
-      break;
-    case TControlProperty::cpFont:
-      SyncFont(AIndex);
-      break;
+    case TControlProperty::cpVisible: SyncShownAndEnabled(*Native.Model); break;
+    case TControlProperty::cpChecked: SyncCheckedState(AIndex); break;
+    case TControlProperty::cpText: SyncText(AIndex); break;
+    case TControlProperty::cpItems: SyncItems(AIndex); break;
+    case TControlProperty::cpItemIndex: SyncItemIndex(AIndex); break;
+    case TControlProperty::cpFont: SyncFont(AIndex); break;
     case TControlProperty::cpPosition:
       if (Native.Model->Kind() == TControlKind::ckProgressBar)
         ::SendMessageW(Native.Window, PBM_SETPOS,
                        static_cast<WPARAM>(static_cast<const TProgressBar&>(*Native.Model).Position()), 0);
       break;
-    case TControlProperty::cpPopup:
-      break;
+    case TControlProperty::cpPopup: break;
   }
 }
 
@@ -559,8 +529,8 @@ void TWin32FormView::SyncItemIndex(size_t AIndex) {
 void TWin32FormView::SyncFont(size_t AIndex) {
   const TNative& Native = FNatives[AIndex];
   if (Native.Window == nullptr) return;
-  const bool Underlined = Native.Model->Kind() == TControlKind::ckLabel &&
-                          static_cast<const TLabel&>(*Native.Model).Underlined();
+  const bool Underlined =
+      Native.Model->Kind() == TControlKind::ckLabel && static_cast<const TLabel&>(*Native.Model).Underlined();
   const HFONT Font = Underlined ? FUnderlinedFont.Get() : FFont.Get();
   // A new font recomputes a list's entry heights: Layout, which runs after every ApplyFonts,
   // puts the style's heights back on (a link's underline is the only change of font later on).
@@ -636,8 +606,7 @@ bool TWin32FormView::HandleCommand(WPARAM AWParam, LPARAM ALParam) {
       SyncItemIndex(Index);
       return true;
     }
-    default:
-      return false;
+    default: return false;
   }
 }
 
@@ -734,9 +703,7 @@ LRESULT CALLBACK TWin32FormView::LinkLabelProc(HWND AWindow, UINT AMessage, WPAR
   const auto Index = static_cast<size_t>(ASubclassId);
   const bool Live = View->FForm != nullptr && Index < View->FNatives.size();
   switch (AMessage) {
-    case WM_SETCURSOR:
-      ::SetCursor(::LoadCursorW(nullptr, IDC_HAND));
-      return TRUE;
+    case WM_SETCURSOR: ::SetCursor(::LoadCursorW(nullptr, IDC_HAND)); return TRUE;
     case WM_MOUSEMOVE:
       if (Live) View->LinkMouseMove(View->FNatives[Index]);
       break;
@@ -751,9 +718,7 @@ LRESULT CALLBACK TWin32FormView::LinkLabelProc(HWND AWindow, UINT AMessage, WPAR
       }
       break;
     case WM_SETFOCUS:
-    case WM_KILLFOCUS:
-      ::InvalidateRect(AWindow, nullptr, TRUE);
-      break;
+    case WM_KILLFOCUS: ::InvalidateRect(AWindow, nullptr, TRUE); break;
     case WM_PAINT:
       if (!View->FSkins && ::GetFocus() == AWindow) {
         // The system's look: its own text, then the dotted focus rectangle around it.
@@ -766,11 +731,8 @@ LRESULT CALLBACK TWin32FormView::LinkLabelProc(HWND AWindow, UINT AMessage, WPAR
         return Result;
       }
       break;
-    case WM_NCDESTROY:
-      ::RemoveWindowSubclass(AWindow, &TWin32FormView::LinkLabelProc, ASubclassId);
-      break;
-    default:
-      break;
+    case WM_NCDESTROY: ::RemoveWindowSubclass(AWindow, &TWin32FormView::LinkLabelProc, ASubclassId); break;
+    default: break;
   }
   return ::DefSubclassProc(AWindow, AMessage, AWParam, ALParam);
 }

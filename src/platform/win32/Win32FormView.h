@@ -75,8 +75,8 @@ class TWin32FormView final : public IControlView {
  private:
   struct TNative {
     TControl* Model = nullptr;
-    HWND Window = nullptr;   // destroyed with the form's window, which owns it
-    HWND UpDown = nullptr;   // spin boxes only
+    HWND Window = nullptr;     // destroyed with the form's window, which owns it
+    HWND UpDown = nullptr;     // spin boxes only
     bool MouseInside = false;  // link labels only
   };
 

@@ -75,7 +75,7 @@ using TIconOwner = TUniqueHandle<TNullHandleTraits<HICON, &::DestroyIcon>>;
 // waits (SetThreadpoolTimer(NULL) + WaitForThreadpoolTimerCallbacks) before letting it go.
 using TThreadpoolTimerOwner = TUniqueHandle<TNullHandleTraits<PTP_TIMER, &::CloseThreadpoolTimer>>;
 using TThreadpoolWorkOwner = TUniqueHandle<TNullHandleTraits<PTP_WORK, &WaitAndCloseThreadpoolWork>>;
-using TFindOwner = TUniqueHandle<TFindTraits>;            // FindFirstFileExW searches
+using TFindOwner = TUniqueHandle<TFindTraits>;  // FindFirstFileExW searches
 using TRegistryKeyOwner = TUniqueHandle<TNullHandleTraits<HKEY, &::RegCloseKey>>;
 using TMenuOwner = TUniqueHandle<TNullHandleTraits<HMENU, &::DestroyMenu>>;
 

@@ -54,7 +54,8 @@ class TTemplate {
     FBytes.insert(FBytes.end(), Bytes, Bytes + sizeof(T));
   }
   void PutText(const wchar_t* AText) {
-    do Put(static_cast<WORD>(*AText)); while (*AText++ != L'\0');
+    do Put(static_cast<WORD>(*AText));
+    while (*AText++ != L'\0');
   }
   void Align() {
     while (FBytes.size() % 4 != 0) FBytes.push_back(0);
@@ -92,8 +93,7 @@ INT_PTR CALLBACK DialogProc(HWND ADialog, UINT AMessage, WPARAM AWParam, LPARAM 
         return TRUE;
       }
       break;
-    default:
-      break;
+    default: break;
   }
   return FALSE;
 }

@@ -47,8 +47,8 @@ void TWin32MainWindow::LoadIcons() {
 
 void TWin32MainWindow::SizeAndCentre() {
   const TRect Client = FForm->Bounds();
-  const SIZE Size = WindowSizeForClient(ScaleForDpi(Client.Width(), FDpi), ScaleForDpi(Client.Height(), FDpi),
-                                        kStyle, kExStyle, FDpi);
+  const SIZE Size = WindowSizeForClient(ScaleForDpi(Client.Width(), FDpi), ScaleForDpi(Client.Height(), FDpi), kStyle,
+                                        kExStyle, FDpi);
   MONITORINFO Monitor{};
   Monitor.cbSize = sizeof(Monitor);
   ::GetMonitorInfoW(::MonitorFromWindow(Handle(), MONITOR_DEFAULTTOPRIMARY), &Monitor);
@@ -117,8 +117,7 @@ LRESULT TWin32MainWindow::HandleMessage(UINT AMessage, WPARAM AWParam, LPARAM AL
     return 0;
   }
   switch (AMessage) {
-    case WM_QUERYENDSESSION:
-      return TRUE;
+    case WM_QUERYENDSESSION: return TRUE;
     case WM_ENDSESSION:
       // Logging off or shutting down: end the program the ordinary way, settings saved, before
       // Windows ends the process.
@@ -153,12 +152,8 @@ LRESULT TWin32MainWindow::HandleMessage(UINT AMessage, WPARAM AWParam, LPARAM AL
     case WM_ERASEBKGND:
       if (FView && FView->PaintBackground(reinterpret_cast<HDC>(AWParam))) return 1;
       break;
-    case WM_DPICHANGED:
-      OnDpiChanged(LOWORD(AWParam), *reinterpret_cast<const RECT*>(ALParam));
-      return 0;
-    case WM_CLOSE:
-      OnClose();
-      return 0;
+    case WM_DPICHANGED: OnDpiChanged(LOWORD(AWParam), *reinterpret_cast<const RECT*>(ALParam)); return 0;
+    case WM_CLOSE: OnClose(); return 0;
     case WM_DESTROY:
       // Only a window destroyed from outside gets here (Destroy detaches first): the loop that
       // waits for it must still end.
@@ -177,11 +172,8 @@ LRESULT TWin32MainWindow::HandleMessage(UINT AMessage, WPARAM AWParam, LPARAM AL
         return 0;
       }
       break;
-    case WM_SETFOCUS:
-      FocusFirstControl();
-      return 0;
-    default:
-      break;
+    case WM_SETFOCUS: FocusFirstControl(); return 0;
+    default: break;
   }
   return Default(AMessage, AWParam, ALParam);
 }

@@ -66,7 +66,9 @@ void TWin32MessagePump::ProcessMessages() {
   }
 }
 
-int TWin32MessagePump::RunUntilQuit() { return *RunUntil([] { return false; }); }
+int TWin32MessagePump::RunUntilQuit() {
+  return *RunUntil([] { return false; });
+}
 
 std::optional<int> TWin32MessagePump::RunUntil(const std::function<bool()>& ADone) {
   MSG Message{};

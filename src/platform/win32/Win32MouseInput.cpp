@@ -37,10 +37,9 @@ bool TWin32MouseInput::GetCursorPos(TPoint& APoint) {
 
 TVirtualDesktop TWin32MouseInput::GetVirtualDesktop() {
   const HWND Window = FMainWindow ? FMainWindow() : nullptr;
-  return TVirtualDesktop{SystemMetricForWindow(SM_XVIRTUALSCREEN, Window),
-                         SystemMetricForWindow(SM_YVIRTUALSCREEN, Window),
-                         SystemMetricForWindow(SM_CXVIRTUALSCREEN, Window),
-                         SystemMetricForWindow(SM_CYVIRTUALSCREEN, Window)};
+  return TVirtualDesktop{
+      SystemMetricForWindow(SM_XVIRTUALSCREEN, Window), SystemMetricForWindow(SM_YVIRTUALSCREEN, Window),
+      SystemMetricForWindow(SM_CXVIRTUALSCREEN, Window), SystemMetricForWindow(SM_CYVIRTUALSCREEN, Window)};
 }
 
 }  // namespace nevra::win32

@@ -152,7 +152,8 @@ void PaintCheck(const TPaintTarget& ATarget, const TCheckLook& ALook) {
   // as a block beside the mark.
   const int LineHeight = TextSize(Dc, ATarget.Font, L"Ag", DT_SINGLELINE, Width(Area)).cy;
   const bool Wraps = Height(Area) >= 2 * LineHeight;
-  const UINT TextFlags = Wraps ? DT_WORDBREAK | DT_LEFT | DT_END_ELLIPSIS : DT_SINGLELINE | DT_VCENTER | DT_LEFT | DT_END_ELLIPSIS;
+  const UINT TextFlags =
+      Wraps ? DT_WORDBREAK | DT_LEFT | DT_END_ELLIPSIS : DT_SINGLELINE | DT_VCENTER | DT_LEFT | DT_END_ELLIPSIS;
   const SIZE Caption = TextSize(Dc, ATarget.Font, ALook.Text, TextFlags, std::max(1, Width(TextRect)));
   if (Wraps) {
     TextRect.top = Area.top + std::max(0, (Height(Area) - static_cast<int>(Caption.cy)) / 2);

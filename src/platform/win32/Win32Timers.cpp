@@ -102,11 +102,8 @@ LRESULT TTickSink::HandleMessage(UINT AMessage, WPARAM AWParam, LPARAM ALParam) 
       FRegistry.Deliver(static_cast<uint32_t>(AWParam), static_cast<uint32_t>(ALParam),
                         AMessage == kCatchUpTickMessage);
       return 0;
-    case WM_TIMER:
-      FRegistry.DeliverDeferred(static_cast<uint32_t>(AWParam));
-      return 0;
-    default:
-      return Default(AMessage, AWParam, ALParam);
+    case WM_TIMER: FRegistry.DeliverDeferred(static_cast<uint32_t>(AWParam)); return 0;
+    default: return Default(AMessage, AWParam, ALParam);
   }
 }
 
@@ -133,8 +130,7 @@ VOID CALLBACK TPoolTimerBackend::OnPoolTick(PTP_CALLBACK_INSTANCE, PVOID AContex
   if (Side.Pending.exchange(true)) return;
   const uint32_t Generation = Side.Generation.load();
   const UINT Message = Side.Busy.load() ? kCatchUpTickMessage : kTickMessage;
-  if (::PostMessageW(Side.Sink, Message, Side.Id, static_cast<LPARAM>(Generation)) == FALSE)
-    Side.Pending.store(false);
+  if (::PostMessageW(Side.Sink, Message, Side.Id, static_cast<LPARAM>(Generation)) == FALSE) Side.Pending.store(false);
 }
 
 void TPoolTimerBackend::Stop() {

@@ -32,10 +32,9 @@ TWin32Window::~TWin32Window() { Destroy(); }
 void TWin32Window::Create(const TWindowClass& AClass, DWORD AExStyle, const wchar_t* AText, DWORD AStyle, int AX,
                           int AY, int AWidth, int AHeight, HWND AParent) {
   RegisterOnce(AClass, &TWin32Window::WindowProc);
-  const HWND Window = ::CreateWindowExW(AExStyle, AClass.Name, AText, AStyle, AX, AY, AWidth, AHeight, AParent,
-                                        nullptr, ThisModule(), this);
-  if (Window == nullptr)
-    FailWithLastError("CreateWindowExW");
+  const HWND Window = ::CreateWindowExW(AExStyle, AClass.Name, AText, AStyle, AX, AY, AWidth, AHeight, AParent, nullptr,
+                                        ThisModule(), this);
+  if (Window == nullptr) FailWithLastError("CreateWindowExW");
   FOwner.Reset(Window);
 }
 

@@ -43,8 +43,7 @@ void TWin32WindowOps::SetTopMost(bool ATopMost) {
 
 void TWin32WindowOps::ShowTopMostAt(const TRect& ABounds) {
   if (Window() == nullptr) return;
-  ::SetWindowPos(Window(), HWND_TOPMOST, ABounds.Left, ABounds.Top, ABounds.Width(), ABounds.Height(),
-                 SWP_SHOWWINDOW);
+  ::SetWindowPos(Window(), HWND_TOPMOST, ABounds.Left, ABounds.Top, ABounds.Width(), ABounds.Height(), SWP_SHOWWINDOW);
 }
 
 void TWin32WindowOps::RestoreApplication() {

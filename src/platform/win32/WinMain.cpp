@@ -23,7 +23,8 @@
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
   try {
     nevra::win32::TWin32Platform Platform;
-    const nevra::TUpdateSite Site{NEVRA_UPDATE_HOST, nevra::kWebsiteUrl, NEVRA_PUBLISHER_SUBJECT, NEVRA_PUBLISHER_ISSUER};
+    const nevra::TUpdateSite Site{NEVRA_UPDATE_HOST, nevra::kWebsiteUrl, NEVRA_PUBLISHER_SUBJECT,
+                                  NEVRA_PUBLISHER_ISSUER};
     return nevra::RunApplication(Platform.Platform, Site);
   } catch (const std::exception& E) {
     // Only start-up itself can get here (no window could be made); handlers never throw this far.
