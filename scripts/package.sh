@@ -20,8 +20,9 @@ die() { echo "package: $*" >&2; exit 1; }
 signing_configured() { [ -n "${NEVRA_SIGN_CERT:-}${NEVRA_SIGN_KEY:-}" ]; }
 
 check_signing_config() {
-  [ -n "${NEVRA_SIGN_CERT:-}" ] && [ -n "${NEVRA_SIGN_KEY:-}" ] ||
+  if [ -z "${NEVRA_SIGN_CERT:-}" ] || [ -z "${NEVRA_SIGN_KEY:-}" ]; then
     die "set both NEVRA_SIGN_CERT and NEVRA_SIGN_KEY, or neither"
+  fi
   local file
   for file in "$NEVRA_SIGN_CERT" "$NEVRA_SIGN_KEY" ${NEVRA_SIGN_CHAIN:+"$NEVRA_SIGN_CHAIN"} \
       ${NEVRA_SIGN_PASS_FILE:+"$NEVRA_SIGN_PASS_FILE"}; do
@@ -71,7 +72,7 @@ if signing_configured; then
   check_signing_config
   SUBJECT=$(certificate_cn subject)
   ISSUER=$(certificate_cn issuer)
-  [ -n "$SUBJECT" ] && [ -n "$ISSUER" ] || die "$NEVRA_SIGN_CERT has no subject or issuer common name"
+  if [ -z "$SUBJECT" ] || [ -z "$ISSUER" ]; then die "$NEVRA_SIGN_CERT has no subject or issuer common name"; fi
   echo "Signing as \"$SUBJECT\", issued by \"$ISSUER\""
 fi
 

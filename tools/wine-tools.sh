@@ -1,3 +1,4 @@
+# shellcheck shell=bash
 # Sourced by the scripts that drive the Windows build under Wine (tests/win32, tests/e2e, bench).
 
 # nevra_build_dir [DIR]: the Windows build folder as an absolute path (default build/windows).

@@ -21,6 +21,7 @@ SITE_PORT=${UPDATE_SITE[0]}
 
 SITE_DIR=$(mktemp -d "${TMPDIR:-/tmp}/nevra-site.XXXXXX")
 SITE_PID=""
+# shellcheck disable=SC2317  # called by the EXIT trap
 cleanup() {
   [ -n "$SITE_PID" ] && kill "$SITE_PID" 2>/dev/null && wait "$SITE_PID" 2>/dev/null
   rm -rf "$SITE_DIR"
@@ -34,6 +35,7 @@ mkdir -p "$SITE_DIR/www/download/version"
 nevra_sign "$SITE_DIR/certs" publisher "${UPDATE_SITE[3]}" "$SITE_DIR/signed-installer.exe"
 python3 "$ROOT/tests/e2e/update_site.py" --port "$SITE_PORT" --root "$SITE_DIR/www" &
 SITE_PID=$!
+# shellcheck disable=SC2317  # called through nevra_wait_until
 site_answers() { (exec 3<>"/dev/tcp/127.0.0.1/$SITE_PORT") 2>/dev/null; }
 nevra_wait_until 50 site_answers || echo "the update site on port $SITE_PORT did not start" >&2
 

@@ -30,6 +30,7 @@ start_http_server() {
   # Nothing may send the loopback requests to a proxy.
   unset http_proxy https_proxy HTTP_PROXY HTTPS_PROXY
 }
+# shellcheck disable=SC2317  # called by the EXIT trap
 stop_http_server() {
   [ -n "$HTTP_SERVER_PID" ] || return 0
   kill "$HTTP_SERVER_PID" 2>/dev/null || true
@@ -47,7 +48,7 @@ flip_code_byte() {
   [ "$(dd if="$File" bs=1 skip="$Section" count=5 status=none)" = .text ] || { echo "no .text section first in $File" >&2; return 1; }
   Code=$(( $(od -An -tu4 -j$((Section + 20)) -N4 "$File" | tr -d ' ') + 16 ))
   Byte=$(od -An -tu1 -j"$Code" -N1 "$File" | tr -d ' ')
-  printf "$(printf '\\%03o' $((Byte ^ 0xFF)))" | dd of="$File" bs=1 seek="$Code" conv=notrunc status=none
+  printf '%b' "\\0$(printf '%03o' $((Byte ^ 0xFF)))" | dd of="$File" bs=1 seek="$Code" conv=notrunc status=none
 }
 
 # The signature tests' files, signed with throwaway certificates; their Windows folder reaches
