@@ -40,4 +40,9 @@ bool TProgramUnderTest::CloseAndWaitForExit() {
   return FExited;
 }
 
+void TProgramUnderTest::Kill() {
+  FProcess->Terminate();
+  FExited = true;
+}
+
 }  // namespace nevra::tools

@@ -3,12 +3,16 @@
 #include "app/MainForm.h"
 #include "i18n/Translation.h"
 #include "platform/Format.h"
+#include "platform/InterruptedSaves.h"
+#include "platform/Text.h"
 
 namespace nevra {
 
 namespace {
 
 enum : int32_t { kModeCursor = 0, kModeCoordinates = 1, kModeMacros = 2 };
+
+constexpr std::string_view kSettingsFileName = "settings.ini";
 
 int32_t ReadInt(const TIniFile& AIni, const char* ASection, const char* AKey, int32_t ADefault) {
   return AIni.ReadInteger(ASection, AKey).value_or(ADefault);
@@ -31,7 +35,7 @@ std::string TFrmMain::GetSettingsFileName() {
   if (Base.empty() || Base.back() != '\\') Base += '\\';
   const std::string Folder = Base + FPlatform.App.Title();
   FPlatform.Files.CreateDirectories(Folder);  // a failure only means no file will be found
-  return Folder + "\\settings.ini";
+  return Folder + "\\" + std::string(kSettingsFileName);
 }
 
 int32_t TFrmMain::GetTargetMode() {
@@ -42,6 +46,8 @@ int32_t TFrmMain::GetTargetMode() {
 
 void TFrmMain::LoadSettings() {
   const std::string Path = GetSettingsFileName();
+  RemoveInterruptedSaves(FPlatform.Files, Path.substr(0, Path.rfind('\\')),
+                         [](std::string_view AName) { return SameTextAscii(AName, kSettingsFileName); });
   if (!FPlatform.Files.FileExists(Path)) {
     rbCurrentCursorPosition.SetChecked(true);
     rbCurrentCursorPositionClick();

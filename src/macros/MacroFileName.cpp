@@ -3,7 +3,14 @@
 #include <algorithm>
 #include <array>
 
+#include "platform/Text.h"
+
 namespace nevra {
+
+bool IsMacroFileName(std::string_view AName) {
+  return AName.size() > kMacroExtension.size() &&
+         SameTextAscii(AName.substr(AName.size() - kMacroExtension.size()), kMacroExtension);
+}
 
 namespace {
 

@@ -4,6 +4,12 @@
 
 namespace nevra {
 
+// Every macro lives in a file of its own in the macro folder, with this extension.
+inline constexpr std::string_view kMacroExtension = ".nevramac";
+
+// True for the name of a macro file (the extension in any letter case, as Windows matches it).
+bool IsMacroFileName(std::string_view AName);
+
 // Removes leading and trailing spaces and control characters (everything up to the space).
 std::string TrimName(std::string_view AName);
 

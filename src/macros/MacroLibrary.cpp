@@ -2,13 +2,13 @@
 #include "app/MainForm.h"
 #include "i18n/Translation.h"
 #include "macros/MacroFileName.h"
+#include "platform/InterruptedSaves.h"
 #include "platform/Text.h"
 
 namespace nevra {
 
 namespace {
 
-constexpr const char* kMacroExtension = ".nevramac";
 // Longest path the file functions take without the long-path prefix (MAX_PATH less the NUL).
 constexpr size_t kMaxPathUnits = 259;
 
@@ -34,7 +34,8 @@ std::string TFrmMain::GetMacrosFolder() {
 void TFrmMain::LoadMacros() {
   FMacros.clear();
   const std::string Folder = GetMacrosFolder();
-  for (const std::string& Name : FPlatform.Files.ListFiles(Folder, kMacroExtension)) {
+  RemoveInterruptedSaves(FPlatform.Files, Folder, IsMacroFileName);
+  for (const std::string& Name : FPlatform.Files.ListFiles(Folder, std::string(kMacroExtension))) {
     try {
       FMacros.push_back(TRecordedMacro::LoadFromFile(FPlatform.Files, Folder + "\\" + Name));
     } catch (const std::exception&) {
@@ -91,7 +92,7 @@ void TFrmMain::bRenameClick() {
     return;
   }
   if (SameTextAscii(NewName, Macro->Name())) return;
-  const std::string Target = GetMacrosFolder() + "\\" + SanitizeMacroFileName(NewName) + kMacroExtension;
+  const std::string Target = GetMacrosFolder() + "\\" + SanitizeMacroFileName(NewName) + std::string(kMacroExtension);
   if (Utf16Length(Target) > kMaxPathUnits) {
     FPlatform.Dialogs.ShowMessage(TMessageKind::mkWarning, Translate("Macro name is too long."));
     return;

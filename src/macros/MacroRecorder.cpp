@@ -2,6 +2,7 @@
 // saved into the library.
 #include "app/MainForm.h"
 #include "i18n/Translation.h"
+#include "macros/MacroFileName.h"
 #include "platform/Format.h"
 
 namespace nevra {
@@ -124,9 +125,10 @@ std::string TFrmMain::FreeMacroFileName(const std::string& AStamp) {
   std::string Stem = AStamp;
   // Two recordings stopped within one second must not share a file: the second would destroy
   // the first.
-  for (int Suffix = 2; FPlatform.Files.FileExists(Folder + Stem + ".nevramac"); ++Suffix)
+  const std::string Extension(kMacroExtension);
+  for (int Suffix = 2; FPlatform.Files.FileExists(Folder + Stem + Extension); ++Suffix)
     Stem = AStamp + " (" + std::to_string(Suffix) + ")";
-  return Folder + Stem + ".nevramac";
+  return Folder + Stem + Extension;
 }
 
 void TFrmMain::StopRecording(const std::string& AReason) {

@@ -40,6 +40,11 @@ class TProgramTest : public ::testing::Test {
     EXPECT_EQ(FProgram->ExitCode(), 0u);
     FProgram.reset();
   }
+  // Ends the program as the task manager does, in the middle of whatever it is doing.
+  void KillProgram() {
+    FProgram->Kill();
+    FProgram.reset();
+  }
   void RestartProgram() {
     CloseProgram();
     StartProgram();

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <utility>
 
+#include "platform/InterruptedSaves.h"
 #include "platform/win32/Win32Handles.h"
 #include "platform/win32/Win32Text.h"
 
@@ -63,8 +64,7 @@ bool TWin32FileSystem::CreateDirectories(const std::string& APath) {
 void TWin32FileSystem::WriteFileAtomically(const std::string& APath, const std::string& AContent) {
   const std::wstring Target = Widen(APath);
   // The temporary file lives beside the target, on the same volume, so the rename is atomic.
-  const std::wstring Temporary =
-      Target + L"." + std::to_wstring(::GetCurrentProcessId()) + L"." + std::to_wstring(::GetTickCount()) + L".tmp";
+  const std::wstring Temporary = Widen(TemporarySavePath(APath, ::GetCurrentProcessId(), ::GetTickCount()));
   THandleOwner File(
       ::CreateFileW(Temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
   if (!File) Fail("Cannot create file", APath, ::GetLastError());
