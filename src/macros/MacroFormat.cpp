@@ -92,8 +92,10 @@ std::string MacroToText(const TRecordedMacro& AMacro) {
   std::string Out(kUtf8Bom);
   Out.reserve(64 + AMacro.Events().size() * 28);
   if (!AMacro.Name().empty()) Out += "Name=" + AMacro.Name() + "\r\n";
+  // Every field is written as the signed 32-bit number the reader takes, so what is written reads
+  // back the same (a duration read from "-5" is kept as its 32 bits and written as "-5" again).
   Out += "DurationMs=";
-  AppendNumber(Out, AMacro.DurationMs());
+  AppendNumber(Out, static_cast<int32_t>(AMacro.DurationMs()));
   Out += "\r\n";
   for (const TMacroMouseEvent& E : AMacro.Events()) {
     Out += "E=";

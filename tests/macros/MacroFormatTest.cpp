@@ -37,6 +37,17 @@ TEST(MacroFormat, RoundTripKeepsEveryField) {
   EXPECT_EQ(Read.Events(), Original.Events());
 }
 
+// A renamed macro is written from memory, so whatever a file said must survive being written back.
+TEST(MacroFormat, ADurationReadsBackAsItWasReadWhateverTheFileSaid) {
+  for (const char* Text : {"DurationMs=-5", "DurationMs=2147483648", "DurationMs=$FFFFFFFF", "DurationMs=x80000000",
+                           "DurationMs=2147483647"}) {
+    TRecordedMacro Read, Again;
+    MacroFromText(Text, Read);
+    MacroFromText(MacroToText(Read), Again);
+    EXPECT_EQ(Again.DurationMs(), Read.DurationMs()) << Text;
+  }
+}
+
 TEST(MacroFormat, ReadsEveryKindOfLine) {
   struct Case {
     const char* Text;
