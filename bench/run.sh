@@ -4,8 +4,12 @@
 #   each, xdotool clicks the same window on the same display at the same delay. For each run:
 #   requested and achieved clicks per second and the spread of the intervals between the presses
 #   the target received.
-# - Macro playback: a macro of 1,000 presses and releases 8 ms apart, played three times onto a
-#   target window; the recorded against the played duration of each pass.
+# - Macro playback, sparse: a macro of 1,000 presses and releases 8 ms apart, played three times
+#   onto a target window; dense: 2,000 presses and releases with 9 mouse moves between each two,
+#   an event every 0.5 ms (20,000 events in 10 s, as a 1,000 Hz mouse records), played twice. The
+#   recorded against the played duration of each pass.
+# - Start-up: from starting the program until its window answers, with no macros, 5,000 macro
+#   files and one 200 MB macro.
 #   bench/run.sh [WINDOWS_BUILD_DIR]   (default build/windows)
 # NEVRA_BENCH_SECONDS sets the length of each click run (default 4).
 set -euo pipefail
@@ -20,9 +24,9 @@ nevra_require "$TARGET_EXE" "$DRIVER_EXE"
 PROGRAM=$(nevra_find_program "$BUILD")
 RUN_SECONDS=${NEVRA_BENCH_SECONDS:-4}
 INTERVALS_MS=(100 10 1)
-MACRO_EVENTS=1000
-MACRO_INTERVAL_MS=8
-MACRO_PASSES=3
+# events, microseconds between events, moves between presses and releases, passes
+SPARSE_MACRO=(1000 8000 0 3)
+DENSE_MACRO=(2000 500 9 2)
 # Where the program clicks and xdotool points: inside the target window (top-left 400 x 300),
 # away from the program's centred window and its compact strip in the bottom-right corner.
 CLICK_X=200
@@ -83,13 +87,20 @@ done
 driver close-window "$MAIN_CAPTION"
 wait "$PROGRAM_PID"
 
-echo "macro playback: $MACRO_EVENTS events, $MACRO_INTERVAL_MS ms apart, $MACRO_PASSES passes" >&2
-PLAYBACK=$(driver macro-playback "$(winepath -w "$PROGRAM")" "$MACRO_EVENTS" "$MACRO_INTERVAL_MS" "$MACRO_PASSES" \
-  "$CLICK_X" "$CLICK_Y" | tr -d '\r')
+playback() { driver macro-playback "$(winepath -w "$PROGRAM")" "$@" "$CLICK_X" "$CLICK_Y" | tr -d '\r'; }
+echo "macro playback, sparse: ${SPARSE_MACRO[*]}" >&2
+PLAYBACK=$(playback "${SPARSE_MACRO[@]}")
+echo "macro playback, dense: ${DENSE_MACRO[*]}" >&2
+PLAYBACK+=$'\n\n'$(playback "${DENSE_MACRO[@]}")
 
 echo
 echo "Clicks received by the target window, ${RUN_SECONDS} s per run (intervals between presses in ms)"
 printf '%-9s %6s %10s %10s %8s %8s %8s %8s %8s %8s\n' source ms requested/s achieved/s presses counted median p5 p95 max
 printf '%s\n' "${RESULTS[@]}"
+echo "start-up with macro folders of three sizes" >&2
+STARTUP=$(driver start-up "$(winepath -w "$PROGRAM")" | tr -d '\r')
+
 echo
 echo "$PLAYBACK"
+echo
+echo "$STARTUP"

@@ -1,5 +1,6 @@
 // Any bytes as a macro file, and any macro the program can hold, through the file format:
-// - reading never crashes and gives a name that is valid UTF-8;
+// - reading never crashes and gives a name that is valid UTF-8, which the start of the file
+//   alone gives too, wherever it is cut, or says it cannot tell;
 // - a macro read from any text, written and read again, is the same macro, and writing that
 //   one gives the same text (a rename rewrites a file from memory, so both must hold);
 // - any macro whose name has no line break is written and read back unchanged.
@@ -47,6 +48,12 @@ void TextRoundTrip(std::string_view AText) {
   nevra::TRecordedMacro Read;
   nevra::MacroFromText(AText, Read);
   if (!IsValidUtf8(Read.Name())) __builtin_trap();
+  // The list shows the name read from the start of the file: the same name, whatever the cut.
+  if (nevra::MacroNameFromStart(AText, true) != Read.Name()) __builtin_trap();
+  for (size_t Cut = 0; Cut <= AText.size(); Cut += 1 + Cut / 4) {
+    const auto Name = nevra::MacroNameFromStart(AText.substr(0, Cut), false);
+    if (Name && *Name != Read.Name()) __builtin_trap();
+  }
   const std::string Written = nevra::MacroToText(Read);
   nevra::TRecordedMacro Again;
   nevra::MacroFromText(Written, Again);

@@ -5,10 +5,13 @@
 //                                left single clicks at (X, Y) every INTERVAL_MS for SECONDS,
 //                                started and stopped with the window's buttons; prints the
 //                                program's own count ("clicks_done=N")
-//   macro-playback PROGRAM EVENTS INTERVAL_MS PASSES X Y
+//   macro-playback PROGRAM EVENTS INTERVAL_US MOVES PASSES X Y
 //                                starts PROGRAM with a macro of EVENTS presses and releases at
-//                                (X, Y), INTERVAL_MS apart, plays it PASSES times onto a target
+//                                (X, Y) with MOVES mouse moves between each two, an event every
+//                                INTERVAL_US microseconds, plays it PASSES times onto a target
 //                                window of its own and prints recorded against played durations
+//   start-up PROGRAM             times PROGRAM's start with no macros, 5,000 macro files and one
+//                                200 MB macro
 #include <windows.h>
 #include <shellapi.h>
 
@@ -23,6 +26,7 @@
 #include "MacroPlaybackBench.h"
 #include "MessageWait.h"
 #include "ProcessWindows.h"
+#include "StartupBench.h"
 #include "UiDriver.h"
 #include "platform/win32/Win32Text.h"
 
@@ -83,19 +87,24 @@ int main() {
       CloseWindow(Args[1]);
     } else if (Args.size() == 5 && Args[0] == "click-run") {
       ClickRun(std::stoi(Args[1]), std::stoi(Args[2]), std::stoi(Args[3]), std::stoi(Args[4]));
-    } else if (Args.size() == 7 && Args[0] == "macro-playback") {
+    } else if (Args.size() == 8 && Args[0] == "macro-playback") {
       TMacroBenchSettings Settings;
       Settings.Events = std::stoi(Args[2]);
-      Settings.IntervalMs = std::stoi(Args[3]);
-      Settings.Passes = std::stoi(Args[4]);
-      Settings.X = std::stoi(Args[5]);
-      Settings.Y = std::stoi(Args[6]);
+      Settings.IntervalUs = std::stoi(Args[3]);
+      Settings.MovesBetween = std::stoi(Args[4]);
+      Settings.Passes = std::stoi(Args[5]);
+      Settings.X = std::stoi(Args[6]);
+      Settings.Y = std::stoi(Args[7]);
       RunMacroPlaybackBench(Args[1], Settings, std::cout);
+      std::cout.flush();
+    } else if (Args.size() == 2 && Args[0] == "start-up") {
+      RunStartupBench(Args[1], std::cout);
       std::cout.flush();
     } else {
       std::fputs(
           "usage: NevraBenchDriver.exe wait-window CAPTION | close-window CAPTION |"
-          " click-run X Y INTERVAL_MS SECONDS | macro-playback PROGRAM EVENTS INTERVAL_MS PASSES X Y\n",
+          " click-run X Y INTERVAL_MS SECONDS | macro-playback PROGRAM EVENTS INTERVAL_US MOVES PASSES X Y |"
+          " start-up PROGRAM\n",
           stderr);
       return 2;
     }

@@ -27,12 +27,25 @@ using namespace std::chrono_literals;
 
 constexpr int kPress = 1, kRelease = 2;
 
+// The offset of the macro's event number AIndex (from 1), in whole milliseconds.
+uint32_t OffsetMs(const TMacroBenchSettings& ASettings, int64_t AIndex) {
+  return static_cast<uint32_t>(AIndex * ASettings.IntervalUs / 1000);
+}
+
 TMacroFile BenchMacro(const TMacroBenchSettings& ASettings) {
   TMacroFile Macro;
   Macro.Name = "Playback benchmark";
-  for (int I = 1; I <= ASettings.Events; ++I)
-    Macro.Events.push_back(
-        {static_cast<uint32_t>(I * ASettings.IntervalMs), I % 2 == 1 ? kPress : kRelease, ASettings.X, ASettings.Y, 0});
+  const int Stride = ASettings.MovesBetween + 1;
+  for (int64_t I = 1; I <= int64_t{ASettings.Events} * Stride; ++I) {
+    const uint32_t Offset = OffsetMs(ASettings, I);
+    if (I % Stride != 0) {
+      Macro.Events.push_back(
+          {Offset, 0, ASettings.X + static_cast<int>(I % 7) - 3, ASettings.Y + static_cast<int>(I % 5) - 2, -1});
+      continue;
+    }
+    const bool Press = (I / Stride) % 2 == 1;
+    Macro.Events.push_back({Offset, Press ? kPress : kRelease, ASettings.X, ASettings.Y, 0});
+  }
   Macro.DurationMs = Macro.Events.empty() ? 0 : Macro.Events.back().DeltaMs;
   return Macro;
 }
@@ -67,7 +80,8 @@ void RunMacroPlaybackBench(const std::string& AProgram, const TMacroBenchSetting
   // The playback runs inside the Start button's handler: post the click, then only watch the
   // target until every event has arrived, so nothing from here competes with the playback.
   const size_t Expected = static_cast<size_t>(ASettings.Events) * static_cast<size_t>(ASettings.Passes);
-  const auto PassTime = std::chrono::milliseconds(ASettings.Events * ASettings.IntervalMs);
+  const int Stride = ASettings.MovesBetween + 1;
+  const auto PassTime = std::chrono::milliseconds(OffsetMs(ASettings, int64_t{ASettings.Events} * Stride));
   Window.PostClick("btnStart");
   if (!WaitUntil([&] { return Target.Records().size() >= Expected; }, 2 * ASettings.Passes * PassTime + 30s))
     throw std::runtime_error("the target received " + std::to_string(Target.Records().size()) + " of " +
@@ -78,11 +92,14 @@ void RunMacroPlaybackBench(const std::string& AProgram, const TMacroBenchSetting
 
   const std::vector<TClickRecord>& Records = Target.Records();
   const auto Events = static_cast<size_t>(ASettings.Events);
-  const double RecordedPass = static_cast<double>(ASettings.Events) * ASettings.IntervalMs;
-  const double RecordedSpan = RecordedPass - ASettings.IntervalMs;
+  // From the first press of a pass to its last release, and to the next pass's first press.
+  const double RecordedPass = OffsetMs(ASettings, int64_t{ASettings.Events} * Stride);
+  const double RecordedSpan = RecordedPass - OffsetMs(ASettings, Stride);
   AOut << std::fixed << std::setprecision(0);
-  AOut << "Macro playback: " << ASettings.Events << " events " << ASettings.IntervalMs << " ms apart, "
-       << ASettings.Passes << " passes (times of the input system, ms)\n";
+  AOut << "Macro playback: " << ASettings.Events << " presses and releases";
+  if (ASettings.MovesBetween > 0) AOut << " with " << ASettings.MovesBetween << " moves between each two";
+  AOut << ", an event every " << ASettings.IntervalUs << " us, " << ASettings.Passes
+       << " passes (times of the input system, ms)\n";
   AOut << std::left << std::setw(6) << "pass" << std::right << std::setw(16) << "recorded span" << std::setw(14)
        << "played span" << std::setw(11) << "over" << std::setw(16) << "recorded pass" << std::setw(14) << "played pass"
        << std::setw(11) << "over" << '\n';

@@ -6,12 +6,15 @@
 namespace nevra::tools {
 
 // How faithfully the program replays a macro's timing: a macro of Events alternating presses and
-// releases of the left button at (X, Y), IntervalMs apart, played Passes times onto a click target
-// window of this process. The input system stamps each press and release with the time it was
-// made, so a pass's played duration is read from the target's records.
+// releases of the left button at (X, Y), with MovesBetween mouse moves near that point between
+// each two of them and IntervalUs between any two events (offsets are whole milliseconds, so
+// events less than a millisecond apart share offsets as a fast mouse's recording does), played
+// Passes times onto a click target window of this process. The input system stamps each press and
+// release with the time it was made, so a pass's played duration is read from the target's records.
 struct TMacroBenchSettings {
   int Events = 1000;
-  int IntervalMs = 8;
+  int IntervalUs = 8000;
+  int MovesBetween = 0;
   int Passes = 3;
   int X = 200;
   int Y = 150;

@@ -31,9 +31,14 @@ void TFrmMain::ScheduleNextClick() {
 
 void TFrmMain::StartRun() {
   if (FRunning || FRecording || FWaitingForRecordStart) return;
-  if (rbMacros.Checked() && GetSelectedMacro() == nullptr) {
-    FPlatform.Dialogs.ShowMessage(TMessageKind::mkInformation, Translate("Please select a macro to play back."));
-    return;
+  if (rbMacros.Checked()) {
+    TRecordedMacro* Macro = GetSelectedMacro();
+    if (Macro == nullptr) {
+      FPlatform.Dialogs.ShowMessage(TMessageKind::mkInformation, Translate("Please select a macro to play back."));
+      return;
+    }
+    // Before anything changes: a file that cannot be read any more is reported and nothing starts.
+    Macro->LoadEvents(FPlatform.Files);
   }
   btnStart.SetEnabled(false);
   btnStop.SetEnabled(true);

@@ -1,5 +1,7 @@
 // The ".nevramac" text: a name line, a duration line and one "E=" line per event.
+#include <algorithm>
 #include <charconv>
+#include <cstring>
 #include <optional>
 
 #include "macros/MacroModel.h"
@@ -45,6 +47,31 @@ std::optional<int32_t> ReadField(std::string_view AText) {
   if (Negative) Value = -Value;
   if (Value < INT32_MIN || Value > INT32_MAX) return std::nullopt;
   return static_cast<int32_t>(Value);
+}
+
+// The five fields of an "E=" line in the shape the program writes them, in one pass: each an
+// optional minus and one to nine digits, with "|" between them and nothing after the last. False
+// for any other shape, which the general reading takes. A large macro has millions of lines.
+bool ReadPlainFields(std::string_view AText, int32_t (&AFields)[5]) {
+  const char* At = AText.data();
+  const char* const End = At + AText.size();
+  for (int32_t& Field : AFields) {
+    if (&Field != &AFields[0]) {
+      if (At == End || *At != '|') return false;
+      ++At;
+    }
+    const bool Negative = At != End && *At == '-';
+    if (Negative) ++At;
+    const char* const Digits = At;
+    int32_t Value = 0;
+    for (; At != End && static_cast<unsigned>(*At - '0') <= 9; ++At) {
+      if (At - Digits == 9) return false;  // ten digits may not fit
+      Value = Value * 10 + (*At - '0');
+    }
+    if (At == Digits) return false;
+    Field = Negative ? -Value : Value;
+  }
+  return At == End;
 }
 
 // Bytes that are not valid UTF-8 become U+FFFD, so a damaged name still shows and saves as text.
@@ -113,22 +140,50 @@ std::string MacroToText(const TRecordedMacro& AMacro) {
   return Out;
 }
 
+std::optional<std::string> MacroNameFromStart(std::string_view AStart, bool AWholeFile) {
+  std::string_view Text = SkipUtf8Bom(AStart);
+  if (!AWholeFile) {
+    // The last line may go on past what was read.
+    const size_t LastBreak = Text.find_last_of("\r\n");
+    Text = LastBreak == std::string_view::npos ? std::string_view() : Text.substr(0, LastBreak + 1);
+  }
+  TLineReader Lines(Text);
+  for (std::string_view Line; Lines.Next(Line);) {
+    const bool Event = Line.size() >= 2 && Line[0] == 'E' && Line[1] == '=';
+    if (!Event && StartsWithKey(Line, "Name")) return ValidUtf8(Line.substr(5));
+  }
+  if (AWholeFile) return std::string();
+  return std::nullopt;
+}
+
 void MacroFromText(std::string_view AText, TRecordedMacro& AMacro) {
   bool HaveName = false, HaveDuration = false;
   std::string Name;
   uint32_t Duration = 0;
   auto& Events = AMacro.MutableEvents();
-  for (const std::string_view Line : SplitLines(SkipUtf8Bom(AText))) {
+  // One event a line at most: room for them all at once, so millions of events are never copied
+  // to a larger block.
+  Events.reserve(Events.size() + static_cast<size_t>(std::count(AText.begin(), AText.end(), '\n')) + 1);
+  TLineReader Lines(SkipUtf8Bom(AText));
+  for (std::string_view Line; Lines.Next(Line);) {
     if (Line.size() >= 2 && Line[0] == 'E' && Line[1] == '=') {
       std::string_view Rest = Line.substr(2);
       if (Rest.empty()) continue;
+      if (int32_t Plain[5]; ReadPlainFields(Rest, Plain)) {
+        Events.push_back({static_cast<uint32_t>(Plain[0]), static_cast<TMacroEventKind>(Plain[1] & 0xFF), Plain[2],
+                          Plain[3], Plain[4]});
+        continue;
+      }
       std::string_view Fields[5];
       size_t Count = 0;
       while (Count < 5) {
-        const size_t Bar = Rest.find('|');
-        Fields[Count++] = Rest.substr(0, Bar);
-        if (Bar == std::string_view::npos) break;
-        Rest.remove_prefix(Bar + 1);
+        const auto* Bar = static_cast<const char*>(std::memchr(Rest.data(), '|', Rest.size()));
+        if (Bar == nullptr) {
+          Fields[Count++] = Rest;
+          break;
+        }
+        Fields[Count++] = Rest.substr(0, static_cast<size_t>(Bar - Rest.data()));
+        Rest.remove_prefix(static_cast<size_t>(Bar - Rest.data()) + 1);
       }
       if (Count < 5) continue;
       TMacroMouseEvent Event;

@@ -37,7 +37,7 @@ void TFrmMain::LoadMacros() {
   RemoveInterruptedSaves(FPlatform.Files, Folder, IsMacroFileName);
   for (const std::string& Name : FPlatform.Files.ListFiles(Folder, std::string(kMacroExtension))) {
     try {
-      FMacros.push_back(TRecordedMacro::LoadFromFile(FPlatform.Files, Folder + "\\" + Name));
+      FMacros.push_back(TRecordedMacro::ListFromFile(FPlatform.Files, Folder + "\\" + Name));
     } catch (const std::exception&) {
       // An unreadable file is left out of the list and stays on disk.
     }
@@ -102,6 +102,8 @@ void TFrmMain::bRenameClick() {
     FPlatform.Dialogs.ShowMessage(TMessageKind::mkWarning, Translate("A macro file with this name already exists."));
     return;
   }
+  // The file is written anew from memory.
+  Macro->LoadEvents(FPlatform.Files);
   const std::string OldName = Macro->Name();
   const std::string OldFile = Macro->FileName();
   Macro->SetName(NewName);

@@ -1,6 +1,7 @@
 #pragma once
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -34,8 +35,10 @@ class TRecordedMacro {
   void SetDurationMs(uint32_t ADurationMs) { FDurationMs = ADurationMs; }
   const std::string& FileName() const { return FFileName; }
   void SetFileName(std::string AFileName) { FFileName = std::move(AFileName); }
+  // The events and the duration, once they are read (see ListFromFile).
   const std::vector<TMacroMouseEvent>& Events() const { return FEvents; }
   std::vector<TMacroMouseEvent>& MutableEvents() { return FEvents; }
+  bool EventsLoaded() const { return FEventsLoaded; }
 
   // Writes the macro to AFileName, replacing the file atomically; FileName becomes AFileName once
   // the file is stored. Throws EFileError and leaves FileName (and any old file) alone otherwise.
@@ -43,16 +46,29 @@ class TRecordedMacro {
   // A new macro filled from the file, with FileName set to AFileName. Throws EFileError when the
   // file cannot be read; malformed content never throws.
   static std::unique_ptr<TRecordedMacro> LoadFromFile(IFileSystem& AFiles, const std::string& AFileName);
+  // A macro for the list, from the start of the file: its name, with FileName set. The events
+  // and the duration are read later, by LoadEvents, for a file that holds more than its start
+  // (a macro of an hour is tens of megabytes; thousands of files take long to read whole).
+  // Throws EFileError when the file cannot be read.
+  static std::unique_ptr<TRecordedMacro> ListFromFile(IFileSystem& AFiles, const std::string& AFileName);
+  // Reads the events and the duration from FileName unless they are in memory already (as
+  // they are for a macro recorded or read whole). Throws EFileError when the file cannot be read;
+  // the macro stays as it was.
+  void LoadEvents(IFileSystem& AFiles);
 
  private:
   std::string FName;
   uint32_t FDurationMs = 0;
   std::string FFileName;
   std::vector<TMacroMouseEvent> FEvents;
+  bool FEventsLoaded = true;
 };
 
 // The file's text (UTF-8 with byte-order mark, CR LF after every line) and its reading.
 std::string MacroToText(const TRecordedMacro& AMacro);
 void MacroFromText(std::string_view AText, TRecordedMacro& AMacro);
+// The name MacroFromText would read, from the start of a file (AWholeFile: all of it): nothing
+// when the part read ends before the name could be told.
+std::optional<std::string> MacroNameFromStart(std::string_view AStart, bool AWholeFile);
 
 }  // namespace nevra

@@ -1,7 +1,9 @@
 // Playing a macro back: each event after its offset from the start of the pass, as synthesised
 // input, a set number of passes or until stopped.
 #include "app/MainForm.h"
+#include "engine/MouseRecords.h"
 #include "i18n/Translation.h"
+#include "platform/FileSystem.h"
 
 namespace nevra {
 
@@ -9,24 +11,44 @@ namespace {
 // After hiding the window, give the system a moment to repaint what was under it before input
 // starts to land there.
 constexpr uint32_t kAfterHideMs = 250;
+
+// One event as one SendInput call: the move to its point, and its button when it has one. A
+// 1,000 Hz mouse records an event every millisecond, so every call into the system counts.
+void PerformEvent(IMouseInput& AInput, const TMacroMouseEvent& AEvent, const TVirtualDesktop& ADesktop) {
+  const TMouseInputRecord Records[] = {MouseMoveRecord(AEvent.X, AEvent.Y, ADesktop),
+                                       MouseButtonRecord(AEvent.Button, AEvent.Kind == mekDown)};
+  switch (AEvent.Kind) {
+    case mekMove: AInput.SendMouseInput(Records[0]); break;
+    case mekDown:
+    case mekUp: AInput.SendMouseInput(Records); break;
+    default: break;  // a kind this version does not know costs its wait and nothing else
+  }
+}
 }  // namespace
 
 void TFrmMain::PlaySelectedMacro() {
+  const auto Stopped = [this] { return !FRunning || FStopPlaybackRequested; };
   if (chkMinimizeToTrayOnStart.Checked() && FPlatform.Window.IsVisible()) {
     HideToTray();
-    FPlatform.Pump.ProcessMessages();
-    FPlatform.Clock.Sleep(kAfterHideMs);
+    if (!FPlatform.Pump.WaitUntil(FPlatform.Clock.MonotonicMicroseconds() + kAfterHideMs * 1000, Stopped)) return;
   }
   RunMacroPlayback();
 }
 
 void TFrmMain::RunMacroPlayback() {
-  // The list may change while messages are processed between events (nothing in the window
+  // The list may change while messages are handled between events (nothing in the window
   // allows it during a run today); play a copy so the events stay valid whatever happens.
-  const TRecordedMacro* Selected = GetSelectedMacro();
+  TRecordedMacro* Selected = GetSelectedMacro();
   if (Selected == nullptr) {
     StopRun(Translate("No macro selected."));
     return;
+  }
+  // Read when the run started, unless the selection changed during the start delay.
+  try {
+    Selected->LoadEvents(FPlatform.Files);
+  } catch (const EFileError&) {
+    StopRun(Translate("No macro selected."));
+    throw;  // the error box says why
   }
   const std::vector<TMacroMouseEvent> Events = Selected->Events();
   const bool UntilStopped = rbUntilStopped.Checked();
@@ -34,33 +56,19 @@ void TFrmMain::RunMacroPlayback() {
   const auto Stopped = [this] { return !FRunning || FStopPlaybackRequested; };
 
   for (int64_t Pass = 1; !Stopped(); ++Pass) {
+    // Read once a pass: monitors are not rearranged in the middle of one.
+    const TVirtualDesktop Desktop = FPlatform.Input.GetVirtualDesktop();
     uint32_t Previous = 0;
     // When each event is due. Each wait ends at the previous due time plus the event's gap, not
     // a gap after the previous event was done: the time spent on messages and input comes out of
-    // the wait instead of adding up, so a pass lasts as long as the recording.
+    // the wait instead of adding up, so a pass lasts as long as the recording. The waits handle
+    // the window's messages, so Stop, the stop hotkey and closing work during any pause.
     uint64_t Due = FPlatform.Clock.MonotonicMicroseconds();
     for (const TMacroMouseEvent& Event : Events) {
-      FPlatform.Pump.ProcessMessages();
-      if (Stopped()) break;
-      if (Event.DeltaMs > Previous) {
-        Due += uint64_t{Event.DeltaMs - Previous} * 1000;
-        const uint64_t Now = FPlatform.Clock.MonotonicMicroseconds();
-        const uint64_t WaitMs = Due > Now ? (Due - Now + 500) / 1000 : 0;
-        if (WaitMs > 0) FPlatform.Clock.Sleep(static_cast<uint32_t>(WaitMs));
-      }
+      if (Event.DeltaMs > Previous) Due += uint64_t{Event.DeltaMs - Previous} * 1000;
+      if (!FPlatform.Pump.WaitUntil(Due, Stopped)) break;
       Previous = Event.DeltaMs;
-      switch (Event.Kind) {
-        case mekMove: MoveMouseTo(Event.X, Event.Y); break;
-        case mekDown:
-          MoveMouseTo(Event.X, Event.Y);
-          MouseButtonDown(Event.Button);
-          break;
-        case mekUp:
-          MoveMouseTo(Event.X, Event.Y);
-          MouseButtonUp(Event.Button);
-          break;
-        default: break;  // a kind this version does not know costs its wait and nothing else
-      }
+      PerformEvent(FPlatform.Input, Event, Desktop);
     }
     if (Stopped()) break;
     ++FClicksDone;

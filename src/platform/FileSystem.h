@@ -30,6 +30,9 @@ class IFileSystem {
   virtual bool FileExists(const std::string& APath) = 0;
   // The whole file, or nothing when it cannot be opened or read.
   virtual std::optional<std::string> ReadFile(const std::string& APath) = 0;
+  // The first AMaxBytes bytes of the file (all of it when it is shorter), or nothing when it
+  // cannot be opened or read.
+  virtual std::optional<std::string> ReadFileStart(const std::string& APath, size_t AMaxBytes) = 0;
   // Creates the folder and any missing parents; false when it does not exist afterwards.
   virtual bool CreateDirectories(const std::string& APath) = 0;
   // Replaces the file's whole content atomically: the bytes go to a temporary file in the same

@@ -1,5 +1,6 @@
 #pragma once
 #include <cstdint>
+#include <span>
 
 #include "platform/Geometry.h"
 
@@ -42,8 +43,9 @@ struct TVirtualDesktop {
 class IMouseInput {
  public:
   virtual ~IMouseInput() = default;
-  // One SendInput call carrying exactly this one record. The result is not reported.
-  virtual void SendMouseInput(const TMouseInputRecord& ARecord) = 0;
+  // One SendInput call carrying exactly these records, in order. The result is not reported.
+  virtual void SendMouseInput(std::span<const TMouseInputRecord> ARecords) = 0;
+  void SendMouseInput(const TMouseInputRecord& ARecord) { SendMouseInput({&ARecord, 1}); }
   // False when the position cannot be read.
   virtual bool GetCursorPos(TPoint& APoint) = 0;
   virtual TVirtualDesktop GetVirtualDesktop() = 0;

@@ -1,6 +1,7 @@
 #include "platform/Text.h"
 
 #include <charconv>
+#include <cstring>
 
 namespace nevra {
 
@@ -41,19 +42,28 @@ std::string_view SkipUtf8Bom(std::string_view AText) {
   return AText;
 }
 
+bool TLineReader::Next(std::string_view& ALine) {
+  if (FRest.empty()) return false;
+  // Line feeds end nearly every line, so look for one first (memchr is fast) and only then for
+  // a carriage return before it.
+  const char* Begin = FRest.data();
+  const auto* Feed = static_cast<const char*>(std::memchr(Begin, '\n', FRest.size()));
+  const size_t Searched = Feed != nullptr ? static_cast<size_t>(Feed - Begin) : FRest.size();
+  const auto* Return = static_cast<const char*>(std::memchr(Begin, '\r', Searched));
+  size_t Length = Searched, Skip = Feed != nullptr ? 1 : 0;
+  if (Return != nullptr) {
+    Length = static_cast<size_t>(Return - Begin);
+    Skip = (Feed == Return + 1) ? 2 : 1;
+  }
+  ALine = FRest.substr(0, Length);
+  FRest.remove_prefix(Length + Skip);
+  return true;
+}
+
 std::vector<std::string_view> SplitLines(std::string_view AText) {
   std::vector<std::string_view> Lines;
-  size_t Start = 0;
-  while (Start < AText.size()) {
-    const size_t Break = AText.find_first_of("\r\n", Start);
-    if (Break == std::string_view::npos) {
-      Lines.push_back(AText.substr(Start));
-      break;
-    }
-    Lines.push_back(AText.substr(Start, Break - Start));
-    Start = Break + 1;
-    if (AText[Break] == '\r' && Start < AText.size() && AText[Start] == '\n') ++Start;
-  }
+  TLineReader Reader(AText);
+  for (std::string_view Line; Reader.Next(Line);) Lines.push_back(Line);
   return Lines;
 }
 

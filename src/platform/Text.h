@@ -28,4 +28,15 @@ std::string_view SkipUtf8Bom(std::string_view AText);
 // adds no empty line. The views point into AText.
 std::vector<std::string_view> SplitLines(std::string_view AText);
 
+// The same lines one at a time, for texts too large to list first (a macro file of 200 MB).
+class TLineReader {
+ public:
+  explicit TLineReader(std::string_view AText) : FRest(AText) {}
+  // The next line (a view into the text); false when the text is used up.
+  bool Next(std::string_view& ALine);
+
+ private:
+  std::string_view FRest;
+};
+
 }  // namespace nevra

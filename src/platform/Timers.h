@@ -24,11 +24,19 @@ class ITimerFactory {
   virtual std::unique_ptr<ITimerBackend> CreateTimer(std::function<void()> AOnTick) = 0;
 };
 
-// Runs the handlers of the messages that are waiting, then returns (it never blocks).
+// The GUI thread's messages, for code that keeps the thread busy for a while (a macro playback).
 class IMessagePump {
  public:
   virtual ~IMessagePump() = default;
+  // Runs the handlers of the messages that are waiting, then returns (it never blocks).
   virtual void ProcessMessages() = 0;
+  // Waits until the steady clock (IClock::MonotonicMicroseconds) reaches ADueMicroseconds,
+  // running the handlers of messages as they arrive, so the window stays responsive and the
+  // user's Stop, hotkeys and closing take effect during the wait. After the handlers of a
+  // message have run, AStop decides whether the wait ends there. True when the due time came;
+  // false when AStop (or the program's end) cut the wait short. With the due time already past,
+  // it returns at once, having handled what was waiting at most a millisecond ago.
+  virtual bool WaitUntil(uint64_t ADueMicroseconds, const std::function<bool()>& AStop) = 0;
 };
 
 }  // namespace nevra

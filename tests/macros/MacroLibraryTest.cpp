@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "macros/MacroFileName.h"
+#include "macros/MacroModel.h"
 #include "support/FormFixture.h"
 
 namespace nevra::test {
@@ -24,6 +25,11 @@ class MacroLibraryTest : public FormFixture {
     Form->rbMacros.Click();
   }
   std::vector<std::string> Listed() const { return Form->lbMacroses.Items(); }
+  void Repeat1AndStart() {
+    Form->rbRepeatCount.Click();
+    Form->seRepeat.SetValue(1);
+    UserClick(Form->btnStart);
+  }
   int Selected() const { return Form->lbMacroses.ItemIndex(); }
   void Rename(const std::string& ATyped) {
     P.Dialogs.Typed.push_back(ATyped);
@@ -134,6 +140,69 @@ TEST_F(MacroLibraryTest, AFailedRenameKeepsTheOldFileAndName) {
   EXPECT_EQ(Form->Macros()[0]->Name(), "A");
   EXPECT_EQ(Form->Macros()[0]->FileName(), PathOf("a"));
   EXPECT_EQ(Listed(), (std::vector<std::string>{"A"}));
+}
+
+// A macro of an hour is tens of megabytes: the start-up scan reads the names, and a macro's
+// events are read when it is played or renamed.
+class LargeMacroTest : public MacroLibraryTest {
+ protected:
+  void SetUp() override {
+    TRecordedMacro Big;
+    Big.SetName("Big");
+    for (uint32_t I = 1; I <= 1000; ++I) Big.MutableEvents().push_back({I, mekMove, 5, 5, -1});
+    Big.MutableEvents().push_back({1001, mekDown, 5, 5, 0});
+    Big.SetDurationMs(1001);
+    P.Files.Folders.insert(kFolder);
+    Big.SaveToFile(P.Files, PathOf("big"));
+    ASSERT_GT(P.Files.Files[PathOf("big")].size(), 4096u);
+    StartWith({}, 0);
+  }
+};
+
+TEST_F(LargeMacroTest, PlaysAndRenamesWithAllItsEvents) {
+  EXPECT_EQ(Listed(), std::vector<std::string>{"Big"});
+  Repeat1AndStart();
+  EXPECT_EQ(P.Input.Sent().size(), 1002u) << "1,000 moves, and a move and a press";
+  EXPECT_EQ(Status(), "Completed macro repeat count. Runs done: 1");
+
+  Rename("Bigger");
+  TRecordedMacro Written;
+  MacroFromText(P.Files.Files[PathOf("Bigger")], Written);
+  EXPECT_EQ(Written.Events().size(), 1001u);
+  EXPECT_EQ(Written.DurationMs(), 1001u);
+}
+
+TEST_F(LargeMacroTest, AFileThatCannotBeReadAnyMoreIsReportedAndNothingStarts) {
+  P.Files.Unreadable.insert(PathOf("big"));
+  Repeat1AndStart();
+  ASSERT_EQ(P.Dialogs.Shown.size(), 1u);
+  EXPECT_EQ(P.Dialogs.Shown[0].Kind, TMessageKind::mkError);
+  EXPECT_FALSE(Form->Running());
+  EXPECT_TRUE(P.Input.Sent().empty());
+  EXPECT_TRUE(Form->btnStart.Enabled());
+
+  Rename("Other");
+  EXPECT_EQ(P.Dialogs.Shown.size(), 2u);
+  EXPECT_EQ(Listed(), std::vector<std::string>{"Big"});
+  EXPECT_FALSE(P.Files.Files.count(PathOf("Other")));
+}
+
+TEST(MacroNameFromStart, TheNameWhenTheStartTellsItAndNothingWhenItCannot) {
+  struct TCase {
+    const char* Start;
+    bool Whole;
+    std::optional<std::string> Name;
+  };
+  const TCase Cases[] = {
+      {"\xEF\xBB\xBFName=Clicks\r\nDurationMs=5\r\nE=1|0|1|1|-1\r\nE=2|0", false, "Clicks"},
+      {"Name=Cut off", false, std::nullopt},
+      {"Name=Cut off", true, "Cut off"},
+      {"E=1|0|1|1|-1\r\nE=Name=x\r\nname=Late\r\n", false, "Late"},
+      {"DurationMs=5\r\nE=1|0|1|1|-1\r\n", false, std::nullopt},
+      {"DurationMs=5\r\n", true, ""},
+      {"Name=bad \xFF\n", false, "bad \xEF\xBF\xBD"},
+  };
+  for (const TCase& C : Cases) EXPECT_EQ(MacroNameFromStart(C.Start, C.Whole), C.Name) << C.Start;
 }
 
 TEST_F(MacroLibraryTest, ANameTooLongForAPathIsRefusedClearly) {

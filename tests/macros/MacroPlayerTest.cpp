@@ -1,6 +1,8 @@
 // Playback in virtual time: the waits between events, the passes and how a playback ends.
 #include <gtest/gtest.h>
 
+#include <functional>
+
 #include "support/FormFixture.h"
 
 namespace nevra::test {
@@ -38,7 +40,7 @@ TEST_F(MacroPlayerTest, WaitsFollowTheOffsetsFromTheStartOfEachPass) {
   const uint64_t Start = P.Time.Now();
   Form->btnStart.Click();
   EXPECT_EQ(SendTimes(Start), (std::vector<uint64_t>{100, 100, 400, 500, 500, 800}));
-  EXPECT_EQ(P.Time.Sleeps(), (std::vector<uint32_t>{100, 300, 100, 300}));
+  EXPECT_EQ(P.Time.Waits(), (std::vector<uint32_t>{100, 300, 100, 300}));
   EXPECT_EQ(Status(), "Completed macro repeat count. Runs done: 2");
 }
 
@@ -47,7 +49,7 @@ TEST_F(MacroPlayerTest, TheCostOfEachEventDoesNotSlowThePassDown) {
   for (uint32_t I = 1; I <= 100; ++I) Presses.push_back({I * 8, mekDown, 5, 5, 0});
   WithMacro(Presses);
   Repeat(1);
-  P.Input.CostMicroseconds = 700;  // a move and a press: 1.4 ms of every 8
+  P.Input.CostMicroseconds = 1400;  // each event's input: 1.4 ms of every 8
   const uint64_t Start = P.Time.Now();
   Form->btnStart.Click();
   const auto PressAt = PressTimes();
@@ -60,7 +62,7 @@ TEST_F(MacroPlayerTest, OffsetsThatGoDownAreNotWaitedFor) {
   WithMacro({{500, mekMove, 1, 1, -1}, {200, mekMove, 2, 2, -1}, {300, mekMove, 3, 3, -1}});
   Repeat(1);
   Form->btnStart.Click();
-  EXPECT_EQ(P.Time.Sleeps(), (std::vector<uint32_t>{500, 100}));
+  EXPECT_EQ(P.Time.Waits(), (std::vector<uint32_t>{500, 100}));
 }
 
 TEST_F(MacroPlayerTest, EventsBecomeMovesPressesAndReleasesAndUnknownKindsOnlyWait) {
@@ -73,7 +75,7 @@ TEST_F(MacroPlayerTest, EventsBecomeMovesPressesAndReleasesAndUnknownKindsOnlyWa
   EXPECT_EQ(Events(), (std::vector<std::string>{"M", "D0", "M", "U0", "M", "?"}));
   EXPECT_EQ(P.Input.Sent()[0].Record.Dx, 32785);
   EXPECT_EQ(P.Input.Sent()[5].Record.Flags, 0u) << "a button index beyond 2 presses nothing";
-  EXPECT_EQ(P.Time.Sleeps(), (std::vector<uint32_t>{10, 10, 10, 10}));
+  EXPECT_EQ(P.Time.Waits(), (std::vector<uint32_t>{10, 10, 10, 10}));
 }
 
 TEST_F(MacroPlayerTest, CountModePlaysThreeTimes) {
@@ -94,6 +96,51 @@ TEST_F(MacroPlayerTest, StoppingDuringTheThirdPassCountsTwo) {
   Form->btnStart.Click();
   EXPECT_EQ(Status(), "Stopped by button. Runs done: 2");
   EXPECT_EQ(Form->ClicksDone(), 2u);
+}
+
+// "Press, wait twenty seconds, release": whatever the user does five seconds into the pause
+// takes effect then, not after it; the press was performed and nothing after it.
+TEST_F(MacroPlayerTest, StopHotkeyAndClosingDuringAPauseEndThePassAtOnce) {
+  struct TCase {
+    const char* What;
+    std::function<void()> Act;
+    const char* Status;
+  };
+  const TCase Cases[] = {
+      {"Stop button", [this] { UserClick(Form->btnStop); }, "Stopped by button. Runs done: 0"},
+      {"stop hotkey", [this] { P.PressHotkey(HotkeyModifiers::Control | HotkeyModifiers::Shift, 'X'); },
+       "Stopped by hotkey. Runs done: 0"},
+      {"closing the window", [this] { Form->CloseQuery(); }, "Closing"},
+  };
+  for (const TCase& C : Cases) {
+    SCOPED_TRACE(C.What);
+    P.Input.ClearSent();
+    WithMacro({{100, mekDown, 7, 7, 0}, {20100, mekUp, 7, 7, 0}});
+    Repeat(1);
+    P.Time.PostAt(5100, C.Act);
+    const uint64_t Start = P.Time.Now();
+    Form->btnStart.Click();
+    EXPECT_EQ(P.Time.Now() - Start, 5100u);
+    EXPECT_EQ(Events(), (std::vector<std::string>{"M", "D0"}));
+    EXPECT_EQ(Status(), C.Status);
+    EXPECT_FALSE(Form->Running());
+  }
+}
+
+TEST_F(MacroPlayerTest, AStopDuringThePauseAfterHidingPlaysNothing) {
+  WithMacro({{10, mekDown, 1, 1, 0}});
+  Repeat(1);
+  Form->seStartDelaySS.SetValue(1);
+  Form->chkMinimizeToTrayOnStart.Click();
+  const uint64_t Start = P.Time.Now();
+  Form->btnStart.Click();
+  // The window came back during the delay; playing hides it again and pauses before input.
+  P.Window.Visible = true;
+  P.Time.PostAt(1100, [this] { UserClick(Form->btnStop); });
+  P.Time.RunFor(1000);
+  EXPECT_EQ(P.Time.Now() - Start, 1100u) << "stopped when the user pressed Stop";
+  EXPECT_TRUE(P.Input.Sent().empty());
+  EXPECT_EQ(Status(), "Stopped by button. Runs done: 0");
 }
 
 TEST_F(MacroPlayerTest, AnEmptyMacroCompletesAtOnceOrPassesUntilStopped) {
@@ -130,7 +177,7 @@ TEST_F(MacroPlayerTest, HidingItselfPausesAQuarterSecondButNotWhenAlreadyHidden)
   Repeat(1);
   Form->chkMinimizeToTrayOnStart.Click();
   Form->btnStart.Click();  // the run controller hides the window first
-  EXPECT_EQ(P.Time.Sleeps(), (std::vector<uint32_t>{10}));
+  EXPECT_EQ(P.Time.Waits(), (std::vector<uint32_t>{10}));
   EXPECT_TRUE(P.Window.Visible) << "shown again at the end";
 }
 

@@ -2,11 +2,13 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <thread>
 
 #include "ClickTargetWindow.h"
 #include "TestWindow.h"
 #include "platform/EventDispatcher.h"
 #include "platform/fake/FakeServices.h"
+#include "platform/win32/Win32Clock.h"
 #include "platform/win32/Win32MessagePump.h"
 #include "platform/win32/Win32Timers.h"
 
@@ -66,6 +68,38 @@ TEST_F(Win32MessagePump, AQuitSeenByTheNestedPumpStillEndsTheMainLoop) {
   EXPECT_EQ(Handled, (std::vector<int>{1}));
   PostMessageW(Window.Handle(), WM_APP, 2, 0);
   EXPECT_EQ(Pump.RunUntilQuit(), 7);
+}
+
+// Macro playback waits through its pauses with WaitUntil.
+TEST_F(Win32MessagePump, WaitUntilKeepsItsDueTime) {
+  for (const uint64_t Ms : {2u, 30u}) {
+    const uint64_t Due = SteadyMicroseconds() + Ms * 1000;
+    EXPECT_TRUE(Pump.WaitUntil(Due, [] { return false; }));
+    const uint64_t Now = SteadyMicroseconds();
+    EXPECT_GE(Now, Due - 500) << Ms << " ms";
+    EXPECT_LT(Now, Due + 5000) << Ms << " ms";
+  }
+}
+
+TEST_F(Win32MessagePump, WaitUntilHandlesAMessageWhenItArrivesAndStopsWhenAsked) {
+  const HWND Target = Window.Handle();
+  std::thread Sender([Target] {
+    Sleep(20);
+    PostMessageW(Target, WM_APP, 1, 0);
+  });
+  const uint64_t Start = SteadyMicroseconds();
+  const bool Reached = Pump.WaitUntil(Start + 5'000'000, [this] { return !Handled.empty(); });
+  const uint64_t Took = SteadyMicroseconds() - Start;
+  Sender.join();
+  EXPECT_FALSE(Reached);
+  EXPECT_EQ(Handled, (std::vector<int>{1}));
+  EXPECT_LT(Took, 1'000'000u) << "the message waited for the end of the pause";
+}
+
+TEST_F(Win32MessagePump, AQuitDuringAWaitEndsItAndStillEndsTheMainLoop) {
+  PostQuitMessage(5);
+  EXPECT_FALSE(Pump.WaitUntil(SteadyMicroseconds() + 5'000'000, [] { return false; }));
+  EXPECT_EQ(Pump.RunUntilQuit(), 5);
 }
 
 TEST_F(Win32MessagePump, MainLoopRunsHandlersUntilQuit) {

@@ -1,5 +1,6 @@
 #include "platform/fake/FakeServices.h"
 
+#include <algorithm>
 #include <stdexcept>
 
 #include "platform/Text.h"
@@ -132,6 +133,12 @@ std::optional<std::string> TFakeFileSystem::ReadFile(const std::string& APath) {
   const auto Found = Files.find(APath);
   if (Found == Files.end() || Unreadable.count(APath)) return std::nullopt;
   return Found->second;
+}
+
+std::optional<std::string> TFakeFileSystem::ReadFileStart(const std::string& APath, size_t AMaxBytes) {
+  auto Content = ReadFile(APath);
+  if (Content) Content->resize(std::min(Content->size(), AMaxBytes));
+  return Content;
 }
 
 bool TFakeFileSystem::CreateDirectories(const std::string& APath) {

@@ -40,8 +40,9 @@ class TFakeMouseInput final : public IMouseInput {
   // What each SendInput call costs in time (the real call takes a fraction of a millisecond).
   uint64_t CostMicroseconds = 0;
 
-  void SendMouseInput(const TMouseInputRecord& ARecord) override {
-    FSent.push_back({ARecord, FTime.Now()});
+  using IMouseInput::SendMouseInput;
+  void SendMouseInput(std::span<const TMouseInputRecord> ARecords) override {
+    for (const TMouseInputRecord& Record : ARecords) FSent.push_back({Record, FTime.Now()});
     FTime.Spend(CostMicroseconds);
   }
   bool GetCursorPos(TPoint& APoint) override {
@@ -194,6 +195,7 @@ class TFakeFileSystem final : public IFileSystem {
 
   bool FileExists(const std::string& APath) override { return Files.count(APath) || Unreadable.count(APath); }
   std::optional<std::string> ReadFile(const std::string& APath) override;
+  std::optional<std::string> ReadFileStart(const std::string& APath, size_t AMaxBytes) override;
   bool CreateDirectories(const std::string& APath) override;
   void WriteFileAtomically(const std::string& APath, const std::string& AContent) override;
   // In the order the names sort, as NTFS lists them.

@@ -75,18 +75,60 @@ void TFakeTime::Fire(TTimerState& ATimer) {
   FDispatcher.Run(OnTick);
 }
 
+void TFakeTime::PostAt(uint64_t AAtMs, std::function<void()> AHandler) {
+  const uint64_t At = FNow + AAtMs;
+  const auto Later = std::find_if(FPosted.begin(), FPosted.end(), [At](const TPosted& P) { return P.AtMs > At; });
+  FPosted.insert(Later, TPosted{At, std::move(AHandler)});
+}
+
+bool TFakeTime::HandleNext(uint64_t AUntil) {
+  TTimerState* Timer = NextDue(AUntil);
+  const bool MessageFirst =
+      !FPosted.empty() && FPosted.front().AtMs <= AUntil && (Timer == nullptr || FPosted.front().AtMs <= Timer->Due);
+  if (MessageFirst) {
+    TPosted Message = std::move(FPosted.front());
+    FPosted.erase(FPosted.begin());
+    if (Message.AtMs > FNow) {
+      FNow = Message.AtMs;
+      FExtraMicroseconds = 0;
+    }
+    FDispatcher.Run(Message.Handler);
+    return true;
+  }
+  if (Timer == nullptr) return false;
+  if (Timer->Due > FNow) {
+    FNow = Timer->Due;
+    FExtraMicroseconds = 0;
+  }
+  Fire(*Timer);
+  return true;
+}
+
 void TFakeTime::RunFor(uint64_t AMs) {
   const uint64_t Target = FNow + AMs;
-  while (TTimerState* Timer = NextDue(Target)) {
-    if (Timer->Due > FNow) FNow = Timer->Due;
-    Fire(*Timer);
+  while (HandleNext(Target)) {
   }
   FNow = std::max(FNow, Target);
 }
 
 void TFakeTime::ProcessMessages() {
   const uint64_t Until = FNow;
-  while (TTimerState* Timer = NextDue(Until)) Fire(*Timer);
+  while (HandleNext(Until)) {
+  }
+}
+
+bool TFakeTime::WaitUntil(uint64_t ADueMicroseconds, const std::function<bool()>& AStop) {
+  const uint64_t Start = MonotonicMicroseconds();
+  if (ADueMicroseconds > Start) FWaits.push_back(static_cast<uint32_t>((ADueMicroseconds - Start + 500) / 1000));
+  // What arrives before the due time (a message due in the same millisecond counts).
+  while (HandleNext(ADueMicroseconds / 1000)) {
+    if (AStop()) return false;
+  }
+  if (ADueMicroseconds > MonotonicMicroseconds()) {
+    FNow = ADueMicroseconds / 1000;
+    FExtraMicroseconds = ADueMicroseconds % 1000;
+  }
+  return true;
 }
 
 }  // namespace nevra::fake

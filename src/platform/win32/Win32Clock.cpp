@@ -9,22 +9,9 @@ namespace nevra::win32 {
 namespace {
 // Not yet in every SDK's headers.
 constexpr DWORD kCreateWaitableTimerHighResolution = 0x00000002;
-
-// A relative due time for SetWaitableTimer: negative, in 100-ns units.
-LARGE_INTEGER RelativeDueTime(uint32_t AMs) {
-  LARGE_INTEGER Due;
-  Due.QuadPart = -static_cast<LONGLONG>(AMs) * 10000;
-  return Due;
-}
 }  // namespace
 
-TWin32Clock::TWin32Clock()
-    : FWaitableTimer(::CreateWaitableTimerExW(nullptr, nullptr, kCreateWaitableTimerHighResolution, TIMER_ALL_ACCESS)) {
-}
-
-uint32_t TWin32Clock::TickCount() { return static_cast<uint32_t>(::GetTickCount()); }
-
-uint64_t TWin32Clock::MonotonicMicroseconds() {
+uint64_t SteadyMicroseconds() {
   static const int64_t Frequency = [] {
     LARGE_INTEGER Value{};
     ::QueryPerformanceFrequency(&Value);
@@ -38,14 +25,31 @@ uint64_t TWin32Clock::MonotonicMicroseconds() {
   return static_cast<uint64_t>(Seconds) * 1000000u + static_cast<uint64_t>(Rest * 1000000 / Frequency);
 }
 
+TPreciseTimer::TPreciseTimer()
+    : FTimer(::CreateWaitableTimerExW(nullptr, nullptr, kCreateWaitableTimerHighResolution, TIMER_ALL_ACCESS)) {
+  FHighResolution = static_cast<bool>(FTimer);
+  if (!FHighResolution) FTimer.Reset(::CreateWaitableTimerExW(nullptr, nullptr, 0, TIMER_ALL_ACCESS));
+}
+
+bool TPreciseTimer::Arm(uint64_t AMicroseconds) {
+  if (!FTimer) return false;
+  // Relative due times are negative, in 100-ns units.
+  LARGE_INTEGER Due;
+  Due.QuadPart = -static_cast<LONGLONG>(AMicroseconds) * 10;
+  return ::SetWaitableTimer(FTimer.Get(), &Due, 0, nullptr, nullptr, FALSE) != FALSE;
+}
+
+TWin32Clock::TWin32Clock() = default;
+
+uint32_t TWin32Clock::TickCount() { return static_cast<uint32_t>(::GetTickCount()); }
+
+uint64_t TWin32Clock::MonotonicMicroseconds() { return SteadyMicroseconds(); }
+
 void TWin32Clock::Sleep(uint32_t AMs) {
   if (AMs == 0) return;
-  if (FWaitableTimer) {
-    const LARGE_INTEGER Due = RelativeDueTime(AMs);
-    if (::SetWaitableTimer(FWaitableTimer.Get(), &Due, 0, nullptr, nullptr, FALSE) != FALSE &&
-        ::WaitForSingleObject(FWaitableTimer.Get(), INFINITE) == WAIT_OBJECT_0)
-      return;
-  }
+  if (FTimer.HighResolution() && FTimer.Arm(uint64_t{AMs} * 1000) &&
+      ::WaitForSingleObject(FTimer.Handle(), INFINITE) == WAIT_OBJECT_0)
+    return;
   const TTimerResolutionRequest FineTicks;
   ::Sleep(AMs);
 }

@@ -6,6 +6,26 @@
 
 namespace nevra::win32 {
 
+// Microseconds on the steady clock (QueryPerformanceCounter): the clock of every schedule that
+// must not drift, and of IClock::MonotonicMicroseconds.
+uint64_t SteadyMicroseconds();
+
+// A waitable timer that fires within about half a millisecond of its due time where the system
+// has high-resolution timers (Windows 10 1803 and later). Elsewhere it is an ordinary one, which
+// fires on the system clock tick: whoever waits for it then holds a TTimerResolutionRequest.
+class TPreciseTimer {
+ public:
+  TPreciseTimer();
+  bool HighResolution() const { return FHighResolution; }
+  // Sets the timer to fire AMicroseconds from now; false when it cannot.
+  bool Arm(uint64_t AMicroseconds);
+  HANDLE Handle() const { return FTimer.Get(); }
+
+ private:
+  THandleOwner FTimer;
+  bool FHighResolution = false;
+};
+
 // GetTickCount, GetLocalTime and a sleep precise to about a millisecond.
 class TWin32Clock final : public IClock {
  public:
@@ -21,10 +41,10 @@ class TWin32Clock final : public IClock {
   uint64_t MonotonicMicroseconds() override;
 
   // True when the high-resolution waitable timer is available (for the tests).
-  bool UsesHighResolutionTimer() const { return static_cast<bool>(FWaitableTimer); }
+  bool UsesHighResolutionTimer() const { return FTimer.HighResolution(); }
 
  private:
-  THandleOwner FWaitableTimer;
+  TPreciseTimer FTimer;
 };
 
 }  // namespace nevra::win32

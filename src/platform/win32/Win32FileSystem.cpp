@@ -31,13 +31,17 @@ bool TWin32FileSystem::FileExists(const std::string& APath) {
 }
 
 std::optional<std::string> TWin32FileSystem::ReadFile(const std::string& APath) {
+  return ReadFileStart(APath, 0x7FFFFFFF);
+}
+
+std::optional<std::string> TWin32FileSystem::ReadFileStart(const std::string& APath, size_t AMaxBytes) {
   THandleOwner File(::CreateFileW(Widen(APath).c_str(), GENERIC_READ,
                                   FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_EXISTING,
                                   FILE_FLAG_SEQUENTIAL_SCAN, nullptr));
   if (!File) return std::nullopt;
   LARGE_INTEGER Size{};
   if (!::GetFileSizeEx(File.Get(), &Size) || Size.QuadPart > 0x7FFFFFFF) return std::nullopt;
-  std::string Content(static_cast<size_t>(Size.QuadPart), '\0');
+  std::string Content(std::min(static_cast<size_t>(Size.QuadPart), AMaxBytes), '\0');
   size_t Done = 0;
   while (Done < Content.size()) {
     DWORD Read = 0;

@@ -8,6 +8,7 @@ class TWin32FileSystem final : public IFileSystem {
  public:
   bool FileExists(const std::string& APath) override;
   std::optional<std::string> ReadFile(const std::string& APath) override;
+  std::optional<std::string> ReadFileStart(const std::string& APath, size_t AMaxBytes) override;
   bool CreateDirectories(const std::string& APath) override;
   void WriteFileAtomically(const std::string& APath, const std::string& AContent) override;
   std::vector<std::string> ListFiles(const std::string& AFolder, const std::string& AExtension) override;

@@ -1,11 +1,18 @@
 #include "platform/win32/Win32MessagePump.h"
 
+#include "platform/win32/Win32TimerResolution.h"
 #include "platform/win32/Win32Window.h"
 
 namespace nevra::win32 {
 
 namespace {
 constexpr UINT kMarkerMessage = WM_APP + 1;
+// A wait whose due time has passed looks at the queue at most this often: in a dense stretch of
+// a macro (a 1,000 Hz mouse records an event every millisecond) every look costs calls into the
+// system that would add up to more than the events themselves.
+constexpr uint64_t kLookIntervalMicroseconds = 1000;
+// Messages handled per look, so a flood of them cannot hold an event back for long.
+constexpr int kMessagesPerLook = 64;
 
 // Repost WM_QUIT for the loop further out; true when Message was one.
 bool HandOnQuit(const MSG& AMessage) {
@@ -63,6 +70,43 @@ void TWin32MessagePump::ProcessMessages() {
   while (::PeekMessageW(&Message, nullptr, 0, 0, PM_REMOVE | PM_QS_INPUT | PM_QS_PAINT | PM_QS_SENDMESSAGE) != FALSE) {
     if (HandOnQuit(Message)) return;
     Dispatch(Message);
+  }
+}
+
+bool TWin32MessagePump::HandleWaiting(const std::function<bool()>& AStop) {
+  MSG Message{};
+  for (int Handled = 0; Handled < kMessagesPerLook && ::PeekMessageW(&Message, nullptr, 0, 0, PM_REMOVE) != FALSE;
+       ++Handled) {
+    if (HandOnQuit(Message)) return false;
+    Dispatch(Message);
+  }
+  return !AStop();
+}
+
+bool TWin32MessagePump::WaitUntil(uint64_t ADueMicroseconds, const std::function<bool()>& AStop) {
+  uint64_t Now = SteadyMicroseconds();
+  if (Now >= ADueMicroseconds && Now - FLastLook < kLookIntervalMicroseconds) return true;
+  // An ordinary timer and the wait's own time-out fire on the system clock tick.
+  std::optional<TTimerResolutionRequest> FineTicks;
+  if (!FTimer.HighResolution()) FineTicks.emplace();
+  for (;;) {
+    FLastLook = Now;
+    if (!HandleWaiting(AStop)) return false;
+    Now = SteadyMicroseconds();
+    if (Now >= ADueMicroseconds) return true;
+    const uint64_t Left = ADueMicroseconds - Now;
+    const HANDLE Timer = FTimer.Handle();
+    const bool Armed = FTimer.Arm(Left);
+    const DWORD Woken =
+        ::MsgWaitForMultipleObjectsEx(Armed ? 1 : 0, &Timer, Armed ? INFINITE : static_cast<DWORD>((Left + 999) / 1000),
+                                      QS_ALLINPUT, MWMO_INPUTAVAILABLE);
+    if ((Armed && Woken == WAIT_OBJECT_0) || Woken == WAIT_TIMEOUT) return true;
+    if (Woken == WAIT_FAILED) {
+      // Without a way to wait for both, keep the time and let the messages wait.
+      ::Sleep(static_cast<DWORD>((Left + 999) / 1000));
+      return true;
+    }
+    Now = SteadyMicroseconds();
   }
 }
 

@@ -7,6 +7,7 @@
 #include <optional>
 
 #include "platform/Timers.h"
+#include "platform/win32/Win32Clock.h"
 
 namespace nevra::win32 {
 
@@ -26,6 +27,10 @@ class TWin32MessagePump final : public IMessagePump {
   // a timer whose handler is slower than its period cannot keep it going for ever. A WM_QUIT
   // is put back and ends the call, so the main loop still sees it and ends.
   void ProcessMessages() override;
+  // Sleeps on a precise timer and the message queue together (MsgWaitForMultipleObjectsEx), so
+  // a message is handled when it arrives and the due time is kept to within about half a
+  // millisecond. A WM_QUIT is put back and ends the wait.
+  bool WaitUntil(uint64_t ADueMicroseconds, const std::function<bool()>& AStop) override;
   // Runs until WM_QUIT arrives; returns its exit code.
   int RunUntilQuit();
   // Runs until ADone holds (tested before each message) or WM_QUIT arrives; gives WM_QUIT's exit
@@ -38,7 +43,12 @@ class TWin32MessagePump final : public IMessagePump {
  private:
   // One message, as the loops hand it on: to the dialog manager first, then to its window.
   void Dispatch(MSG& AMessage);
+  // Handles what is waiting (a bounded number of messages); false when WM_QUIT came or AStop
+  // holds afterwards.
+  bool HandleWaiting(const std::function<bool()>& AStop);
   HWND FDialogWindow = nullptr;
+  TPreciseTimer FTimer;
+  uint64_t FLastLook = 0;
   std::unique_ptr<TMarkerWindow> FMarkers;
   uint32_t FLastMarkerPosted = 0;
 };

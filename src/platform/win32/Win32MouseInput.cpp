@@ -2,6 +2,7 @@
 
 #include <cstring>
 #include <utility>
+#include <vector>
 
 #include "platform/win32/Win32Dpi.h"
 
@@ -23,9 +24,11 @@ INPUT MakeMouseInput(const TMouseInputRecord& ARecord) {
   return Input;
 }
 
-void TWin32MouseInput::SendMouseInput(const TMouseInputRecord& ARecord) {
-  INPUT Input = MakeMouseInput(ARecord);
-  ::SendInput(1, &Input, sizeof(INPUT));
+void TWin32MouseInput::SendMouseInput(std::span<const TMouseInputRecord> ARecords) {
+  std::vector<INPUT> Inputs;
+  Inputs.reserve(ARecords.size());
+  for (const TMouseInputRecord& Record : ARecords) Inputs.push_back(MakeMouseInput(Record));
+  ::SendInput(static_cast<UINT>(Inputs.size()), Inputs.data(), sizeof(INPUT));
 }
 
 bool TWin32MouseInput::GetCursorPos(TPoint& APoint) {

@@ -17,7 +17,8 @@ class TWin32MouseInput final : public IMouseInput {
   // (or while it returns null) the plain system metrics are used.
   explicit TWin32MouseInput(TWindowSource AMainWindow = {});
 
-  void SendMouseInput(const TMouseInputRecord& ARecord) override;
+  using IMouseInput::SendMouseInput;
+  void SendMouseInput(std::span<const TMouseInputRecord> ARecords) override;
   bool GetCursorPos(TPoint& APoint) override;
   TVirtualDesktop GetVirtualDesktop() override;
 
