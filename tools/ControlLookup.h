@@ -4,7 +4,7 @@
 namespace nevra::tools {
 
 // The window id the native view gives the main window's control of this name (as the code
-// names it: "btnStart", "Label1", ...). Read from the control model itself, so the tools follow
+// names it: "btnStart", "lblStatus", ...). Read from the control model itself, so the tools follow
 // any change of the window's design. Throws for a name the window does not have.
 int MainFormControlId(const std::string& AName);
 // The same for the New Version dialog ("btUpdateNow", "ProgressBar1", ...).

@@ -73,7 +73,7 @@ class TMainWindowDriver {
   void Select(const std::string& AName, int AIndex) const { SelectComboItem(Control(AName), AIndex); }
 
   // The status line.
-  std::string Status() const { return Text("Label1"); }
+  std::string Status() const { return Text("lblStatus"); }
   bool WaitForStatus(const std::string& AText, std::chrono::milliseconds ATimeout) const;
 
  private:

@@ -23,8 +23,8 @@ void TFrmMain::ApplyTargetMode(int32_t AMode) {
   seJitterMs.SetEnabled(Clicking && chkJitter.Checked());
   const bool Hold = Clicking && cbClickType.ItemIndex() == kClickTypeHold;
   SetAllEnabled({&seHoldMs, &lblHold}, Hold);
-  SetAllEnabled({&edtCoordX, &Label3, &edtCoordY}, AMode == kModeCoordinates);
-  SetAllEnabled({&btnCreateMacros, &bRemove, &bRename, &lbMacroses}, AMode == kModeMacros);
+  SetAllEnabled({&edtCoordX, &lblCoordSeparator, &edtCoordY}, AMode == kModeCoordinates);
+  SetAllEnabled({&btnCreateMacros, &bRemove, &bRename, &lbMacros}, AMode == kModeMacros);
 }
 
 void TFrmMain::rbCurrentCursorPositionClick() { ApplyTargetMode(kModeCursor); }

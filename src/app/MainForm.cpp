@@ -5,25 +5,23 @@
 
 namespace nevra {
 
-TFrmMain* GMainFormRef = nullptr;
-
 // The window's design: every control with its place in 96-DPI units, relative to its container.
 TFrmMain::TFrmMain(TPlatform& APlatform)
     : TForm("FrmMain", 569, 585),
       btnStart(this, this, "btnStart", XYWH(10, 10, 107, 41)),
       btnStop(this, this, "btnStop", XYWH(128, 10, 107, 41)),
-      GroupBox1(this, this, "GroupBox1", XYWH(10, 60, 225, 439)),
-      rbCurrentCursorPosition(this, &GroupBox1, "rbCurrentCursorPosition", XYWH(12, 24, 200, 19)),
-      rbCoordinates(this, &GroupBox1, "rbCoordinates", XYWH(12, 52, 200, 19)),
-      edtCoordX(this, &GroupBox1, "edtCoordX", XYWH(30, 76, 80, 23), 0, 100000),
-      Label3(this, &GroupBox1, "Label3", XYWH(116, 80, 12, 15)),
-      edtCoordY(this, &GroupBox1, "edtCoordY", XYWH(132, 76, 80, 23), 0, 100000),
-      rbMacros(this, &GroupBox1, "rbMacros", XYWH(12, 110, 200, 19)),
+      grpTarget(this, this, "grpTarget", XYWH(10, 60, 225, 439)),
+      rbCurrentCursorPosition(this, &grpTarget, "rbCurrentCursorPosition", XYWH(12, 24, 200, 19)),
+      rbCoordinates(this, &grpTarget, "rbCoordinates", XYWH(12, 52, 200, 19)),
+      edtCoordX(this, &grpTarget, "edtCoordX", XYWH(30, 76, 80, 23), 0, 100000),
+      lblCoordSeparator(this, &grpTarget, "lblCoordSeparator", XYWH(116, 80, 12, 15)),
+      edtCoordY(this, &grpTarget, "edtCoordY", XYWH(132, 76, 80, 23), 0, 100000),
+      rbMacros(this, &grpTarget, "rbMacros", XYWH(12, 110, 200, 19)),
       // Two rows: the three captions do not fit side by side in every language.
-      btnCreateMacros(this, &GroupBox1, "btnCreateMacros", XYWH(12, 136, 98, 25)),
-      bRemove(this, &GroupBox1, "bRemove", XYWH(114, 136, 99, 25)),
-      bRename(this, &GroupBox1, "bRename", XYWH(12, 165, 201, 25)),
-      lbMacroses(this, &GroupBox1, "lbMacroses", XYWH(12, 197, 201, 230)),
+      btnCreateMacros(this, &grpTarget, "btnCreateMacros", XYWH(12, 136, 98, 25)),
+      bRemove(this, &grpTarget, "bRemove", XYWH(114, 136, 99, 25)),
+      bRename(this, &grpTarget, "bRename", XYWH(12, 165, 201, 25)),
+      lbMacros(this, &grpTarget, "lbMacros", XYWH(12, 197, 201, 230)),
       grpInterval(this, this, "grpInterval", XYWH(253, 10, 297, 97)),
       // Each column as wide as its longest caption among the languages needs: seconds and
       // milliseconds take what hours and minutes can spare.
@@ -55,11 +53,11 @@ TFrmMain::TFrmMain(TPlatform& APlatform)
       chkTopMost(this, &grpSafety, "chkTopMost", XYWH(10, 60, 276, 19)),
       lblHotkeys(this, this, "lblHotkeys", XYWH(10, 509, 540, 15)),
       btnLang(this, this, "btnLang", XYWH(253, 531, 54, 25)),
-      Button1(this, this, "Button1", XYWH(435, 531, 119, 25)),
-      Panel1(this, this, "Panel1", XYWH(0, 562, 569, 23)),
-      Bevel1(this, &Panel1, "Bevel1", XYWH(0, 0, 569, 2)),
-      Label1(this, &Panel1, "Label1", XYWH(10, 4, 340, 15)),
-      Label2(this, &Panel1, "Label2", XYWH(350, 4, 209, 15), TAlignment::taRight),
+      btnAbout(this, this, "btnAbout", XYWH(435, 531, 119, 25)),
+      pnlStatusBar(this, this, "pnlStatusBar", XYWH(0, 562, 569, 23)),
+      bvlStatusBar(this, &pnlStatusBar, "bvlStatusBar", XYWH(0, 0, 569, 2)),
+      lblStatus(this, &pnlStatusBar, "lblStatus", XYWH(10, 4, 340, 15)),
+      lnkWebsite(this, &pnlStatusBar, "lnkWebsite", XYWH(350, 4, 209, 15), TAlignment::taRight),
       TrayIcon1(this, "TrayIcon1"),
       PopupMenuLang(this, "PopupMenuLang"),
       TimerClick(APlatform.Timers, [this] { TimerClickTimer(); }),
@@ -69,10 +67,10 @@ TFrmMain::TFrmMain(TPlatform& APlatform)
       FPlatform(APlatform) {
   btnStart.SetCaption("Start");
   btnStop.SetCaption("Stop");
-  GroupBox1.SetCaption("Target");
+  grpTarget.SetCaption("Target");
   rbCurrentCursorPosition.SetCaption("Cursor position");
   rbCoordinates.SetCaption("Coordinates:");
-  Label3.SetCaption("X");
+  lblCoordSeparator.SetCaption("X");
   rbMacros.SetCaption("Macros:");
   btnCreateMacros.SetCaption("Create");
   bRemove.SetCaption("Remove");
@@ -94,15 +92,15 @@ TFrmMain::TFrmMain(TPlatform& APlatform)
   chkMinimizeToTrayOnStart.SetCaption("Minimize to tray when starting");
   chkTopMost.SetCaption("Always on top");
   btnLang.SetCaption("en");
-  Button1.SetCaption("About...");
-  Label2.MakeLink();
+  btnAbout.SetCaption("About...");
+  lnkWebsite.MakeLink();
 
   // Design-time states; the enabling rules keep them consistent from FormCreate on.
   rbCurrentCursorPosition.SetChecked(true);
   btnStop.SetEnabled(false);
   for (TControl* C :
-       std::initializer_list<TControl*>{&edtCoordX, &Label3, &edtCoordY, &btnCreateMacros, &bRemove, &bRename,
-                                        &lbMacroses, &seJitterMs, &lblHold, &seHoldMs, &seRepeat})
+       std::initializer_list<TControl*>{&edtCoordX, &lblCoordSeparator, &edtCoordY, &btnCreateMacros, &bRemove,
+                                        &bRename, &lbMacros, &seJitterMs, &lblHold, &seHoldMs, &seRepeat})
     C->SetEnabled(false);
 
   btnStart.OnClick = [this] { btnStartClick(); };
@@ -117,10 +115,10 @@ TFrmMain::TFrmMain(TPlatform& APlatform)
   chkTopMost.OnClick = [this] { chkTopMostClick(); };
   chkMinimizeToTrayOnStart.OnClick = [this] { chkMinimizeToTrayOnStartClick(); };
   TrayIcon1.OnClick = [this] { TrayIcon1Click(); };
-  Label2.OnMouseEnter = [this] { Label2MouseEnter(); };
-  Label2.OnMouseLeave = [this] { Label2MouseLeave(); };
-  Label2.OnClick = [this] { Label2Click(); };
-  Button1.OnClick = [this] { Button1Click(); };
+  lnkWebsite.OnMouseEnter = [this] { lnkWebsiteMouseEnter(); };
+  lnkWebsite.OnMouseLeave = [this] { lnkWebsiteMouseLeave(); };
+  lnkWebsite.OnClick = [this] { lnkWebsiteClick(); };
+  btnAbout.OnClick = [this] { btnAboutClick(); };
   bRename.OnClick = [this] { bRenameClick(); };
   bRemove.OnClick = [this] { bRemoveClick(); };
   btnCreateMacros.OnClick = [this] { btnCreateMacrosClick(); };
@@ -129,12 +127,14 @@ TFrmMain::TFrmMain(TPlatform& APlatform)
 }
 
 TFrmMain::~TFrmMain() {
-  if (GMainFormRef == this) GMainFormRef = nullptr;
+  // The hotkeys' and the hook's handlers point here: none may outlive the window.
+  RemoveMouseHook();
+  UnregisterHotkeys();
 }
 
 void TFrmMain::FormCreate() {
   SetCaption(std::string("  ") + FPlatform.App.Title() + " " + kVersion);
-  Label2.SetCaption(kWebsiteUrl);
+  lnkWebsite.SetCaption(kWebsiteUrl);
   TrayIcon1.SetCaption(FPlatform.App.Title());
   // Double-buffered painting is the native view's business: it always paints that way.
   cbButton.SetItems({"Left", "Right", "Middle"});
@@ -156,7 +156,7 @@ void TFrmMain::FormCreate() {
   FHasLastRecordedPoint = false;
   FRecUiActive = false;
   FStartHK = {83, 6};
-  FStpHK = {88, 6};
+  FStopHK = {88, 6};
   FStartMacrosHK = {82, 6};
   RegisterHotkeys();
   LoadSettings();
@@ -164,7 +164,6 @@ void TFrmMain::FormCreate() {
   UpdateHotkeyLabel();
   TimerClick.SetEnabled(false);
   TimerDelay.SetEnabled(false);
-  GMainFormRef = this;
   UpdateLanguageMenu();
   TranslateInterface();
 }
@@ -180,7 +179,6 @@ void TFrmMain::FormCloseQuery(bool& ACanClose) {
 }
 
 void TFrmMain::FormDestroy() {
-  GMainFormRef = nullptr;
   RemoveMouseHook();
   UnregisterHotkeys();
   SaveSettings();
@@ -188,6 +186,6 @@ void TFrmMain::FormDestroy() {
   FMacros.clear();
 }
 
-void TFrmMain::SetStatus(const std::string& AText) { Label1.SetCaption(AText); }
+void TFrmMain::SetStatus(const std::string& AText) { lblStatus.SetCaption(AText); }
 
 }  // namespace nevra

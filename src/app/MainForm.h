@@ -14,11 +14,6 @@
 
 namespace nevra {
 
-class TFrmMain;
-
-// The main window while it is fully set up; cleared first when it is destroyed.
-extern TFrmMain* GMainFormRef;
-
 // The main window: owns every control and the state of the click engine. Its methods are
 // defined beside the subsystem they belong to (src/app, src/engine, ...).
 class TFrmMain : public TForm {
@@ -29,7 +24,6 @@ class TFrmMain : public TForm {
   // Life cycle.
   void FormCreate();
   void FormDestroy();
-  bool WndProc(TWindowMessage& AMessage) override;
 
   // Handlers.
   void btnStartClick();
@@ -46,10 +40,10 @@ class TFrmMain : public TForm {
   void rbRepeatCountClick();
   void rbUntilStoppedClick();
   void TrayIcon1Click();
-  void Label2MouseEnter();
-  void Label2MouseLeave();
-  void Label2Click();
-  void Button1Click();
+  void lnkWebsiteMouseEnter();
+  void lnkWebsiteMouseLeave();
+  void lnkWebsiteClick();
+  void btnAboutClick();
   void bRenameClick();
   void bRemoveClick();
   void btnCreateMacrosClick();
@@ -68,24 +62,24 @@ class TFrmMain : public TForm {
   bool Recording() const { return FRecording; }
   bool WaitingForRecordStart() const { return FWaitingForRecordStart; }
   const THotkeyData& StartHotkey() const { return FStartHK; }
-  const THotkeyData& StopHotkey() const { return FStpHK; }
+  const THotkeyData& StopHotkey() const { return FStopHK; }
   const THotkeyData& StartMacrosHotkey() const { return FStartMacrosHK; }
   const std::vector<std::unique_ptr<TRecordedMacro>>& Macros() const { return FMacros; }
 
   // Controls, in creation order (containers before what they contain).
   TButton btnStart;
   TButton btnStop;
-  TGroupBox GroupBox1;
+  TGroupBox grpTarget;
   TRadioButton rbCurrentCursorPosition;
   TRadioButton rbCoordinates;
   TSpinBox edtCoordX;
-  TLabel Label3;
+  TLabel lblCoordSeparator;
   TSpinBox edtCoordY;
   TRadioButton rbMacros;
   TButton btnCreateMacros;
   TButton bRemove;
   TButton bRename;
-  TListBox lbMacroses;
+  TListBox lbMacros;
   TGroupBox grpInterval;
   TLabel lblH;
   TSpinBox seHours;
@@ -114,11 +108,11 @@ class TFrmMain : public TForm {
   TCheckBox chkTopMost;
   TLabel lblHotkeys;
   TButton btnLang;
-  TButton Button1;
-  TPanel Panel1;
-  TBevel Bevel1;
-  TLabel Label1;
-  TLabel Label2;
+  TButton btnAbout;
+  TPanel pnlStatusBar;
+  TBevel bvlStatusBar;
+  TLabel lblStatus;
+  TLabel lnkWebsite;
   TTrayIcon TrayIcon1;
   TPopupMenu PopupMenuLang;
   TTimer TimerClick;
@@ -139,6 +133,9 @@ class TFrmMain : public TForm {
   void RegisterHotkeys();
   void UnregisterHotkeys();
   void UpdateHotkeyLabel();
+  void StartHotkeyPressed();
+  void StopHotkeyPressed();
+  void StartMacrosHotkeyPressed();
 
   // Settings store.
   std::string GetSettingsFileName();
@@ -193,7 +190,7 @@ class TFrmMain : public TForm {
   int32_t FStpHotkeyID = 0;
   int32_t FStartMacrosHotkeyID = 0;
   THotkeyData FStartHK;
-  THotkeyData FStpHK;
+  THotkeyData FStopHK;
   THotkeyData FStartMacrosHK;
   std::vector<std::unique_ptr<TRecordedMacro>> FMacros;
   bool FRecording = false;

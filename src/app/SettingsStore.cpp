@@ -80,7 +80,7 @@ void TFrmMain::LoadSettings() {
   seStartDelaySS.SetValue(ReadInt(Ini, "Delay", "startDelayS", seStartDelaySS.Value()));
   chkMinimizeToTrayOnStart.SetChecked(ReadBool(Ini, "UI", "minimizeOnStart", chkMinimizeToTrayOnStart.Checked()));
   for (auto& [Section, Hotkey] : {std::pair<const char*, THotkeyData*>{"HotkeyStart", &FStartHK},
-                                  std::pair<const char*, THotkeyData*>{"HotkeyStop", &FStpHK},
+                                  std::pair<const char*, THotkeyData*>{"HotkeyStop", &FStopHK},
                                   std::pair<const char*, THotkeyData*>{"HotkeyStartMacros", &FStartMacrosHK}}) {
     Hotkey->Vk = static_cast<uint32_t>(ReadInt(Ini, Section, "vk", static_cast<int32_t>(Hotkey->Vk)));
     Hotkey->Modifiers = static_cast<uint32_t>(ReadInt(Ini, Section, "mod", static_cast<int32_t>(Hotkey->Modifiers)));
@@ -129,13 +129,13 @@ void TFrmMain::SaveSettings() {
   WriteInt(Ini, "UI", "minimizeOnStart", chkMinimizeToTrayOnStart.Checked());
   WriteInt(Ini, "HotkeyStart", "vk", static_cast<int32_t>(FStartHK.Vk));
   WriteInt(Ini, "HotkeyStart", "mod", static_cast<int32_t>(FStartHK.Modifiers));
-  WriteInt(Ini, "HotkeyStop", "vk", static_cast<int32_t>(FStpHK.Vk));
-  WriteInt(Ini, "HotkeyStop", "mod", static_cast<int32_t>(FStpHK.Modifiers));
+  WriteInt(Ini, "HotkeyStop", "vk", static_cast<int32_t>(FStopHK.Vk));
+  WriteInt(Ini, "HotkeyStop", "mod", static_cast<int32_t>(FStopHK.Modifiers));
   WriteInt(Ini, "HotkeyStartMacros", "vk", static_cast<int32_t>(FStartMacrosHK.Vk));
   WriteInt(Ini, "HotkeyStartMacros", "mod", static_cast<int32_t>(FStartMacrosHK.Modifiers));
   WriteInt(Ini, "Coords", "x", edtCoordX.Value());
   WriteInt(Ini, "Coords", "y", edtCoordY.Value());
-  WriteInt(Ini, "Macros", "selected", lbMacroses.ItemIndex());
+  WriteInt(Ini, "Macros", "selected", lbMacros.ItemIndex());
   try {
     FPlatform.Files.WriteFileAtomically(Path, Ini.Text());
   } catch (const EFileError&) {

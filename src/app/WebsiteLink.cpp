@@ -6,13 +6,13 @@
 
 namespace nevra {
 
-void TFrmMain::Label2MouseEnter() { Label2.SetUnderlined(true); }
+void TFrmMain::lnkWebsiteMouseEnter() { lnkWebsite.SetUnderlined(true); }
 
-void TFrmMain::Label2MouseLeave() { Label2.SetUnderlined(false); }
+void TFrmMain::lnkWebsiteMouseLeave() { lnkWebsite.SetUnderlined(false); }
 
-void TFrmMain::Label2Click() { FPlatform.Shell.Open(Label2.Caption()); }
+void TFrmMain::lnkWebsiteClick() { FPlatform.Shell.Open(lnkWebsite.Caption()); }
 
-void TFrmMain::Button1Click() {
+void TFrmMain::btnAboutClick() {
   const std::string Text = FPlatform.App.Title() + "\r\n" + Translate("Version: ") + kVersion + "\r\n\r\n" +
                            Translate("Website: ") + WebsiteHost(kWebsiteUrl);
   FPlatform.Dialogs.ShowMessage(TMessageKind::mkInformation, Text);

@@ -31,7 +31,7 @@ void TFrmMain::EnterRecUiMode(const std::string& ACaption) {
   const int32_t Height = FPlatform.Window.CaptionHeight() + 2 * FPlatform.Window.SizingFrameHeight();
   const int32_t Width = std::max(FRecUiSavedBounds.Width() / 2, kStripMinWidth);
   const TRect WorkArea = FPlatform.Window.GetWorkArea();
-  Panel1.SetVisible(false);
+  pnlStatusBar.SetVisible(false);
   const int32_t Left = WorkArea.Right - Width - kStripMargin;
   const int32_t Top = WorkArea.Bottom - Height - kStripMargin;
   SetCaption("  " + ACaption);
@@ -48,7 +48,7 @@ void TFrmMain::LeaveRecUiMode() {
   FPlatform.Window.SetTopMost(false);
   FPlatform.Window.SetBounds(FRecUiSavedBounds);
   SetCaption(FRecUiSavedCaption);
-  Panel1.SetVisible(true);
+  pnlStatusBar.SetVisible(true);
   // Setting the box runs its handler only when the state changes, so apply the band here too.
   chkTopMost.SetChecked(FRecUiSavedTopMost);
   FPlatform.Window.SetTopMost(FRecUiSavedTopMost);

@@ -18,9 +18,12 @@ void TFrmMain::RegisterHotkeys() {
   FStpHotkeyID = kStopHotkeyId;
   FStartMacrosHotkeyID = kStartMacrosHotkeyId;
   // MOD_NOREPEAT: a held key gives one message, so a held stop or start never toggles twice.
-  for (const auto& [Id, Hotkey] : {std::pair{FStartHotkeyID, FStartHK}, std::pair{FStpHotkeyID, FStpHK},
-                                   std::pair{FStartMacrosHotkeyID, FStartMacrosHK}})
-    FPlatform.Hotkeys.Register(Id, Hotkey.Modifiers | HotkeyModifiers::NoRepeat, Hotkey.Vk);
+  FPlatform.Hotkeys.Register(FStartHotkeyID, FStartHK.Modifiers | HotkeyModifiers::NoRepeat, FStartHK.Vk,
+                             [this] { StartHotkeyPressed(); });
+  FPlatform.Hotkeys.Register(FStpHotkeyID, FStopHK.Modifiers | HotkeyModifiers::NoRepeat, FStopHK.Vk,
+                             [this] { StopHotkeyPressed(); });
+  FPlatform.Hotkeys.Register(FStartMacrosHotkeyID, FStartMacrosHK.Modifiers | HotkeyModifiers::NoRepeat,
+                             FStartMacrosHK.Vk, [this] { StartMacrosHotkeyPressed(); });
 }
 
 void TFrmMain::UnregisterHotkeys() {
@@ -35,25 +38,24 @@ std::string TFrmMain::HotkeyToText(uint32_t AVk, uint32_t AModifiers) {
 void TFrmMain::UpdateHotkeyLabel() {
   lblHotkeys.SetCaption(
       Format(Translate("Hotkeys \xE2\x80\x94 Start: %s  |  Stop: %s"),
-             {HotkeyToText(FStartHK.Vk, FStartHK.Modifiers), HotkeyToText(FStpHK.Vk, FStpHK.Modifiers)}));
+             {HotkeyToText(FStartHK.Vk, FStartHK.Modifiers), HotkeyToText(FStopHK.Vk, FStopHK.Modifiers)}));
 }
 
-bool TFrmMain::WndProc(TWindowMessage& AMessage) {
-  if (AMessage.Msg != WM_HOTKEY_MESSAGE) return false;
-  const auto Id = static_cast<int32_t>(AMessage.WParam);
-  if (FStartHotkeyID >= 0 && Id == FStartHotkeyID) {
-    if (!FRecording) StartRun();
-  } else if (FStpHotkeyID >= 0 && Id == FStpHotkeyID) {
-    if (FRecording) {
-      StopRecording(Translate("Recording stopped by hotkey."));
-    } else {
-      StopRun(Translate(rbMacros.Checked() ? "Stopped by hotkey. Runs done: " : "Stopped by hotkey. Clicks done: ") +
-              std::to_string(FClicksDone));
-    }
-  } else if (FStartMacrosHotkeyID >= 0 && Id == FStartMacrosHotkeyID) {
-    if (FWaitingForRecordStart) StartRecording();
+void TFrmMain::StartHotkeyPressed() {
+  if (!FRecording) StartRun();
+}
+
+void TFrmMain::StopHotkeyPressed() {
+  if (FRecording) {
+    StopRecording(Translate("Recording stopped by hotkey."));
+  } else {
+    StopRun(Translate(rbMacros.Checked() ? "Stopped by hotkey. Runs done: " : "Stopped by hotkey. Clicks done: ") +
+            std::to_string(FClicksDone));
   }
-  return true;
+}
+
+void TFrmMain::StartMacrosHotkeyPressed() {
+  if (FWaitingForRecordStart) StartRecording();
 }
 
 }  // namespace nevra

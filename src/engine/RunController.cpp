@@ -49,7 +49,7 @@ void TFrmMain::StartRun() {
   if (chkMinimizeToTrayOnStart.Checked())
     HideToTray();
   else
-    EnterRecUiMode(Format(Translate("Running... Press %s to stop"), {HotkeyToText(FStpHK.Vk, FStpHK.Modifiers)}));
+    EnterRecUiMode(Format(Translate("Running... Press %s to stop"), {HotkeyToText(FStopHK.Vk, FStopHK.Modifiers)}));
   const int32_t DelayS = seStartDelaySS.Value();
   if (DelayS > 0) {
     TimerDelay.SetInterval(static_cast<uint32_t>(DelayS) * 1000u);
@@ -64,7 +64,7 @@ void TFrmMain::StartRun() {
 void TFrmMain::TimerDelayTimer() {
   TimerDelay.SetEnabled(false);
   if (!chkMinimizeToTrayOnStart.Checked())
-    EnterRecUiMode(Format(Translate("Running... Press %s to stop"), {HotkeyToText(FStpHK.Vk, FStpHK.Modifiers)}));
+    EnterRecUiMode(Format(Translate("Running... Press %s to stop"), {HotkeyToText(FStopHK.Vk, FStopHK.Modifiers)}));
   if (rbMacros.Checked())
     PlaySelectedMacro();
   else

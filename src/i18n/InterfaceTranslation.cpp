@@ -37,7 +37,7 @@ void TFrmMain::TranslateInterface() {
   const std::pair<TControl*, const char*> Captions[] = {
       {&btnStart, "Start"},
       {&btnStop, "Stop"},
-      {&GroupBox1, "Target"},
+      {&grpTarget, "Target"},
       {&rbCurrentCursorPosition, "Cursor position"},
       {&rbCoordinates, "Coordinates:"},
       {&rbMacros, "Macros:"},
@@ -65,7 +65,7 @@ void TFrmMain::TranslateInterface() {
       {&grpSafety, "Additional"},
       {&chkMinimizeToTrayOnStart, "Minimize to tray when starting"},
       {&chkTopMost, "Always on top"},
-      {&Button1, "About..."},
+      {&btnAbout, "About..."},
   };
   for (const auto& [Control, Key] : MoreCaptions) Control->SetCaption(Translate(Key));
   UpdateHotkeyLabel();

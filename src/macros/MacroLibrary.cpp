@@ -43,37 +43,37 @@ void TFrmMain::LoadMacros() {
     }
   }
   RefreshMacroList();
-  const int32_t Count = static_cast<int32_t>(lbMacroses.Items().size());
+  const int32_t Count = static_cast<int32_t>(lbMacros.Items().size());
   if (FPendingSelectedMacroIndex >= 0 && FPendingSelectedMacroIndex < Count)
-    lbMacroses.SetItemIndex(FPendingSelectedMacroIndex);
+    lbMacros.SetItemIndex(FPendingSelectedMacroIndex);
   else
-    lbMacroses.SetItemIndex(Count > 0 ? 0 : -1);
+    lbMacros.SetItemIndex(Count > 0 ? 0 : -1);
   FPendingSelectedMacroIndex = -1;
 }
 
 void TFrmMain::RefreshMacroList() {
-  const int32_t Selected = lbMacroses.ItemIndex();
-  const std::string Remembered = Selected >= 0 ? lbMacroses.Items()[static_cast<size_t>(Selected)] : std::string();
+  const int32_t Selected = lbMacros.ItemIndex();
+  const std::string Remembered = Selected >= 0 ? lbMacros.Items()[static_cast<size_t>(Selected)] : std::string();
   std::vector<std::string> Names;
   Names.reserve(FMacros.size());
   for (const auto& Macro : FMacros) Names.push_back(Macro->Name());
-  lbMacroses.SetItems(std::move(Names));
+  lbMacros.SetItems(std::move(Names));
   if (!Remembered.empty()) SelectMacroNamed(Remembered);
 }
 
 void TFrmMain::SelectMacroNamed(const std::string& AName) {
-  const auto& Items = lbMacroses.Items();
+  const auto& Items = lbMacros.Items();
   for (size_t I = 0; I < Items.size(); ++I) {
     if (SameTextAscii(Items[I], AName)) {
-      lbMacroses.SetItemIndex(static_cast<int64_t>(I));
+      lbMacros.SetItemIndex(static_cast<int64_t>(I));
       return;
     }
   }
-  lbMacroses.SetItemIndex(-1);
+  lbMacros.SetItemIndex(-1);
 }
 
 TRecordedMacro* TFrmMain::GetSelectedMacro() {
-  const int32_t Index = lbMacroses.ItemIndex();
+  const int32_t Index = lbMacros.ItemIndex();
   if (Index < 0 || static_cast<size_t>(Index) >= FMacros.size()) return nullptr;
   return FMacros[static_cast<size_t>(Index)].get();
 }
@@ -129,7 +129,7 @@ void TFrmMain::bRemoveClick() {
     return;
   if (!Macro->FileName().empty() && FPlatform.Files.FileExists(Macro->FileName()))
     FPlatform.Files.RemoveFile(Macro->FileName());
-  FMacros.erase(FMacros.begin() + lbMacroses.ItemIndex());
+  FMacros.erase(FMacros.begin() + lbMacros.ItemIndex());
   RefreshMacroList();
   SetStatus(Translate("Selected macro removed."));
 }

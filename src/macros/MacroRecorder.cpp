@@ -12,10 +12,9 @@ namespace {
 constexpr int32_t kCountdownSteps = 10;
 constexpr uint32_t kBlinkMs = 100;
 
-// The hook's entry: a plain function that reaches the window only while it is fully set up.
-void MouseHookProc(uint32_t AMessage, int32_t AX, int32_t AY) {
-  TFrmMain* Form = GMainFormRef;
-  if (Form == nullptr || !Form->Recording()) return;
+// One message the hook saw, as events of the recording.
+void MouseHookProc(TFrmMain& AForm, uint32_t AMessage, int32_t AX, int32_t AY) {
+  if (!AForm.Recording()) return;
   int32_t Button = -1;
   TMacroEventKind Kind = mekMove;
   switch (AMessage) {
@@ -46,8 +45,8 @@ void MouseHookProc(uint32_t AMessage, int32_t AX, int32_t AY) {
       break;
     default: return;  // wheels and side buttons leave no trace
   }
-  Form->RecordMouseEvent(mekMove, AX, AY, -1);
-  if (Button >= 0) Form->RecordMouseEvent(Kind, AX, AY, Button);
+  AForm.RecordMouseEvent(mekMove, AX, AY, -1);
+  if (Button >= 0) AForm.RecordMouseEvent(Kind, AX, AY, Button);
 }
 
 std::string TwoDigits(int AValue) { return (AValue < 10 ? "0" : "") + std::to_string(AValue); }
@@ -93,13 +92,14 @@ void TFrmMain::StartRecording() {
     FLastRecordedPoint = Cursor;
     FHasLastRecordedPoint = true;
   }
-  EnterRecUiMode(Format(Translate("Recording... Press %s to stop"), {HotkeyToText(FStpHK.Vk, FStpHK.Modifiers)}));
+  EnterRecUiMode(Format(Translate("Recording... Press %s to stop"), {HotkeyToText(FStopHK.Vk, FStopHK.Modifiers)}));
   SetStatus(Translate("Recording macro..."));
 }
 
 void TFrmMain::InstallMouseHook() {
   RemoveMouseHook();
-  FPlatform.MouseHook.Install(MouseHookProc);
+  FPlatform.MouseHook.Install(
+      [this](uint32_t AMessage, int32_t AX, int32_t AY) { MouseHookProc(*this, AMessage, AX, AY); });
 }
 
 void TFrmMain::RemoveMouseHook() {

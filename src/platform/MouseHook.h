@@ -1,12 +1,13 @@
 #pragma once
 #include <cstdint>
+#include <functional>
 
 namespace nevra {
 
 // Called for every mouse message the system sees, on the GUI thread, with the message
 // (WM_MOUSEMOVE, WM_LBUTTONDOWN, ...) and the screen point. It must stay minimal: compare,
 // append, return. The input is always passed on unchanged.
-using TMouseHookProc = void (*)(uint32_t AMessage, int32_t AX, int32_t AY);
+using TMouseHookProc = std::function<void(uint32_t AMessage, int32_t AX, int32_t AY)>;
 
 // A low-level mouse hook (WH_MOUSE_LL) for the whole desktop.
 class IMouseHook {

@@ -14,7 +14,7 @@ namespace nevra {
 
 TfrmNewVersion::TfrmNewVersion(TPlatform& APlatform, const TUpdateSite& ASite, TUpdateOffer& AOffer)
     : TForm("frmNewVersion", 411, 172),
-      Label1(this, this, "Label1", XYWH(90, 11, 287, 91), TAlignment::taLeft, true),
+      lblStatus(this, this, "lblStatus", XYWH(90, 11, 287, 91), TAlignment::taLeft, true),
       VirtualImage1(this, this, "VirtualImage1", XYWH(9, 15, 70, 75), "update-icon"),
       ProgressBar1(this, this, "ProgressBar1", XYWH(8, 115, 369, 17)),
       // Wider than the English captions need, keeping the right edge: "Jetzt aktualisieren" and
@@ -37,7 +37,7 @@ void TfrmNewVersion::FormShow() {
   SetCaption(" " + FPlatform.App.Title());
   btUpdateNow.SetCaption(Translate("Update Now"));
   btCancel.SetCaption(Translate(FOffer.UpdateForced ? "Exit" : "Skip"));
-  Label1.SetCaption(FOffer.NewVersionMessage);
+  lblStatus.SetCaption(FOffer.NewVersionMessage);
 }
 
 void TfrmNewVersion::FormClose() {

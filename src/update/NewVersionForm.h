@@ -19,7 +19,7 @@ class TfrmNewVersion final : public TForm {
  public:
   TfrmNewVersion(TPlatform& APlatform, const TUpdateSite& ASite, TUpdateOffer& AOffer);
 
-  TLabel Label1;
+  TLabel lblStatus;
   TImage VirtualImage1;
   TProgressBar ProgressBar1;
   TButton btUpdateNow;

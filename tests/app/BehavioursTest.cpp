@@ -21,8 +21,8 @@ TEST_F(BehavioursTest, TargetModeDecidesWhichControlsAreEnabled) {
   const std::vector<std::string> Clicking = {"grpInterval",  "seHours",  "seMinutes",  "seSeconds", "seMillis",
                                              "lblH",         "lblM",     "lblS",       "lblMS",     "chkJitter",
                                              "grpClickType", "cbButton", "cbClickType"};
-  const std::vector<std::string> Coords = {"edtCoordX", "Label3", "edtCoordY"};
-  const std::vector<std::string> Macros = {"btnCreateMacros", "bRemove", "bRename", "lbMacroses"};
+  const std::vector<std::string> Coords = {"edtCoordX", "lblCoordSeparator", "edtCoordY"};
+  const std::vector<std::string> Macros = {"btnCreateMacros", "bRemove", "bRename", "lbMacros"};
   struct Case {
     TRadioButton* Radio;
     bool Jitter, Hold;
@@ -92,16 +92,16 @@ TEST_F(BehavioursTest, TheTwoWindowOptionsExcludeEachOtherWhicheverComesLast) {
 }
 
 TEST_F(BehavioursTest, LinkUnderlinesOnHoverAndOpensTheSite) {
-  Form->Label2.OnMouseEnter();
-  EXPECT_TRUE(Form->Label2.Underlined());
-  Form->Label2.OnMouseLeave();
-  EXPECT_FALSE(Form->Label2.Underlined());
-  Form->Label2.OnClick();
+  Form->lnkWebsite.OnMouseEnter();
+  EXPECT_TRUE(Form->lnkWebsite.Underlined());
+  Form->lnkWebsite.OnMouseLeave();
+  EXPECT_FALSE(Form->lnkWebsite.Underlined());
+  Form->lnkWebsite.OnClick();
   EXPECT_EQ(P.Shell.Opened, (std::vector<std::string>{"https://www.nevra-autoclicker.example"}));
 }
 
 TEST_F(BehavioursTest, AboutBoxNamesTitleVersionAndHost) {
-  Form->Button1.Click();
+  Form->btnAbout.Click();
   ASSERT_EQ(P.Dialogs.Shown.size(), 1u);
   EXPECT_EQ(P.Dialogs.Shown[0].Kind, TMessageKind::mkInformation);
   EXPECT_EQ(P.Dialogs.Shown[0].Text,

@@ -56,7 +56,7 @@ TEST_F(InterruptedSavesTest, TheNextStartRemovesOurLeftoversAndKeepsEverythingEl
   Create();
   for (const auto& [Folder, Name] : Ours) EXPECT_FALSE(Has(Folder, Name)) << Name;
   for (const auto& [Folder, Name] : Theirs) EXPECT_TRUE(Has(Folder, Name)) << Name;
-  EXPECT_EQ(Form->lbMacroses.Items(), std::vector<std::string>{"Clicks"});
+  EXPECT_EQ(Form->lbMacros.Items(), std::vector<std::string>{"Clicks"});
 }
 
 TEST_F(InterruptedSavesTest, AFileThatCannotBeRemovedStaysWithoutAWord) {

@@ -82,7 +82,7 @@ TEST_F(SettingsStoreTest, HandEditedValuesAreReadAsTheWindowWouldTakeThem) {
       "2\r\n");
   EXPECT_TRUE(Form->rbCurrentCursorPosition.Checked());
   EXPECT_FALSE(Form->edtCoordX.Enabled());
-  EXPECT_FALSE(Form->lbMacroses.Enabled());
+  EXPECT_FALSE(Form->lbMacros.Enabled());
   EXPECT_EQ(Form->seMillis.Text(), "999");
   EXPECT_TRUE(Form->chkJitter.Checked());
   EXPECT_TRUE(Form->seJitterMs.Enabled());

@@ -13,14 +13,13 @@ namespace {
 
 using ::testing::ElementsAre;
 
-TEST(Startup, RunsItsStepsInOrderAndClearsTheWindowReferenceAtTheEnd) {
+TEST(Startup, RunsItsStepsInOrder) {
   fake::TFakePlatform P;
   std::string CaptionWhileShown, StatusWhileShown;
   P.App.WhileLooping = [&](TForm& AForm) {
     auto& Form = static_cast<TFrmMain&>(AForm);
-    EXPECT_EQ(GMainFormRef, &Form);
     CaptionWhileShown = Form.Caption();
-    StatusWhileShown = Form.Label1.Caption();
+    StatusWhileShown = Form.lblStatus.Caption();
   };
   EXPECT_EQ(RunApplication(P.Platform, test::kTestSite), 0);
   EXPECT_THAT(P.App.Calls,
@@ -28,7 +27,6 @@ TEST(Startup, RunsItsStepsInOrderAndClearsTheWindowReferenceAtTheEnd) {
                           "CreateMainWindow", "RunMessageLoop", "DestroyMainWindow"));
   EXPECT_EQ(CaptionWhileShown, "  Nevra Auto Clicker 2.5");
   EXPECT_EQ(StatusWhileShown, "Ready");
-  EXPECT_EQ(GMainFormRef, nullptr);
   EXPECT_TRUE(P.Dialogs.Shown.empty());
 }
 
@@ -51,7 +49,7 @@ TEST(Startup, ClosingDuringARunStopsItAndEndsTheProgram) {
     Form.btnStart.Click();
     P.Time.RunFor(250);
     EXPECT_TRUE(Form.CloseQuery());
-    StatusAfterClose = Form.Label1.Caption();
+    StatusAfterClose = Form.lblStatus.Caption();
     EXPECT_FALSE(Form.Running());
   };
   RunApplication(P.Platform, test::kTestSite);
@@ -67,7 +65,7 @@ TEST(Startup, EndingTheWindowsSessionStopsTheRunAndSavesOnce) {
     auto& Form = static_cast<TFrmMain&>(AForm);
     Form.btnStart.Click();
     P.App.EndSession();
-    StatusAtEnd = Form.Label1.Caption();
+    StatusAtEnd = Form.lblStatus.Caption();
     EXPECT_EQ(P.Files.Writes, 1) << "saved before the handler returns";
   };
   RunApplication(P.Platform, test::kTestSite);

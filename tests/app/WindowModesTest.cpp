@@ -25,10 +25,10 @@ TEST_F(WindowModesTest, StripSitsInTheCornerOfTheWorkAreaAtHalfTheWidth) {
     // Caption 23 plus twice the 4-pixel sizing frame.
     EXPECT_EQ(P.Window.Bounds, (TRect{1280 - C.StripWidth - 16, 984 - 31 - 16, 1280 - 16, 984 - 16}));
     EXPECT_TRUE(P.Window.TopMost);
-    EXPECT_FALSE(Form->Panel1.Visible());
+    EXPECT_FALSE(Form->pnlStatusBar.Visible());
     StopRun();
     EXPECT_EQ(P.Window.Bounds, (TRect{50, 60, 50 + C.WindowWidth, 60 + 600}));
-    EXPECT_TRUE(Form->Panel1.Visible());
+    EXPECT_TRUE(Form->pnlStatusBar.Visible());
   }
 }
 

@@ -53,7 +53,7 @@ class InterruptedSave : public TProgramTest {
   // file shows. True when the kill caught the save in the middle (its temporary file is left).
   bool KillDuringARenameTo(const std::string& ANewName) {
     Window().Click("rbMacros");
-    Window().SelectListEntry("lbMacroses", 0);
+    Window().SelectListEntry("lbMacros", 0);
     Window().PostClick("bRename");
     const HWND Dialog = tools::WaitForProcessWindow(ProcessId(), tools::kDialogClass, "Rename macro", 10s);
     if (Dialog == nullptr) throw std::runtime_error("the rename dialog did not show");
@@ -85,7 +85,7 @@ TEST_F(InterruptedSave, AKillDuringARenameKeepsAWholeMacroAndTheNextStartRemoves
 
   StartProgram();
   EXPECT_TRUE(TemporaryFiles().empty()) << "left: " << TemporaryFiles().front();
-  EXPECT_EQ(Window().ListItemTexts("lbMacroses").size(), Whole);
+  EXPECT_EQ(Window().ListItemTexts("lbMacros").size(), Whole);
 }
 
 }  // namespace

@@ -52,14 +52,14 @@ const std::vector<std::pair<const char*, const char*>>& TranslatedCaptions() {
   static const std::vector<std::pair<const char*, const char*>> Captions = {
       {"btnStart", "Start"},
       {"btnStop", "Stop"},
-      {"GroupBox1", "Target"},
+      {"grpTarget", "Target"},
       {"rbMacros", "Macros:"},
       {"grpInterval", "Click Interval"},
       {"lblH", "Hours"},
       {"lblMS", "Milliseconds"},
       {"chkTopMost", "Always on top"},
-      {"Button1", "About..."},
-      {"Label1", "Ready"},
+      {"btnAbout", "About..."},
+      {"lblStatus", "Ready"},
   };
   return Captions;
 }

@@ -60,11 +60,11 @@ class MacroLibrary : public TProgramTest {
   // Chooses the macro target and selects the entry with this name, as a user would.
   int SelectMacro(const std::string& AName) const {
     Window().Click("rbMacros");
-    const std::vector<std::string> Items = Window().ListItemTexts("lbMacroses");
+    const std::vector<std::string> Items = Window().ListItemTexts("lbMacros");
     const auto Found = std::find(Items.begin(), Items.end(), AName);
     if (Found == Items.end()) throw std::runtime_error("the list shows no macro " + AName);
     const int Index = static_cast<int>(Found - Items.begin());
-    Window().SelectListEntry("lbMacroses", Index);
+    Window().SelectListEntry("lbMacros", Index);
     return Index;
   }
 
@@ -81,9 +81,9 @@ class MacroLibrary : public TProgramTest {
 };
 
 TEST_F(MacroLibrary, ListsEveryMacroFileAtStartUpWithTheRememberedSelection) {
-  EXPECT_EQ(AsSet(Window().ListItemTexts("lbMacroses")), (std::set<std::string>{"Alpha", "Beta", "Gamma"}));
+  EXPECT_EQ(AsSet(Window().ListItemTexts("lbMacros")), (std::set<std::string>{"Alpha", "Beta", "Gamma"}));
   // The remembered selection is a position in the list, whatever order the folder yields.
-  EXPECT_EQ(Window().ListSelection("lbMacroses"), 2);
+  EXPECT_EQ(Window().ListSelection("lbMacros"), 2);
   CloseProgram();
   EXPECT_EQ(IniValue(tools::ReadFileBytes(SettingsFile()), "Macros", "selected"), "2");
 }
@@ -103,7 +103,7 @@ TEST_F(MacroLibrary, RenameThroughTheDialogRenamesTheFileOnDisk) {
   tools::PressDialogButton(Dialog, IDCANCEL);
   ASSERT_TRUE(tools::WaitUntilClosed(Dialog, kDialogTimeout));
   EXPECT_EQ(FilesInMacrosFolder(), FilesBefore);
-  EXPECT_EQ(Window().ListItemTexts("lbMacroses")[static_cast<size_t>(Index)], "Beta");
+  EXPECT_EQ(Window().ListItemTexts("lbMacros")[static_cast<size_t>(Index)], "Beta");
 
   // A name with blanks around it and characters a file name cannot hold.
   Window().PostClick("bRename");
@@ -122,8 +122,8 @@ TEST_F(MacroLibrary, RenameThroughTheDialogRenamesTheFileOnDisk) {
   EXPECT_EQ(Renamed.DurationMs, 1500u);
   EXPECT_EQ(Renamed.Events, PlacedMacros()[1].Macro.Events);
   // Same place in the list, under the name as typed, still selected.
-  EXPECT_EQ(Window().ListItemTexts("lbMacroses")[static_cast<size_t>(Index)], "Night: run/2");
-  EXPECT_EQ(Window().ListSelection("lbMacroses"), Index);
+  EXPECT_EQ(Window().ListItemTexts("lbMacros")[static_cast<size_t>(Index)], "Night: run/2");
+  EXPECT_EQ(Window().ListSelection("lbMacros"), Index);
 }
 
 TEST_F(MacroLibrary, RemoveDeletesTheFileOnlyWhenConfirmed) {
@@ -136,7 +136,7 @@ TEST_F(MacroLibrary, RemoveDeletesTheFileOnlyWhenConfirmed) {
   tools::PressDialogButton(Box, IDNO);
   ASSERT_TRUE(tools::WaitUntilClosed(Box, kDialogTimeout));
   EXPECT_TRUE(std::filesystem::exists(MacrosFolder() / "alpha.nevramac"));
-  EXPECT_EQ(AsSet(Window().ListItemTexts("lbMacroses")), (std::set<std::string>{"Alpha", "Beta", "Gamma"}));
+  EXPECT_EQ(AsSet(Window().ListItemTexts("lbMacros")), (std::set<std::string>{"Alpha", "Beta", "Gamma"}));
 
   Window().PostClick("bRemove");
   Box = WaitForDialog(std::nullopt);
@@ -145,8 +145,8 @@ TEST_F(MacroLibrary, RemoveDeletesTheFileOnlyWhenConfirmed) {
   ASSERT_TRUE(Window().WaitForStatus("Selected macro removed.", kDialogTimeout)) << "status: " << Window().Status();
   EXPECT_FALSE(std::filesystem::exists(MacrosFolder() / "alpha.nevramac"));
   EXPECT_TRUE(std::filesystem::exists(MacrosFolder() / "beta.nevramac"));
-  EXPECT_EQ(AsSet(Window().ListItemTexts("lbMacroses")), (std::set<std::string>{"Beta", "Gamma"}));
-  EXPECT_EQ(Window().ListSelection("lbMacroses"), -1);
+  EXPECT_EQ(AsSet(Window().ListItemTexts("lbMacros")), (std::set<std::string>{"Beta", "Gamma"}));
+  EXPECT_EQ(Window().ListSelection("lbMacros"), -1);
 }
 
 }  // namespace

@@ -129,8 +129,8 @@ TEST_F(MacroRecording, RecordedClicksAreSavedAndPlayBackThreeTimesAtTheRecordedP
   std::snprintf(Seconds, sizeof(Seconds), " (%.1fs)", Macro.DurationMs / 1000.0);
   EXPECT_EQ(Macro.Name, Name + Seconds);
   EXPECT_EQ(Window().Status(), "Macro saved: " + Macro.Name + ". Recording stopped by hotkey.");
-  EXPECT_EQ(Window().ListItemTexts("lbMacroses"), std::vector<std::string>{Macro.Name});
-  EXPECT_EQ(Window().ListSelection("lbMacroses"), 0);
+  EXPECT_EQ(Window().ListItemTexts("lbMacros"), std::vector<std::string>{Macro.Name});
+  EXPECT_EQ(Window().ListSelection("lbMacros"), 0);
 
   // Three passes: the clicks arrive at the recorded points, with the recorded buttons, in order.
   Target.Clear();

@@ -29,7 +29,7 @@ TEST_F(FirstStart, WindowShowsItsCaptionAndEveryControlAtItsStartValue) {
                                         {"seRepeat", "100"},
                                         {"btnStart", "Start"},
                                         {"btnStop", "Stop"},
-                                        {"Label1", "Ready"}})
+                                        {"lblStatus", "Ready"}})
     EXPECT_EQ(Window().Text(Expected.Control), Expected.Text) << Expected.Control;
 
   struct TExpectedState {
@@ -51,7 +51,7 @@ TEST_F(FirstStart, WindowShowsItsCaptionAndEveryControlAtItsStartValue) {
                                          {"seJitterMs", false},
                                          {"edtCoordX", false},
                                          {"edtCoordY", false},
-                                         {"Label3", false},
+                                         {"lblCoordSeparator", false},
                                          {"lblHold", false},
                                          {"seHoldMs", false},
                                          {"seRepeat", false},

@@ -46,7 +46,7 @@ class PlaybackPause : public TProgramTest {
 
 TEST_F(PlaybackPause, TheStopHotkeyStopsWithinASecondAndTheWindowAnswersMeanwhile) {
   Window().Click("rbMacros");
-  Window().SelectListEntry("lbMacroses", 0);
+  Window().SelectListEntry("lbMacros", 0);
   Window().Click("rbRepeatCount");
   Window().SetText("seRepeat", "1");
   Window().PostClick("btnStart");

@@ -104,7 +104,7 @@ INSTANTIATE_TEST_SUITE_P(
              {"seHoldMs", ckType, "250", "Click", "holdMs", "250"},
              {"seStartDelaySS", ckType, "7", "Delay", "startDelayS", "7"},
              {"chkTopMost", ckClick, "", "UI", "topMost", "1"}},
-            {{"edtCoordX", true}, {"seJitterMs", true}, {"seRepeat", true}, {"seHoldMs", true}, {"lbMacroses", false}},
+            {{"edtCoordX", true}, {"seJitterMs", true}, {"seRepeat", true}, {"seHoldMs", true}, {"lbMacros", false}},
             true},
         TSettingsCase{"MacrosMiddleDoubleMinimizeToTray",
                       {{"seMillis", ckType, "5", "Interval", "ms", "5"},
@@ -117,7 +117,7 @@ INSTANTIATE_TEST_SUITE_P(
                        {"cbButton", false},
                        {"edtCoordX", false},
                        {"seRepeat", false},
-                       {"lbMacroses", true},
+                       {"lbMacros", true},
                        {"btnCreateMacros", true}},
                       false}),
     [](const ::testing::TestParamInfo<TSettingsCase>& AInfo) { return std::string(AInfo.param.Name); });

@@ -89,7 +89,7 @@ TEST_F(UpdateTest, AnOptionalUpdateIsOfferedAndSkipOpensTheMainWindow) {
   Start();
   const HWND Dialog = WaitForDialog();
   ASSERT_NE(Dialog, nullptr) << "the New Version dialog did not show";
-  EXPECT_EQ(tools::ReadText(DialogControl(Dialog, "Label1")),
+  EXPECT_EQ(tools::ReadText(DialogControl(Dialog, "lblStatus")),
             "The new version 2.6 is available\r\n\r\nWhat's new:\r\nFaster clicks\r\nNew languages\r\n");
   EXPECT_EQ(tools::ReadText(DialogControl(Dialog, "btUpdateNow")), "Update Now");
   const HWND Skip = DialogControl(Dialog, "btCancel");
@@ -113,7 +113,7 @@ TEST_F(UpdateTest, ExitOnAMandatoryUpdateEndsTheProgramWithoutItsWindowAndLeaves
   const HWND Dialog = WaitForDialog();
   ASSERT_NE(Dialog, nullptr);
   EXPECT_EQ(
-      tools::ReadText(DialogControl(Dialog, "Label1"))
+      tools::ReadText(DialogControl(Dialog, "lblStatus"))
           .rfind("This version of the software is out of date. You must download the current version 2.6 to continue "
                  "using the software.\r\n\r\n",
                  0),

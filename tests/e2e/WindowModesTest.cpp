@@ -61,7 +61,7 @@ class WindowModes : public TProgramTest {
         << "bounds " << Describe(Window().Bounds()) << ", before the run " << Describe(ABounds);
     EXPECT_EQ(Window().Caption(), tools::kMainWindowCaption);
     EXPECT_TRUE(Window().Visible());
-    EXPECT_TRUE(IsWindowVisible(Window().Control("Label1"))) << "the status line is hidden";
+    EXPECT_TRUE(IsWindowVisible(Window().Control("lblStatus"))) << "the status line is hidden";
   }
 
   tools::TClickTargetWindow Target{tools::kClickTargetBounds, tools::kClickTargetCaption};
@@ -79,7 +79,7 @@ TEST_F(WindowModes, ARunTurnsTheWindowIntoTheRunningStripInTheCornerAndRestoresI
       << "strip " << Describe(Window().Bounds()) << ", expected " << Describe(Expected);
   EXPECT_TRUE(Window().TopMost());
   EXPECT_TRUE(Window().Visible());
-  EXPECT_FALSE(IsWindowVisible(Window().Control("Label1"))) << "the strip shows the status line";
+  EXPECT_FALSE(IsWindowVisible(Window().Control("lblStatus"))) << "the strip shows the status line";
   // The run goes on behind the strip.
   EXPECT_TRUE(tools::WaitUntil([&] { return Target.Count(TClickButton::cbLeft, true) >= 2; }, kRunTimeout));
 
@@ -133,7 +133,7 @@ TEST_F(WindowModes, AlwaysOnTopKeepsTheWindowTopmostAcrossARunAndGivesWayToMinim
 using AboutBox = TProgramTest;
 
 TEST_F(AboutBox, ShowsTitleVersionAndWebsiteAndClosesWithOk) {
-  Window().PostClick("Button1");
+  Window().PostClick("btnAbout");
   const HWND Box = tools::WaitForProcessWindow(ProcessId(), tools::kDialogClass, std::nullopt, 10s);
   ASSERT_NE(Box, nullptr) << "no message box showed";
   EXPECT_EQ(tools::ReadText(Box), "Nevra Auto Clicker");

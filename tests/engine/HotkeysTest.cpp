@@ -72,14 +72,6 @@ TEST_F(HotkeysTest, StopHotkeyInMacroModeCountsRuns) {
   EXPECT_EQ(Status(), "Stopped by hotkey. Runs done: 0");
 }
 
-TEST_F(HotkeysTest, UnknownIdsAndOtherMessagesAreLeftAlone) {
-  TWindowMessage Unknown{WM_HOTKEY_MESSAGE, 1004, 0, 0};
-  EXPECT_TRUE(Form->WndProc(Unknown)) << "a hotkey message is swallowed";
-  TWindowMessage Paint{0x000F, 0, 0, 0};
-  EXPECT_FALSE(Form->WndProc(Paint));
-  EXPECT_EQ(Status(), "Ready");
-}
-
 TEST_F(HotkeysTest, StripCaptionNamesTheStopHotkey) {
   Press('S');
   EXPECT_EQ(Form->Caption(), "  Running... Press Shift+Ctrl+X to stop");

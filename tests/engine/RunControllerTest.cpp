@@ -36,7 +36,7 @@ TEST_F(RunControllerTest, DefaultsAfterCreation) {
   EXPECT_FALSE(Form->rbMacros.Checked());
   EXPECT_FALSE(Form->edtCoordX.Enabled());
   EXPECT_FALSE(Form->edtCoordY.Enabled());
-  EXPECT_FALSE(Form->lbMacroses.Enabled());
+  EXPECT_FALSE(Form->lbMacros.Enabled());
   EXPECT_FALSE(Form->btnCreateMacros.Enabled());
   EXPECT_EQ(Form->cbButton.ItemIndex(), 0);
   EXPECT_EQ(Form->cbButton.Items(), (std::vector<std::string>{"Left", "Right", "Middle"}));
@@ -55,8 +55,7 @@ TEST_F(RunControllerTest, DefaultsAfterCreation) {
   EXPECT_FALSE(Form->btnStop.Enabled());
   EXPECT_FALSE(Form->TimerClick.Enabled());
   EXPECT_FALSE(Form->TimerDelay.Enabled());
-  EXPECT_EQ(Form->Label2.Caption(), "https://www.nevra-autoclicker.example");
-  EXPECT_EQ(GMainFormRef, Form.get());
+  EXPECT_EQ(Form->lnkWebsite.Caption(), "https://www.nevra-autoclicker.example");
 }
 
 TEST_F(RunControllerTest, FirstClickComesOneIntervalAfterStart) {

@@ -24,13 +24,13 @@ class MacroLibraryTest : public FormFixture {
     Create();
     Form->rbMacros.Click();
   }
-  std::vector<std::string> Listed() const { return Form->lbMacroses.Items(); }
+  std::vector<std::string> Listed() const { return Form->lbMacros.Items(); }
   void Repeat1AndStart() {
     Form->rbRepeatCount.Click();
     Form->seRepeat.SetValue(1);
     UserClick(Form->btnStart);
   }
-  int Selected() const { return Form->lbMacroses.ItemIndex(); }
+  int Selected() const { return Form->lbMacros.ItemIndex(); }
   void Rename(const std::string& ATyped) {
     P.Dialogs.Typed.push_back(ATyped);
     UserClick(Form->bRename);
@@ -71,7 +71,7 @@ TEST_F(MacroLibraryTest, UnreadableAndForeignFilesAreLeftOut) {
 
 TEST_F(MacroLibraryTest, SelectedPositionIsSavedAtExit) {
   StartWith({{"a", "First"}, {"b", "Second"}}, 1);
-  Form->lbMacroses.Select(0);
+  Form->lbMacros.Select(0);
   Form->FormDestroy();
   EXPECT_NE(P.Files.Files[kSettingsPath].find("[Macros]\r\nselected=0\r\n"), std::string::npos);
 }
@@ -228,7 +228,7 @@ TEST_F(MacroLibraryTest, RemoveDeletesAfterConfirmation) {
   EXPECT_EQ(Selected(), 1) << "another macro of the same name takes the selection";
   EXPECT_EQ(Status(), "Selected macro removed.");
 
-  Form->lbMacroses.Select(0);
+  Form->lbMacros.Select(0);
   Form->bRemove.Click();
   EXPECT_EQ(Selected(), -1);
 }
@@ -243,7 +243,7 @@ TEST_F(MacroLibraryTest, AFailedDeleteKeepsTheMacroListed) {
 
 TEST_F(MacroLibraryTest, MacroTargetNowNeedsASelection) {
   StartWith({{"a", "A"}}, 0);
-  Form->lbMacroses.SetItemIndex(-1);
+  Form->lbMacros.SetItemIndex(-1);
   Form->btnStart.Click();
   ASSERT_EQ(P.Dialogs.Shown.size(), 1u);
   EXPECT_EQ(P.Dialogs.Shown[0].Text, "Please select a macro to play back.");

@@ -117,8 +117,8 @@ TEST_F(MacroRecorderTest, SavedMacroIsListedSelectedAndReported) {
   StopByHotkey();
   const std::string Name = "2026-12-10 09.05.07 (1,3s)";
   EXPECT_EQ(Status(), "Macro saved: " + Name + ". Recording stopped by hotkey.");
-  EXPECT_EQ(Form->lbMacroses.Items(), (std::vector<std::string>{Name}));
-  EXPECT_EQ(Form->lbMacroses.ItemIndex(), 0);
+  EXPECT_EQ(Form->lbMacros.Items(), (std::vector<std::string>{Name}));
+  EXPECT_EQ(Form->lbMacros.ItemIndex(), 0);
   const std::string Path = std::string(kFolder) + "\\2026-12-10_09.05.07.nevramac";
   ASSERT_TRUE(P.Files.Files.count(Path));
   EXPECT_EQ(P.Files.Files[Path],

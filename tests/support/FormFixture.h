@@ -48,7 +48,7 @@ class FormFixture : public ::testing::Test {
   void UserClick(TButton& AButton) {
     P.Dispatcher.Run([&] { AButton.Click(); });
   }
-  std::string Status() const { return Form->Label1.Caption(); }
+  std::string Status() const { return Form->lblStatus.Caption(); }
 
   fake::TFakePlatform P;
   std::unique_ptr<TFrmMain> Form;

@@ -1,10 +1,11 @@
-// Global hotkeys of the main window: registered, pressed on the keyboard, unregistered.
+// Global hotkeys: registered, pressed on the keyboard (running their handlers), unregistered.
 #include "platform/Hotkeys.h"
 
 #include <gtest/gtest.h>
 
 #include <windows.h>
 
+#include <algorithm>
 #include <chrono>
 #include <ostream>
 #include <string>
@@ -12,6 +13,8 @@
 
 #include "MessageWait.h"
 #include "TestWindow.h"
+#include "platform/EventDispatcher.h"
+#include "platform/fake/FakeServices.h"
 #include "platform/win32/Win32Hotkeys.h"
 
 namespace nevra::win32 {
@@ -94,9 +97,20 @@ class Win32Hotkeys : public ::testing::Test {
         << "the marker hotkey never came";
   }
 
-  THotkeyWindow Main;
+  // Registers the combination with a handler that notes the id's press.
+  bool Register(int32_t AId, uint32_t AModifiers, UINT AVk) {
+    return Hotkeys.Register(AId, AModifiers, AVk, [this, AId] { Pressed.push_back(AId); });
+  }
+  size_t CountOf(int32_t AId) const { return static_cast<size_t>(std::count(Pressed.begin(), Pressed.end(), AId)); }
+  bool WaitFor(int32_t AId) {
+    return tools::WaitUntil([&] { return CountOf(AId) > 0; }, 5s);
+  }
+
   THotkeyWindow Marker;
-  TWin32Hotkeys Hotkeys{[this] { return Main.Handle(); }};
+  fake::TFakeDialogs Dialogs;
+  TEventDispatcher Dispatcher{Dialogs};
+  TWin32Hotkeys Hotkeys{Dispatcher};
+  std::vector<int32_t> Pressed;
 };
 
 struct TCombination {
@@ -110,19 +124,16 @@ class Win32HotkeyCombinations : public Win32Hotkeys, public ::testing::WithParam
 
 TEST_P(Win32HotkeyCombinations, PressedCombinationArrivesWithItsIdUntilUnregistered) {
   const TCombination& Combination = GetParam();
-  Hotkeys.Register(1001, Combination.Modifiers | Mod::NoRepeat, Combination.Vk);
+  ASSERT_TRUE(Register(1001, Combination.Modifiers | Mod::NoRepeat, Combination.Vk));
   PressCombination(Combination.Modifiers, Combination.Vk);
-  ASSERT_TRUE(Main.WaitFor(1001));
+  ASSERT_TRUE(WaitFor(1001));
   WaitForEarlierInput();
-  ASSERT_EQ(Main.Received.size(), 1u);
-  // The low word carries the modifiers (without MOD_NOREPEAT), the high word the key.
-  EXPECT_EQ(LOWORD(Main.Received[0].Keys), Combination.Modifiers);
-  EXPECT_EQ(HIWORD(Main.Received[0].Keys), Combination.Vk);
+  EXPECT_EQ(Pressed, std::vector<int32_t>{1001});
 
   Hotkeys.Unregister(1001);
   PressCombination(Combination.Modifiers, Combination.Vk);
   WaitForEarlierInput();
-  EXPECT_EQ(Main.Received.size(), 1u) << "a press after Unregister still arrived";
+  EXPECT_EQ(Pressed.size(), 1u) << "a press after Unregister still arrived";
 }
 
 INSTANTIATE_TEST_SUITE_P(Keys, Win32HotkeyCombinations,
@@ -134,19 +145,19 @@ INSTANTIATE_TEST_SUITE_P(Keys, Win32HotkeyCombinations,
                          });
 
 TEST_F(Win32Hotkeys, OnlyThePressedCombinationOfSeveralFires) {
-  Hotkeys.Register(1001, Mod::Control | Mod::Shift | Mod::NoRepeat, 'S');
-  Hotkeys.Register(1002, Mod::Control | Mod::Shift | Mod::NoRepeat, 'X');
-  Hotkeys.Register(1003, Mod::Control | Mod::Shift | Mod::NoRepeat, 'R');
+  Register(1001, Mod::Control | Mod::Shift | Mod::NoRepeat, 'S');
+  Register(1002, Mod::Control | Mod::Shift | Mod::NoRepeat, 'X');
+  Register(1003, Mod::Control | Mod::Shift | Mod::NoRepeat, 'R');
   PressCombination(Mod::Control | Mod::Shift, 'X');
   PressCombination(Mod::Shift, 'S');  // a modifier short: not the start hotkey
   WaitForEarlierInput();
-  EXPECT_EQ(Main.CountOf(1002), 1u);
-  EXPECT_EQ(Main.Received.size(), 1u);
+  EXPECT_EQ(Pressed, std::vector<int32_t>{1002});
 }
 
 TEST_F(Win32Hotkeys, RegisteredCombinationIsTakenForOthers) {
   THotkeyWindow Other;
-  Hotkeys.Register(1001, Mod::Control | Mod::Shift | Mod::NoRepeat, 'S');
+  ASSERT_TRUE(Register(1001, Mod::Control | Mod::Shift | Mod::NoRepeat, 'S'));
+  EXPECT_FALSE(Register(1001, Mod::Control | Mod::Shift | Mod::NoRepeat, 'Q')) << "the id is in use";
   EXPECT_FALSE(RegisterHotKey(Other.Handle(), 5, MOD_CONTROL | MOD_SHIFT, 'S'));
   EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_HOTKEY_ALREADY_REGISTERED));
   Hotkeys.Unregister(1001);
@@ -154,20 +165,21 @@ TEST_F(Win32Hotkeys, RegisteredCombinationIsTakenForOthers) {
   UnregisterHotKey(Other.Handle(), 5);
 }
 
-TEST_F(Win32Hotkeys, CombinationTakenByAnotherWindowFailsSilentlyAndStaysTheirs) {
+TEST_F(Win32Hotkeys, CombinationTakenByAnotherWindowIsRefusedAndStaysTheirs) {
   THotkeyWindow Other;
   ASSERT_TRUE(RegisterHotKey(Other.Handle(), 5, MOD_CONTROL | MOD_SHIFT, 'S'));
-  Hotkeys.Register(1001, Mod::Control | Mod::Shift | Mod::NoRepeat, 'S');
-  EXPECT_FALSE(UnregisterHotKey(Main.Handle(), 1001)) << "the taken combination was registered for us";
+  EXPECT_FALSE(Register(1001, Mod::Control | Mod::Shift | Mod::NoRepeat, 'S'));
   PressCombination(Mod::Control | Mod::Shift, 'S');
   EXPECT_TRUE(Other.WaitFor(5));
   WaitForEarlierInput();
-  EXPECT_TRUE(Main.Received.empty());
+  EXPECT_TRUE(Pressed.empty());
   UnregisterHotKey(Other.Handle(), 5);
 }
 
 TEST(Win32HotkeyNames, KeysOfTheLayoutHaveNamesAndKeysWithoutAScanCodeHaveNone) {
-  TWin32Hotkeys Hotkeys{[] { return HWND{}; }};
+  fake::TFakeDialogs Dialogs;
+  TEventDispatcher Dispatcher{Dialogs};
+  TWin32Hotkeys Hotkeys{Dispatcher};
   EXPECT_EQ(Hotkeys.KeyName('A'), "A");
   EXPECT_EQ(Hotkeys.KeyName(VK_F5), "F5");
   // Punctuation keys: the US layout's names (Wine's default layout).

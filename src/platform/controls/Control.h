@@ -3,7 +3,6 @@
 #include <vector>
 
 #include "platform/Geometry.h"
-#include "platform/WindowMessages.h"
 
 namespace nevra {
 
@@ -109,12 +108,6 @@ class TForm : public TControl {
   // The same after the close query has already allowed it (the close box).
   void CloseAllowed();
   bool Closed() const { return FClosed; }
-  // Sees every message of the window first; true when it handled the message, which then does
-  // not reach the default processing.
-  virtual bool WndProc(TWindowMessage& AMessage) {
-    (void)AMessage;
-    return false;
-  }
 
  protected:
   virtual void FormCloseQuery(bool& ACanClose) { ACanClose = true; }

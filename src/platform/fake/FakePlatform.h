@@ -50,13 +50,12 @@ struct TFakePlatform {
                      .Signatures = Signatures,
                      .Dispatcher = Dispatcher};
 
-  // The user presses a key combination anywhere on the desktop: a registered hotkey reaches the
-  // main window as WM_HOTKEY through the dispatcher, as the message loop would deliver it.
+  // The user presses a key combination anywhere on the desktop: a registered hotkey's handler
+  // runs through the dispatcher, as the message loop would deliver it.
   bool PressHotkey(uint32_t AModifiers, uint32_t AVk) {
-    const auto Id = Hotkeys.IdFor(AModifiers, AVk);
-    if (!Id || App.MainForm == nullptr) return false;
-    TWindowMessage Message{WM_HOTKEY_MESSAGE, static_cast<uintptr_t>(*Id), 0, 0};
-    Dispatcher.Run([&] { App.MainForm->WndProc(Message); });
+    const std::function<void()> Handler = Hotkeys.HandlerFor(AModifiers, AVk);
+    if (!Handler) return false;
+    Dispatcher.Run(Handler);
     return true;
   }
 };

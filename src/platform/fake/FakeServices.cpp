@@ -101,16 +101,19 @@ void TFakeApplication::EndSession() {
   if (FSessionEnd) FSessionEnd();
 }
 
-void TFakeHotkeys::Register(int32_t AId, uint32_t AModifiers, uint32_t AVk) {
+bool TFakeHotkeys::Register(int32_t AId, uint32_t AModifiers, uint32_t AVk, std::function<void()> AOnPress) {
   Calls.push_back("Register:" + std::to_string(AId));
   const uint32_t Plain = AModifiers & ~HotkeyModifiers::NoRepeat;
-  if (TakenByOthers.count({Plain, AVk}) || Registered.count(AId)) return;
+  if (TakenByOthers.count({Plain, AVk}) || Registered.count(AId)) return false;
   Registered[AId] = {AModifiers, AVk};
+  FHandlers[AId] = std::move(AOnPress);
+  return true;
 }
 
 void TFakeHotkeys::Unregister(int32_t AId) {
   Calls.push_back("Unregister:" + std::to_string(AId));
   Registered.erase(AId);
+  FHandlers.erase(AId);
 }
 
 std::string TFakeHotkeys::KeyName(uint32_t AVk) {
@@ -118,10 +121,11 @@ std::string TFakeHotkeys::KeyName(uint32_t AVk) {
   return Found == LayoutNames.end() ? std::string() : Found->second;
 }
 
-std::optional<int32_t> TFakeHotkeys::IdFor(uint32_t AModifiers, uint32_t AVk) const {
+std::function<void()> TFakeHotkeys::HandlerFor(uint32_t AModifiers, uint32_t AVk) const {
   for (const auto& [Id, Registration] : Registered)
-    if ((Registration.Modifiers & ~HotkeyModifiers::NoRepeat) == AModifiers && Registration.Vk == AVk) return Id;
-  return std::nullopt;
+    if ((Registration.Modifiers & ~HotkeyModifiers::NoRepeat) == AModifiers && Registration.Vk == AVk)
+      return FHandlers.at(Id);
+  return nullptr;
 }
 
 std::string TFakeEnvironment::GetVariable(const std::string& AName) {
@@ -203,7 +207,7 @@ namespace nevra::fake {
 
 bool TFakeMouseHook::Install(TMouseHookProc AProc) {
   ++Installs;
-  FProc = Refuse ? nullptr : AProc;
+  FProc = Refuse ? nullptr : std::move(AProc);
   return !Refuse;
 }
 

@@ -164,11 +164,14 @@ class TFakeHotkeys final : public IHotkeys {
   std::vector<std::string> Calls;
   std::map<uint32_t, std::string> LayoutNames;
 
-  void Register(int32_t AId, uint32_t AModifiers, uint32_t AVk) override;
+  bool Register(int32_t AId, uint32_t AModifiers, uint32_t AVk, std::function<void()> AOnPress) override;
   void Unregister(int32_t AId) override;
   std::string KeyName(uint32_t AVk) override;
-  // The id a key combination would deliver in WM_HOTKEY, if any is registered.
-  std::optional<int32_t> IdFor(uint32_t AModifiers, uint32_t AVk) const;
+  // The handler a key combination would run, if one is registered for it.
+  std::function<void()> HandlerFor(uint32_t AModifiers, uint32_t AVk) const;
+
+ private:
+  std::map<int32_t, std::function<void()>> FHandlers;
 };
 
 class TFakeEnvironment final : public IEnvironment {
@@ -211,14 +214,14 @@ class TFakeMouseHook final : public IMouseHook {
   int Installs = 0;
   bool Install(TMouseHookProc AProc) override;
   void Remove() override { FProc = nullptr; }
-  bool Installed() const override { return FProc != nullptr; }
+  bool Installed() const override { return static_cast<bool>(FProc); }
   // The system sees a mouse message: it reaches the hook procedure, if one is installed.
   void Send(uint32_t AMessage, int32_t AX, int32_t AY) const {
-    if (FProc != nullptr) FProc(AMessage, AX, AY);
+    if (FProc) FProc(AMessage, AX, AY);
   }
 
  private:
-  TMouseHookProc FProc = nullptr;
+  TMouseHookProc FProc;
 };
 
 class TFakeLocale final : public ILocale {

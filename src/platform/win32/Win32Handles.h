@@ -78,5 +78,6 @@ using TThreadpoolWorkOwner = TUniqueHandle<TNullHandleTraits<PTP_WORK, &WaitAndC
 using TFindOwner = TUniqueHandle<TFindTraits>;  // FindFirstFileExW searches
 using TRegistryKeyOwner = TUniqueHandle<TNullHandleTraits<HKEY, &::RegCloseKey>>;
 using TMenuOwner = TUniqueHandle<TNullHandleTraits<HMENU, &::DestroyMenu>>;
+using THookOwner = TUniqueHandle<TNullHandleTraits<HHOOK, &::UnhookWindowsHookEx>>;
 
 }  // namespace nevra::win32

@@ -92,22 +92,7 @@ void TWin32MainWindow::OnClose() {
   if (Allowed && OnCloseAllowed) OnCloseAllowed();
 }
 
-bool TWin32MainWindow::FormHandled(UINT AMessage, WPARAM AWParam, LPARAM ALParam, LRESULT& AResult) {
-  if (FForm == nullptr) return false;
-  // Every message of the window comes through here: the handler captures one pointer, so the
-  // std::function the dispatcher takes holds it inline instead of allocating.
-  struct TCall {
-    TForm& Form;
-    TWindowMessage Message;
-    bool Handled = false;
-  } Call{*FForm, {AMessage, AWParam, ALParam, 0}};
-  FDispatcher.Run([Pending = &Call] { Pending->Handled = Pending->Form.WndProc(Pending->Message); });
-  AResult = Call.Message.Result;
-  return Call.Handled;
-}
-
 LRESULT TWin32MainWindow::HandleMessage(UINT AMessage, WPARAM AWParam, LPARAM ALParam) {
-  if (LRESULT Result = 0; FormHandled(AMessage, AWParam, ALParam, Result)) return Result;
   if (AMessage == kTrayCallbackMessage) {
     if (FView) FView->HandleTrayMessage(ALParam);
     return 0;

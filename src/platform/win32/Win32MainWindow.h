@@ -58,7 +58,6 @@ class TWin32MainWindow final : public TWin32Window {
   void OnDpiChanged(UINT ADpi, const RECT& ASuggested);
   void OnClose();
   // The form sees every message first; true when it handled it (AResult is then the answer).
-  bool FormHandled(UINT AMessage, WPARAM AWParam, LPARAM ALParam, LRESULT& AResult);
   void FocusFirstControl();
 
   TForm* FForm;

@@ -2,6 +2,7 @@
 #include <windows.h>
 
 #include "platform/MouseHook.h"
+#include "platform/win32/Win32Handles.h"
 
 namespace nevra::win32 {
 
@@ -15,10 +16,12 @@ class TWin32MouseHook final : public IMouseHook {
   ~TWin32MouseHook() override { Remove(); }
   bool Install(TMouseHookProc AProc) override;
   void Remove() override;
-  bool Installed() const override { return FHook != nullptr; }
+  bool Installed() const override { return static_cast<bool>(FHook); }
 
  private:
-  HHOOK FHook = nullptr;
+  static LRESULT CALLBACK LowLevelMouseProc(int ACode, WPARAM AMessage, LPARAM AData);
+  THookOwner FHook;
+  TMouseHookProc FProc;
 };
 
 }  // namespace nevra::win32

@@ -11,7 +11,7 @@ TWin32Platform::TWin32Platform()
       App(Dispatcher, Pump),
       Input([this] { return App.MainWindow(); }),
       Window([this] { return App.MainWindow(); }),
-      Hotkeys([this] { return App.MainWindow(); }),
+      Hotkeys(Dispatcher),
       Http(Pump),
       Platform{.App = App,
                .Input = Input,
