@@ -13,36 +13,26 @@
 #include <utility>
 #include <vector>
 
+#include "app/AppInfo.h"
 #include "app/IniFile.h"
+#include "app/MainForm.h"
 #include "platform/Text.h"
+#include "platform/fake/FakePlatform.h"
 
 namespace {
 
-// The entries a save writes, by section.
-constexpr std::pair<std::string_view, std::string_view> kSavedEntries[] = {{"Target", "mode"},
-                                                                           {"Interval", "h"},
-                                                                           {"Interval", "m"},
-                                                                           {"Interval", "s"},
-                                                                           {"Interval", "ms"},
-                                                                           {"Interval", "jitterEnabled"},
-                                                                           {"Interval", "jitterMs"},
-                                                                           {"Repeat", "untilStopped"},
-                                                                           {"Repeat", "count"},
-                                                                           {"Click", "button"},
-                                                                           {"Click", "type"},
-                                                                           {"Click", "holdMs"},
-                                                                           {"UI", "topMost"},
-                                                                           {"Delay", "startDelayS"},
-                                                                           {"UI", "minimizeOnStart"},
-                                                                           {"HotkeyStart", "vk"},
-                                                                           {"HotkeyStart", "mod"},
-                                                                           {"HotkeyStop", "vk"},
-                                                                           {"HotkeyStop", "mod"},
-                                                                           {"HotkeyStartMacros", "vk"},
-                                                                           {"HotkeyStartMacros", "mod"},
-                                                                           {"Coords", "x"},
-                                                                           {"Coords", "y"},
-                                                                           {"Macros", "selected"}};
+// The entries a save writes, from the window's own table of settings.
+const std::vector<std::pair<std::string_view, std::string_view>>& SavedEntries() {
+  static const auto Entries = [] {
+    nevra::fake::TFakePlatform Platform;
+    Platform.App.SetTitle(nevra::kApplicationTitle);
+    nevra::TFrmMain Form(Platform.Platform);
+    std::vector<std::pair<std::string_view, std::string_view>> Names;
+    for (const nevra::TSettingsField& Field : Form.SettingsFields()) Names.emplace_back(Field.Section, Field.Key);
+    return Names;
+  }();
+  return Entries;
+}
 
 struct TWritten {
   std::string_view Section;
@@ -80,7 +70,7 @@ bool IsAddition(std::string_view AOut, const std::vector<TWritten>& AWritten) {
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* AData, size_t ASize) {
   FuzzedDataProvider Data(AData, ASize);
   std::vector<TWritten> Written;
-  for (const auto& [Section, Key] : kSavedEntries)
+  for (const auto& [Section, Key] : SavedEntries())
     Written.push_back({Section, Key, std::to_string(Data.ConsumeIntegral<int32_t>())});
   const std::string Original = Data.ConsumeRemainingBytesAsString();
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <string>
+
 namespace nevra {
 
 // The program's name and version come from the project in CMakeLists.txt, which also gives them
@@ -10,6 +12,12 @@ namespace nevra {
 inline constexpr const char* kApplicationTitle = NEVRA_APP_TITLE;
 inline constexpr const char* kVersion = NEVRA_APP_VERSION;
 inline constexpr const char* kVisualStyleName = "Midnight Express Green";
+
+// The main window's caption: the program's title and version, indented as the program indents
+// every caption.
+inline std::string MainWindowCaption(const std::string& ATitle = kApplicationTitle) {
+  return "  " + ATitle + " " + kVersion;
+}
 
 // The maker's web site, set by the build (NEVRA_WEBSITE_URL).
 #ifndef NEVRA_WEBSITE_URL

@@ -7,29 +7,28 @@
 namespace nevra {
 
 namespace {
-enum : int32_t { kModeCursor = 0, kModeCoordinates = 1, kModeMacros = 2 };
-constexpr int32_t kClickTypeHold = 2;
+constexpr auto kClickTypeHold = static_cast<int32_t>(TClickKind::ckHold);
 
 void SetAllEnabled(std::initializer_list<TControl*> AControls, bool AEnabled) {
   for (TControl* Control : AControls) Control->SetEnabled(AEnabled);
 }
 }  // namespace
 
-void TFrmMain::ApplyTargetMode(int32_t AMode) {
-  const bool Clicking = AMode != kModeMacros;
+void TFrmMain::ApplyTargetMode(TTargetMode AMode) {
+  const bool Clicking = AMode != tmMacros;
   SetAllEnabled({&grpInterval, &seHours, &seMinutes, &seSeconds, &seMillis, &lblH, &lblM, &lblS, &lblMS, &chkJitter,
                  &grpClickType, &cbButton, &cbClickType},
                 Clicking);
   seJitterMs.SetEnabled(Clicking && chkJitter.Checked());
   const bool Hold = Clicking && cbClickType.ItemIndex() == kClickTypeHold;
   SetAllEnabled({&seHoldMs, &lblHold}, Hold);
-  SetAllEnabled({&edtCoordX, &lblCoordSeparator, &edtCoordY}, AMode == kModeCoordinates);
-  SetAllEnabled({&btnCreateMacros, &bRemove, &bRename, &lbMacros}, AMode == kModeMacros);
+  SetAllEnabled({&edtCoordX, &lblCoordSeparator, &edtCoordY}, AMode == tmCoordinates);
+  SetAllEnabled({&btnCreateMacros, &bRemove, &bRename, &lbMacros}, AMode == tmMacros);
 }
 
-void TFrmMain::rbCurrentCursorPositionClick() { ApplyTargetMode(kModeCursor); }
-void TFrmMain::rbCoordinatesClick() { ApplyTargetMode(kModeCoordinates); }
-void TFrmMain::rbMacrosClick() { ApplyTargetMode(kModeMacros); }
+void TFrmMain::rbCurrentCursorPositionClick() { ApplyTargetMode(tmCursor); }
+void TFrmMain::rbCoordinatesClick() { ApplyTargetMode(tmCoordinates); }
+void TFrmMain::rbMacrosClick() { ApplyTargetMode(tmMacros); }
 
 void TFrmMain::rbRepeatCountClick() { seRepeat.SetEnabled(rbRepeatCount.Checked()); }
 void TFrmMain::rbUntilStoppedClick() { seRepeat.SetEnabled(rbRepeatCount.Checked()); }

@@ -1,9 +1,17 @@
 #include "app/MainForm.h"
 
+#include <initializer_list>
+
 #include "app/AppInfo.h"
 #include "i18n/Translation.h"
+#include "platform/Format.h"
 
 namespace nevra {
+
+namespace {
+// The countdown's blink: how long the strip's caption stays blank before each number.
+constexpr uint32_t kCountdownBlinkMs = 100;
+}  // namespace
 
 // The window's design: every control with its place in 96-DPI units, relative to its container.
 TFrmMain::TFrmMain(TPlatform& APlatform)
@@ -60,39 +68,16 @@ TFrmMain::TFrmMain(TPlatform& APlatform)
       lnkWebsite(this, &pnlStatusBar, "lnkWebsite", XYWH(350, 4, 209, 15), TAlignment::taRight),
       TrayIcon1(this, "TrayIcon1"),
       PopupMenuLang(this, "PopupMenuLang"),
-      TimerClick(APlatform.Timers, [this] { TimerClickTimer(); }),
-      TimerDelay(APlatform.Timers, [this] { TimerDelayTimer(); }),
-      FCountdownTimer(
-          APlatform.Timers, [this] { CountdownTimerTick(); }, 1000),
-      FPlatform(APlatform) {
-  btnStart.SetCaption("Start");
-  btnStop.SetCaption("Stop");
-  grpTarget.SetCaption("Target");
-  rbCurrentCursorPosition.SetCaption("Cursor position");
-  rbCoordinates.SetCaption("Coordinates:");
+      FPlatform(APlatform),
+      FModes(APlatform.Window, *this, pnlStatusBar, chkTopMost),
+      FHotkeys(APlatform.Hotkeys),
+      FClickRun(APlatform),
+      FLibrary(APlatform.Files, MacrosFolderPath(APlatform)),
+      FRecorder(APlatform),
+      FPlayer(APlatform) {
+  for (const auto& [Control, Text] : Captions()) Control->SetCaption(Text);
   lblCoordSeparator.SetCaption("X");
-  rbMacros.SetCaption("Macros:");
-  btnCreateMacros.SetCaption("Create");
-  bRemove.SetCaption("Remove");
-  bRename.SetCaption("Rename");
-  grpInterval.SetCaption("Click Interval");
-  lblH.SetCaption("Hours");
-  lblM.SetCaption("Minutes");
-  lblS.SetCaption("Seconds");
-  lblMS.SetCaption("Milliseconds");
-  chkJitter.SetCaption("Jitter +/- (ms)");
-  grpClickType.SetCaption("Click Type");
-  lblHold.SetCaption("Hold time (ms)");
-  grpDelay.SetCaption("Start Delay");
-  lblDelayMs.SetCaption("Delay (s)");
-  grpClicks.SetCaption("Repeat");
-  rbUntilStopped.SetCaption("Repeat until stopped");
-  rbRepeatCount.SetCaption("Repeat");
-  grpSafety.SetCaption("Additional");
-  chkMinimizeToTrayOnStart.SetCaption("Minimize to tray when starting");
-  chkTopMost.SetCaption("Always on top");
   btnLang.SetCaption("en");
-  btnAbout.SetCaption("About...");
   lnkWebsite.MakeLink();
 
   // Design-time states; the enabling rules keep them consistent from FormCreate on.
@@ -124,52 +109,82 @@ TFrmMain::TFrmMain(TPlatform& APlatform)
   btnCreateMacros.OnClick = [this] { btnCreateMacrosClick(); };
   btnLang.OnClick = [this] { btnLangClick(); };
   PopupMenuLang.OnItemClick = [this](const TMenuItem& AItem) { MItemClick(AItem); };
+
+  FHotkeys.OnPressed = [this](THotkeyAction AAction) { HotkeyPressed(AAction); };
+  FClickRun.OnDelayOver = [this] { RunDelayOver(); };
+  FClickRun.OnCompleted = [this](uint64_t AClicks) {
+    StopRun(Translate("Completed repeat count. Clicks done: ") + std::to_string(AClicks));
+  };
+  FRecorder.OnCountdownTick = [this](int32_t ASecondsLeft) {
+    // The blink: a blank caption for a moment, then the number.
+    FModes.SetStripCaption("");
+    FPlatform.Clock.Sleep(kCountdownBlinkMs);
+    FModes.SetStripCaption(Format(Translate("Recording starts in %d ..."), {int64_t{ASecondsLeft}}));
+  };
+  FRecorder.OnRecordingStarted = [this] {
+    FModes.EnterStrip(Format(Translate("Recording... Press %s to stop"), {FHotkeys.Text(THotkeyAction::haStop)}));
+    SetStatus(Translate("Recording macro..."));
+  };
 }
 
-TFrmMain::~TFrmMain() {
-  // The hotkeys' and the hook's handlers point here: none may outlive the window.
-  RemoveMouseHook();
-  UnregisterHotkeys();
+TFrmMain::~TFrmMain() = default;
+
+std::vector<std::pair<TControl*, const char*>> TFrmMain::Captions() {
+  return {
+      {&btnStart, "Start"},
+      {&btnStop, "Stop"},
+      {&grpTarget, "Target"},
+      {&rbCurrentCursorPosition, "Cursor position"},
+      {&rbCoordinates, "Coordinates:"},
+      {&rbMacros, "Macros:"},
+      {&btnCreateMacros, "Create"},
+      {&bRemove, "Remove"},
+      {&bRename, "Rename"},
+      {&grpInterval, "Click Interval"},
+      {&lblH, "Hours"},
+      {&lblM, "Minutes"},
+      {&lblS, "Seconds"},
+      {&lblMS, "Milliseconds"},
+      {&chkJitter, "Jitter +/- (ms)"},
+      {&grpClickType, "Click Type"},
+      {&lblHold, "Hold time (ms)"},
+      {&grpDelay, "Start Delay"},
+      {&lblDelayMs, "Delay (s)"},
+      {&grpClicks, "Repeat"},
+      {&rbUntilStopped, "Repeat until stopped"},
+      {&rbRepeatCount, "Repeat"},
+      {&grpSafety, "Additional"},
+      {&chkMinimizeToTrayOnStart, "Minimize to tray when starting"},
+      {&chkTopMost, "Always on top"},
+      {&btnAbout, "About..."},
+  };
 }
 
 void TFrmMain::FormCreate() {
-  SetCaption(std::string("  ") + FPlatform.App.Title() + " " + kVersion);
+  SetCaption(MainWindowCaption(FPlatform.App.Title()));
   lnkWebsite.SetCaption(kWebsiteUrl);
   TrayIcon1.SetCaption(FPlatform.App.Title());
   // Double-buffered painting is the native view's business: it always paints that way.
   cbButton.SetItems({"Left", "Right", "Middle"});
   cbClickType.SetItems({"Single", "Double", "Hold"});
-  cbButton.SetItemIndex(0);
-  cbClickType.SetItemIndex(0);
-  seHours.SetValue(0);
-  seMinutes.SetValue(0);
-  seSeconds.SetValue(0);
-  seMillis.SetValue(100);
-  seJitterMs.SetValue(0);
-  rbUntilStopped.SetChecked(true);
-  seRepeat.SetValue(100);
-  seHoldMs.SetValue(80);
-  chkTopMost.SetChecked(false);
-  chkMinimizeToTrayOnStart.SetChecked(false);
-  seStartDelaySS.SetValue(0);
-  FPendingSelectedMacroIndex = -1;
-  FHasLastRecordedPoint = false;
-  FRecUiActive = false;
-  FStartHK = {83, 6};
-  FStopHK = {88, 6};
-  FStartMacrosHK = {82, 6};
-  RegisterHotkeys();
+  for (const TSettingsField& Field : SettingsFields()) Field.Set(Field.Default);
+  FHotkeys.Register();
   LoadSettings();
-  LoadMacros();
+  FLibrary.Load();
+  RefreshMacroList();
+  const auto Count = static_cast<int32_t>(lbMacros.Items().size());
+  lbMacros.SetItemIndex(FPendingSelectedMacroIndex >= 0 && FPendingSelectedMacroIndex < Count
+                            ? FPendingSelectedMacroIndex
+                        : Count > 0 ? 0
+                                    : -1);
+  FPendingSelectedMacroIndex = -1;
   UpdateHotkeyLabel();
-  TimerClick.SetEnabled(false);
-  TimerDelay.SetEnabled(false);
   UpdateLanguageMenu();
   TranslateInterface();
 }
 
 void TFrmMain::FormCloseQuery(bool& ACanClose) {
-  if (FRecording) {
+  if (FRecorder.Recording()) {
     // Closing is never refused: a macro that cannot be saved is reported, and the window still
     // closes.
     FPlatform.Dispatcher.Run([this] { StopRecording(Translate("Recording stopped because application is closing.")); });
@@ -179,11 +194,9 @@ void TFrmMain::FormCloseQuery(bool& ACanClose) {
 }
 
 void TFrmMain::FormDestroy() {
-  RemoveMouseHook();
-  UnregisterHotkeys();
+  FRecorder.Stop();
+  FHotkeys.Unregister();
   SaveSettings();
-  FRecordedEvents.clear();
-  FMacros.clear();
 }
 
 void TFrmMain::SetStatus(const std::string& AText) { lblStatus.SetCaption(AText); }

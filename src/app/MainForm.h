@@ -1,21 +1,45 @@
 #pragma once
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
-#include "engine/HotkeyData.h"
-#include "macros/MacroModel.h"
-#include "platform/Geometry.h"
+#include "app/WindowModes.h"
+#include "engine/ClickRun.h"
+#include "engine/GlobalHotkeys.h"
+#include "macros/MacroLibrary.h"
+#include "macros/MacroPlayer.h"
+#include "macros/MacroRecorder.h"
 #include "platform/Platform.h"
 #include "platform/controls/Control.h"
 #include "platform/controls/StdControls.h"
-#include "platform/controls/Timer.h"
 
 namespace nevra {
 
-// The main window: owns every control and the state of the click engine. Its methods are
-// defined beside the subsystem they belong to (src/app, src/engine, ...).
+// Where the program keeps its files: %APPDATA%\<title>\settings.ini (beside the program when
+// there is no APPDATA) and the Macros folder beside it. The folder is made when missing.
+std::string SettingsFilePath(TPlatform& APlatform);
+std::string MacrosFolderPath(TPlatform& APlatform);
+
+// The target of a run, in the order settings.ini numbers it.
+enum TTargetMode : int32_t { tmCursor = 0, tmCoordinates = 1, tmMacros = 2 };
+
+// One entry of settings.ini: where it stands, what it is before any file is read, and how it
+// reads from and writes to the window.
+struct TSettingsField {
+  const char* Section;
+  const char* Key;
+  int32_t Default;
+  std::function<int32_t()> Get;
+  std::function<void(int32_t)> Set;
+};
+
+// The main window: its controls and their layout, and the handlers that read the controls into
+// plain values and hand them to the subsystems that do the work (the click run, the hotkeys, the
+// macro library, recorder and player, the window modes). Its members are defined in src/app, one
+// file per concern.
 class TFrmMain : public TForm {
  public:
   explicit TFrmMain(TPlatform& APlatform);
@@ -28,8 +52,6 @@ class TFrmMain : public TForm {
   // Handlers.
   void btnStartClick();
   void btnStopClick();
-  void TimerClickTimer();
-  void TimerDelayTimer();
   void chkTopMostClick();
   void chkMinimizeToTrayOnStartClick();
   void chkJitterClick();
@@ -47,24 +69,24 @@ class TFrmMain : public TForm {
   void bRenameClick();
   void bRemoveClick();
   void btnCreateMacrosClick();
-  void UpdateLanguageMenu();
-  void TranslateInterface();
   void btnLangClick();
   void MItemClick(const TMenuItem& ASender);
-  void CountdownTimerTick();
-  // One mouse message seen by the low-level hook while recording.
-  void RecordMouseEvent(TMacroEventKind AKind, int32_t AX, int32_t AY, int32_t AButton);
 
-  // Read-only views of the run state, for the window's owner and the tests.
+  // The run and the recording, for the window's owner and the tests.
   bool Running() const { return FRunning; }
-  uint64_t ClicksDone() const { return FClicksDone; }
-  bool RecUiActive() const { return FRecUiActive; }
-  bool Recording() const { return FRecording; }
-  bool WaitingForRecordStart() const { return FWaitingForRecordStart; }
-  const THotkeyData& StartHotkey() const { return FStartHK; }
-  const THotkeyData& StopHotkey() const { return FStopHK; }
-  const THotkeyData& StartMacrosHotkey() const { return FStartMacrosHK; }
-  const std::vector<std::unique_ptr<TRecordedMacro>>& Macros() const { return FMacros; }
+  // The clicks of the last click run, or the passes of the last macro run.
+  uint64_t ClicksDone() const { return FRunPlaysMacro ? FRunsDone : FClickRun.ClicksDone(); }
+  bool RecUiActive() const { return FModes.StripActive(); }
+  bool Recording() const { return FRecorder.Recording(); }
+  bool WaitingForRecordStart() const { return FRecorder.Waiting(); }
+  const THotkeyData& StartHotkey() const { return FHotkeys.Get(THotkeyAction::haStart); }
+  const THotkeyData& StopHotkey() const { return FHotkeys.Get(THotkeyAction::haStop); }
+  const THotkeyData& StartMacrosHotkey() const { return FHotkeys.Get(THotkeyAction::haStartRecording); }
+  const std::vector<std::unique_ptr<TRecordedMacro>>& Macros() const { return FLibrary.Macros(); }
+  const TClickRun& ClickRun() const { return FClickRun; }
+  const TMacroRecorder& Recorder() const { return FRecorder; }
+  // Every entry of settings.ini, in the order a save writes them.
+  std::vector<TSettingsField> SettingsFields();
 
   // Controls, in creation order (containers before what they contain).
   TButton btnStart;
@@ -115,98 +137,54 @@ class TFrmMain : public TForm {
   TLabel lnkWebsite;
   TTrayIcon TrayIcon1;
   TPopupMenu PopupMenuLang;
-  TTimer TimerClick;
-  TTimer TimerDelay;
-  TTimer FCountdownTimer;
 
  protected:
   void FormCloseQuery(bool& ACanClose) override;
 
  private:
-  // Run controller.
-  int32_t GetIntervalMs();
-  void ScheduleNextClick();
-  void StartRun();
-  void StopRun(const std::string& AMessage);
-
-  // Global hotkeys.
-  void RegisterHotkeys();
-  void UnregisterHotkeys();
+  // The window's fixed texts in English: the keys of their translations.
+  std::vector<std::pair<TControl*, const char*>> Captions();
+  void TranslateInterface();
+  void UpdateLanguageMenu();
   void UpdateHotkeyLabel();
-  void StartHotkeyPressed();
-  void StopHotkeyPressed();
-  void StartMacrosHotkeyPressed();
-
-  // Settings store.
-  std::string GetSettingsFileName();
-  void LoadSettings();
-  void SaveSettings();
-  int32_t GetTargetMode();
-
-  // Mouse input synthesis.
-  void MoveMouseTo(int32_t AX, int32_t AY);
-  void MouseButtonDown(int32_t AButton);
-  void MouseButtonUp(int32_t AButton);
-  void MouseClick(int32_t AButton);
-  void MouseDoubleClick(int32_t AButton);
-  TPoint GetTargetPoint();
-  void PerformClick(const TPoint& APoint);
-
-  // Window modes.
-  void HideToTray();
-  void RestoreFromTray();
-  void EnterRecUiMode(const std::string& ACaption);
-  void SetRecUiCaption(const std::string& AText);
-  void LeaveRecUiMode();
-
-  // Macro recorder.
-  void BeginRecordCountdown();
-  void StartRecording();
-  void InstallMouseHook();
-  void RemoveMouseHook();
-  void StopRecording(const std::string& AReason);
-  std::string FreeMacroFileName(const std::string& AStamp);
-
-  // Macro library and player.
-  std::string GetMacrosFolder();
-  void LoadMacros();
-  void RefreshMacroList();
-  void SelectMacroNamed(const std::string& AName);
-  TRecordedMacro* GetSelectedMacro();
-  void PlaySelectedMacro();
-  void RunMacroPlayback();
-
-  // Enabling rules.
-  void ApplyTargetMode(int32_t AMode);
-
-  std::string HotkeyToText(uint32_t AVk, uint32_t AModifiers);
   void SetStatus(const std::string& AText);
 
+  // The run.
+  TClickRunSettings ReadClickRunSettings() const;
+  void StartRun();
+  void StopRun(const std::string& AMessage);
+  void RunDelayOver();
+  void PlaySelectedMacro();
+  void HotkeyPressed(THotkeyAction AAction);
+  std::string RunningCaption() const;
+
+  // The macros.
+  TRecordedMacro* GetSelectedMacro() const;
+  void RefreshMacroList();
+  void SelectMacroNamed(const std::string& AName);
+  void StopRecording(const std::string& AReason);
+
+  // Settings.
+  void LoadSettings();
+  void SaveSettings();
+
+  // Enabling rules.
+  void ApplyTargetMode(TTargetMode AMode);
+  TTargetMode GetTargetMode() const;
+
   TPlatform& FPlatform;
+  TWindowModes FModes;
+  TGlobalHotkeys FHotkeys;
+  TClickRun FClickRun;
+  TMacroLibrary FLibrary;
+  TMacroRecorder FRecorder;
+  TMacroPlayer FPlayer;
 
   bool FRunning = false;
-  uint64_t FClicksDone = 0;
-  int32_t FStartHotkeyID = 0;
-  int32_t FStpHotkeyID = 0;
-  int32_t FStartMacrosHotkeyID = 0;
-  THotkeyData FStartHK;
-  THotkeyData FStopHK;
-  THotkeyData FStartMacrosHK;
-  std::vector<std::unique_ptr<TRecordedMacro>> FMacros;
-  bool FRecording = false;
-  bool FWaitingForRecordStart = false;
-  uint32_t FRecordingStartTick = 0;
-  uint32_t FLastRecordTick = 0;
-  std::vector<TMacroMouseEvent> FRecordedEvents;
-  int32_t FCountdownValue = 0;
+  bool FRunPlaysMacro = false;
   bool FStopPlaybackRequested = false;
+  uint64_t FRunsDone = 0;
   int32_t FPendingSelectedMacroIndex = -1;
-  TPoint FLastRecordedPoint;
-  bool FHasLastRecordedPoint = false;
-  TRect FRecUiSavedBounds;
-  std::string FRecUiSavedCaption;
-  bool FRecUiSavedTopMost = false;
-  bool FRecUiActive = false;
 };
 
 }  // namespace nevra

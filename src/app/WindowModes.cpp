@@ -1,61 +1,54 @@
-// Window modes during a run or a recording: hidden with only the tray icon left, or the compact
-// strip in the corner of the work area.
-#include <algorithm>
+#include "app/WindowModes.h"
 
-#include "app/MainForm.h"
+#include <algorithm>
 
 namespace nevra {
 
 namespace {
 constexpr int32_t kStripMinWidth = 200;
 constexpr int32_t kStripMargin = 16;
+// The caption's indent, as the window's own caption has it.
+constexpr const char* kCaptionIndent = "  ";
 }  // namespace
 
-void TFrmMain::HideToTray() { FPlatform.Window.Hide(); }
-
-void TFrmMain::RestoreFromTray() {
-  FPlatform.Window.Show();
-  FPlatform.Window.RestoreApplication();
-  FPlatform.Window.BringToForeground();
+void TWindowModes::RestoreFromTray() {
+  FWindow.Show();
+  FWindow.RestoreApplication();
+  FWindow.BringToForeground();
 }
 
-void TFrmMain::TrayIcon1Click() { RestoreFromTray(); }
-
-void TFrmMain::EnterRecUiMode(const std::string& ACaption) {
-  if (!FRecUiActive) {
-    FRecUiSavedBounds = FPlatform.Window.GetBounds();
-    FRecUiSavedCaption = Caption();
-    FRecUiSavedTopMost = chkTopMost.Checked();
-    FRecUiActive = true;
+void TWindowModes::EnterStrip(const std::string& ACaption) {
+  if (!FStripActive) {
+    FSavedBounds = FWindow.GetBounds();
+    FSavedCaption = FForm.Caption();
+    FSavedTopMost = FTopMost.Checked();
+    FStripActive = true;
   }
-  const int32_t Height = FPlatform.Window.CaptionHeight() + 2 * FPlatform.Window.SizingFrameHeight();
-  const int32_t Width = std::max(FRecUiSavedBounds.Width() / 2, kStripMinWidth);
-  const TRect WorkArea = FPlatform.Window.GetWorkArea();
-  pnlStatusBar.SetVisible(false);
+  const int32_t Height = FWindow.CaptionHeight() + 2 * FWindow.SizingFrameHeight();
+  const int32_t Width = std::max(FSavedBounds.Width() / 2, kStripMinWidth);
+  const TRect WorkArea = FWindow.GetWorkArea();
+  FStatusBar.SetVisible(false);
   const int32_t Left = WorkArea.Right - Width - kStripMargin;
   const int32_t Top = WorkArea.Bottom - Height - kStripMargin;
-  SetCaption("  " + ACaption);
-  FPlatform.Window.ShowTopMostAt(TRect{Left, Top, Left + Width, Top + Height});
+  FForm.SetCaption(kCaptionIndent + ACaption);
+  FWindow.ShowTopMostAt(TRect{Left, Top, Left + Width, Top + Height});
 }
 
-void TFrmMain::SetRecUiCaption(const std::string& AText) {
-  if (FRecUiActive) SetCaption("  " + AText);
+void TWindowModes::SetStripCaption(const std::string& ACaption) {
+  if (FStripActive) FForm.SetCaption(kCaptionIndent + ACaption);
 }
 
-void TFrmMain::LeaveRecUiMode() {
-  if (!FRecUiActive) return;
-  FCountdownTimer.SetEnabled(false);
-  FPlatform.Window.SetTopMost(false);
-  FPlatform.Window.SetBounds(FRecUiSavedBounds);
-  SetCaption(FRecUiSavedCaption);
-  pnlStatusBar.SetVisible(true);
+void TWindowModes::LeaveStrip() {
+  if (!FStripActive) return;
+  FWindow.SetTopMost(false);
+  FWindow.SetBounds(FSavedBounds);
+  FForm.SetCaption(FSavedCaption);
+  FStatusBar.SetVisible(true);
   // Setting the box runs its handler only when the state changes, so apply the band here too.
-  chkTopMost.SetChecked(FRecUiSavedTopMost);
-  FPlatform.Window.SetTopMost(FRecUiSavedTopMost);
-  FRecUiActive = false;
-  FPlatform.Window.Show();
-  FPlatform.Window.RestoreApplication();
-  FPlatform.Window.BringToForeground();
+  FTopMost.SetChecked(FSavedTopMost);
+  FWindow.SetTopMost(FSavedTopMost);
+  FStripActive = false;
+  RestoreFromTray();
 }
 
 }  // namespace nevra

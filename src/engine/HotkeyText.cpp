@@ -1,33 +1,31 @@
 #include "engine/HotkeyText.h"
 
+#include "platform/InputCodes.h"
+
 namespace nevra {
 
 namespace {
 
-constexpr uint32_t kModAlt = 1;
-constexpr uint32_t kModCtrl = 2;
-constexpr uint32_t kModShift = 4;
-constexpr uint32_t kModWin = 8;
-
 std::string KeyName(uint32_t AVk, const TKeyNameLookup& ALayoutName) {
+  namespace Vk = VirtualKeys;
   if ((AVk >= '0' && AVk <= '9') || (AVk >= 'A' && AVk <= 'Z')) return std::string(1, static_cast<char>(AVk));
-  if (AVk >= 112 && AVk <= 135) return "F" + std::to_string(AVk - 111);
+  if (AVk >= Vk::F1 && AVk <= Vk::F24) return "F" + std::to_string(AVk - Vk::F1 + 1);
   switch (AVk) {
-    case 8: return "BkSp";
-    case 9: return "Tab";
-    case 13: return "Enter";
-    case 27: return "Esc";
-    case 32: return "Space";
-    case 33: return "PgUp";
-    case 34: return "PgDn";
-    case 35: return "End";
-    case 36: return "Home";
-    case 37: return "Left";
-    case 38: return "Up";
-    case 39: return "Right";
-    case 40: return "Down";
-    case 45: return "Ins";
-    case 46: return "Del";
+    case Vk::Back: return "BkSp";
+    case Vk::Tab: return "Tab";
+    case Vk::Return: return "Enter";
+    case Vk::Escape: return "Esc";
+    case Vk::Space: return "Space";
+    case Vk::PageUp: return "PgUp";
+    case Vk::PageDown: return "PgDn";
+    case Vk::End: return "End";
+    case Vk::Home: return "Home";
+    case Vk::Left: return "Left";
+    case Vk::Up: return "Up";
+    case Vk::Right: return "Right";
+    case Vk::Down: return "Down";
+    case Vk::Insert: return "Ins";
+    case Vk::Delete: return "Del";
     default: return ALayoutName ? ALayoutName(AVk) : std::string();
   }
 }
@@ -35,12 +33,13 @@ std::string KeyName(uint32_t AVk, const TKeyNameLookup& ALayoutName) {
 }  // namespace
 
 TShiftState ModifiersToShiftState(uint32_t AModifiers) {
-  return TShiftState{(AModifiers & kModShift) != 0, (AModifiers & kModCtrl) != 0, (AModifiers & kModAlt) != 0};
+  return TShiftState{(AModifiers & HotkeyModifiers::Shift) != 0, (AModifiers & HotkeyModifiers::Control) != 0,
+                     (AModifiers & HotkeyModifiers::Alt) != 0};
 }
 
 std::string HotkeyToText(uint32_t AVk, uint32_t AModifiers, const TKeyNameLookup& ALayoutName) {
-  std::string Text = (AModifiers & kModWin) ? "Win+" : "";
-  if (AVk > 255) return Text;
+  std::string Text = (AModifiers & HotkeyModifiers::Win) ? "Win+" : "";
+  if (AVk > VirtualKeys::Last) return Text;
   const std::string Name = KeyName(AVk, ALayoutName);
   if (Name.empty()) return Text;
   const TShiftState Shift = ModifiersToShiftState(AModifiers);

@@ -26,7 +26,30 @@ std::string LanguageCodeFor(uint16_t ALanguageId) {
   }
 }
 
+namespace {
+// The registry value under LanguageKeyPath that holds the code.
+constexpr const char* kLanguageValue = "CurrentLanguage";
+}  // namespace
+
 std::string LanguageKeyPath(const std::string& ATitle) { return "Software\\" + ATitle; }
+
+std::vector<TMenuItem> LanguageMenuItems() {
+  std::vector<TMenuItem> Items;
+  const auto& Languages = GTranslations().Languages();
+  for (size_t L = 0; L < Languages.size(); ++L) {
+    // A language without both its name and its code cannot be offered.
+    if (Languages[L].size() < 2) continue;
+    Items.push_back({Languages[L][0], static_cast<int32_t>(L), static_cast<int32_t>(L) == GTranslations().Index()});
+  }
+  return Items;
+}
+
+void ChooseLanguage(TPlatform& APlatform, int32_t AIndex) {
+  TTranslations& Catalogue = GTranslations();
+  Catalogue.SetIndex(AIndex);
+  Catalogue.SetCode(Catalogue.Languages()[static_cast<size_t>(AIndex)][1]);
+  APlatform.Registry.WriteString(LanguageKeyPath(APlatform.App.Title()), kLanguageValue, Catalogue.Code());
+}
 
 void TTranslations::Parse(std::string_view AText) {
   FLanguages.clear();
@@ -56,7 +79,7 @@ void TTranslations::Parse(std::string_view AText) {
 
 void TTranslations::Load(TPlatform& APlatform, const std::string& ATitle) {
   FCode = LanguageCodeFor(APlatform.Locale.SystemDefaultUILanguage());
-  if (const auto Stored = APlatform.Registry.ReadString(LanguageKeyPath(ATitle), "CurrentLanguage")) FCode = *Stored;
+  if (const auto Stored = APlatform.Registry.ReadString(LanguageKeyPath(ATitle), kLanguageValue)) FCode = *Stored;
   const std::string Path = APlatform.Environment.ExecutableFolder() + "\\transl.dt";
   const auto Text = APlatform.Files.ReadFile(Path);
   FLanguages.clear();

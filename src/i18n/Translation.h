@@ -4,6 +4,8 @@
 #include <string_view>
 #include <vector>
 
+#include "platform/controls/StdControls.h"
+
 namespace nevra {
 
 struct TPlatform;
@@ -48,5 +50,13 @@ std::string LanguageCodeFor(uint16_t ALanguageId);
 
 // The registry key that holds the user's choice: "Software\" and the application title.
 std::string LanguageKeyPath(const std::string& ATitle);
+
+// The language menu: one item per language of the catalogue that has both a name and a code,
+// tagged with its index, the current one checked.
+std::vector<TMenuItem> LanguageMenuItems();
+
+// Makes the language at AIndex of the catalogue the current one and stores the choice for the
+// next start; a key that cannot be written only means the choice lasts until the program ends.
+void ChooseLanguage(TPlatform& APlatform, int32_t AIndex);
 
 }  // namespace nevra

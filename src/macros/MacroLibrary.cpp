@@ -1,6 +1,7 @@
-// The macro folder and its mirror in the window: scan, list, rename and remove.
-#include "app/MainForm.h"
-#include "i18n/Translation.h"
+#include "macros/MacroLibrary.h"
+
+#include <algorithm>
+
 #include "macros/MacroFileName.h"
 #include "platform/InterruptedSaves.h"
 #include "platform/Text.h"
@@ -24,114 +25,72 @@ size_t Utf16Length(std::string_view AText) {
 
 }  // namespace
 
-std::string TFrmMain::GetMacrosFolder() {
-  const std::string Settings = GetSettingsFileName();
-  const std::string Folder = Settings.substr(0, Settings.rfind('\\') + 1) + "Macros";
-  FPlatform.Files.CreateDirectories(Folder);  // a failure shows at the next file operation
-  return Folder;
-}
-
-void TFrmMain::LoadMacros() {
-  FMacros.clear();
-  const std::string Folder = GetMacrosFolder();
-  RemoveInterruptedSaves(FPlatform.Files, Folder, IsMacroFileName);
-  for (const std::string& Name : FPlatform.Files.ListFiles(Folder, std::string(kMacroExtension))) {
-    try {
-      FMacros.push_back(TRecordedMacro::ListFromFile(FPlatform.Files, Folder + "\\" + Name));
-    } catch (const std::exception&) {
-      // An unreadable file is left out of the list and stays on disk.
-    }
-  }
-  RefreshMacroList();
-  const int32_t Count = static_cast<int32_t>(lbMacros.Items().size());
-  if (FPendingSelectedMacroIndex >= 0 && FPendingSelectedMacroIndex < Count)
-    lbMacros.SetItemIndex(FPendingSelectedMacroIndex);
-  else
-    lbMacros.SetItemIndex(Count > 0 ? 0 : -1);
-  FPendingSelectedMacroIndex = -1;
-}
-
-void TFrmMain::RefreshMacroList() {
-  const int32_t Selected = lbMacros.ItemIndex();
-  const std::string Remembered = Selected >= 0 ? lbMacros.Items()[static_cast<size_t>(Selected)] : std::string();
+std::vector<std::string> TMacroLibrary::Names() const {
   std::vector<std::string> Names;
   Names.reserve(FMacros.size());
   for (const auto& Macro : FMacros) Names.push_back(Macro->Name());
-  lbMacros.SetItems(std::move(Names));
-  if (!Remembered.empty()) SelectMacroNamed(Remembered);
+  return Names;
 }
 
-void TFrmMain::SelectMacroNamed(const std::string& AName) {
-  const auto& Items = lbMacros.Items();
-  for (size_t I = 0; I < Items.size(); ++I) {
-    if (SameTextAscii(Items[I], AName)) {
-      lbMacros.SetItemIndex(static_cast<int64_t>(I));
-      return;
+TRecordedMacro* TMacroLibrary::At(int64_t AIndex) const {
+  if (AIndex < 0 || static_cast<size_t>(AIndex) >= FMacros.size()) return nullptr;
+  return FMacros[static_cast<size_t>(AIndex)].get();
+}
+
+void TMacroLibrary::Load() {
+  FMacros.clear();
+  FFiles.CreateDirectories(FFolder);  // a failure shows at the next file operation
+  RemoveInterruptedSaves(FFiles, FFolder, IsMacroFileName);
+  for (const std::string& Name : FFiles.ListFiles(FFolder, std::string(kMacroExtension))) {
+    try {
+      FMacros.push_back(TRecordedMacro::ListFromFile(FFiles, FFolder + "\\" + Name));
+    } catch (const EFileError&) {
+      // An unreadable file is left out of the list and stays on disk.
     }
   }
-  lbMacros.SetItemIndex(-1);
 }
 
-TRecordedMacro* TFrmMain::GetSelectedMacro() {
-  const int32_t Index = lbMacros.ItemIndex();
-  if (Index < 0 || static_cast<size_t>(Index) >= FMacros.size()) return nullptr;
-  return FMacros[static_cast<size_t>(Index)].get();
+TRecordedMacro& TMacroLibrary::Add(std::unique_ptr<TRecordedMacro> AMacro, const std::string& AFileStem) {
+  FFiles.CreateDirectories(FFolder);
+  const std::string Stem = FFolder + "\\" + AFileStem;
+  const std::string Extension(kMacroExtension);
+  std::string Path = Stem + Extension;
+  // Two recordings stopped within one second must not share a file: the second would destroy
+  // the first.
+  for (int Suffix = 2; FFiles.FileExists(Path); ++Suffix) Path = Stem + " (" + std::to_string(Suffix) + ")" + Extension;
+  AMacro->SaveToFile(FFiles, Path);
+  FMacros.push_back(std::move(AMacro));
+  return *FMacros.back();
 }
 
-void TFrmMain::bRenameClick() {
-  TRecordedMacro* Macro = GetSelectedMacro();
-  if (Macro == nullptr) {
-    FPlatform.Dialogs.ShowMessage(TMessageKind::mkInformation, Translate("Please select a macro first."));
-    return;
-  }
-  std::string Entered = Macro->Name();
-  if (!FPlatform.Dialogs.InputText(Translate("Rename macro"), Translate("Enter new macro name:"), Entered)) return;
-  const std::string NewName = TrimName(Entered);
-  if (NewName.empty()) {
-    FPlatform.Dialogs.ShowMessage(TMessageKind::mkWarning, Translate("Macro name cannot be empty."));
-    return;
-  }
-  if (SameTextAscii(NewName, Macro->Name())) return;
-  const std::string Target = GetMacrosFolder() + "\\" + SanitizeMacroFileName(NewName) + std::string(kMacroExtension);
-  if (Utf16Length(Target) > kMaxPathUnits) {
-    FPlatform.Dialogs.ShowMessage(TMessageKind::mkWarning, Translate("Macro name is too long."));
-    return;
-  }
-  const bool SameFile = SameTextAscii(Target, Macro->FileName());
-  if (!SameFile && FPlatform.Files.FileExists(Target)) {
-    FPlatform.Dialogs.ShowMessage(TMessageKind::mkWarning, Translate("A macro file with this name already exists."));
-    return;
-  }
+TRenameOutcome TMacroLibrary::Rename(TRecordedMacro& AMacro, const std::string& AEntered) {
+  const std::string NewName = TrimName(AEntered);
+  if (NewName.empty()) return TRenameOutcome::roEmpty;
+  if (SameTextAscii(NewName, AMacro.Name())) return TRenameOutcome::roUnchanged;
+  FFiles.CreateDirectories(FFolder);
+  const std::string Target = FFolder + "\\" + SanitizeMacroFileName(NewName) + std::string(kMacroExtension);
+  if (Utf16Length(Target) > kMaxPathUnits) return TRenameOutcome::roTooLong;
+  const bool SameFile = SameTextAscii(Target, AMacro.FileName());
+  if (!SameFile && FFiles.FileExists(Target)) return TRenameOutcome::roTaken;
   // The file is written anew from memory.
-  Macro->LoadEvents(FPlatform.Files);
-  const std::string OldName = Macro->Name();
-  const std::string OldFile = Macro->FileName();
-  Macro->SetName(NewName);
+  AMacro.LoadEvents(FFiles);
+  const std::string OldName = AMacro.Name();
+  const std::string OldFile = AMacro.FileName();
+  AMacro.SetName(NewName);
   try {
-    Macro->SaveToFile(FPlatform.Files, SameFile ? OldFile : Target);
+    AMacro.SaveToFile(FFiles, SameFile ? OldFile : Target);
   } catch (...) {
     // The macro keeps the name its file still carries.
-    Macro->SetName(OldName);
+    AMacro.SetName(OldName);
     throw;
   }
-  if (!SameFile && !OldFile.empty() && FPlatform.Files.FileExists(OldFile) && !SameTextAscii(OldFile, Target))
-    FPlatform.Files.RemoveFile(OldFile);
-  RefreshMacroList();
-  SelectMacroNamed(NewName);
-  SetStatus(Translate("Macro renamed."));
+  if (!SameFile && !OldFile.empty() && FFiles.FileExists(OldFile)) FFiles.RemoveFile(OldFile);
+  return TRenameOutcome::roRenamed;
 }
 
-void TFrmMain::bRemoveClick() {
-  TRecordedMacro* Macro = GetSelectedMacro();
-  if (Macro == nullptr) return;
-  if (FPlatform.Dialogs.ShowMessage(TMessageKind::mkConfirmation, Translate("Delete selected macro?")) !=
-      TMessageResult::mrYes)
-    return;
-  if (!Macro->FileName().empty() && FPlatform.Files.FileExists(Macro->FileName()))
-    FPlatform.Files.RemoveFile(Macro->FileName());
-  FMacros.erase(FMacros.begin() + lbMacros.ItemIndex());
-  RefreshMacroList();
-  SetStatus(Translate("Selected macro removed."));
+void TMacroLibrary::Remove(const TRecordedMacro& AMacro) {
+  if (!AMacro.FileName().empty() && FFiles.FileExists(AMacro.FileName())) FFiles.RemoveFile(AMacro.FileName());
+  std::erase_if(FMacros, [&AMacro](const auto& AListed) { return AListed.get() == &AMacro; });
 }
 
 }  // namespace nevra

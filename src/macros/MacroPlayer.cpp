@@ -1,16 +1,10 @@
-// Playing a macro back: each event after its offset from the start of the pass, as synthesised
-// input, a set number of passes or until stopped.
-#include "app/MainForm.h"
+#include "macros/MacroPlayer.h"
+
 #include "engine/MouseRecords.h"
-#include "i18n/Translation.h"
-#include "platform/FileSystem.h"
 
 namespace nevra {
 
 namespace {
-// After hiding the window, give the system a moment to repaint what was under it before input
-// starts to land there.
-constexpr uint32_t kAfterHideMs = 250;
 
 // One event as one SendInput call: the move to its point, and its button when it has one. A
 // 1,000 Hz mouse records an event every millisecond, so every call into the system counts.
@@ -24,61 +18,33 @@ void PerformEvent(IMouseInput& AInput, const TMacroMouseEvent& AEvent, const TVi
     default: break;  // a kind this version does not know costs its wait and nothing else
   }
 }
+
 }  // namespace
 
-void TFrmMain::PlaySelectedMacro() {
-  const auto Stopped = [this] { return !FRunning || FStopPlaybackRequested; };
-  if (chkMinimizeToTrayOnStart.Checked() && FPlatform.Window.IsVisible()) {
-    HideToTray();
-    if (!FPlatform.Pump.WaitUntil(FPlatform.Clock.MonotonicMicroseconds() + kAfterHideMs * 1000, Stopped)) return;
-  }
-  RunMacroPlayback();
+bool TMacroPlayer::Pause(uint32_t AMs, const std::function<bool()>& AStopped) {
+  return FPlatform.Pump.WaitUntil(FPlatform.Clock.MonotonicMicroseconds() + uint64_t{AMs} * 1000, AStopped);
 }
 
-void TFrmMain::RunMacroPlayback() {
-  // The list may change while messages are handled between events (nothing in the window
-  // allows it during a run today); play a copy so the events stay valid whatever happens.
-  TRecordedMacro* Selected = GetSelectedMacro();
-  if (Selected == nullptr) {
-    StopRun(Translate("No macro selected."));
-    return;
-  }
-  // Read when the run started, unless the selection changed during the start delay.
-  try {
-    Selected->LoadEvents(FPlatform.Files);
-  } catch (const EFileError&) {
-    StopRun(Translate("No macro selected."));
-    throw;  // the error box says why
-  }
-  const std::vector<TMacroMouseEvent> Events = Selected->Events();
-  const bool UntilStopped = rbUntilStopped.Checked();
-  const int32_t Count = seRepeat.Value();
-  const auto Stopped = [this] { return !FRunning || FStopPlaybackRequested; };
-
-  for (int64_t Pass = 1; !Stopped(); ++Pass) {
+void TMacroPlayer::Play(const std::vector<TMacroMouseEvent>& AEvents, std::optional<uint64_t> APasses,
+                        const std::function<bool()>& AStopped, const std::function<void()>& AOnPass) {
+  for (uint64_t Pass = 1; !AStopped(); ++Pass) {
     // Read once a pass: monitors are not rearranged in the middle of one.
     const TVirtualDesktop Desktop = FPlatform.Input.GetVirtualDesktop();
     uint32_t Previous = 0;
     // When each event is due. Each wait ends at the previous due time plus the event's gap, not
     // a gap after the previous event was done: the time spent on messages and input comes out of
-    // the wait instead of adding up, so a pass lasts as long as the recording. The waits handle
-    // the window's messages, so Stop, the stop hotkey and closing work during any pause.
+    // the wait instead of adding up, so a pass lasts as long as the recording.
     uint64_t Due = FPlatform.Clock.MonotonicMicroseconds();
-    for (const TMacroMouseEvent& Event : Events) {
+    for (const TMacroMouseEvent& Event : AEvents) {
       if (Event.DeltaMs > Previous) Due += uint64_t{Event.DeltaMs - Previous} * 1000;
-      if (!FPlatform.Pump.WaitUntil(Due, Stopped)) break;
+      if (!FPlatform.Pump.WaitUntil(Due, AStopped)) return;
       Previous = Event.DeltaMs;
       PerformEvent(FPlatform.Input, Event, Desktop);
     }
-    if (Stopped()) break;
-    ++FClicksDone;
+    if (AStopped()) return;
+    AOnPass();
     FPlatform.Pump.ProcessMessages();
-    if (!UntilStopped && Pass >= Count) break;
-  }
-  if (!FStopPlaybackRequested && FRunning) {
-    StopRun(Translate(rbRepeatCount.Checked() ? "Completed macro repeat count. Runs done: "
-                                              : "Macro playback stopped. Runs done: ") +
-            std::to_string(FClicksDone));
+    if (APasses && Pass >= *APasses) return;
   }
 }
 

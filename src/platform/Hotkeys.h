@@ -3,16 +3,9 @@
 #include <functional>
 #include <string>
 
-namespace nevra {
+#include "platform/InputCodes.h"
 
-// Modifier bits of RegisterHotKey.
-namespace HotkeyModifiers {
-inline constexpr uint32_t Alt = 0x0001;
-inline constexpr uint32_t Control = 0x0002;
-inline constexpr uint32_t Shift = 0x0004;
-inline constexpr uint32_t Win = 0x0008;
-inline constexpr uint32_t NoRepeat = 0x4000;
-}  // namespace HotkeyModifiers
+namespace nevra {
 
 // System-wide hotkeys: a combination pressed anywhere on the desktop runs its handler on the GUI
 // thread, through the dispatcher.

@@ -4,6 +4,7 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include "app/AppInfo.h"
 #include "app/MainForm.h"
 #include "platform/fake/FakePlatform.h"
 #include "support/TestUpdateSite.h"
@@ -25,7 +26,7 @@ TEST(Startup, RunsItsStepsInOrder) {
   EXPECT_THAT(P.App.Calls,
               ElementsAre("Initialize", "ApplyVisualStyle:Midnight Express Green", "SetTitle:Nevra Auto Clicker",
                           "CreateMainWindow", "RunMessageLoop", "DestroyMainWindow"));
-  EXPECT_EQ(CaptionWhileShown, "  Nevra Auto Clicker 2.5");
+  EXPECT_EQ(CaptionWhileShown, MainWindowCaption());
   EXPECT_EQ(StatusWhileShown, "Ready");
   EXPECT_TRUE(P.Dialogs.Shown.empty());
 }

@@ -1,6 +1,7 @@
 // The compact strip and the tray: what is saved on the way in and restored on the way out.
 #include <gtest/gtest.h>
 
+#include "app/AppInfo.h"
 #include "support/FormFixture.h"
 
 namespace nevra::test {
@@ -51,7 +52,7 @@ TEST_F(WindowModesTest, EnteringTwiceAndLeavingOnceRestoresWhatWasThereBeforeThe
   P.Time.RunFor(1000);  // second entry when the delay ends
   StopRun();
   EXPECT_EQ(P.Window.Bounds, Before);
-  EXPECT_EQ(Form->Caption(), "  Nevra Auto Clicker 2.5");
+  EXPECT_EQ(Form->Caption(), MainWindowCaption());
   EXPECT_FALSE(P.Window.TopMost);
 }
 

@@ -1,6 +1,7 @@
 // The click run in virtual time: when clicks happen, how many, and what the status line says.
 #include <gtest/gtest.h>
 
+#include "app/AppInfo.h"
 #include "support/FormFixture.h"
 
 namespace nevra::test {
@@ -22,7 +23,7 @@ class RunControllerTest : public FormFixture {
 };
 
 TEST_F(RunControllerTest, DefaultsAfterCreation) {
-  EXPECT_EQ(Form->Caption(), "  Nevra Auto Clicker 2.5");
+  EXPECT_EQ(Form->Caption(), MainWindowCaption());
   EXPECT_EQ(Status(), "Ready");
   EXPECT_EQ(Form->seHours.Text(), "0");
   EXPECT_EQ(Form->seMinutes.Text(), "0");
@@ -53,8 +54,8 @@ TEST_F(RunControllerTest, DefaultsAfterCreation) {
   EXPECT_FALSE(Form->chkMinimizeToTrayOnStart.Checked());
   EXPECT_TRUE(Form->btnStart.Enabled());
   EXPECT_FALSE(Form->btnStop.Enabled());
-  EXPECT_FALSE(Form->TimerClick.Enabled());
-  EXPECT_FALSE(Form->TimerDelay.Enabled());
+  EXPECT_FALSE(Form->ClickRun().TimerClick.Enabled());
+  EXPECT_FALSE(Form->ClickRun().TimerDelay.Enabled());
   EXPECT_EQ(Form->lnkWebsite.Caption(), "https://www.nevra-autoclicker.example");
 }
 
@@ -98,12 +99,12 @@ TEST_F(RunControllerTest, StartDelayComesBeforeTheFirstInterval) {
   Form->seStartDelaySS.SetValue(2);
   SetInterval(0, 0, 0, 500);
   Start();
-  EXPECT_TRUE(Form->TimerDelay.Enabled());
+  EXPECT_TRUE(Form->ClickRun().TimerDelay.Enabled());
   P.Time.RunFor(2499);
   EXPECT_EQ(Clicks(), 0u);
   P.Time.RunFor(1);
   EXPECT_THAT(PressTimes(), ElementsAre(2500));
-  EXPECT_FALSE(Form->TimerDelay.Enabled());
+  EXPECT_FALSE(Form->ClickRun().TimerDelay.Enabled());
 }
 
 TEST_F(RunControllerTest, RepeatCountGivesExactlyThatManyClicksThenCompletesOneIntervalLater) {
@@ -235,7 +236,7 @@ TEST_F(RunControllerTest, TheWindowShrinksToTheStripForTheRunAndComesBackAfterIt
   Stop();
   EXPECT_FALSE(Form->RecUiActive());
   EXPECT_EQ(P.Window.Bounds, Before);
-  EXPECT_EQ(Form->Caption(), "  Nevra Auto Clicker 2.5");
+  EXPECT_EQ(Form->Caption(), MainWindowCaption());
   EXPECT_EQ(P.Window.Calls.back(), "BringToForeground");
 }
 
@@ -259,7 +260,7 @@ TEST_F(RunControllerTest, ATickDueWhenTheRunStoppedDoesNothing) {
   Start();
   P.Time.RunFor(100);
   Stop();
-  Form->TimerClickTimer();
+  P.Time.RunFor(1000);
   EXPECT_EQ(Clicks(), 1u);
   EXPECT_EQ(Status(), "Stopped by button. Clicks done: 1");
 }

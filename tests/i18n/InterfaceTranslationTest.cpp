@@ -1,6 +1,7 @@
 // The window in the chosen language and the language menu.
 #include <gtest/gtest.h>
 
+#include "app/AppInfo.h"
 #include "support/FormFixture.h"
 
 namespace nevra::test {
@@ -31,7 +32,7 @@ TEST_F(InterfaceTranslationTest, WindowStartsInTheChosenLanguage) {
   EXPECT_EQ(Status(), "Bereit");
   EXPECT_EQ(Form->lblHotkeys.Caption(), "Tasten \xE2\x80\x94 Start: Shift+Ctrl+S  |  Stopp: Shift+Ctrl+X");
   EXPECT_EQ(MenuCaptions(), (std::vector<std::string>{"English", "Deutsch*", "Français"}));
-  EXPECT_EQ(Form->Caption(), "  Nevra Auto Clicker 2.5");
+  EXPECT_EQ(Form->Caption(), MainWindowCaption());
 }
 
 TEST_F(InterfaceTranslationTest, ChoosingALanguageRetranslatesKeepsSelectionsAndIsRemembered) {
@@ -79,7 +80,7 @@ TEST_F(InterfaceTranslationTest, ChoosingTheCurrentLanguageAgainRewritesTheChoic
 TEST(InterfaceTranslation, NoCatalogueGivesAnEmptyMenu) {
   GTranslations().Parse("");
   fake::TFakePlatform P;
-  P.App.SetTitle("Nevra Auto Clicker");
+  P.App.SetTitle(kApplicationTitle);
   TFrmMain Form(P.Platform);
   Form.FormCreate();
   EXPECT_TRUE(Form.PopupMenuLang.Items().empty());

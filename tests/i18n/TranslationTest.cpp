@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include "app/AppInfo.h"
 #include "platform/fake/FakePlatform.h"
 
 namespace nevra {
@@ -14,8 +15,8 @@ constexpr const char* kCatalogue = "C:\\Program Files\\Nevra Auto Clicker\\trans
 
 class TranslationTest : public ::testing::Test {
  protected:
-  TranslationTest() { P.App.SetTitle("Nevra Auto Clicker"); }
-  void Load() { T.Load(P.Platform, "Nevra Auto Clicker"); }
+  TranslationTest() { P.App.SetTitle(kApplicationTitle); }
+  void Load() { T.Load(P.Platform, kApplicationTitle); }
   fake::TFakePlatform P;
   TTranslations T;
 };

@@ -1,6 +1,7 @@
 // Recording in virtual time: the countdown, the hook's messages, the offsets and the saved macro.
 #include <gtest/gtest.h>
 
+#include "app/AppInfo.h"
 #include "support/FormFixture.h"
 
 namespace nevra::test {
@@ -157,7 +158,7 @@ TEST_F(MacroRecorderTest, ARefusedHookEndsAsAnEmptyRecording) {
 
 TEST_F(MacroRecorderTest, OffsetsAreRightAcrossTheTickCountersWrap) {
   fake::TFakePlatform Wrapping(0xFFFFFFFFu - 11500);  // wraps half a second into the recording
-  Wrapping.App.SetTitle("Nevra Auto Clicker");
+  Wrapping.App.SetTitle(kApplicationTitle);
   Wrapping.Window.Visible = true;
   TFrmMain F(Wrapping.Platform);
   Wrapping.App.MainForm = &F;
@@ -209,7 +210,7 @@ TEST_F(MacroRecorderTest, TheWindowComesBackAsItWasBeforeTheCountdown) {
   StartRecordingNow();
   StopByHotkey();
   EXPECT_EQ(P.Window.Bounds, Before);
-  EXPECT_EQ(Form->Caption(), "  Nevra Auto Clicker 2.5");
+  EXPECT_EQ(Form->Caption(), MainWindowCaption());
   EXPECT_TRUE(P.Window.TopMost);
   EXPECT_TRUE(Form->chkTopMost.Checked());
 }

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "app/AppInfo.h"
 #include "app/MainForm.h"
 #include "i18n/Translation.h"
 #include "platform/fake/FakePlatform.h"
@@ -19,7 +20,7 @@ class FormFixture : public ::testing::Test {
     // The catalogue is process-wide: every test starts in English with no catalogue.
     GTranslations().Parse("");
     GTranslations().SetCode("en");
-    P.App.SetTitle("Nevra Auto Clicker");
+    P.App.SetTitle(kApplicationTitle);
     P.Window.Visible = true;
     Create();
   }

@@ -3,6 +3,7 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include "app/AppInfo.h"
 #include "app/Startup.h"
 #include "i18n/Translation.h"
 #include "platform/fake/FakePlatform.h"
@@ -23,7 +24,7 @@ class NewVersionDialogTest : public ::testing::Test {
  protected:
   NewVersionDialogTest() {
     GTranslations() = TTranslations();
-    P.App.SetTitle("Nevra Auto Clicker");
+    P.App.SetTitle(kApplicationTitle);
     Offer.NewVersionMessage = "The new version 2.6 is available\r\n\r\nWhat's new:\r\nFaster\r\n";
   }
   ~NewVersionDialogTest() override { GTranslations() = TTranslations(); }

@@ -1,0 +1,87 @@
+// The macro list in the window: recording into it, renaming and removing through its dialogs.
+#include "app/MainForm.h"
+#include "i18n/Translation.h"
+#include "platform/Format.h"
+#include "platform/Text.h"
+
+namespace nevra {
+
+TRecordedMacro* TFrmMain::GetSelectedMacro() const { return FLibrary.At(lbMacros.ItemIndex()); }
+
+void TFrmMain::RefreshMacroList() {
+  const int32_t Selected = lbMacros.ItemIndex();
+  const std::string Remembered = Selected >= 0 ? lbMacros.Items()[static_cast<size_t>(Selected)] : std::string();
+  lbMacros.SetItems(FLibrary.Names());
+  if (!Remembered.empty()) SelectMacroNamed(Remembered);
+}
+
+void TFrmMain::SelectMacroNamed(const std::string& AName) {
+  const auto& Items = lbMacros.Items();
+  for (size_t I = 0; I < Items.size(); ++I) {
+    if (SameTextAscii(Items[I], AName)) {
+      lbMacros.SetItemIndex(static_cast<int64_t>(I));
+      return;
+    }
+  }
+  lbMacros.SetItemIndex(-1);
+}
+
+void TFrmMain::btnCreateMacrosClick() {
+  if (FRecorder.Busy() || FRunning) return;
+  FRecorder.BeginCountdown();
+  FModes.EnterStrip(Format(Translate("Recording starts in %d..."), {int64_t{TMacroRecorder::kCountdownSeconds}}));
+}
+
+void TFrmMain::StopRecording(const std::string& AReason) {
+  if (!FRecorder.Busy()) return;
+  TRecordingResult Recorded = FRecorder.Stop();
+  FModes.LeaveStrip();
+  if (!Recorded.Macro) {
+    SetStatus(Translate("Macro recording cancelled or empty."));
+    return;
+  }
+  const std::string Name = FLibrary.Add(std::move(Recorded.Macro), Recorded.FileStem).Name();
+  RefreshMacroList();
+  SelectMacroNamed(Name);
+  SetStatus(Format(Translate("Macro saved: %s. %s"), {Name, AReason}));
+}
+
+void TFrmMain::bRenameClick() {
+  TRecordedMacro* Macro = GetSelectedMacro();
+  if (Macro == nullptr) {
+    FPlatform.Dialogs.ShowMessage(TMessageKind::mkInformation, Translate("Please select a macro first."));
+    return;
+  }
+  std::string Entered = Macro->Name();
+  if (!FPlatform.Dialogs.InputText(Translate("Rename macro"), Translate("Enter new macro name:"), Entered)) return;
+  switch (FLibrary.Rename(*Macro, Entered)) {
+    case TRenameOutcome::roRenamed:
+      RefreshMacroList();
+      SelectMacroNamed(Macro->Name());
+      SetStatus(Translate("Macro renamed."));
+      break;
+    case TRenameOutcome::roUnchanged: break;
+    case TRenameOutcome::roEmpty:
+      FPlatform.Dialogs.ShowMessage(TMessageKind::mkWarning, Translate("Macro name cannot be empty."));
+      break;
+    case TRenameOutcome::roTooLong:
+      FPlatform.Dialogs.ShowMessage(TMessageKind::mkWarning, Translate("Macro name is too long."));
+      break;
+    case TRenameOutcome::roTaken:
+      FPlatform.Dialogs.ShowMessage(TMessageKind::mkWarning, Translate("A macro file with this name already exists."));
+      break;
+  }
+}
+
+void TFrmMain::bRemoveClick() {
+  const TRecordedMacro* Macro = GetSelectedMacro();
+  if (Macro == nullptr) return;
+  if (FPlatform.Dialogs.ShowMessage(TMessageKind::mkConfirmation, Translate("Delete selected macro?")) !=
+      TMessageResult::mrYes)
+    return;
+  FLibrary.Remove(*Macro);
+  RefreshMacroList();
+  SetStatus(Translate("Selected macro removed."));
+}
+
+}  // namespace nevra

@@ -1,0 +1,65 @@
+// The window's texts: its captions in the current language, the language menu, the hotkey line,
+// the web-site link and the About box.
+#include "app/AppInfo.h"
+#include "app/MainForm.h"
+#include "app/WebsiteHost.h"
+#include "i18n/Translation.h"
+#include "platform/Format.h"
+
+namespace nevra {
+
+namespace {
+
+// Replaces the item texts in place and keeps the selection.
+void TranslateItems(TComboBox& ABox, std::initializer_list<const char*> AKeys) {
+  const int32_t Selected = ABox.ItemIndex();
+  std::vector<std::string> Items;
+  for (const char* Key : AKeys) Items.push_back(Translate(Key));
+  ABox.SetItems(std::move(Items));
+  ABox.SetItemIndex(Selected);
+}
+
+}  // namespace
+
+void TFrmMain::TranslateInterface() {
+  btnLang.SetCaption(GTranslations().Code());
+  for (const auto& [Control, Text] : Captions()) Control->SetCaption(Translate(Text));
+  TranslateItems(cbButton, {"Left", "Right", "Middle"});
+  TranslateItems(cbClickType, {"Single", "Double", "Hold"});
+  UpdateHotkeyLabel();
+  SetStatus(Translate("Ready"));
+}
+
+void TFrmMain::UpdateLanguageMenu() {
+  for (const TMenuItem& Item : LanguageMenuItems()) PopupMenuLang.Add(Item);
+}
+
+void TFrmMain::btnLangClick() { PopupMenuLang.Popup(btnLang); }
+
+void TFrmMain::MItemClick(const TMenuItem& ASender) {
+  for (size_t I = 0; I < PopupMenuLang.Items().size(); ++I)
+    PopupMenuLang.SetChecked(I, PopupMenuLang.Items()[I].Tag == ASender.Tag);
+  ChooseLanguage(FPlatform, ASender.Tag);
+  TranslateInterface();
+}
+
+void TFrmMain::UpdateHotkeyLabel() {
+  lblHotkeys.SetCaption(Format(Translate("Hotkeys \xE2\x80\x94 Start: %s  |  Stop: %s"),
+                               {FHotkeys.Text(THotkeyAction::haStart), FHotkeys.Text(THotkeyAction::haStop)}));
+}
+
+void TFrmMain::TrayIcon1Click() { FModes.RestoreFromTray(); }
+
+void TFrmMain::lnkWebsiteMouseEnter() { lnkWebsite.SetUnderlined(true); }
+
+void TFrmMain::lnkWebsiteMouseLeave() { lnkWebsite.SetUnderlined(false); }
+
+void TFrmMain::lnkWebsiteClick() { FPlatform.Shell.Open(lnkWebsite.Caption()); }
+
+void TFrmMain::btnAboutClick() {
+  const std::string Text = FPlatform.App.Title() + "\r\n" + Translate("Version: ") + kVersion + "\r\n\r\n" +
+                           Translate("Website: ") + WebsiteHost(kWebsiteUrl);
+  FPlatform.Dialogs.ShowMessage(TMessageKind::mkInformation, Text);
+}
+
+}  // namespace nevra

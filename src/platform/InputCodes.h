@@ -1,0 +1,56 @@
+#pragma once
+#include <cstdint>
+
+namespace nevra {
+
+// The Windows codes the logic works with, named once so that it needs no <windows.h>.
+
+// Virtual-key codes (VK_*). Letters and digits are their ASCII capitals ('S' is 0x53).
+namespace VirtualKeys {
+inline constexpr uint32_t Back = 0x08;
+inline constexpr uint32_t Tab = 0x09;
+inline constexpr uint32_t Return = 0x0D;
+inline constexpr uint32_t Shift = 0x10;
+inline constexpr uint32_t Control = 0x11;
+inline constexpr uint32_t Alt = 0x12;
+inline constexpr uint32_t Escape = 0x1B;
+inline constexpr uint32_t Space = 0x20;
+inline constexpr uint32_t PageUp = 0x21;
+inline constexpr uint32_t PageDown = 0x22;
+inline constexpr uint32_t End = 0x23;
+inline constexpr uint32_t Home = 0x24;
+inline constexpr uint32_t Left = 0x25;
+inline constexpr uint32_t Up = 0x26;
+inline constexpr uint32_t Right = 0x27;
+inline constexpr uint32_t Down = 0x28;
+inline constexpr uint32_t Insert = 0x2D;
+inline constexpr uint32_t Delete = 0x2E;
+inline constexpr uint32_t LeftWin = 0x5B;
+inline constexpr uint32_t F1 = 0x70;
+inline constexpr uint32_t F24 = 0x87;
+// The highest code a key can have.
+inline constexpr uint32_t Last = 0xFF;
+}  // namespace VirtualKeys
+
+// Modifier bits of RegisterHotKey (MOD_*).
+namespace HotkeyModifiers {
+inline constexpr uint32_t Alt = 0x0001;
+inline constexpr uint32_t Control = 0x0002;
+inline constexpr uint32_t Shift = 0x0004;
+inline constexpr uint32_t Win = 0x0008;
+// A key held down gives one press, not a stream of them.
+inline constexpr uint32_t NoRepeat = 0x4000;
+}  // namespace HotkeyModifiers
+
+// Mouse messages (WM_*) as a low-level mouse hook reports them.
+namespace MouseMessages {
+inline constexpr uint32_t Move = 0x0200;
+inline constexpr uint32_t LeftDown = 0x0201;
+inline constexpr uint32_t LeftUp = 0x0202;
+inline constexpr uint32_t RightDown = 0x0204;
+inline constexpr uint32_t RightUp = 0x0205;
+inline constexpr uint32_t MiddleDown = 0x0207;
+inline constexpr uint32_t MiddleUp = 0x0208;
+}  // namespace MouseMessages
+
+}  // namespace nevra
