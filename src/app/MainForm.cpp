@@ -11,6 +11,8 @@ namespace nevra {
 namespace {
 // The countdown's blink: how long the strip's caption stays blank before each number.
 constexpr uint32_t kCountdownBlinkMs = 100;
+// The largest distance from the main monitor's top-left corner a fixed point may have.
+constexpr int32_t kCoordinateLimit = 100000;
 }  // namespace
 
 // The window's design: every control with its place in 96-DPI units, relative to its container.
@@ -21,9 +23,11 @@ TFrmMain::TFrmMain(TPlatform& APlatform)
       grpTarget(this, this, "grpTarget", XYWH(10, 60, 225, 439)),
       rbCurrentCursorPosition(this, &grpTarget, "rbCurrentCursorPosition", XYWH(12, 24, 200, 19)),
       rbCoordinates(this, &grpTarget, "rbCoordinates", XYWH(12, 52, 200, 19)),
-      edtCoordX(this, &grpTarget, "edtCoordX", XYWH(30, 76, 80, 23), 0, 100000),
-      lblCoordSeparator(this, &grpTarget, "lblCoordSeparator", XYWH(116, 80, 12, 15)),
-      edtCoordY(this, &grpTarget, "edtCoordY", XYWH(132, 76, 80, 23), 0, 100000),
+      // The whole virtual desktop: monitors left of or above the main one have negative coordinates.
+      edtCoordX(this, &grpTarget, "edtCoordX", XYWH(30, 76, 70, 23), -kCoordinateLimit, kCoordinateLimit),
+      lblCoordSeparator(this, &grpTarget, "lblCoordSeparator", XYWH(104, 80, 12, 15)),
+      edtCoordY(this, &grpTarget, "edtCoordY", XYWH(118, 76, 70, 23), -kCoordinateLimit, kCoordinateLimit),
+      btnPickPoint(this, &grpTarget, "btnPickPoint", XYWH(190, 76, 23, 23)),
       rbMacros(this, &grpTarget, "rbMacros", XYWH(12, 110, 200, 19)),
       // Two rows: the three captions do not fit side by side in every language.
       btnCreateMacros(this, &grpTarget, "btnCreateMacros", XYWH(12, 136, 98, 25)),
@@ -61,6 +65,7 @@ TFrmMain::TFrmMain(TPlatform& APlatform)
       chkTopMost(this, &grpSafety, "chkTopMost", XYWH(10, 60, 276, 19)),
       lblHotkeys(this, this, "lblHotkeys", XYWH(10, 509, 540, 15)),
       btnLang(this, this, "btnLang", XYWH(253, 531, 54, 25)),
+      btnHotkeys(this, this, "btnHotkeys", XYWH(313, 531, 116, 25)),
       btnAbout(this, this, "btnAbout", XYWH(435, 531, 119, 25)),
       pnlStatusBar(this, this, "pnlStatusBar", XYWH(0, 562, 569, 23)),
       bvlStatusBar(this, &pnlStatusBar, "bvlStatusBar", XYWH(0, 0, 569, 2)),
@@ -74,7 +79,8 @@ TFrmMain::TFrmMain(TPlatform& APlatform)
       FClickRun(APlatform),
       FLibrary(APlatform.Files, MacrosFolderPath(APlatform)),
       FRecorder(APlatform),
-      FPlayer(APlatform) {
+      FPlayer(APlatform),
+      FPicker(APlatform.MouseHook, APlatform.Hotkeys, APlatform.Dispatcher) {
   for (const auto& [Control, Text] : Captions()) Control->SetCaption(Text);
   lblCoordSeparator.SetCaption("X");
   btnLang.SetCaption("en");
@@ -108,6 +114,8 @@ TFrmMain::TFrmMain(TPlatform& APlatform)
   bRemove.OnClick = [this] { bRemoveClick(); };
   btnCreateMacros.OnClick = [this] { btnCreateMacrosClick(); };
   btnLang.OnClick = [this] { btnLangClick(); };
+  btnPickPoint.OnClick = [this] { btnPickPointClick(); };
+  btnHotkeys.OnClick = [this] { btnHotkeysClick(); };
   PopupMenuLang.OnItemClick = [this](const TMenuItem& AItem) { MItemClick(AItem); };
 
   FHotkeys.OnPressed = [this](THotkeyAction AAction) { HotkeyPressed(AAction); };
@@ -121,6 +129,14 @@ TFrmMain::TFrmMain(TPlatform& APlatform)
     FPlatform.Clock.Sleep(kCountdownBlinkMs);
     FModes.SetStripCaption(Format(Translate("Recording starts in %d ..."), {int64_t{ASecondsLeft}}));
   };
+  FPicker.OnMove = [this](TPoint APoint) { PickPointMoved(APoint); };
+  FPicker.OnPicked = [this](TPoint APoint) {
+    edtCoordX.SetValue(APoint.X);
+    edtCoordY.SetValue(APoint.Y);
+    rbCoordinates.SetChecked(true);
+    EndPick(FStatusBeforePick);
+  };
+  FPicker.OnCancelled = [this] { EndPick(FStatusBeforePick); };
   FRecorder.OnRecordingStarted = [this] {
     FModes.EnterStrip(Format(Translate("Recording... Press %s to stop"), {FHotkeys.Text(THotkeyAction::haStop)}));
     SetStatus(Translate("Recording macro..."));
@@ -156,6 +172,7 @@ std::vector<std::pair<TControl*, const char*>> TFrmMain::Captions() {
       {&grpSafety, "Additional"},
       {&chkMinimizeToTrayOnStart, "Minimize to tray when starting"},
       {&chkTopMost, "Always on top"},
+      {&btnHotkeys, "Hotkeys..."},
       {&btnAbout, "About..."},
   };
 }
@@ -168,8 +185,8 @@ void TFrmMain::FormCreate() {
   cbButton.SetItems({"Left", "Right", "Middle"});
   cbClickType.SetItems({"Single", "Double", "Hold"});
   for (const TSettingsField& Field : SettingsFields()) Field.Set(Field.Default);
-  FHotkeys.Register();
   LoadSettings();
+  const std::vector<THotkeyAction> Refused = FHotkeys.Register();
   FLibrary.Load();
   RefreshMacroList();
   const auto Count = static_cast<int32_t>(lbMacros.Items().size());
@@ -181,6 +198,9 @@ void TFrmMain::FormCreate() {
   UpdateHotkeyLabel();
   UpdateLanguageMenu();
   TranslateInterface();
+  // Once, where the user looks first: a hotkey that does nothing would fail without a word.
+  if (!Refused.empty())
+    SetStatus(Format(Translate("Hotkey %s is in use by another program."), {FHotkeys.Text(Refused.front())}));
 }
 
 void TFrmMain::FormCloseQuery(bool& ACanClose) {

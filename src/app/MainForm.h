@@ -9,6 +9,7 @@
 #include "app/WindowModes.h"
 #include "engine/ClickRun.h"
 #include "engine/GlobalHotkeys.h"
+#include "engine/PointPicker.h"
 #include "macros/MacroLibrary.h"
 #include "macros/MacroPlayer.h"
 #include "macros/MacroRecorder.h"
@@ -70,6 +71,8 @@ class TFrmMain : public TForm {
   void bRemoveClick();
   void btnCreateMacrosClick();
   void btnLangClick();
+  void btnPickPointClick();
+  void btnHotkeysClick();
   void MItemClick(const TMenuItem& ASender);
 
   // The run and the recording, for the window's owner and the tests.
@@ -85,6 +88,7 @@ class TFrmMain : public TForm {
   const std::vector<std::unique_ptr<TRecordedMacro>>& Macros() const { return FLibrary.Macros(); }
   const TClickRun& ClickRun() const { return FClickRun; }
   const TMacroRecorder& Recorder() const { return FRecorder; }
+  bool Picking() const { return FPicker.Picking(); }
   // Every entry of settings.ini, in the order a save writes them.
   std::vector<TSettingsField> SettingsFields();
 
@@ -97,6 +101,7 @@ class TFrmMain : public TForm {
   TSpinBox edtCoordX;
   TLabel lblCoordSeparator;
   TSpinBox edtCoordY;
+  TButton btnPickPoint;
   TRadioButton rbMacros;
   TButton btnCreateMacros;
   TButton bRemove;
@@ -130,6 +135,7 @@ class TFrmMain : public TForm {
   TCheckBox chkTopMost;
   TLabel lblHotkeys;
   TButton btnLang;
+  TButton btnHotkeys;
   TButton btnAbout;
   TPanel pnlStatusBar;
   TBevel bvlStatusBar;
@@ -164,6 +170,10 @@ class TFrmMain : public TForm {
   void SelectMacroNamed(const std::string& AName);
   void StopRecording(const std::string& AReason);
 
+  // Picking a point.
+  void PickPointMoved(const TPoint& APoint);
+  void EndPick(const std::string& AStatus);
+
   // Settings.
   void LoadSettings();
   void SaveSettings();
@@ -179,12 +189,14 @@ class TFrmMain : public TForm {
   TMacroLibrary FLibrary;
   TMacroRecorder FRecorder;
   TMacroPlayer FPlayer;
+  TPointPicker FPicker;
 
   bool FRunning = false;
   bool FRunPlaysMacro = false;
   bool FStopPlaybackRequested = false;
   uint64_t FRunsDone = 0;
   int32_t FPendingSelectedMacroIndex = -1;
+  std::string FStatusBeforePick;
 };
 
 }  // namespace nevra

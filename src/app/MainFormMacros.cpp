@@ -28,6 +28,7 @@ void TFrmMain::SelectMacroNamed(const std::string& AName) {
 
 void TFrmMain::btnCreateMacrosClick() {
   if (FRecorder.Busy() || FRunning) return;
+  FPicker.Cancel();
   FRecorder.BeginCountdown();
   FModes.EnterStrip(Format(Translate("Recording starts in %d..."), {int64_t{TMacroRecorder::kCountdownSeconds}}));
 }

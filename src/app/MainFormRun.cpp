@@ -60,6 +60,8 @@ std::string TFrmMain::RunningCaption() const {
 
 void TFrmMain::StartRun() {
   if (FRunning || FRecorder.Busy()) return;
+  // A run takes the point the boxes hold: a pick in progress ends without one.
+  FPicker.Cancel();
   if (rbMacros.Checked()) {
     TRecordedMacro* Macro = GetSelectedMacro();
     if (Macro == nullptr) {

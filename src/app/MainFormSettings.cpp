@@ -118,7 +118,6 @@ void TFrmMain::LoadSettings() {
     const TIniFile Ini(FPlatform.Files.ReadFile(Path).value_or(std::string()));
     for (const TSettingsField& Field : SettingsFields())
       if (const auto Value = Ini.ReadInteger(Field.Section, Field.Key)) Field.Set(*Value);
-    FHotkeys.Register();
   }
   // Last, so the enabling rules decide the final state of every control.
   chkJitterClick();

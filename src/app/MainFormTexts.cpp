@@ -1,6 +1,7 @@
 // The window's texts: its captions in the current language, the language menu, the hotkey line,
 // the web-site link and the About box.
 #include "app/AppInfo.h"
+#include "app/HotkeysForm.h"
 #include "app/MainForm.h"
 #include "app/WebsiteHost.h"
 #include "i18n/Translation.h"
@@ -22,10 +23,12 @@ void TranslateItems(TComboBox& ABox, std::initializer_list<const char*> AKeys) {
 }  // namespace
 
 void TFrmMain::TranslateInterface() {
+  SetRightToLeft(GTranslations().RightToLeft());
   btnLang.SetCaption(GTranslations().Code());
   for (const auto& [Control, Text] : Captions()) Control->SetCaption(Translate(Text));
   TranslateItems(cbButton, {"Left", "Right", "Middle"});
   TranslateItems(cbClickType, {"Single", "Double", "Hold"});
+  btnPickPoint.SetHint(Translate("Pick a point on the screen"));
   UpdateHotkeyLabel();
   SetStatus(Translate("Ready"));
 }
@@ -41,6 +44,15 @@ void TFrmMain::MItemClick(const TMenuItem& ASender) {
     PopupMenuLang.SetChecked(I, PopupMenuLang.Items()[I].Tag == ASender.Tag);
   ChooseLanguage(FPlatform, ASender.Tag);
   TranslateInterface();
+}
+
+void TFrmMain::btnHotkeysClick() {
+  TfrmHotkeys Dialog(FPlatform, FHotkeys);
+  FPlatform.App.ShowModal(Dialog);
+  if (Dialog.Tag() != 1) return;
+  UpdateHotkeyLabel();
+  // At once, so a crash or a kill later does not lose the new set.
+  SaveSettings();
 }
 
 void TFrmMain::UpdateHotkeyLabel() {

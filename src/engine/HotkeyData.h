@@ -8,6 +8,7 @@ namespace nevra {
 struct THotkeyData {
   uint32_t Vk = 0;
   uint32_t Modifiers = 0;
+  friend bool operator==(const THotkeyData&, const THotkeyData&) = default;
 };
 
 }  // namespace nevra

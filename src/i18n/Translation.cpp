@@ -87,6 +87,16 @@ void TTranslations::Load(TPlatform& APlatform, const std::string& ATitle) {
   if (Text) Parse(*Text);
 }
 
+bool TTranslations::RightToLeft() const {
+  // The catalogue's right-to-left languages, by code.
+  static constexpr const char* kRightToLeftCodes[] = {"ar"};
+  const auto Index = static_cast<size_t>(FIndex);
+  if (FIndex <= 0 || Index >= FLanguages.size() || FLanguages[Index].size() < 2) return false;
+  for (const char* Code : kRightToLeftCodes)
+    if (SameTextAscii(FLanguages[Index][1], Code)) return true;
+  return false;
+}
+
 std::string TTranslations::Translate(const std::string& AText) const {
   if (FIndex <= 0 || static_cast<size_t>(FIndex) >= FLanguages.size()) return AText;
   const auto& Source = FLanguages[0];

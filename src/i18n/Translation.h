@@ -28,6 +28,8 @@ class TTranslations {
   const std::vector<std::vector<std::string>>& Languages() const { return FLanguages; }
   int32_t Index() const { return FIndex; }
   const std::string& Code() const { return FCode; }
+  // The current language is written from right to left (Arabic).
+  bool RightToLeft() const;
   void SetIndex(int32_t AIndex) { FIndex = AIndex; }
   void SetCode(std::string ACode) { FCode = std::move(ACode); }
 

@@ -48,7 +48,10 @@ void TMacroRecorder::StartRecording() {
   FStartTick = FPlatform.Clock.TickCount();
   FLastTick = FStartTick;
   if (FPlatform.MouseHook.Installed()) FPlatform.MouseHook.Remove();
-  FPlatform.MouseHook.Install([this](uint32_t AMessage, int32_t AX, int32_t AY) { HookMessage(AMessage, AX, AY); });
+  FPlatform.MouseHook.Install([this](uint32_t AMessage, int32_t AX, int32_t AY) {
+    HookMessage(AMessage, AX, AY);
+    return false;  // recorded, and passed on
+  });
   FRecording = true;
   // A first move that only repeats where the cursor is already is not recorded.
   if (TPoint Cursor; FPlatform.Input.GetCursorPos(Cursor)) FLastPoint = Cursor;

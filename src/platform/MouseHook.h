@@ -5,9 +5,9 @@
 namespace nevra {
 
 // Called for every mouse message the system sees, on the GUI thread, with the message
-// (WM_MOUSEMOVE, WM_LBUTTONDOWN, ...) and the screen point. It must stay minimal: compare,
-// append, return. The input is always passed on unchanged.
-using TMouseHookProc = std::function<void(uint32_t AMessage, int32_t AX, int32_t AY)>;
+// (MouseMessages::Move, ...) and the screen point. It must stay minimal: compare, append, return.
+// True takes the input: no window receives it. False passes it on unchanged.
+using TMouseHookProc = std::function<bool(uint32_t AMessage, int32_t AX, int32_t AY)>;
 
 // A low-level mouse hook (WH_MOUSE_LL) for the whole desktop.
 class IMouseHook {

@@ -34,6 +34,7 @@ TfrmNewVersion::TfrmNewVersion(TPlatform& APlatform, const TUpdateSite& ASite, T
 
 void TfrmNewVersion::FormShow() {
   SetTag(1);
+  SetRightToLeft(GTranslations().RightToLeft());
   SetCaption(" " + FPlatform.App.Title());
   btUpdateNow.SetCaption(Translate("Update Now"));
   btCancel.SetCaption(Translate(FOffer.UpdateForced ? "Exit" : "Skip"));

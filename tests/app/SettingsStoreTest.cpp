@@ -107,6 +107,25 @@ TEST_F(SettingsStoreTest, HandEditedValuesAreReadAsTheWindowWouldTakeThem) {
   EXPECT_NE(Saved().find("[Click]\r\nbutton=-1\r\n"), std::string::npos);
 }
 
+// A monitor left of or above the main one has negative coordinates; older files keep theirs.
+TEST_F(SettingsStoreTest, CoordinatesCoverTheWholeVirtualDesktop) {
+  const std::pair<const char*, std::pair<int32_t, int32_t>> Cases[] = {
+      {"[Coords]\r\nx=-1920\r\ny=-300\r\n", {-1920, -300}},
+      {"[Coords]\r\nx=640\r\ny=480\r\n", {640, 480}},
+      {"[Coords]\r\nx=-100001\r\ny=100001\r\n", {-100000, 100000}},
+  };
+  for (const auto& [File, Point] : Cases) {
+    SCOPED_TRACE(File);
+    StartWith(File);
+    EXPECT_EQ(Form->edtCoordX.Value(), Point.first);
+    EXPECT_EQ(Form->edtCoordY.Value(), Point.second);
+    Form->FormDestroy();
+    EXPECT_NE(
+        Saved().find("[Coords]\r\nx=" + std::to_string(Point.first) + "\r\ny=" + std::to_string(Point.second) + "\r\n"),
+        std::string::npos);
+  }
+}
+
 TEST_F(SettingsStoreTest, BadEntriesKeepTheirDefaultsAndTheRestStillApplies) {
   StartWith("[Interval]\r\njitterEnabled=yes\r\nh=abc\r\nm=5\r\n");
   EXPECT_FALSE(Form->chkJitter.Checked());

@@ -1,6 +1,7 @@
 // The global hotkeys: their texts, their registration and what each does in each state.
 #include <gtest/gtest.h>
 
+#include "engine/GlobalHotkeys.h"
 #include "engine/HotkeyText.h"
 #include "support/FormFixture.h"
 
@@ -36,6 +37,42 @@ TEST(HotkeyToText, NamesModifiersThenKey) {
   for (const Case& C : Cases) EXPECT_EQ(HotkeyToText(C.Vk, C.Modifiers, Layout), C.Text) << C.Vk << "/" << C.Modifiers;
 }
 
+// The hotkey dialog hands a whole new set over: taken whole, or not at all.
+TEST(GlobalHotkeys, ANewSetIsTakenWholeOrTheOldOneStaysRegistered) {
+  using A = THotkeyAction;
+  using R = fake::TFakeHotkeys::TRegistration;
+  const THotkeyData F6{0x75, 0}, F7{0x76, 0}, CtrlQ{'Q', HotkeyModifiers::Control};
+  struct TCase {
+    const char* What;
+    THotkeySet Keys;
+    std::optional<THotkeyProblem> Problem;
+  };
+  const TCase Cases[] = {
+      {"all new", {F6, F7, CtrlQ}, std::nullopt},
+      {"stop as start", {F6, F6, CtrlQ}, THotkeyProblem{THotkeyProblem::hpSameAsAnother, A::haStop}},
+      {"recording as start", {F6, F7, F6}, THotkeyProblem{THotkeyProblem::hpSameAsAnother, A::haStartRecording}},
+      {"held by another program",
+       {F6, {'X', HotkeyModifiers::Alt}, CtrlQ},
+       THotkeyProblem{THotkeyProblem::hpRefused, A::haStop}},
+  };
+  for (const TCase& C : Cases) {
+    SCOPED_TRACE(C.What);
+    fake::TFakeHotkeys System;
+    System.TakenByOthers.insert({HotkeyModifiers::Alt, 'X'});
+    TGlobalHotkeys Hotkeys(System);
+    Hotkeys.Register();
+    const auto Before = System.Registered;
+    EXPECT_EQ(Hotkeys.Replace(C.Keys), C.Problem);
+    if (C.Problem) {
+      EXPECT_EQ(System.Registered, Before);
+      EXPECT_EQ(Hotkeys.Get(A::haStart), kDefaultStartHotkey);
+    } else {
+      EXPECT_EQ(System.Registered,
+                (std::map<int32_t, R>{{1001, R{0x4000, 0x75}}, {1002, R{0x4000, 0x76}}, {1003, R{0x4002, 'Q'}}}));
+    }
+  }
+}
+
 class HotkeysTest : public FormFixture {
  protected:
   bool Press(uint32_t AVk) { return P.PressHotkey(kCtrlShift, AVk); }
@@ -48,6 +85,14 @@ TEST_F(HotkeysTest, DefaultsAreRegisteredWithoutRepeatAndNamedInTheHotkeyLine) {
   EXPECT_EQ(Form->lblHotkeys.Caption(), "Hotkeys \xE2\x80\x94 Start: Shift+Ctrl+S  |  Stop: Shift+Ctrl+X");
   Form->FormDestroy();
   EXPECT_TRUE(P.Hotkeys.Registered.empty());
+}
+
+TEST_F(HotkeysTest, AHotkeyAnotherProgramHoldsIsReportedOnceAtStartUp) {
+  P.Hotkeys.TakenByOthers.insert({kCtrlShift, 'X'});
+  Create();
+  EXPECT_EQ(Status(), "Hotkey Shift+Ctrl+X is in use by another program.");
+  EXPECT_TRUE(P.Hotkeys.Registered.count(1001)) << "the others still work";
+  EXPECT_FALSE(P.Hotkeys.Registered.count(1002));
 }
 
 TEST_F(HotkeysTest, StartAndStopHotkeysDriveARun) {

@@ -77,6 +77,23 @@ TEST_F(InterfaceTranslationTest, ChoosingTheCurrentLanguageAgainRewritesTheChoic
   EXPECT_EQ(Form->btnStart.Caption(), "Start") << "the switch works even when it cannot be stored";
 }
 
+// Arabic is written from right to left: the window mirrors for it, and back for the others.
+TEST_F(InterfaceTranslationTest, ARightToLeftLanguageMirrorsTheWindowAndItsDialogs) {
+  GTranslations().SetCode("ar");
+  GTranslations().Parse("3\nEnglish\nDeutsch\nالعربية\nen\nde\nar\nStart\nStarten\nبدء\n");
+  Create();
+  EXPECT_TRUE(Form->RightToLeft());
+  Form->PopupMenuLang.Click(1);
+  EXPECT_FALSE(Form->RightToLeft());
+  Form->PopupMenuLang.Click(2);
+  EXPECT_TRUE(Form->RightToLeft());
+  P.App.WhileModal = [](TForm& ADialog) {
+    EXPECT_TRUE(ADialog.RightToLeft());
+    ADialog.Close();
+  };
+  UserClick(Form->btnHotkeys);
+}
+
 TEST(InterfaceTranslation, NoCatalogueGivesAnEmptyMenu) {
   GTranslations().Parse("");
   fake::TFakePlatform P;

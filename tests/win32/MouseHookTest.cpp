@@ -32,13 +32,19 @@ void PrintTo(const THookEvent& AEvent, std::ostream* AOut) {
   nevra::PrintTo(AEvent.Point, AOut);
 }
 
-// The hook procedure is a plain function, as the program's is: it records into globals.
+// Hook procedures that record into globals and pass every event on.
 std::vector<THookEvent> GEvents;
 std::vector<THookEvent> GOtherEvents;
 
-void Record(uint32_t AMessage, int32_t AX, int32_t AY) { GEvents.push_back({AMessage, {AX, AY}}); }
-void RecordOther(uint32_t AMessage, int32_t AX, int32_t AY) { GOtherEvents.push_back({AMessage, {AX, AY}}); }
-void Throw(uint32_t, int32_t, int32_t) { throw std::runtime_error("a fault in the procedure"); }
+bool Record(uint32_t AMessage, int32_t AX, int32_t AY) {
+  GEvents.push_back({AMessage, {AX, AY}});
+  return false;
+}
+bool RecordOther(uint32_t AMessage, int32_t AX, int32_t AY) {
+  GOtherEvents.push_back({AMessage, {AX, AY}});
+  return false;
+}
+bool Throw(uint32_t, int32_t, int32_t) { throw std::runtime_error("a fault in the procedure"); }
 
 void SendMouse(DWORD AFlags, DWORD AData = 0) {
   INPUT Input{};

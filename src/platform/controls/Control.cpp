@@ -15,6 +15,12 @@ void TControl::SetCaption(const std::string& ACaption) {
   Changed(TControlProperty::cpCaption);
 }
 
+void TControl::SetHint(const std::string& AHint) {
+  if (AHint == FHint) return;
+  FHint = AHint;
+  Changed(TControlProperty::cpHint);
+}
+
 void TControl::SetEnabled(bool AEnabled) {
   if (AEnabled == FEnabled) return;
   FEnabled = AEnabled;
@@ -33,6 +39,12 @@ void TControl::Changed(TControlProperty AProperty) {
 
 TForm::TForm(std::string AName, int32_t AClientWidth, int32_t AClientHeight)
     : TControl(TControlKind::ckForm, nullptr, nullptr, std::move(AName), TRect{0, 0, AClientWidth, AClientHeight}) {}
+
+void TForm::SetRightToLeft(bool ARightToLeft) {
+  if (ARightToLeft == FRightToLeft) return;
+  FRightToLeft = ARightToLeft;
+  Changed(TControlProperty::cpReadingOrder);
+}
 
 bool TForm::CloseQuery() {
   bool CanClose = true;

@@ -24,6 +24,7 @@ enum class TControlKind {
   ckPopupMenu,
   ckProgressBar,
   ckImage,
+  ckHotkeyEdit,
 };
 
 enum class TControlProperty {
@@ -36,7 +37,10 @@ enum class TControlProperty {
   cpItemIndex,
   cpFont,
   cpPopup,
-  cpPosition
+  cpPosition,
+  cpHint,
+  cpHotkey,
+  cpReadingOrder
 };
 
 class TControl;
@@ -68,6 +72,10 @@ class TControl {
   void SetEnabled(bool AEnabled);
   bool Visible() const { return FVisible; }
   void SetVisible(bool AVisible);
+  // A short description shown when the pointer rests on the control; screen readers take it as
+  // the name of a control that shows no text (a button with only an image).
+  const std::string& Hint() const { return FHint; }
+  void SetHint(const std::string& AHint);
 
   void SetView(IControlView* AView) { FView = AView; }
 
@@ -82,6 +90,7 @@ class TControl {
   std::string FName;
   TRect FBounds;
   std::string FCaption;
+  std::string FHint;
   bool FEnabled = true;
   bool FVisible = true;
   IControlView* FView = nullptr;
@@ -95,6 +104,10 @@ class TForm : public TControl {
   void Register(TControl* AControl) { FControls.push_back(AControl); }
   int32_t ClientWidth() const { return Bounds().Width(); }
   int32_t ClientHeight() const { return Bounds().Height(); }
+  // Right to left: the window is mirrored and its texts read from the right, as Windows shows
+  // programs in Arabic.
+  bool RightToLeft() const { return FRightToLeft; }
+  void SetRightToLeft(bool ARightToLeft);
   // The user asks to close the window; true allows it.
   bool CloseQuery();
   // A number the form's owner reads back once it has closed (a dialog's outcome).
@@ -118,6 +131,7 @@ class TForm : public TControl {
   std::vector<TControl*> FControls;
   int32_t FTag = 0;
   bool FClosed = false;
+  bool FRightToLeft = false;
 };
 
 }  // namespace nevra

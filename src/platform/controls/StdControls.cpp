@@ -136,4 +136,16 @@ void TPopupMenu::Popup(const TControl& AAnchor) {
   Changed(TControlProperty::cpPopup);
 }
 
+void THotkeyEdit::SetHotkey(uint32_t AVk, uint32_t AModifiers) {
+  if (AVk == FVk && AModifiers == FModifiers) return;
+  FVk = AVk;
+  FModifiers = AModifiers;
+  Changed(TControlProperty::cpHotkey);
+}
+
+void THotkeyEdit::Press(uint32_t AVk, uint32_t AModifiers) {
+  if (!Enabled()) return;
+  SetHotkey(AVk, AModifiers);
+}
+
 }  // namespace nevra

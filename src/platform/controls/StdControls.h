@@ -216,4 +216,22 @@ class TImage : public TControl {
   std::string FPicture;
 };
 
+// A field that takes the next key combination the user presses (the common controls' hotkey
+// control): a key and RegisterHotKey's modifier bits, both 0 when the field is empty.
+class THotkeyEdit : public TControl {
+ public:
+  THotkeyEdit(TForm* AOwner, TControl* AParent, std::string AName, TRect ABounds)
+      : TControl(TControlKind::ckHotkeyEdit, AOwner, AParent, std::move(AName), ABounds) {}
+  uint32_t Vk() const { return FVk; }
+  uint32_t Modifiers() const { return FModifiers; }
+  // From code: runs no handler.
+  void SetHotkey(uint32_t AVk, uint32_t AModifiers);
+  // The user pressed a combination in the field.
+  void Press(uint32_t AVk, uint32_t AModifiers);
+
+ private:
+  uint32_t FVk = 0;
+  uint32_t FModifiers = 0;
+};
+
 }  // namespace nevra

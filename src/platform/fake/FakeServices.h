@@ -215,9 +215,12 @@ class TFakeMouseHook final : public IMouseHook {
   bool Install(TMouseHookProc AProc) override;
   void Remove() override { FProc = nullptr; }
   bool Installed() const override { return static_cast<bool>(FProc); }
-  // The system sees a mouse message: it reaches the hook procedure, if one is installed.
-  void Send(uint32_t AMessage, int32_t AX, int32_t AY) const {
-    if (FProc) FProc(AMessage, AX, AY);
+  // The system sees a mouse message: it reaches the hook procedure, if one is installed. True
+  // when the procedure took it (no window receives it).
+  bool Send(uint32_t AMessage, int32_t AX, int32_t AY) const {
+    // A copy: the procedure may remove the hook.
+    const TMouseHookProc Proc = FProc;
+    return Proc && Proc(AMessage, AX, AY);
   }
 
  private:

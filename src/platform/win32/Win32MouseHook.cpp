@@ -13,9 +13,11 @@ thread_local TWin32MouseHook* GInstalledHere = nullptr;
 LRESULT CALLBACK TWin32MouseHook::LowLevelMouseProc(int ACode, WPARAM AMessage, LPARAM AData) {
   if (ACode >= 0 && GInstalledHere != nullptr) {
     const auto* Event = reinterpret_cast<const MSLLHOOKSTRUCT*>(AData);
-    // The program's procedure only compares and appends; nothing it does may stop the input.
+    // A copy: the procedure may remove the hook, and with it the original.
+    const TMouseHookProc Proc = GInstalledHere->FProc;
+    // The program's procedure only compares and appends; an error in it passes the input on.
     try {
-      GInstalledHere->FProc(static_cast<uint32_t>(AMessage), Event->pt.x, Event->pt.y);
+      if (Proc(static_cast<uint32_t>(AMessage), Event->pt.x, Event->pt.y)) return 1;
     } catch (...) {
     }
   }

@@ -1,0 +1,84 @@
+#include "app/HotkeysForm.h"
+
+#include "i18n/Translation.h"
+#include "platform/Format.h"
+
+namespace nevra {
+
+TfrmHotkeys::TfrmHotkeys(TPlatform& APlatform, TGlobalHotkeys& AHotkeys)
+    : TForm("frmHotkeys", 300, 150),
+      lblStart(this, this, "lblStart", XYWH(12, 17, 110, 15)),
+      hkStart(this, this, "hkStart", XYWH(128, 14, 160, 23)),
+      lblStop(this, this, "lblStop", XYWH(12, 47, 110, 15)),
+      hkStop(this, this, "hkStop", XYWH(128, 44, 160, 23)),
+      lblStartRecording(this, this, "lblStartRecording", XYWH(12, 77, 110, 15)),
+      hkStartRecording(this, this, "hkStartRecording", XYWH(128, 74, 160, 23)),
+      btnDefaults(this, this, "btnDefaults", XYWH(12, 113, 130, 25)),
+      btnOK(this, this, "btnOK", XYWH(150, 113, 66, 25)),
+      btnCancel(this, this, "btnCancel", XYWH(222, 113, 66, 25)),
+      FPlatform(APlatform),
+      FHotkeys(AHotkeys) {
+  SetCaption("Hotkeys");
+  lblStart.SetCaption("Start:");
+  lblStop.SetCaption("Stop:");
+  lblStartRecording.SetCaption("Start recording:");
+  btnDefaults.SetCaption("Restore defaults");
+  btnOK.SetCaption("OK");
+  btnCancel.SetCaption("Cancel");
+  btnDefaults.OnClick = [this] { btnDefaultsClick(); };
+  btnOK.OnClick = [this] { btnOKClick(); };
+  btnCancel.OnClick = [this] { Close(); };
+}
+
+void TfrmHotkeys::FormShow() {
+  SetTag(0);
+  SetRightToLeft(GTranslations().RightToLeft());
+  SetCaption(Translate("Hotkeys"));
+  const std::pair<TControl*, const char*> Captions[] = {
+      {&lblStart, "Start:"},
+      {&lblStop, "Stop:"},
+      {&lblStartRecording, "Start recording:"},
+      {&btnDefaults, "Restore defaults"},
+      {&btnOK, "OK"},
+      {&btnCancel, "Cancel"},
+  };
+  for (const auto& [Control, Text] : Captions) Control->SetCaption(Translate(Text));
+  ShowSet(FHotkeys.Keys());
+}
+
+THotkeyEdit& TfrmHotkeys::FieldOf(THotkeyAction AAction) {
+  THotkeyEdit* const Fields[] = {&hkStart, &hkStop, &hkStartRecording};
+  return *Fields[static_cast<size_t>(AAction)];
+}
+
+void TfrmHotkeys::ShowSet(const THotkeySet& AKeys) {
+  for (const THotkeyAction Action : kHotkeyActions) {
+    const THotkeyData& Key = AKeys[static_cast<size_t>(Action)];
+    FieldOf(Action).SetHotkey(Key.Vk, Key.Modifiers);
+  }
+}
+
+void TfrmHotkeys::btnDefaultsClick() {
+  ShowSet({kDefaultStartHotkey, kDefaultStopHotkey, kDefaultStartRecordingHotkey});
+}
+
+void TfrmHotkeys::btnOKClick() {
+  THotkeySet Keys;
+  for (const THotkeyAction Action : kHotkeyActions)
+    Keys[static_cast<size_t>(Action)] = {FieldOf(Action).Vk(), FieldOf(Action).Modifiers()};
+  const auto Problem = FHotkeys.Replace(Keys);
+  if (!Problem) {
+    SetTag(1);
+    Close();
+    return;
+  }
+  const THotkeyData& Key = Keys[static_cast<size_t>(Problem->Action)];
+  const std::string Combination = FHotkeys.TextOf(Key);
+  FPlatform.Dialogs.ShowMessage(
+      TMessageKind::mkWarning,
+      Problem->Kind == THotkeyProblem::hpSameAsAnother
+          ? Format(Translate("Two hotkeys cannot use the same combination (%s)."), {Combination})
+          : Format(Translate("Hotkey %s is in use by another program."), {Combination}));
+}
+
+}  // namespace nevra

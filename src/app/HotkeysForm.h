@@ -1,0 +1,42 @@
+#pragma once
+
+#include "engine/GlobalHotkeys.h"
+#include "platform/Platform.h"
+#include "platform/controls/Control.h"
+#include "platform/controls/StdControls.h"
+
+namespace nevra {
+
+// The hotkey dialog: one field per global hotkey, each taking the next combination pressed, and
+// Restore defaults. OK registers the new set at once; two equal combinations, or one another
+// program holds, are named in a message and the dialog stays open with the old set still in
+// force. Tag() once it has closed: 1 when a new set was taken.
+class TfrmHotkeys final : public TForm {
+ public:
+  TfrmHotkeys(TPlatform& APlatform, TGlobalHotkeys& AHotkeys);
+
+  TLabel lblStart;
+  THotkeyEdit hkStart;
+  TLabel lblStop;
+  THotkeyEdit hkStop;
+  TLabel lblStartRecording;
+  THotkeyEdit hkStartRecording;
+  TButton btnDefaults;
+  TButton btnOK;
+  TButton btnCancel;
+
+  void btnDefaultsClick();
+  void btnOKClick();
+
+ protected:
+  void FormShow() override;
+
+ private:
+  THotkeyEdit& FieldOf(THotkeyAction AAction);
+  void ShowSet(const THotkeySet& AKeys);
+
+  TPlatform& FPlatform;
+  TGlobalHotkeys& FHotkeys;
+};
+
+}  // namespace nevra

@@ -1,0 +1,53 @@
+#include "engine/PointPicker.h"
+
+#include "platform/InputCodes.h"
+
+namespace nevra {
+
+namespace {
+// Esc while picking: a hotkey of its own, so that it works whatever window has the focus.
+constexpr int32_t kCancelHotkeyId = 1010;
+}  // namespace
+
+bool TPointPicker::Start() {
+  Finish();
+  if (!FHook.Install([this](uint32_t AMessage, int32_t AX, int32_t AY) { return HookMessage(AMessage, AX, AY); }))
+    return false;
+  // Should another program hold Esc, a pick still ends with a click or the picker's button.
+  FHotkeys.Register(kCancelHotkeyId, 0, VirtualKeys::Escape, [this] { Cancel(); });
+  FPicking = true;
+  FPressed = false;
+  return true;
+}
+
+void TPointPicker::Cancel() {
+  if (!FPicking) return;
+  Finish();
+  if (OnCancelled) OnCancelled();
+}
+
+void TPointPicker::Finish() {
+  if (!FPicking) return;
+  FPicking = false;
+  FHook.Remove();
+  FHotkeys.Unregister(kCancelHotkeyId);
+}
+
+bool TPointPicker::HookMessage(uint32_t AMessage, int32_t AX, int32_t AY) {
+  const TPoint Point{AX, AY};
+  switch (AMessage) {
+    case MouseMessages::Move:
+      if (OnMove) FDispatcher.Run([this, Point] { OnMove(Point); });
+      return false;
+    case MouseMessages::LeftDown: FPressed = true; return true;
+    case MouseMessages::LeftUp:
+      // A release whose press came before the pick began is not a click.
+      if (!FPressed) return false;
+      Finish();
+      if (OnPicked) FDispatcher.Run([this, Point] { OnPicked(Point); });
+      return true;
+    default: return false;
+  }
+}
+
+}  // namespace nevra
