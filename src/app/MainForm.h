@@ -6,6 +6,7 @@
 #include <utility>
 #include <vector>
 
+#include "app/CommandLine.h"
 #include "app/WindowModes.h"
 #include "engine/ClickRun.h"
 #include "engine/GlobalHotkeys.h"
@@ -91,6 +92,10 @@ class TFrmMain : public TForm {
   bool Picking() const { return FPicker.Picking(); }
   // Every entry of settings.ini, in the order a save writes them.
   std::vector<TSettingsField> SettingsFields();
+  // Does what a command line asks (AFromOtherCopy: handed over by a copy started later) and
+  // gives the answer: kExitDone, or kExitNoSuchMacro / kAnswerAmbiguousMacro when /play named no
+  // macro or more than one (nothing starts then).
+  int FollowCommand(const TCommand& ACommand, bool AFromOtherCopy);
 
   // Controls, in creation order (containers before what they contain).
   TButton btnStart;
@@ -155,9 +160,17 @@ class TFrmMain : public TForm {
   void UpdateHotkeyLabel();
   void SetStatus(const std::string& AText);
 
-  // The run.
+  // The run. A macro run plays FMacroRun: the selected macro with the window's repeat, or what
+  // a command line asked for.
+  struct TMacroRun {
+    TRecordedMacro* Macro = nullptr;
+    std::optional<uint64_t> Passes;
+    bool FromCommand = false;
+  };
   TClickRunSettings ReadClickRunSettings() const;
-  void StartRun();
+  // AInTray: the run hides the window in the tray whatever the window's box says.
+  void StartRun(std::optional<TMacroRun> AMacroRun = std::nullopt, bool AInTray = false);
+  bool MacroWording() const;
   void StopRun(const std::string& AMessage);
   void RunDelayOver();
   void PlaySelectedMacro();
@@ -193,6 +206,8 @@ class TFrmMain : public TForm {
 
   bool FRunning = false;
   bool FRunPlaysMacro = false;
+  bool FRunInTray = false;
+  TMacroRun FMacroRun;
   bool FStopPlaybackRequested = false;
   uint64_t FRunsDone = 0;
   int32_t FPendingSelectedMacroIndex = -1;

@@ -15,9 +15,13 @@ constexpr uint32_t kAfterHideMs = 250;
 void TFrmMain::btnStartClick() { StartRun(); }
 
 void TFrmMain::btnStopClick() {
-  StopRun(Translate(rbMacros.Checked() ? "Stopped by button. Runs done: " : "Stopped by button. Clicks done: ") +
+  StopRun(Translate(MacroWording() ? "Stopped by button. Runs done: " : "Stopped by button. Clicks done: ") +
           std::to_string(ClicksDone()));
 }
+
+// The stop texts count runs for a macro: the one the window is set to play, or one a command
+// line started.
+bool TFrmMain::MacroWording() const { return rbMacros.Checked() || (FRunning && FMacroRun.FromCommand); }
 
 void TFrmMain::HotkeyPressed(THotkeyAction AAction) {
   switch (AAction) {
@@ -28,7 +32,7 @@ void TFrmMain::HotkeyPressed(THotkeyAction AAction) {
       if (FRecorder.Recording())
         StopRecording(Translate("Recording stopped by hotkey."));
       else
-        StopRun(Translate(rbMacros.Checked() ? "Stopped by hotkey. Runs done: " : "Stopped by hotkey. Clicks done: ") +
+        StopRun(Translate(MacroWording() ? "Stopped by hotkey. Runs done: " : "Stopped by hotkey. Clicks done: ") +
                 std::to_string(ClicksDone()));
       break;
     case THotkeyAction::haStartRecording:
@@ -50,7 +54,6 @@ TClickRunSettings TFrmMain::ReadClickRunSettings() const {
     Settings.Point = TPoint{ParseInt32(edtCoordX.Text()).value_or(0), ParseInt32(edtCoordY.Text()).value_or(0)};
   if (rbRepeatCount.Checked()) Settings.Count = static_cast<uint64_t>(seRepeat.Value());
   Settings.StartDelayS = seStartDelaySS.Value();
-  Settings.Clicks = !rbMacros.Checked();
   return Settings;
 }
 
@@ -58,67 +61,102 @@ std::string TFrmMain::RunningCaption() const {
   return Format(Translate("Running... Press %s to stop"), {FHotkeys.Text(THotkeyAction::haStop)});
 }
 
-void TFrmMain::StartRun() {
+void TFrmMain::StartRun(std::optional<TMacroRun> AMacroRun, bool AInTray) {
   if (FRunning || FRecorder.Busy()) return;
   // A run takes the point the boxes hold: a pick in progress ends without one.
   FPicker.Cancel();
-  if (rbMacros.Checked()) {
-    TRecordedMacro* Macro = GetSelectedMacro();
-    if (Macro == nullptr) {
+  if (!AMacroRun && rbMacros.Checked()) {
+    AMacroRun = TMacroRun{GetSelectedMacro(), std::nullopt, false};
+    if (rbRepeatCount.Checked()) AMacroRun->Passes = static_cast<uint64_t>(seRepeat.Value());
+    if (AMacroRun->Macro == nullptr) {
       FPlatform.Dialogs.ShowMessage(TMessageKind::mkInformation, Translate("Please select a macro to play back."));
       return;
     }
-    // Before anything changes: a file that cannot be read any more is reported and nothing starts.
-    Macro->LoadEvents(FPlatform.Files);
   }
+  // Before anything changes: a file that cannot be read any more is reported and nothing starts.
+  if (AMacroRun) AMacroRun->Macro->LoadEvents(FPlatform.Files);
+  FMacroRun = AMacroRun.value_or(TMacroRun{});
   btnStart.SetEnabled(false);
   btnStop.SetEnabled(true);
   SetStatus(Translate("Started"));
   FRunsDone = 0;
-  FRunPlaysMacro = rbMacros.Checked();
+  FRunPlaysMacro = FMacroRun.Macro != nullptr;
   FRunning = true;
   FStopPlaybackRequested = false;
-  if (chkMinimizeToTrayOnStart.Checked())
+  FRunInTray = chkMinimizeToTrayOnStart.Checked() || AInTray;
+  if (FRunInTray)
     FModes.HideToTray();
   else
     FModes.EnterStrip(RunningCaption());
-  FClickRun.Start([this] { return ReadClickRunSettings(); });
+  FClickRun.Start([this] {
+    TClickRunSettings Settings = ReadClickRunSettings();
+    Settings.Clicks = !FRunPlaysMacro;
+    return Settings;
+  });
   if (FRunPlaysMacro && seStartDelaySS.Value() <= 0) PlaySelectedMacro();
 }
 
 void TFrmMain::RunDelayOver() {
-  if (!chkMinimizeToTrayOnStart.Checked()) FModes.EnterStrip(RunningCaption());
+  if (!FRunInTray) FModes.EnterStrip(RunningCaption());
   if (FRunPlaysMacro) PlaySelectedMacro();
 }
 
 void TFrmMain::PlaySelectedMacro() {
   const auto Stopped = [this] { return !FRunning || FStopPlaybackRequested; };
-  if (chkMinimizeToTrayOnStart.Checked() && FPlatform.Window.IsVisible()) {
+  if (FRunInTray && FPlatform.Window.IsVisible()) {
     FModes.HideToTray();
     if (!FPlayer.Pause(kAfterHideMs, Stopped)) return;
   }
-  TRecordedMacro* Selected = GetSelectedMacro();
-  if (Selected == nullptr) {
+  // Removed from the list during the start delay (the window can be shown meanwhile).
+  if (!FLibrary.Contains(FMacroRun.Macro)) {
     StopRun(Translate("No macro selected."));
     return;
   }
-  // Read when the run started, unless the selection changed during the start delay.
-  try {
-    Selected->LoadEvents(FPlatform.Files);
-  } catch (const EFileError&) {
-    StopRun(Translate("No macro selected."));
-    throw;  // the error box says why
-  }
-  // A copy: the list may change while messages are handled between events.
-  const std::vector<TMacroMouseEvent> Events = Selected->Events();
-  std::optional<uint64_t> Passes;
-  if (rbRepeatCount.Checked()) Passes = static_cast<uint64_t>(seRepeat.Value());
-  FPlayer.Play(Events, Passes, Stopped, [this] { ++FRunsDone; });
+  // The macro was read when the run started. A copy: the list may change while messages are
+  // handled between events.
+  const std::vector<TMacroMouseEvent> Events = FMacroRun.Macro->Events();
+  FPlayer.Play(Events, FMacroRun.Passes, Stopped, [this] { ++FRunsDone; });
   if (!Stopped()) {
-    StopRun(Translate(rbRepeatCount.Checked() ? "Completed macro repeat count. Runs done: "
-                                              : "Macro playback stopped. Runs done: ") +
+    StopRun(Translate(FMacroRun.Passes ? "Completed macro repeat count. Runs done: "
+                                       : "Macro playback stopped. Runs done: ") +
             std::to_string(FRunsDone));
   }
+}
+
+int TFrmMain::FollowCommand(const TCommand& ACommand, bool AFromOtherCopy) {
+  // Started in the tray: a run it starts stays there too.
+  const bool InTray = ACommand.Minimized && !AFromOtherCopy;
+  if (InTray) FModes.HideToTray();
+  switch (ACommand.Action) {
+    case TCommandAction::caNone:
+      // Started again without a task: the user is looking for this window.
+      if (AFromOtherCopy && !FModes.StripActive()) FModes.RestoreFromTray();
+      break;
+    case TCommandAction::caStart: StartRun(std::nullopt, InTray); break;
+    case TCommandAction::caStop: btnStopClick(); break;
+    case TCommandAction::caToggle:
+      if (FRunning)
+        btnStopClick();
+      else
+        StartRun(std::nullopt, InTray);
+      break;
+    case TCommandAction::caRecord:
+      // As the hotkey during a countdown; otherwise the countdown starts, as with Create.
+      if (FRecorder.Waiting())
+        FRecorder.StartRecording();
+      else
+        btnCreateMacrosClick();
+      break;
+    case TCommandAction::caPlay: {
+      TRecordedMacro* Macro = FLibrary.Named(ACommand.MacroName);
+      if (Macro == nullptr)
+        return FLibrary.NamedAmbiguously(ACommand.MacroName) ? kAnswerAmbiguousMacro : kExitNoSuchMacro;
+      StartRun(TMacroRun{Macro, ACommand.Passes, true}, InTray);
+      break;
+    }
+    case TCommandAction::caHelp: break;
+  }
+  return kExitDone;
 }
 
 void TFrmMain::StopRun(const std::string& AMessage) {

@@ -37,6 +37,29 @@ TRecordedMacro* TMacroLibrary::At(int64_t AIndex) const {
   return FMacros[static_cast<size_t>(AIndex)].get();
 }
 
+bool TMacroLibrary::Contains(const TRecordedMacro* AMacro) const {
+  return std::any_of(FMacros.begin(), FMacros.end(), [AMacro](const auto& AListed) { return AListed.get() == AMacro; });
+}
+
+TRecordedMacro* TMacroLibrary::Named(const std::string& AName) const {
+  TRecordedMacro* Match = nullptr;
+  size_t Matches = 0;
+  for (const auto& Macro : FMacros) {
+    if (Macro->Name() == AName) return Macro.get();
+    if (SameTextAscii(Macro->Name(), AName)) {
+      Match = Macro.get();
+      ++Matches;
+    }
+  }
+  return Matches == 1 ? Match : nullptr;
+}
+
+bool TMacroLibrary::NamedAmbiguously(const std::string& AName) const {
+  return Named(AName) == nullptr && std::count_if(FMacros.begin(), FMacros.end(), [&AName](const auto& AMacro) {
+                                      return SameTextAscii(AMacro->Name(), AName);
+                                    }) > 1;
+}
+
 void TMacroLibrary::Load() {
   FMacros.clear();
   FFiles.CreateDirectories(FFolder);  // a failure shows at the next file operation

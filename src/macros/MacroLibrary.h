@@ -28,6 +28,12 @@ class TMacroLibrary {
   std::vector<std::string> Names() const;
   // The macro at AIndex of the list, or none.
   TRecordedMacro* At(int64_t AIndex) const;
+  bool Contains(const TRecordedMacro* AMacro) const;
+  // The macro with this name: the one spelled exactly so, or else the only one that matches
+  // without regard to letter case; none when there is none, or several match that way only.
+  TRecordedMacro* Named(const std::string& AName) const;
+  // Several macros match the name without regard to letter case, and none exactly.
+  bool NamedAmbiguously(const std::string& AName) const;
 
   // Reads the folder anew (making it when it is missing): the name of every macro file that can
   // be read; an unreadable one is left out and stays on disk. What a cut-short save left behind

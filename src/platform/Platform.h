@@ -15,6 +15,7 @@
 #include "platform/Registry.h"
 #include "platform/Shell.h"
 #include "platform/Signature.h"
+#include "platform/SingleInstance.h"
 #include "platform/Timers.h"
 #include "platform/WindowOps.h"
 
@@ -40,6 +41,7 @@ struct TPlatform {
   IRegistry& Registry;
   IHttpClientFactory& Http;
   ISignatureVerifier& Signatures;
+  ISingleInstance& Instance;
   TEventDispatcher& Dispatcher;
 };
 

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "app/AppInfo.h"
+#include "app/CommandLine.h"
 #include "app/MainForm.h"
 #include "platform/fake/FakePlatform.h"
 #include "support/TestUpdateSite.h"
@@ -73,6 +74,128 @@ TEST(Startup, EndingTheWindowsSessionStopsTheRunAndSavesOnce) {
   EXPECT_EQ(StatusAtEnd, "Closing");
   EXPECT_EQ(P.Files.Writes, 1);
   EXPECT_TRUE(P.Hotkeys.Registered.empty());
+}
+
+// The command line at start-up: bad input and help end at once with their exit codes.
+TEST(StartupCommandLine, BadOptionsAndHelpEndWithTheirCodesAndNoWindow) {
+  struct TCase {
+    std::vector<std::string> Arguments;
+    int ExitCode;
+    TMessageKind Kind;
+    const char* Starts;
+  };
+  const TCase Cases[] = {
+      {{"/begin"}, kExitBadArguments, TMessageKind::mkError, "Unknown option: /begin\r\n\r\nCommand-line options"},
+      {{"/play"}, kExitBadArguments, TMessageKind::mkError, "The option /play needs a value."},
+      {{"/?"}, kExitDone, TMessageKind::mkInformation, "Command-line options"},
+  };
+  for (const TCase& C : Cases) {
+    SCOPED_TRACE(C.Arguments.front());
+    fake::TFakePlatform P;
+    EXPECT_EQ(RunApplication(P.Platform, test::kTestSite, C.Arguments), C.ExitCode);
+    ASSERT_EQ(P.Dialogs.Shown.size(), 1u);
+    EXPECT_EQ(P.Dialogs.Shown[0].Kind, C.Kind);
+    EXPECT_EQ(P.Dialogs.Shown[0].Text.rfind(C.Starts, 0), 0u) << P.Dialogs.Shown[0].Text;
+    EXPECT_THAT(P.App.Calls, ::testing::Not(::testing::Contains("CreateMainWindow")));
+    EXPECT_TRUE(P.Files.Files.empty()) << "nothing written";
+  }
+}
+
+// A later copy hands its command line to the first and ends with the first copy's answer.
+TEST(StartupCommandLine, ALaterCopyForwardsAndEndsWithTheAnswer) {
+  struct TCase {
+    int Answer;
+    int ExitCode;
+    const char* Message;
+  };
+  const TCase Cases[] = {{kExitDone, kExitDone, nullptr},
+                         {kExitNoSuchMacro, kExitNoSuchMacro, "No macro is named \"Clicks\"."},
+                         {kAnswerAmbiguousMacro, kExitNoSuchMacro, "More than one macro is named \"Clicks\"."}};
+  for (const TCase& C : Cases) {
+    SCOPED_TRACE(C.Answer);
+    fake::TFakePlatform P;
+    P.Instance.OtherCopyRuns = true;
+    P.Instance.FirstCopy = [&C](const std::vector<std::string>&) { return C.Answer; };
+    const std::vector<std::string> Arguments{"/PLAY", "Clicks"};
+    EXPECT_EQ(RunApplication(P.Platform, test::kTestSite, Arguments), C.ExitCode);
+    EXPECT_EQ(P.Instance.Forwarded, std::vector<std::vector<std::string>>{Arguments});
+    EXPECT_THAT(P.App.Calls, ::testing::Not(::testing::Contains("CreateMainWindow")));
+    EXPECT_TRUE(P.Files.Files.empty()) << "the later copy writes no settings";
+    if (C.Message == nullptr)
+      EXPECT_TRUE(P.Dialogs.Shown.empty());
+    else
+      EXPECT_EQ(P.Dialogs.Shown.at(0).Text, C.Message);
+  }
+}
+
+class FirstCopyTest : public ::testing::Test {
+ protected:
+  FirstCopyTest() {
+    P.App.SetTitle(kApplicationTitle);
+    P.Files.Folders.insert(kMacros);
+    TRecordedMacro Macro;
+    Macro.SetName("Clicks");
+    Macro.MutableEvents() = {{10, mekDown, 5, 5, 0}, {20, mekUp, 5, 5, 0}};
+    Macro.SaveToFile(P.Files, std::string(kMacros) + "\\clicks.nevramac");
+    Macro.SetName("Twin");
+    Macro.SaveToFile(P.Files, std::string(kMacros) + "\\twin1.nevramac");
+    Macro.SetName("TWIN");
+    Macro.SaveToFile(P.Files, std::string(kMacros) + "\\twin2.nevramac");
+  }
+  size_t Presses() const {
+    size_t Count = 0;
+    for (const auto& Sent : P.Input.Sent()) Count += Sent.Record.Flags == MouseFlags::LeftDown;
+    return Count;
+  }
+  static constexpr const char* kMacros = "C:\\Users\\Tester\\AppData\\Roaming\\Nevra Auto Clicker\\Macros";
+  fake::TFakePlatform P;
+};
+
+TEST_F(FirstCopyTest, FollowsWhatLaterCopiesHandOver) {
+  P.App.WhileLooping = [this](TForm& AForm) {
+    auto& Form = static_cast<TFrmMain&>(AForm);
+    EXPECT_EQ(P.Instance.StartAnother({"/start"}), kExitDone);
+    EXPECT_TRUE(Form.Running());
+    P.Time.RunFor(250);
+    EXPECT_EQ(P.Instance.StartAnother({"--Stop"}), kExitDone);
+    EXPECT_EQ(Form.lblStatus.Caption(), "Stopped by button. Clicks done: 2");
+
+    EXPECT_EQ(P.Instance.StartAnother({"/play", "clicks", "/repeat", "2"}), kExitDone);
+    EXPECT_EQ(Presses(), 2u + 2u) << "two clicks, then the macro's press twice";
+    EXPECT_EQ(Form.lblStatus.Caption(), "Completed macro repeat count. Runs done: 2");
+    EXPECT_FALSE(Form.rbMacros.Checked()) << "the window's own settings stay as they were";
+    EXPECT_EQ(Form.seRepeat.Value(), 100);
+
+    EXPECT_EQ(P.Instance.StartAnother({"/play", "Nothing"}), kExitNoSuchMacro);
+    EXPECT_EQ(P.Instance.StartAnother({"/play", "twin"}), kAnswerAmbiguousMacro);
+    EXPECT_EQ(P.Instance.StartAnother({"/play", "Twin", "/repeat", "1"}), kExitDone) << "the exact spelling wins";
+
+    P.Window.Visible = false;
+    EXPECT_EQ(P.Instance.StartAnother({}), kExitDone);
+    EXPECT_TRUE(P.Window.Visible) << "brought back for the user who started it again";
+    EXPECT_EQ(P.Window.Calls.back(), "BringToForeground");
+  };
+  EXPECT_EQ(RunApplication(P.Platform, test::kTestSite), kExitDone);
+  EXPECT_FALSE(P.Instance.Receiver) << "nothing is received once the window is gone";
+}
+
+TEST_F(FirstCopyTest, StartedWithAMacroThatIsNotThereItSaysSoAndEnds) {
+  bool Looped = false;
+  P.App.WhileLooping = [&Looped](TForm&) { Looped = true; };
+  EXPECT_EQ(RunApplication(P.Platform, test::kTestSite, {"/play", "Nothing", "/minimized"}), kExitNoSuchMacro);
+  EXPECT_FALSE(Looped);
+  ASSERT_EQ(P.Dialogs.Shown.size(), 1u);
+  EXPECT_EQ(P.Dialogs.Shown[0].Text, "No macro is named \"Nothing\".");
+  EXPECT_EQ(Presses(), 0u);
+}
+
+TEST_F(FirstCopyTest, MinimizedStartsInTheTrayAndStartClicksAtOnce) {
+  P.App.WhileLooping = [this](TForm& AForm) {
+    EXPECT_FALSE(P.Window.Visible);
+    EXPECT_TRUE(static_cast<TFrmMain&>(AForm).Running());
+  };
+  P.Window.Visible = true;
+  EXPECT_EQ(RunApplication(P.Platform, test::kTestSite, {"/minimized", "/start"}), kExitDone);
 }
 
 }  // namespace

@@ -31,6 +31,7 @@ struct TFakePlatform {
   TFakeRegistry Registry;
   TFakeHttpClientFactory Http;
   TFakeSignatureVerifier Signatures;
+  TFakeSingleInstance Instance;
   TPlatform Platform{.App = App,
                      .Input = Input,
                      .Clock = Time,
@@ -48,6 +49,7 @@ struct TFakePlatform {
                      .Registry = Registry,
                      .Http = Http,
                      .Signatures = Signatures,
+                     .Instance = Instance,
                      .Dispatcher = Dispatcher};
 
   // The user presses a key combination anywhere on the desktop: a registered hotkey's handler

@@ -19,6 +19,7 @@
 #include "platform/Random.h"
 #include "platform/Registry.h"
 #include "platform/Shell.h"
+#include "platform/SingleInstance.h"
 #include "platform/WindowOps.h"
 #include "platform/fake/FakeTime.h"
 
@@ -225,6 +226,30 @@ class TFakeMouseHook final : public IMouseHook {
 
  private:
   TMouseHookProc FProc;
+};
+
+// Other copies of the program in the same session, in memory.
+class TFakeSingleInstance final : public ISingleInstance {
+ public:
+  // Another copy holds the session; Forward asks FirstCopy for its answer.
+  bool OtherCopyRuns = false;
+  std::function<std::optional<int>(const std::vector<std::string>&)> FirstCopy;
+  std::vector<std::vector<std::string>> Forwarded;
+
+  bool Claim() override { return !OtherCopyRuns; }
+  std::optional<int> Forward(const std::vector<std::string>& AArguments) override {
+    Forwarded.push_back(AArguments);
+    return FirstCopy ? FirstCopy(AArguments) : std::nullopt;
+  }
+  void SetReceiver(std::function<int(const std::vector<std::string>&)> AReceiver) override {
+    Receiver = std::move(AReceiver);
+  }
+  // A later copy starts with these arguments: they reach this copy's receiver.
+  std::optional<int> StartAnother(const std::vector<std::string>& AArguments) const {
+    if (!Receiver) return std::nullopt;
+    return Receiver(AArguments);
+  }
+  std::function<int(const std::vector<std::string>&)> Receiver;
 };
 
 class TFakeLocale final : public ILocale {
