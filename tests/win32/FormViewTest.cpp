@@ -10,7 +10,6 @@
 #include <string>
 
 #include "MessageWait.h"
-#include "TestPrinters.h"
 #include "TestWindow.h"
 #include "WindowSearch.h"
 #include "engine/MouseRecords.h"
@@ -22,6 +21,7 @@
 #include "platform/win32/Win32FormView.h"
 #include "platform/win32/Win32MouseInput.h"
 #include "platform/win32/Win32Text.h"
+#include "support/TestPrinters.h"
 
 namespace nevra::win32 {
 namespace {

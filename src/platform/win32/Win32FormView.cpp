@@ -6,9 +6,11 @@
 #include <algorithm>
 #include <string>
 
+#include "platform/controls/AccessibleName.h"
 #include "platform/controls/ControlIds.h"
+#include "platform/controls/FormGeometry.h"
 #include "platform/controls/StdControls.h"
-#include "platform/win32/FormGeometry.h"
+#include "platform/controls/TabOrder.h"
 #include "platform/win32/Win32Dpi.h"
 #include "platform/win32/Win32Fonts.h"
 #include "platform/win32/Win32Palette.h"
@@ -77,44 +79,13 @@ TRecipe RecipeFor(const TControl& AControl, bool AStyled) {
   return {nullptr, 0, 0};
 }
 
-// Containers paint below what they contain.
-bool IsContainer(const TControl& AControl) {
-  return AControl.Kind() == TControlKind::ckGroupBox || AControl.Kind() == TControlKind::ckPanel;
-}
-
 bool IsLinkLabel(const TControl& AControl) {
   return AControl.Kind() == TControlKind::ckLabel && static_cast<const TLabel&>(AControl).IsLink();
 }
 
-bool IsRadioButton(const TControl* AControl) {
-  return AControl != nullptr && AControl->Kind() == TControlKind::ckRadioButton;
-}
-
-// The form's order, with each container's radio buttons gathered behind the first of them.
-std::vector<size_t> TabOrder(const std::vector<TControl*>& AControls) {
-  std::vector<size_t> Order;
-  std::vector<bool> Placed(AControls.size(), false);
-  for (size_t Index = 0; Index < AControls.size(); ++Index) {
-    if (Placed[Index]) continue;
-    Order.push_back(Index);
-    Placed[Index] = true;
-    if (!IsRadioButton(AControls[Index])) continue;
-    for (size_t Other = Index + 1; Other < AControls.size(); ++Other) {
-      const bool SameGroup =
-          IsRadioButton(AControls[Other]) && AControls[Other]->Parent() == AControls[Index]->Parent();
-      if (Placed[Other] || !SameGroup) continue;
-      Order.push_back(Other);
-      Placed[Other] = true;
-    }
-  }
-  return Order;
-}
-
 // What lies behind a control: the status panel's colour inside a panel, the window's elsewhere.
 COLORREF SurfaceBehind(const TControl& AControl) {
-  const bool InPanel = AControl.Kind() == TControlKind::ckPanel ||
-                       (AControl.Parent() != nullptr && AControl.Parent()->Kind() == TControlKind::ckPanel);
-  return InPanel ? palette::kStatusPanel : palette::kWindow;
+  return OnPanelSurface(AControl) ? palette::kStatusPanel : palette::kWindow;
 }
 
 TSkin SkinOf(const TControl& AControl) {
@@ -219,11 +190,8 @@ void TWin32FormView::CreateWindowFor(size_t AIndex, const TControl* APreviousInT
   }
   const TRecipe Recipe = RecipeFor(Model, FSkins != nullptr);
   if (Recipe.ClassName == nullptr) return;
-  // A new group for the dialog manager's arrow keys starts at every control but a radio button
-  // that follows one of the same container.
-  const bool ContinuesRadioGroup =
-      IsRadioButton(&Model) && IsRadioButton(APreviousInTabOrder) && APreviousInTabOrder->Parent() == Model.Parent();
-  const DWORD Style = WS_CHILD | WS_CLIPSIBLINGS | (ContinuesRadioGroup ? 0 : WS_GROUP) | Recipe.Style;
+  const DWORD Style =
+      WS_CHILD | WS_CLIPSIBLINGS | (StartsKeyboardGroup(Model, APreviousInTabOrder) ? WS_GROUP : 0) | Recipe.Style;
   const HINSTANCE Instance = ::GetModuleHandleW(nullptr);
   const int Id = ControlIdAt(AIndex);
   Native.Window = ::CreateWindowExW(Recipe.ExStyle, Recipe.ClassName, L"", Style, 0, 0, 0, 0, FWindow,

@@ -1,6 +1,6 @@
-#include "platform/win32/FormGeometry.h"
+#include "platform/controls/FormGeometry.h"
 
-namespace nevra::win32 {
+namespace nevra {
 
 namespace {
 // The containers around AControl, nearest first, up to (not including) the form.
@@ -39,4 +39,13 @@ bool IsWithin(const TControl& AControl, const TControl& AContainer) {
   return false;
 }
 
-}  // namespace nevra::win32
+bool IsContainer(const TControl& AControl) {
+  return AControl.Kind() == TControlKind::ckGroupBox || AControl.Kind() == TControlKind::ckPanel;
+}
+
+bool OnPanelSurface(const TControl& AControl) {
+  return AControl.Kind() == TControlKind::ckPanel ||
+         (AControl.Parent() != nullptr && AControl.Parent()->Kind() == TControlKind::ckPanel);
+}
+
+}  // namespace nevra

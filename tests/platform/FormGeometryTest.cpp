@@ -1,13 +1,13 @@
 // How the model's nested controls map onto the flat native window: places, visibility, enabling.
-#include "platform/win32/FormGeometry.h"
+#include "platform/controls/FormGeometry.h"
 
 #include <gtest/gtest.h>
 
-#include "TestPrinters.h"
 #include "app/MainForm.h"
 #include "platform/fake/FakePlatform.h"
+#include "support/TestPrinters.h"
 
-namespace nevra::win32 {
+namespace nevra {
 namespace {
 
 class FormGeometry : public ::testing::Test {
@@ -43,6 +43,13 @@ TEST_F(FormGeometry, AControlIsShownAndEnabledOnlyWithAllItsContainers) {
   EXPECT_TRUE(ShownOnForm(Form.btnStart));
 }
 
+TEST_F(FormGeometry, ThePanelsSurfaceLiesBehindThePanelAndWhatItHoldsDirectly) {
+  EXPECT_TRUE(OnPanelSurface(Form.pnlStatusBar));
+  EXPECT_TRUE(OnPanelSurface(Form.lblStatus));
+  EXPECT_FALSE(OnPanelSurface(Form.btnStart));
+  EXPECT_FALSE(OnPanelSurface(Form.rbCoordinates));  // in a group box
+}
+
 TEST_F(FormGeometry, WithinFollowsTheNesting) {
   EXPECT_TRUE(IsWithin(Form.lblStatus, Form.pnlStatusBar));
   EXPECT_TRUE(IsWithin(Form.pnlStatusBar, Form.pnlStatusBar));
@@ -51,4 +58,4 @@ TEST_F(FormGeometry, WithinFollowsTheNesting) {
 }
 
 }  // namespace
-}  // namespace nevra::win32
+}  // namespace nevra

@@ -3,10 +3,11 @@
 #include "platform/Geometry.h"
 #include "platform/controls/Control.h"
 
-namespace nevra::win32 {
+namespace nevra {
 
-// The native view makes every control a direct child of the main window, so Windows routes all
-// their notifications to one place. These translate the model's nesting into that flat shape.
+// A native view may make every control a direct child of the form's window, so the toolkit
+// routes all their notifications to one place. These translate the model's nesting into that
+// flat shape.
 
 // AControl's bounds relative to the form's client area, in 96-DPI units: its own bounds moved by
 // the origin of every container around it (a group box's caption lies inside its bounds).
@@ -18,5 +19,10 @@ bool ShownOnForm(const TControl& AControl);
 bool EnabledOnForm(const TControl& AControl);
 // True when AControl is AContainer or lies somewhere inside it.
 bool IsWithin(const TControl& AControl, const TControl& AContainer);
+// Group boxes and panels hold other controls; in a flat window they lie below their contents.
+bool IsContainer(const TControl& AControl);
+// A panel and the controls placed directly on it show the panel's surface behind them, not the
+// form's.
+bool OnPanelSurface(const TControl& AControl);
 
-}  // namespace nevra::win32
+}  // namespace nevra
