@@ -22,10 +22,10 @@
 #include "platform/Text.h"
 #include "platform/fake/FakePlatform.h"
 #include "platform/win32/Win32Dpi.h"
-#include "platform/win32/Win32Fonts.h"
-#include "platform/win32/Win32Style.h"
-#include "platform/win32/Win32StyleGdi.h"
 #include "platform/win32/Win32Text.h"
+#include "platform/win32/style/Win32Style.h"
+#include "platform/win32/style/Win32StyleGdi.h"
+#include "platform/win32/view/Win32Fonts.h"
 #include "update/NewVersionForm.h"
 
 namespace nevra::e2e {

@@ -20,8 +20,8 @@
 #include "ProgramUnderTest.h"
 #include "TempFolder.h"
 #include "UiDriver.h"
-#include "platform/win32/Win32Environment.h"
 #include "platform/win32/Win32Text.h"
+#include "platform/win32/services/Win32Environment.h"
 
 namespace nevra::e2e {
 namespace {

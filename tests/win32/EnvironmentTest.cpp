@@ -9,8 +9,8 @@
 #include <string>
 #include <vector>
 
-#include "platform/win32/Win32Environment.h"
 #include "platform/win32/Win32Text.h"
+#include "platform/win32/services/Win32Environment.h"
 
 namespace nevra::win32 {
 namespace {

@@ -10,8 +10,8 @@
 
 #include "FileBytes.h"
 #include "TempFolder.h"
-#include "platform/win32/Win32FileSystem.h"
 #include "platform/win32/Win32Text.h"
+#include "platform/win32/services/Win32FileSystem.h"
 
 namespace nevra::win32 {
 namespace {

@@ -18,9 +18,9 @@
 #include "platform/controls/StdControls.h"
 #include "platform/fake/FakeServices.h"
 #include "platform/win32/Win32Dpi.h"
-#include "platform/win32/Win32FormView.h"
-#include "platform/win32/Win32MouseInput.h"
 #include "platform/win32/Win32Text.h"
+#include "platform/win32/services/Win32MouseInput.h"
+#include "platform/win32/view/Win32FormView.h"
 #include "support/TestPrinters.h"
 
 namespace nevra::win32 {

@@ -14,8 +14,8 @@
 #include "platform/controls/StdControls.h"
 #include "platform/fake/FakeServices.h"
 #include "platform/win32/Win32Application.h"
-#include "platform/win32/Win32MainWindow.h"
-#include "platform/win32/Win32MessagePump.h"
+#include "platform/win32/services/Win32MessagePump.h"
+#include "platform/win32/view/Win32MainWindow.h"
 
 namespace nevra::win32 {
 namespace {

@@ -8,7 +8,7 @@
 #include "ClickTargetWindow.h"
 #include "MessageWait.h"
 #include "engine/MouseRecords.h"
-#include "platform/win32/Win32MouseInput.h"
+#include "platform/win32/services/Win32MouseInput.h"
 #include "support/TestPrinters.h"
 
 namespace nevra::win32 {

@@ -2,7 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "TestWindow.h"
-#include "platform/win32/Win32WindowOps.h"
+#include "platform/win32/services/Win32WindowOps.h"
 #include "support/TestPrinters.h"
 
 namespace nevra::win32 {

@@ -5,7 +5,7 @@
 
 #include <stdexcept>
 
-#include "platform/win32/Win32TimerResolution.h"
+#include "platform/win32/services/Win32TimerResolution.h"
 
 namespace nevra::win32 {
 

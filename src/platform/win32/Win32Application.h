@@ -6,9 +6,9 @@
 
 #include "platform/Application.h"
 #include "platform/EventDispatcher.h"
-#include "platform/win32/Win32MainWindow.h"
-#include "platform/win32/Win32MessagePump.h"
-#include "platform/win32/Win32Style.h"
+#include "platform/win32/services/Win32MessagePump.h"
+#include "platform/win32/style/Win32Style.h"
+#include "platform/win32/view/Win32MainWindow.h"
 
 namespace nevra::win32 {
 
