@@ -12,9 +12,9 @@
 #include <vector>
 
 #include "platform/win32/Win32Text.h"
+#include "platform/win32/http/Win32BlockingCallRunner.h"
 #include "platform/win32/http/Win32HttpClientErrors.h"
 #include "platform/win32/http/Win32HttpClientHandles.h"
-#include "platform/win32/http/Win32HttpClientWorker.h"
 
 namespace nevra::win32 {
 

@@ -1,12 +1,12 @@
 #include "platform/win32/services/Win32MessagePump.h"
 
+#include "platform/win32/Win32Messages.h"
 #include "platform/win32/Win32Window.h"
 #include "platform/win32/services/Win32TimerResolution.h"
 
 namespace nevra::win32 {
 
 namespace {
-constexpr UINT kMarkerMessage = WM_APP + 1;
 // A wait whose due time has passed looks at the queue at most this often: in a dense stretch of
 // a macro (a 1,000 Hz mouse records an event every millisecond) every look costs calls into the
 // system that would add up to more than the events themselves.
@@ -35,7 +35,7 @@ class TWin32MessagePump::TMarkerWindow final : public TWin32Window {
 
  protected:
   LRESULT HandleMessage(UINT AMessage, WPARAM AWParam, LPARAM ALParam) override {
-    if (AMessage != kMarkerMessage) return Default(AMessage, AWParam, ALParam);
+    if (AMessage != kPumpMarkerMessage) return Default(AMessage, AWParam, ALParam);
     FLastSeen = static_cast<uint32_t>(AWParam);
     return 0;
   }
@@ -58,7 +58,7 @@ void TWin32MessagePump::Dispatch(MSG& AMessage) {
 void TWin32MessagePump::ProcessMessages() {
   if (!FMarkers) FMarkers = std::make_unique<TMarkerWindow>();
   const uint32_t Marker = ++FLastMarkerPosted;
-  const bool Marked = ::PostMessageW(FMarkers->Handle(), kMarkerMessage, Marker, 0) != FALSE;
+  const bool Marked = ::PostMessageW(FMarkers->Handle(), kPumpMarkerMessage, Marker, 0) != FALSE;
   MSG Message{};
   // Everything posted before the call (the marker comes last of those), with whatever was sent.
   // Should the marker get lost, the queue running empty ends this part.

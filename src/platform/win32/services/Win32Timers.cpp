@@ -7,17 +7,13 @@
 
 #include "platform/win32/Win32Errors.h"
 #include "platform/win32/Win32Handles.h"
+#include "platform/win32/Win32Messages.h"
 #include "platform/win32/Win32Window.h"
 #include "platform/win32/services/Win32TimerResolution.h"
 
 namespace nevra::win32 {
 
 namespace {
-
-// A tick the pool posted while the GUI thread was idle, and one it posted while the GUI thread
-// was still busy with this timer's previous tick (a catch-up tick).
-constexpr UINT kTickMessage = WM_APP + 1;
-constexpr UINT kCatchUpTickMessage = WM_APP + 2;
 
 class TPoolTimerBackend;
 
@@ -97,10 +93,10 @@ TTickSink::TTickSink(TWin32TimerFactory::TRegistry& ARegistry) : FRegistry(ARegi
 
 LRESULT TTickSink::HandleMessage(UINT AMessage, WPARAM AWParam, LPARAM ALParam) {
   switch (AMessage) {
-    case kTickMessage:
-    case kCatchUpTickMessage:
+    case kTimerTickMessage:
+    case kTimerCatchUpTickMessage:
       FRegistry.Deliver(static_cast<uint32_t>(AWParam), static_cast<uint32_t>(ALParam),
-                        AMessage == kCatchUpTickMessage);
+                        AMessage == kTimerCatchUpTickMessage);
       return 0;
     case WM_TIMER: FRegistry.DeliverDeferred(static_cast<uint32_t>(AWParam)); return 0;
     default: return Default(AMessage, AWParam, ALParam);
@@ -129,7 +125,7 @@ VOID CALLBACK TPoolTimerBackend::OnPoolTick(PTP_CALLBACK_INSTANCE, PVOID AContex
   // One tick at a time: while one waits in the queue, further periods add nothing.
   if (Side.Pending.exchange(true)) return;
   const uint32_t Generation = Side.Generation.load();
-  const UINT Message = Side.Busy.load() ? kCatchUpTickMessage : kTickMessage;
+  const UINT Message = Side.Busy.load() ? kTimerCatchUpTickMessage : kTimerTickMessage;
   if (::PostMessageW(Side.Sink, Message, Side.Id, static_cast<LPARAM>(Generation)) == FALSE) Side.Pending.store(false);
 }
 

@@ -12,6 +12,7 @@
 #include "platform/controls/Control.h"
 #include "platform/controls/StdControls.h"
 #include "platform/win32/Win32Handles.h"
+#include "platform/win32/Win32Messages.h"
 #include "platform/win32/style/Win32Style.h"
 #include "platform/win32/style/Win32StyleControls.h"
 #include "platform/win32/view/Win32AccessibleNames.h"
@@ -21,8 +22,6 @@ namespace nevra::win32 {
 
 // The up-down arrows of a spin box have the window id of its edit box plus this.
 inline constexpr int kUpDownIdOffset = 10000;
-// What the notification-area icon sends its window when it is clicked.
-inline constexpr UINT kTrayCallbackMessage = WM_APP + 1;
 
 // The native side of a form: one standard Win32 control per model control, each a direct child
 // of the form's window with the id ControlIdAt(its index in TForm::Controls()). It mirrors every

@@ -1,11 +1,11 @@
-#include "platform/win32/view/Win32MainWindow.h"
+#include "platform/win32/view/Win32FormWindow.h"
 
 #include "platform/win32/Win32Dpi.h"
 #include "platform/win32/Win32Resources.h"
 
 namespace nevra::win32 {
 
-TWin32MainWindow::TWin32MainWindow(TForm& AForm, TEventDispatcher& ADispatcher, const TWin32Style* AStyle,
+TWin32FormWindow::TWin32FormWindow(TForm& AForm, TEventDispatcher& ADispatcher, const TWin32Style* AStyle,
                                    const wchar_t* AClassName)
     : FForm(&AForm), FDispatcher(ADispatcher) {
   TWindowClass Class;
@@ -22,22 +22,22 @@ TWin32MainWindow::TWin32MainWindow(TForm& AForm, TEventDispatcher& ADispatcher, 
   SizeAndCentre();
 }
 
-TWin32MainWindow::~TWin32MainWindow() {
+TWin32FormWindow::~TWin32FormWindow() {
   // The window and its controls go first, while the view they report to still exists.
   Destroy();
 }
 
-void TWin32MainWindow::Detach() {
+void TWin32FormWindow::Detach() {
   FForm = nullptr;
   if (FView) FView->Detach();
 }
 
-void TWin32MainWindow::Abandon() {
+void TWin32FormWindow::Abandon() {
   FForm = nullptr;
   if (FView) FView->Abandon();
 }
 
-void TWin32MainWindow::LoadIcons() {
+void TWin32FormWindow::LoadIcons() {
   FBigIcon.Reset(LoadAppIcon(SystemMetricForDpi(SM_CXICON, FDpi)));
   FSmallIcon.Reset(LoadAppIcon(SystemMetricForDpi(SM_CXSMICON, FDpi)));
   // The window keeps using the old icons until these messages replace them.
@@ -45,7 +45,7 @@ void TWin32MainWindow::LoadIcons() {
   ::SendMessageW(Handle(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(FSmallIcon.Get()));
 }
 
-void TWin32MainWindow::SizeAndCentre() {
+void TWin32FormWindow::SizeAndCentre() {
   const TRect Client = FForm->Bounds();
   const SIZE Size = WindowSizeForClient(ScaleForDpi(Client.Width(), FDpi), ScaleForDpi(Client.Height(), FDpi), kStyle,
                                         kExStyle, FDpi);
@@ -58,19 +58,19 @@ void TWin32MainWindow::SizeAndCentre() {
   ::SetWindowPos(Handle(), nullptr, Left, Top, Size.cx, Size.cy, SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
-void TWin32MainWindow::ShowFirstTime() {
+void TWin32FormWindow::ShowFirstTime() {
   ::ShowWindow(Handle(), SW_SHOW);
   ::UpdateWindow(Handle());
   ::SetForegroundWindow(Handle());
   FocusFirstControl();
 }
 
-void TWin32MainWindow::FocusFirstControl() {
+void TWin32FormWindow::FocusFirstControl() {
   const HWND First = ::GetNextDlgTabItem(Handle(), nullptr, FALSE);
   if (First != nullptr) ::SetFocus(First);
 }
 
-void TWin32MainWindow::OnDpiChanged(UINT ADpi, const RECT& ASuggested) {
+void TWin32FormWindow::OnDpiChanged(UINT ADpi, const RECT& ASuggested) {
   // Moved to a monitor with another scale: take the size Windows suggests, then fonts, icons
   // and positions for the new DPI.
   FDpi = ADpi;
@@ -81,7 +81,7 @@ void TWin32MainWindow::OnDpiChanged(UINT ADpi, const RECT& ASuggested) {
   ::InvalidateRect(Handle(), nullptr, TRUE);
 }
 
-void TWin32MainWindow::OnClose() {
+void TWin32FormWindow::OnClose() {
   // The close query decides; an error inside it (already shown by the dispatcher) does not
   // keep the user from closing the program.
   bool Allowed = true;
@@ -92,7 +92,7 @@ void TWin32MainWindow::OnClose() {
   if (Allowed && OnCloseAllowed) OnCloseAllowed();
 }
 
-LRESULT TWin32MainWindow::HandleMessage(UINT AMessage, WPARAM AWParam, LPARAM ALParam) {
+LRESULT TWin32FormWindow::HandleMessage(UINT AMessage, WPARAM AWParam, LPARAM ALParam) {
   if (AMessage == kTrayCallbackMessage) {
     if (FView) FView->HandleTrayMessage(ALParam);
     return 0;

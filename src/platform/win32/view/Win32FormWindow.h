@@ -13,20 +13,20 @@
 
 namespace nevra::win32 {
 
-// The program's main window: a fixed dialog frame with a close box, the form's client area
-// (96-DPI units scaled for the monitor's DPI), centred on the screen when made, painted
-// double-buffered, with one native control per control of the form. Made hidden. With a visual
-// style (which must outlive the window) the window and its controls wear it, caption included
-// where Windows allows.
-class TWin32MainWindow final : public TWin32Window {
+// The window of a form, the program's main window as well as each of its dialogs (the class name
+// tells them apart): a fixed dialog frame with a close box, the form's client area (96-DPI units
+// scaled for the monitor's DPI), centred on the screen when made, painted double-buffered, with
+// one native control per control of the form. Made hidden. With a visual style (which must
+// outlive the window) the window and its controls wear it, caption included where Windows allows.
+class TWin32FormWindow final : public TWin32Window {
  public:
   // The window class name lets other programs (tests, the installer) find the main window.
   static constexpr const wchar_t* kMainClassName = L"NevraAutoClickerMainWindow";
   static constexpr const wchar_t* kDialogClassName = L"NevraAutoClickerDialog";
 
-  TWin32MainWindow(TForm& AForm, TEventDispatcher& ADispatcher, const TWin32Style* AStyle = nullptr,
+  TWin32FormWindow(TForm& AForm, TEventDispatcher& ADispatcher, const TWin32Style* AStyle = nullptr,
                    const wchar_t* AClassName = kMainClassName);
-  ~TWin32MainWindow() override;
+  ~TWin32FormWindow() override;
 
   // Runs once the form's close query has allowed the close (from WM_CLOSE).
   std::function<void()> OnCloseAllowed;

@@ -1,4 +1,4 @@
-#include "platform/win32/http/Win32HttpClientWorker.h"
+#include "platform/win32/http/Win32BlockingCallRunner.h"
 
 #include <utility>
 
