@@ -23,6 +23,7 @@
 #include "platform/win32/style/Win32StyleGdi.h"
 #include "platform/win32/style/Win32StyleShapes.h"
 #include "platform/win32/view/Win32FormView.h"
+#include "platform/win32/view/Win32NativeSpinBox.h"
 #include "support/SpinBoxGroup.h"
 #include "support/TestPrinters.h"
 

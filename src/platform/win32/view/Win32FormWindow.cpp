@@ -93,14 +93,7 @@ void TWin32FormWindow::OnClose() {
 }
 
 LRESULT TWin32FormWindow::HandleMessage(UINT AMessage, WPARAM AWParam, LPARAM ALParam) {
-  if (AMessage == kTrayCallbackMessage) {
-    if (FView) FView->HandleTrayMessage(ALParam);
-    return 0;
-  }
-  if (AMessage == TWin32TrayIcon::TaskbarCreatedMessage()) {
-    if (FView) FView->ReaddTrayIcon();
-    return 0;
-  }
+  if (AMessage >= WM_APP && FView && FView->HandleFormMessage(AMessage, AWParam, ALParam)) return 0;
   switch (AMessage) {
     case WM_QUERYENDSESSION: return TRUE;
     case WM_ENDSESSION:
