@@ -6,6 +6,7 @@
 #include <optional>
 #include <string>
 
+#include "platform/win32/Win32Handles.h"
 #include "platform/win32/Win32Text.h"
 #include "platform/win32/services/Win32Registry.h"
 
@@ -20,9 +21,10 @@ const std::string kNonAscii =
 class Win32Registry : public ::testing::Test {
  protected:
   void TearDown() override { RegDeleteTreeW(HKEY_CURRENT_USER, kRoot); }
-  static HKEY OpenKey(const wchar_t* APath) {
+  static TRegistryKeyOwner OpenKey(const wchar_t* APath) {
     HKEY Key = nullptr;
-    return RegOpenKeyExW(HKEY_CURRENT_USER, APath, 0, KEY_ALL_ACCESS, &Key) == ERROR_SUCCESS ? Key : nullptr;
+    return TRegistryKeyOwner(
+        RegOpenKeyExW(HKEY_CURRENT_USER, APath, 0, KEY_ALL_ACCESS, &Key) == ERROR_SUCCESS ? Key : nullptr);
   }
   static void SetRaw(const wchar_t* AName, DWORD AType, const void* AData, DWORD ABytes) {
     ASSERT_EQ(RegSetKeyValueW(HKEY_CURRENT_USER, kKeyW, AName, AType, AData, ABytes), ERROR_SUCCESS);
@@ -35,15 +37,15 @@ class Win32Registry : public ::testing::Test {
 };
 
 TEST_F(Win32Registry, WriteCreatesTheKeyAndStoresAStringThatReadsBack) {
-  ASSERT_EQ(OpenKey(kKeyW), nullptr);
+  ASSERT_FALSE(OpenKey(kKeyW));
   ASSERT_TRUE(Registry.WriteString(kKey, "Language", kNonAscii));
-  HKEY Key = OpenKey(kKeyW);
-  ASSERT_NE(Key, nullptr);
+  const TRegistryKeyOwner Key = OpenKey(kKeyW);
+  ASSERT_TRUE(Key);
   // Stored as REG_SZ in UTF-16 with its terminating zero, as other programs expect it.
   wchar_t Data[64] = {};
   DWORD Type = 0, Bytes = sizeof(Data);
-  EXPECT_EQ(RegQueryValueExW(Key, L"Language", nullptr, &Type, reinterpret_cast<BYTE*>(Data), &Bytes), ERROR_SUCCESS);
-  RegCloseKey(Key);
+  EXPECT_EQ(RegQueryValueExW(Key.Get(), L"Language", nullptr, &Type, reinterpret_cast<BYTE*>(Data), &Bytes),
+            ERROR_SUCCESS);
   EXPECT_EQ(Type, static_cast<DWORD>(REG_SZ));
   EXPECT_EQ(Bytes, (Widen(kNonAscii).size() + 1) * sizeof(wchar_t));
   EXPECT_EQ(Narrow(Data), kNonAscii);

@@ -16,6 +16,7 @@
 #include "platform/fake/FakeServices.h"
 #include "platform/win32/Win32Application.h"
 #include "platform/win32/Win32Dpi.h"
+#include "platform/win32/Win32Handles.h"
 #include "platform/win32/Win32Text.h"
 #include "platform/win32/services/Win32MessagePump.h"
 #include "platform/win32/style/Win32Palette.h"
@@ -136,22 +137,20 @@ TEST_F(Win32StyledView, ThePaletteReachesControlsThatIgnoreSystemColours) {
   // The button paints itself in the style: its face, away from caption and frame.
   RECT Client{};
   GetClientRect(Native(Form.Start), &Client);
-  const HDC Screen = GetDC(nullptr);
-  TMemoryDc Memory(Screen);
-  TBitmapOwner Bitmap(CreateCompatibleBitmap(Screen, Client.right, Client.bottom));
-  ReleaseDC(nullptr, Screen);
+  const TWindowDc Screen(nullptr);
+  TMemoryDc Memory(Screen.Get());
+  TBitmapOwner Bitmap(CreateCompatibleBitmap(Screen.Get(), Client.right, Client.bottom));
   {
     TSelection Selected(Memory.Get(), Bitmap.Get());
     SendMessageW(Native(Form.Start), WM_PRINTCLIENT, reinterpret_cast<WPARAM>(Memory.Get()), PRF_CLIENT);
     EXPECT_EQ(GetPixel(Memory.Get(), 5, Client.bottom / 2), palette::kButtonFace);
   }
   // Edit boxes get the field colours from WM_CTLCOLOREDIT.
-  const HDC Dc = GetDC(Native(Form.Box.Hours));
-  const auto Brush = View->ControlColours(WM_CTLCOLOREDIT, Dc, Native(Form.Box.Hours));
+  const TWindowDc Dc(Native(Form.Box.Hours));
+  const auto Brush = View->ControlColours(WM_CTLCOLOREDIT, Dc.Get(), Native(Form.Box.Hours));
   ASSERT_TRUE(Brush.has_value());
-  EXPECT_EQ(GetBkColor(Dc), palette::kField);
-  EXPECT_EQ(GetTextColor(Dc), palette::kText);
-  ReleaseDC(Native(Form.Box.Hours), Dc);
+  EXPECT_EQ(GetBkColor(Dc.Get()), palette::kField);
+  EXPECT_EQ(GetTextColor(Dc.Get()), palette::kText);
 }
 
 TEST_F(Win32StyledView, TheArrowKeysReachEveryRadioButtonOfAContainer) {
@@ -184,10 +183,9 @@ TEST_F(Win32StyledView, AtAnotherDpiFieldsAndArrowsKeepTheControlsBounds) {
 }
 
 TEST(Win32StyleShapes, ShapesCoverTheirInsideFullyAndBlendTheirEdge) {
-  const HDC Screen = GetDC(nullptr);
-  TMemoryDc Memory(Screen);
-  TBitmapOwner Bitmap(CreateCompatibleBitmap(Screen, 20, 20));
-  ReleaseDC(nullptr, Screen);
+  const TWindowDc Screen(nullptr);
+  TMemoryDc Memory(Screen.Get());
+  TBitmapOwner Bitmap(CreateCompatibleBitmap(Screen.Get(), 20, 20));
   TSelection Selected(Memory.Get(), Bitmap.Get());
   RECT All{0, 0, 20, 20};
   FillRect(Memory.Get(), &All, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));

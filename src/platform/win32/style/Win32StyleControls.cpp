@@ -84,11 +84,8 @@ int BorderWidth(HWND AWindow) {
 
 // The height of a line of AWindow's text, as an edit box lays it out.
 int TextHeight(HWND AWindow) {
-  const HDC Dc = ::GetDC(AWindow);
-  if (Dc == nullptr) return 0;
-  const int Height = FontLineHeight(Dc, FontOf(AWindow));
-  ::ReleaseDC(AWindow, Dc);
-  return Height;
+  const TWindowDc Dc(AWindow);
+  return Dc ? FontLineHeight(Dc.Get(), FontOf(AWindow)) : 0;
 }
 
 TSpinArrow ArrowAt(HWND AUpDown, LPARAM APoint) {
@@ -243,8 +240,8 @@ void TWin32StyledControls::FillBelowEntries(HWND AListBox, HDC ADc) const {
 }
 
 void TWin32StyledControls::PaintFrame(HWND AWindow, const TState& AState) const {
-  const HDC Dc = ::GetWindowDC(AWindow);
-  if (Dc == nullptr) return;
+  const TWindowDc Dc(AWindow, true);
+  if (!Dc) return;
   RECT Window{};
   ::GetWindowRect(AWindow, &Window);
   RECT Client{};
@@ -254,9 +251,8 @@ void TWin32StyledControls::PaintFrame(HWND AWindow, const TState& AState) const 
   ::OffsetRect(&Window, -Window.left, -Window.top);
   const bool Edit = AState.Skin.Skin == TSkin::skEdit;
   PaintFieldFrame(
-      Dc, Window, Client,
+      Dc.Get(), Window, Client,
       TFieldFrameLook{Enabled(AWindow), ::GetFocus() == AWindow, Edit && AState.Skin.Partner != nullptr, Edit});
-  ::ReleaseDC(AWindow, Dc);
 }
 
 bool TWin32StyledControls::DrawItem(const DRAWITEMSTRUCT& AItem) const {
@@ -324,11 +320,8 @@ std::optional<LRESULT> TWin32StyledControls::HandleMessage(HWND AWindow, UINT AM
       if (Skin == TSkin::skListBox) {
         // An owner-drawn list paints its entries only; the room below them is the style's.
         const LRESULT Result = Default();
-        const HDC Dc = ::GetDC(AWindow);
-        if (Dc != nullptr) {
-          FillBelowEntries(AWindow, Dc);
-          ::ReleaseDC(AWindow, Dc);
-        }
+        const TWindowDc Dc(AWindow);
+        if (Dc) FillBelowEntries(AWindow, Dc.Get());
         return Result;
       }
       if (!PaintsItself(Skin)) break;
@@ -354,13 +347,12 @@ std::optional<LRESULT> TWin32StyledControls::HandleMessage(HWND AWindow, UINT AM
       if (Skin == TSkin::skBevel) {
         // An etched line may be drawn as the window's border rather than in its client area:
         // the style draws the whole window.
-        const HDC Dc = ::GetWindowDC(AWindow);
-        if (Dc != nullptr) {
+        const TWindowDc Dc(AWindow, true);
+        if (Dc) {
           RECT Window{};
           ::GetWindowRect(AWindow, &Window);
           ::OffsetRect(&Window, -Window.left, -Window.top);
-          PaintBevel(TPaintTarget{Dc, Window, FDpi, nullptr}, AState.Skin.Surface);
-          ::ReleaseDC(AWindow, Dc);
+          PaintBevel(TPaintTarget{Dc.Get(), Window, FDpi, nullptr}, AState.Skin.Surface);
         }
         return 0;
       }

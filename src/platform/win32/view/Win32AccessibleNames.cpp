@@ -24,26 +24,26 @@ TAccessibleNames::TAccessibleNames() {
   void* Services = nullptr;
   if (SUCCEEDED(::CoCreateInstance(kAccPropServicesClass, nullptr, CLSCTX_INPROC_SERVER, kAccPropServicesInterface,
                                    &Services)))
-    FServices = static_cast<IAccPropServices*>(Services);
+    FServices.Reset(static_cast<IAccPropServices*>(Services));
 }
 
 TAccessibleNames::~TAccessibleNames() {
   for (const auto& [Window, Name] : FNamed)
     if (::IsWindow(Window) != FALSE) {
       ::RemoveWindowSubclass(Window, &ClearOnDestroy, kSubclassId);
-      if (FServices != nullptr) {
+      if (FServices) {
         MSAAPROPID Property = kNameProperty;
-        FServices->ClearHwndProps(Window, kClientObject, CHILDID_SELF, &Property, 1);
+        FServices.Get()->ClearHwndProps(Window, kClientObject, CHILDID_SELF, &Property, 1);
       }
     }
-  if (FServices != nullptr) FServices->Release();
 }
 
 void TAccessibleNames::SetName(HWND AWindow, const std::string& AName) {
-  if (FServices == nullptr || AWindow == nullptr) return;
+  if (!FServices || AWindow == nullptr) return;
   const auto Named = FNamed.find(AWindow);
   if (Named != FNamed.end() && Named->second == AName) return;
-  if (FAILED(FServices->SetHwndPropStr(AWindow, kClientObject, CHILDID_SELF, kNameProperty, Widen(AName).c_str())))
+  if (FAILED(
+          FServices.Get()->SetHwndPropStr(AWindow, kClientObject, CHILDID_SELF, kNameProperty, Widen(AName).c_str())))
     return;
   if (Named != FNamed.end()) {
     Named->second = AName;
@@ -56,7 +56,7 @@ void TAccessibleNames::SetName(HWND AWindow, const std::string& AName) {
 void TAccessibleNames::Clear(HWND AWindow) {
   ::RemoveWindowSubclass(AWindow, &ClearOnDestroy, kSubclassId);
   MSAAPROPID Property = kNameProperty;
-  if (FServices != nullptr) FServices->ClearHwndProps(AWindow, kClientObject, CHILDID_SELF, &Property, 1);
+  if (FServices) FServices.Get()->ClearHwndProps(AWindow, kClientObject, CHILDID_SELF, &Property, 1);
   FNamed.erase(AWindow);
 }
 

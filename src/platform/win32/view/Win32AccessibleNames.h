@@ -4,6 +4,8 @@
 #include <string>
 #include <unordered_map>
 
+#include "platform/win32/Win32Handles.h"
+
 struct IAccPropServices;
 
 namespace nevra::win32 {
@@ -26,7 +28,7 @@ class TAccessibleNames {
                                          UINT_PTR ASubclassId, DWORD_PTR ARefData);
   void Clear(HWND AWindow);
 
-  IAccPropServices* FServices = nullptr;
+  TComOwner<IAccPropServices> FServices;
   std::unordered_map<HWND, std::string> FNamed;
 };
 

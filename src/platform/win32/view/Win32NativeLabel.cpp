@@ -111,11 +111,10 @@ LRESULT CALLBACK TNativeLink::SubclassProc(HWND AWindow, UINT AMessage, WPARAM A
       if (Self.Context().Skins() == nullptr && ::GetFocus() == AWindow) {
         // The system's look: its own text, then the dotted focus rectangle around it.
         const LRESULT Result = ::DefSubclassProc(AWindow, AMessage, AWParam, ALParam);
-        const HDC Dc = ::GetDC(AWindow);
+        const TWindowDc Dc(AWindow);
         RECT Client{};
         ::GetClientRect(AWindow, &Client);
-        ::DrawFocusRect(Dc, &Client);
-        ::ReleaseDC(AWindow, Dc);
+        ::DrawFocusRect(Dc.Get(), &Client);
         return Result;
       }
       break;
