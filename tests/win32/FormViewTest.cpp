@@ -9,6 +9,7 @@
 #include <stdexcept>
 #include <string>
 
+#include "MainWindowCaption.h"
 #include "MessageWait.h"
 #include "TestWindow.h"
 #include "WindowSearch.h"
@@ -104,8 +105,8 @@ TEST_F(Win32FormView, EveryControlIsAStandardChildWithItsId) {
 TEST_F(Win32FormView, ModelChangesShowInTheWindows) {
   Form.Button.SetCaption("Start \xe2\x96\xb6");
   EXPECT_EQ(WindowTextUtf8(Native(Form.Button)), "Start \xe2\x96\xb6");
-  Form.SetCaption("  Nevra Auto Clicker 2.5");
-  EXPECT_EQ(WindowTextUtf8(Host.Handle()), "  Nevra Auto Clicker 2.5");
+  Form.SetCaption(tools::kMainWindowCaption);
+  EXPECT_EQ(WindowTextUtf8(Host.Handle()), tools::kMainWindowCaption);
 
   Form.Check.SetChecked(true);
   EXPECT_TRUE(NativeChecked(Form.Check));
