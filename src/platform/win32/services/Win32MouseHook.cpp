@@ -1,0 +1,42 @@
+#include "platform/win32/services/Win32MouseHook.h"
+
+namespace nevra::win32 {
+
+namespace {
+
+// The system calls a low-level hook on the thread that installed it, through a plain function:
+// that thread's installed hook is how the function reaches its object. One per thread at most.
+thread_local TWin32MouseHook* GInstalledHere = nullptr;
+
+}  // namespace
+
+LRESULT CALLBACK TWin32MouseHook::LowLevelMouseProc(int ACode, WPARAM AMessage, LPARAM AData) {
+  if (ACode >= 0 && GInstalledHere != nullptr) {
+    const auto* Event = reinterpret_cast<const MSLLHOOKSTRUCT*>(AData);
+    // The program's procedure only compares and appends; nothing it does may stop the input.
+    try {
+      GInstalledHere->FProc(static_cast<uint32_t>(AMessage), Event->pt.x, Event->pt.y);
+    } catch (...) {
+    }
+  }
+  return ::CallNextHookEx(nullptr, ACode, AMessage, AData);
+}
+
+bool TWin32MouseHook::Install(TMouseHookProc AProc) {
+  Remove();
+  if (GInstalledHere != nullptr) return false;
+  FHook.Reset(::SetWindowsHookExW(WH_MOUSE_LL, LowLevelMouseProc, ::GetModuleHandleW(nullptr), 0));
+  if (!FHook) return false;
+  FProc = std::move(AProc);
+  GInstalledHere = this;
+  return true;
+}
+
+void TWin32MouseHook::Remove() {
+  if (!FHook) return;
+  FHook.Reset();
+  FProc = nullptr;
+  if (GInstalledHere == this) GInstalledHere = nullptr;
+}
+
+}  // namespace nevra::win32
