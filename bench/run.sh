@@ -20,7 +20,10 @@ source "$ROOT/tools/wine-tools.sh"
 BUILD=$(nevra_build_dir "${1:-}")
 TARGET_EXE="$BUILD/tools/ClickTarget.exe"
 DRIVER_EXE="$BUILD/tools/NevraBenchDriver.exe"
-nevra_require "$TARGET_EXE" "$DRIVER_EXE"
+nevra_require "$TARGET_EXE" "$DRIVER_EXE" "$BUILD/product.env"
+# The product's name and version, as the build gives them to the program.
+# shellcheck source=/dev/null
+source "$BUILD/product.env"
 PROGRAM=$(nevra_find_program "$BUILD")
 RUN_SECONDS=${NEVRA_BENCH_SECONDS:-4}
 INTERVALS_MS=(100 10 1)
@@ -32,7 +35,8 @@ DENSE_MACRO=(2000 500 9 2)
 CLICK_X=200
 CLICK_Y=150
 TARGET_CAPTION="Nevra Click Target"
-MAIN_CAPTION="  Nevra Auto Clicker 2.5"
+# The main window's caption while no run is under way.
+MAIN_CAPTION="  $NEVRA_PRODUCT_NAME $NEVRA_VERSION"
 
 trap nevra_wine_down EXIT
 trap 'exit 130' INT TERM

@@ -28,6 +28,7 @@
 #include "ProcessWindows.h"
 #include "StartupBench.h"
 #include "UiDriver.h"
+#include "platform/win32/Win32Handles.h"
 #include "platform/win32/Win32Text.h"
 
 namespace {
@@ -41,9 +42,9 @@ constexpr const char* kStoppedPrefix = "Stopped by button. Clicks done: ";
 std::vector<std::string> Arguments() {
   int Count = 0;
   LPWSTR* Values = CommandLineToArgvW(GetCommandLineW(), &Count);
+  const nevra::win32::TLocalMemoryOwner Owned(Values);
   std::vector<std::string> Result;
   for (int I = 1; I < Count; ++I) Result.push_back(nevra::win32::Narrow(Values[I]));
-  LocalFree(Values);
   return Result;
 }
 

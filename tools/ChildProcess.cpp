@@ -10,6 +10,8 @@ namespace nevra::tools {
 
 namespace {
 
+using TEnvironmentStrings = win32::TUniqueHandle<win32::TNullHandleTraits<wchar_t*, &FreeEnvironmentStringsW>>;
+
 std::wstring Upper(std::wstring AText) {
   for (wchar_t& Char : AText) Char = static_cast<wchar_t>(std::towupper(Char));
   return AText;
@@ -25,8 +27,8 @@ std::vector<wchar_t> BuildEnvironment(const std::map<std::wstring, std::wstring>
     Block.insert(Block.end(), AEntry.begin(), AEntry.end());
     Block.push_back(L'\0');
   };
-  wchar_t* Current = GetEnvironmentStringsW();
-  for (const wchar_t* Entry = Current; *Entry != L'\0'; Entry += wcslen(Entry) + 1) {
+  const TEnvironmentStrings Current(GetEnvironmentStringsW());
+  for (const wchar_t* Entry = Current.Get(); *Entry != L'\0'; Entry += wcslen(Entry) + 1) {
     const std::wstring Text = Entry;
     // Entries such as "=C:=C:\\" start with '=': keep them, they name no variable of ours.
     const size_t Equals = Text.find(L'=', 1);
@@ -38,7 +40,6 @@ std::vector<wchar_t> BuildEnvironment(const std::map<std::wstring, std::wstring>
       Pending.erase(Replaced);
     }
   }
-  FreeEnvironmentStringsW(Current);
   for (const auto& [Name, Entry] : Pending) Append(Entry);
   Block.push_back(L'\0');
   return Block;
@@ -52,31 +53,32 @@ TChildProcess::TChildProcess(const std::string& AExecutable,
   std::wstring CommandLine = L"\"" + win32::Widen(AExecutable) + L"\"";
   STARTUPINFOW Startup{};
   Startup.cb = sizeof(Startup);
+  PROCESS_INFORMATION Info{};
   if (!CreateProcessW(nullptr, CommandLine.data(), nullptr, nullptr, FALSE, CREATE_UNICODE_ENVIRONMENT,
-                      Environment.data(), nullptr, &Startup, &FInfo))
+                      Environment.data(), nullptr, &Startup, &Info))
     throw std::runtime_error("cannot start " + AExecutable + " (error " + std::to_string(GetLastError()) + ")");
+  FProcess.Reset(Info.hProcess);
+  FThread.Reset(Info.hThread);
+  FId = Info.dwProcessId;
 }
 
 TChildProcess::~TChildProcess() {
-  if (FInfo.hProcess == nullptr) return;
-  if (WaitForSingleObject(FInfo.hProcess, 0) == WAIT_TIMEOUT) Terminate();
-  CloseHandle(FInfo.hThread);
-  CloseHandle(FInfo.hProcess);
+  if (FProcess && WaitForSingleObject(FProcess.Get(), 0) == WAIT_TIMEOUT) Terminate();
 }
 
 bool TChildProcess::WaitForExit(std::chrono::milliseconds ATimeout) {
-  return WaitForSingleObject(FInfo.hProcess, static_cast<DWORD>(ATimeout.count())) == WAIT_OBJECT_0;
+  return WaitForSingleObject(FProcess.Get(), static_cast<DWORD>(ATimeout.count())) == WAIT_OBJECT_0;
 }
 
 DWORD TChildProcess::ExitCode() const {
   DWORD Code = STILL_ACTIVE;
-  GetExitCodeProcess(FInfo.hProcess, &Code);
+  GetExitCodeProcess(FProcess.Get(), &Code);
   return Code;
 }
 
 void TChildProcess::Terminate() {
-  TerminateProcess(FInfo.hProcess, 1);
-  WaitForSingleObject(FInfo.hProcess, 5000);
+  TerminateProcess(FProcess.Get(), 1);
+  WaitForSingleObject(FProcess.Get(), 5000);
 }
 
 }  // namespace nevra::tools

@@ -5,11 +5,13 @@
 #include <map>
 #include <string>
 
+#include "platform/win32/Win32Handles.h"
+
 namespace nevra::tools {
 
 // A program started by a test, with some environment variables replaced in its copy of our
-// environment. The handles are closed on destruction; a process still running then is
-// terminated, so a failed test never leaves one behind.
+// environment. A process still running when this goes is terminated, so a failed test never
+// leaves one behind.
 class TChildProcess {
  public:
   TChildProcess(const std::string& AExecutable, const std::map<std::wstring, std::wstring>& AEnvironmentChanges);
@@ -17,14 +19,16 @@ class TChildProcess {
   TChildProcess& operator=(const TChildProcess&) = delete;
   ~TChildProcess();
 
-  DWORD Id() const { return FInfo.dwProcessId; }
+  DWORD Id() const { return FId; }
   // True once the process has ended within the time-out.
   bool WaitForExit(std::chrono::milliseconds ATimeout);
   DWORD ExitCode() const;
   void Terminate();
 
  private:
-  PROCESS_INFORMATION FInfo{};
+  win32::THandleOwner FProcess;
+  win32::THandleOwner FThread;
+  DWORD FId = 0;
 };
 
 }  // namespace nevra::tools

@@ -13,6 +13,7 @@
 
 #include "ClickStats.h"
 #include "ClickTargetWindow.h"
+#include "platform/win32/Win32Handles.h"
 
 namespace {
 
@@ -25,6 +26,7 @@ bool ParseArguments(TArguments& AArguments) {
   int Count = 0;
   LPWSTR* Values = CommandLineToArgvW(GetCommandLineW(), &Count);
   if (Values == nullptr) return false;
+  const nevra::win32::TLocalMemoryOwner Owned(Values);
   const bool Valid = Count == 2 || Count == 6;
   if (Valid) {
     AArguments.LogFile = Values[1];
@@ -35,7 +37,6 @@ bool ParseArguments(TArguments& AArguments) {
           RECT{Left, Top, Left + std::wcstol(Values[4], nullptr, 10), Top + std::wcstol(Values[5], nullptr, 10)};
     }
   }
-  LocalFree(Values);
   return Valid;
 }
 

@@ -5,14 +5,13 @@
 #include <string>
 #include <vector>
 
+#include "MainWindowCaption.h"
+
 namespace nevra::tools {
 
 // Driving another process's windows the way a user (or a screen reader) reaches them: by
 // caption, control id and standard control messages. Messages that wait for the other side use
 // a time-out, so a hung program fails a test instead of hanging it.
-
-// The caption of the program's main window while no run is under way.
-inline constexpr const char* kMainWindowCaption = "  Nevra Auto Clicker 2.5";
 
 // A visible top-level window with exactly this caption, of the given process (any when 0).
 HWND FindTopLevelWindow(const std::string& ACaption, DWORD AProcessId = 0);

@@ -22,10 +22,11 @@
 #include "platform/Text.h"
 #include "platform/fake/FakePlatform.h"
 #include "platform/win32/Win32Dpi.h"
-#include "platform/win32/Win32Fonts.h"
-#include "platform/win32/Win32Style.h"
-#include "platform/win32/Win32StyleGdi.h"
+#include "platform/win32/Win32Handles.h"
 #include "platform/win32/Win32Text.h"
+#include "platform/win32/style/Win32Style.h"
+#include "platform/win32/style/Win32StyleGdi.h"
+#include "platform/win32/view/Win32Fonts.h"
 #include "update/NewVersionForm.h"
 
 namespace nevra::e2e {
@@ -152,23 +153,10 @@ TTextRoom RoomFor(const TControl& AControl, HWND AWindow, UINT ADpi) {
   return RoomFor(AControl, Width(Client), Height(Client), ADpi);
 }
 
-// The screen's device context, for measuring.
-class TScreenDc {
- public:
-  TScreenDc() : FDc(GetDC(nullptr)) {}
-  TScreenDc(const TScreenDc&) = delete;
-  TScreenDc& operator=(const TScreenDc&) = delete;
-  ~TScreenDc() { ReleaseDC(nullptr, FDc); }
-  HDC Get() const { return FDc; }
-
- private:
-  HDC FDc;
-};
-
 // The size AText takes in the room's font and flags, laid out within the room's width.
 SIZE TextExtent(const std::wstring& AText, const TTextRoom& ARoom, UINT ADpi) {
   const win32::TFontOwner Font = win32::CreateUiFont(ADpi, false, ARoom.Caption ? FW_SEMIBOLD : FW_NORMAL);
-  const TScreenDc Dc;
+  const win32::TWindowDc Dc(nullptr);  // the screen's, for measuring
   const win32::TSelection Selected(Dc.Get(), Font.Get());
   RECT Bounds{0, 0, std::max(ARoom.Width, 1), 0};
   DrawTextW(Dc.Get(), AText.c_str(), static_cast<int>(AText.size()), &Bounds, ARoom.Flags | DT_CALCRECT);
@@ -179,7 +167,7 @@ SIZE TextExtent(const std::wstring& AText, const TTextRoom& ARoom, UINT ADpi) {
 // font it does not have.
 std::string UiFontFamily() {
   const win32::TFontOwner Font = win32::CreateUiFont(96, false, FW_NORMAL);
-  const TScreenDc Dc;
+  const win32::TWindowDc Dc(nullptr);  // the screen's, for measuring
   const win32::TSelection Selected(Dc.Get(), Font.Get());
   const UINT Size = GetOutlineTextMetricsW(Dc.Get(), 0, nullptr);
   if (Size == 0) return "(a font without outlines)";

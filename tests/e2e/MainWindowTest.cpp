@@ -1,6 +1,7 @@
 // What a user sees on the first start.
 #include <gtest/gtest.h>
 
+#include "MainWindowCaption.h"
 #include "ProgramTest.h"
 
 namespace nevra::e2e {
@@ -9,7 +10,7 @@ namespace {
 using FirstStart = TProgramTest;
 
 TEST_F(FirstStart, WindowShowsItsCaptionAndEveryControlAtItsStartValue) {
-  EXPECT_EQ(Window().Caption(), "  Nevra Auto Clicker 2.5");
+  EXPECT_EQ(Window().Caption(), tools::kMainWindowCaption);
 
   struct TExpectedText {
     const char* Control;

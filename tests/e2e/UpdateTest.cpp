@@ -20,8 +20,9 @@
 #include "ProgramUnderTest.h"
 #include "TempFolder.h"
 #include "UiDriver.h"
-#include "platform/win32/Win32Environment.h"
+#include "app/AppInfo.h"
 #include "platform/win32/Win32Text.h"
+#include "platform/win32/services/Win32Environment.h"
 
 namespace nevra::e2e {
 namespace {
@@ -31,7 +32,8 @@ using namespace std::chrono_literals;
 
 constexpr auto kStartTimeout = 60s;
 constexpr auto kExitTimeout = 60s;
-constexpr const char* kDialogCaption = " Nevra Auto Clicker";
+// The New Version dialog's caption.
+const std::string kDialogCaption = std::string(" ") + kApplicationTitle;
 
 std::string Setting(const char* AName) {
   const char* Value = std::getenv(AName);

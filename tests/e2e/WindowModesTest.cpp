@@ -13,6 +13,7 @@
 #include "MessageWait.h"
 #include "ProcessWindows.h"
 #include "ProgramTest.h"
+#include "app/AppInfo.h"
 
 namespace nevra::e2e {
 namespace {
@@ -136,9 +137,9 @@ TEST_F(AboutBox, ShowsTitleVersionAndWebsiteAndClosesWithOk) {
   Window().PostClick("btnAbout");
   const HWND Box = tools::WaitForProcessWindow(ProcessId(), tools::kDialogClass, std::nullopt, 10s);
   ASSERT_NE(Box, nullptr) << "no message box showed";
-  EXPECT_EQ(tools::ReadText(Box), "Nevra Auto Clicker");
-  EXPECT_EQ(tools::MessageBoxText(Box),
-            "Nevra Auto Clicker\r\nVersion: 2.5\r\n\r\nWebsite: www.nevra-autoclicker.example");
+  EXPECT_EQ(tools::ReadText(Box), kApplicationTitle);
+  EXPECT_EQ(tools::MessageBoxText(Box), std::string(kApplicationTitle) + "\r\nVersion: " + kVersion +
+                                            "\r\n\r\nWebsite: www.nevra-autoclicker.example");
   EXPECT_EQ(GetDlgItem(Box, IDCANCEL), nullptr) << "the box offers more than OK";
 
   tools::PressDialogButton(Box, IDOK);

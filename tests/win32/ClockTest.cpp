@@ -7,7 +7,7 @@
 #include "ClickTargetWindow.h"
 #include "MessageWait.h"
 #include "TestWindow.h"
-#include "platform/win32/Win32Clock.h"
+#include "platform/win32/services/Win32Clock.h"
 
 namespace nevra::win32 {
 namespace {

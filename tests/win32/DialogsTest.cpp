@@ -8,8 +8,8 @@
 
 #include "MessageBoxFinder.h"
 #include "TestWindow.h"
-#include "platform/win32/Win32Dialogs.h"
 #include "platform/win32/Win32Text.h"
+#include "platform/win32/services/Win32Dialogs.h"
 
 namespace nevra::win32 {
 namespace {

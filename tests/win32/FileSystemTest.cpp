@@ -10,8 +10,9 @@
 
 #include "FileBytes.h"
 #include "TempFolder.h"
-#include "platform/win32/Win32FileSystem.h"
+#include "platform/win32/Win32Handles.h"
 #include "platform/win32/Win32Text.h"
+#include "platform/win32/services/Win32FileSystem.h"
 
 namespace nevra::win32 {
 namespace {
@@ -70,11 +71,11 @@ TEST_F(Win32FileSystem, FailedWriteThrowsAndLeavesTheFolderAsItWas) {
 TEST_F(Win32FileSystem, FileThatCannotBeReplacedKeepsItsOldContent) {
   const std::string Path = PathOf(L"settings.ini");
   Files.WriteFileAtomically(Path, "old");
-  const HANDLE Held = CreateFileW((Folder / L"settings.ini").c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
-                                  OPEN_EXISTING, 0, nullptr);
-  ASSERT_NE(Held, INVALID_HANDLE_VALUE);
+  THandleOwner Held(CreateFileW((Folder / L"settings.ini").c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
+                                OPEN_EXISTING, 0, nullptr));
+  ASSERT_TRUE(Held);
   EXPECT_THROW(Files.WriteFileAtomically(Path, "new"), EFileError);
-  CloseHandle(Held);
+  Held.Reset();
   EXPECT_EQ(tools::ReadFileBytes(Folder / L"settings.ini"), "old");
   EXPECT_EQ(Folder.Entries(), std::vector<std::wstring>{L"settings.ini"});
 }

@@ -9,8 +9,8 @@
 #include <stdexcept>
 #include <string>
 
+#include "MainWindowCaption.h"
 #include "MessageWait.h"
-#include "TestPrinters.h"
 #include "TestWindow.h"
 #include "WindowSearch.h"
 #include "engine/MouseRecords.h"
@@ -19,9 +19,12 @@
 #include "platform/controls/StdControls.h"
 #include "platform/fake/FakeServices.h"
 #include "platform/win32/Win32Dpi.h"
-#include "platform/win32/Win32FormView.h"
-#include "platform/win32/Win32MouseInput.h"
+#include "platform/win32/Win32Messages.h"
 #include "platform/win32/Win32Text.h"
+#include "platform/win32/services/Win32MouseInput.h"
+#include "platform/win32/view/Win32FormView.h"
+#include "platform/win32/view/Win32NativeSpinBox.h"
+#include "support/TestPrinters.h"
 
 namespace nevra::win32 {
 namespace {
@@ -30,7 +33,10 @@ using namespace std::chrono_literals;
 
 // One control of each kind the view knows, a radio group on the form and one in a group box.
 struct TSampleForm : TForm {
-  TSampleForm() : TForm("SampleForm", 400, 300) {}
+  TSampleForm() : TForm("SampleForm", 400, 300) {
+    Link.MakeLink();
+    Tray.SetVisible(false);  // its messages reach the form's window all the same
+  }
   TButton Button{this, this, "Button", {10, 10, 90, 35}};
   TCheckBox Check{this, this, "Check", {10, 45, 150, 64}};
   TRadioButton RadioA{this, this, "RadioA", {10, 70, 150, 89}};
@@ -40,6 +46,8 @@ struct TSampleForm : TForm {
   TGroupBox Group{this, this, "Group", {200, 10, 390, 120}};
   TLabel InGroup{this, &Group, "InGroup", {10, 20, 150, 35}};
   TListBox List{this, this, "List", {200, 130, 390, 290}};
+  TLabel Link{this, this, "Link", {10, 180, 150, 195}};
+  TTrayIcon Tray{this, "Tray"};
 };
 
 class Win32FormView : public ::testing::Test {
@@ -49,7 +57,7 @@ class Win32FormView : public ::testing::Test {
       if (!View) return false;  // the view's constructor already makes the controls talk
       if (AMessage == WM_COMMAND) return View->HandleCommand(AWParam, ALParam);
       if (AMessage == WM_NOTIFY) return View->HandleNotify(*reinterpret_cast<const NMHDR*>(ALParam), Host.Answer);
-      return false;
+      return AMessage >= WM_APP && View->HandleFormMessage(AMessage, AWParam, ALParam);
     };
     View = std::make_unique<TWin32FormView>(Form, Host.Handle(), Dispatcher, 96);
   }
@@ -97,8 +105,8 @@ TEST_F(Win32FormView, EveryControlIsAStandardChildWithItsId) {
 TEST_F(Win32FormView, ModelChangesShowInTheWindows) {
   Form.Button.SetCaption("Start \xe2\x96\xb6");
   EXPECT_EQ(WindowTextUtf8(Native(Form.Button)), "Start \xe2\x96\xb6");
-  Form.SetCaption("  Nevra Auto Clicker 2.5");
-  EXPECT_EQ(WindowTextUtf8(Host.Handle()), "  Nevra Auto Clicker 2.5");
+  Form.SetCaption(tools::kMainWindowCaption);
+  EXPECT_EQ(WindowTextUtf8(Host.Handle()), tools::kMainWindowCaption);
 
   Form.Check.SetChecked(true);
   EXPECT_TRUE(NativeChecked(Form.Check));
@@ -189,6 +197,45 @@ TEST_F(Win32FormView, WhatTheUserDoesRunsTheModelsHandlers) {
   Command(Form.List, LBN_SELCHANGE);
   EXPECT_EQ(Form.List.ItemIndex(), 1);
   EXPECT_EQ(ListClicks, 1);
+}
+
+TEST_F(Win32FormView, ALinkOpensOnAClickEnterOrSpaceAndEnterPressesTheFocusedButton) {
+  int LinkClicks = 0;
+  int ButtonClicks = 0;
+  Form.Link.OnClick = [&] { ++LinkClicks; };
+  Form.Button.OnClick = [&] { ++ButtonClicks; };
+  ShowWindow(Host.Handle(), SW_SHOWNA);
+  const auto Enter = [&] { SendMessageW(Host.Handle(), WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0); };
+
+  Command(Form.Link, STN_CLICKED);
+  EXPECT_EQ(LinkClicks, 1);
+  SetFocus(Native(Form.Link));
+  ASSERT_EQ(GetFocus(), Native(Form.Link));
+  Enter();
+  EXPECT_EQ(LinkClicks, 2);
+  SendMessageW(Native(Form.Link), WM_KEYDOWN, VK_SPACE, 0);
+  EXPECT_EQ(LinkClicks, 3);
+
+  SetFocus(Native(Form.Button));
+  Enter();
+  EXPECT_EQ(ButtonClicks, 1);
+  EXPECT_EQ(LinkClicks, 3);
+  SetFocus(Native(Form.Check));
+  Enter();  // a check box leaves Enter to the dialog manager
+  EXPECT_EQ(ButtonClicks, 1);
+  EXPECT_FALSE(Form.Check.Checked());
+}
+
+TEST_F(Win32FormView, TheTrayIconsClickArrivesThroughTheFormsWindow) {
+  int Clicks = 0;
+  Form.Tray.OnClick = [&] { ++Clicks; };
+  SendMessageW(Host.Handle(), kTrayCallbackMessage, 0, WM_RBUTTONUP);
+  EXPECT_EQ(Clicks, 0);
+  SendMessageW(Host.Handle(), kTrayCallbackMessage, 0, WM_LBUTTONUP);
+  EXPECT_EQ(Clicks, 1);
+  View->Detach();
+  SendMessageW(Host.Handle(), kTrayCallbackMessage, 0, WM_LBUTTONUP);
+  EXPECT_EQ(Clicks, 1);
 }
 
 TEST_F(Win32FormView, ChangesMadeByCodeRaiseNoUserEvents) {

@@ -15,7 +15,7 @@
 #include "TestWindow.h"
 #include "platform/EventDispatcher.h"
 #include "platform/fake/FakeServices.h"
-#include "platform/win32/Win32Hotkeys.h"
+#include "platform/win32/services/Win32Hotkeys.h"
 
 namespace nevra::win32 {
 namespace {

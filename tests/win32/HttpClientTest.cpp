@@ -11,10 +11,10 @@
 #include <vector>
 
 #include "TestWindow.h"
-#include "platform/win32/Win32Environment.h"
-#include "platform/win32/Win32HttpClient.h"
-#include "platform/win32/Win32MessagePump.h"
 #include "platform/win32/Win32Text.h"
+#include "platform/win32/http/Win32HttpClient.h"
+#include "platform/win32/services/Win32Environment.h"
+#include "platform/win32/services/Win32MessagePump.h"
 
 namespace nevra::win32 {
 namespace {

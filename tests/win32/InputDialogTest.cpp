@@ -12,8 +12,8 @@
 #include "MessageBoxFinder.h"
 #include "TestWindow.h"
 #include "WindowSearch.h"
-#include "platform/win32/Win32InputDialog.h"
 #include "platform/win32/Win32Text.h"
+#include "platform/win32/view/Win32InputDialog.h"
 
 namespace nevra::win32 {
 namespace {

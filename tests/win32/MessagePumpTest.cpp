@@ -8,9 +8,9 @@
 #include "TestWindow.h"
 #include "platform/EventDispatcher.h"
 #include "platform/fake/FakeServices.h"
-#include "platform/win32/Win32Clock.h"
-#include "platform/win32/Win32MessagePump.h"
-#include "platform/win32/Win32Timers.h"
+#include "platform/win32/services/Win32Clock.h"
+#include "platform/win32/services/Win32MessagePump.h"
+#include "platform/win32/services/Win32Timers.h"
 
 namespace nevra::win32 {
 namespace {

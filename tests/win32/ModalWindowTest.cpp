@@ -14,8 +14,8 @@
 #include "platform/controls/StdControls.h"
 #include "platform/fake/FakeServices.h"
 #include "platform/win32/Win32Application.h"
-#include "platform/win32/Win32MainWindow.h"
-#include "platform/win32/Win32MessagePump.h"
+#include "platform/win32/services/Win32MessagePump.h"
+#include "platform/win32/view/Win32FormWindow.h"
 
 namespace nevra::win32 {
 namespace {
@@ -44,7 +44,7 @@ std::function<void(HWND)>& WhileShown() {
 
 void CALLBACK ActOnDialog(HWND, UINT, UINT_PTR ATimer, DWORD) {
   KillTimer(nullptr, ATimer);
-  WhileShown()(FindWindowW(TWin32MainWindow::kDialogClassName, nullptr));
+  WhileShown()(FindWindowW(TWin32FormWindow::kDialogClassName, nullptr));
 }
 
 class Win32ModalWindow : public ::testing::Test {
@@ -76,7 +76,7 @@ TEST_F(Win32ModalWindow, TheCloseBoxEndsTheLoopAfterFormCloseAndTheWindowGoes) {
   EXPECT_EQ(Form.Shown, 1);
   EXPECT_EQ(Form.Closes, 1);
   EXPECT_TRUE(Form.Closed());
-  EXPECT_EQ(FindWindowW(TWin32MainWindow::kDialogClassName, nullptr), nullptr);
+  EXPECT_EQ(FindWindowW(TWin32FormWindow::kDialogClassName, nullptr), nullptr);
 }
 
 TEST_F(Win32ModalWindow, EscapeClosesItLikeTheCloseBox) {

@@ -11,10 +11,10 @@
 #include <vector>
 
 #include "MessageWait.h"
-#include "TestPrinters.h"
 #include "engine/MouseRecords.h"
-#include "platform/win32/Win32MouseHook.h"
-#include "platform/win32/Win32MouseInput.h"
+#include "platform/win32/services/Win32MouseHook.h"
+#include "platform/win32/services/Win32MouseInput.h"
+#include "support/TestPrinters.h"
 
 namespace nevra::win32 {
 namespace {

@@ -7,9 +7,9 @@
 
 #include "ClickTargetWindow.h"
 #include "MessageWait.h"
-#include "TestPrinters.h"
 #include "engine/MouseRecords.h"
-#include "platform/win32/Win32MouseInput.h"
+#include "platform/win32/services/Win32MouseInput.h"
+#include "support/TestPrinters.h"
 
 namespace nevra::win32 {
 namespace {

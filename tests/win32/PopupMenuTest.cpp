@@ -13,8 +13,8 @@
 
 #include "MessageBoxFinder.h"
 #include "TestWindow.h"
-#include "platform/win32/Win32PopupMenu.h"
 #include "platform/win32/Win32Text.h"
+#include "platform/win32/view/Win32PopupMenu.h"
 
 namespace nevra::win32 {
 namespace {

@@ -10,8 +10,8 @@
 #include "FileBytes.h"
 #include "MessageWait.h"
 #include "TempFolder.h"
-#include "platform/win32/Win32Shell.h"
 #include "platform/win32/Win32Text.h"
+#include "platform/win32/services/Win32Shell.h"
 
 namespace nevra::win32 {
 namespace {

@@ -9,9 +9,9 @@
 #include <string>
 
 #include "TempFolder.h"
-#include "platform/win32/Win32Environment.h"
-#include "platform/win32/Win32SignatureVerifier.h"
 #include "platform/win32/Win32Text.h"
+#include "platform/win32/http/Win32SignatureVerifier.h"
+#include "platform/win32/services/Win32Environment.h"
 
 namespace nevra::win32 {
 namespace {

@@ -1,5 +1,5 @@
 // The visual style on the native view: standard controls in the style's look, the keyboard's
-// ways through them, the names screen readers get, and the sizes at another DPI.
+// ways through them, and the sizes at another DPI.
 #include <gtest/gtest.h>
 
 #include <windows.h>
@@ -9,53 +9,38 @@
 #include <stdexcept>
 #include <string>
 
-#include "TestPrinters.h"
 #include "TestWindow.h"
 #include "platform/EventDispatcher.h"
 #include "platform/controls/ControlIds.h"
 #include "platform/controls/StdControls.h"
 #include "platform/fake/FakeServices.h"
-#include "platform/win32/Win32AccessibleNames.h"
 #include "platform/win32/Win32Application.h"
 #include "platform/win32/Win32Dpi.h"
-#include "platform/win32/Win32FormView.h"
-#include "platform/win32/Win32MessagePump.h"
-#include "platform/win32/Win32Palette.h"
-#include "platform/win32/Win32Style.h"
-#include "platform/win32/Win32StyleGdi.h"
-#include "platform/win32/Win32StyleShapes.h"
+#include "platform/win32/Win32Handles.h"
 #include "platform/win32/Win32Text.h"
+#include "platform/win32/services/Win32MessagePump.h"
+#include "platform/win32/style/Win32Palette.h"
+#include "platform/win32/style/Win32Style.h"
+#include "platform/win32/style/Win32StyleGdi.h"
+#include "platform/win32/style/Win32StyleShapes.h"
+#include "platform/win32/view/Win32FormView.h"
+#include "platform/win32/view/Win32NativeSpinBox.h"
+#include "support/SpinBoxGroup.h"
+#include "support/TestPrinters.h"
 
 namespace nevra::win32 {
 namespace {
 
-// One container as the main window has them: radio buttons with spin boxes between them, a
-// separator label between two spin boxes, labels and a check box that introduce spin boxes.
+// A push button before a container of radio buttons, spin boxes and their captions, with lists.
 struct TStyledForm : TForm {
   TStyledForm() : TForm("StyledForm", 400, 300) {
     Start.SetCaption("Start");
-    First.SetCaption("Cursor");
-    Second.SetCaption("Coordinates:");
-    Times.SetCaption("X");
-    Third.SetCaption("Macros");
-    HoursLabel.SetCaption("Hours");
-    Jitter.SetCaption("&Jitter:");
-    First.SetChecked(true);
+    Box.First.SetChecked(true);
   }
   TButton Start{this, this, "btnStart", {10, 10, 110, 41}};
-  TGroupBox Group{this, this, "Group", {10, 50, 390, 290}};
-  TRadioButton First{this, &Group, "First", {10, 20, 200, 39}};
-  TRadioButton Second{this, &Group, "Second", {10, 45, 200, 64}};
-  TSpinBox X{this, &Group, "X", {30, 70, 110, 93}, 0, 100};
-  TLabel Times{this, &Group, "Times", {116, 74, 128, 89}};
-  TSpinBox Y{this, &Group, "Y", {132, 70, 212, 93}, 0, 100};
-  TRadioButton Third{this, &Group, "Third", {10, 100, 200, 119}};
-  TLabel HoursLabel{this, &Group, "HoursLabel", {10, 130, 76, 145}};
-  TSpinBox Hours{this, &Group, "Hours", {10, 147, 76, 170}, 0, 23};
-  TCheckBox Jitter{this, &Group, "Jitter", {10, 180, 146, 199}};
-  TSpinBox JitterMs{this, &Group, "JitterMs", {150, 178, 216, 201}, 0, 999};
-  TComboBox Combo{this, &Group, "Combo", {220, 20, 356, 43}};
-  TListBox List{this, &Group, "List", {220, 60, 370, 200}};
+  nevra::test::TSpinBoxGroup Box{this};
+  TComboBox Combo{this, &Box.Group, "Combo", {220, 20, 356, 43}};
+  TListBox List{this, &Box.Group, "List", {220, 60, 370, 200}};
 };
 
 RECT RectIn(HWND AParent, HWND AWindow) {
@@ -127,15 +112,15 @@ TEST(Win32VisualStyle, OnlyItsOwnNameAppliesAndOnlyBeforeTheFirstWindow) {
 
 TEST_F(Win32StyledView, ControlsStayStandardControlsThatToolsAndScreenReadersKnow) {
   // Check state lives in the controls, as BM_GETCHECK users expect.
-  SendMessageW(Native(Form.Jitter), BM_CLICK, 0, 0);
-  EXPECT_TRUE(Form.Jitter.Checked());
-  EXPECT_EQ(SendMessageW(Native(Form.Jitter), BM_GETCHECK, 0, 0), BST_CHECKED);
-  SendMessageW(Native(Form.Third), BM_CLICK, 0, 0);
-  EXPECT_TRUE(Form.Third.Checked());
-  EXPECT_EQ(SendMessageW(Native(Form.Third), BM_GETCHECK, 0, 0), BST_CHECKED);
-  EXPECT_EQ(SendMessageW(Native(Form.First), BM_GETCHECK, 0, 0), BST_UNCHECKED);
-  EXPECT_EQ(GetWindowLongPtrW(Native(Form.Jitter), GWL_STYLE) & BS_TYPEMASK, BS_CHECKBOX);
-  EXPECT_EQ(GetWindowLongPtrW(Native(Form.Group), GWL_STYLE) & BS_TYPEMASK, BS_GROUPBOX);
+  SendMessageW(Native(Form.Box.Jitter), BM_CLICK, 0, 0);
+  EXPECT_TRUE(Form.Box.Jitter.Checked());
+  EXPECT_EQ(SendMessageW(Native(Form.Box.Jitter), BM_GETCHECK, 0, 0), BST_CHECKED);
+  SendMessageW(Native(Form.Box.Third), BM_CLICK, 0, 0);
+  EXPECT_TRUE(Form.Box.Third.Checked());
+  EXPECT_EQ(SendMessageW(Native(Form.Box.Third), BM_GETCHECK, 0, 0), BST_CHECKED);
+  EXPECT_EQ(SendMessageW(Native(Form.Box.First), BM_GETCHECK, 0, 0), BST_UNCHECKED);
+  EXPECT_EQ(GetWindowLongPtrW(Native(Form.Box.Jitter), GWL_STYLE) & BS_TYPEMASK, BS_CHECKBOX);
+  EXPECT_EQ(GetWindowLongPtrW(Native(Form.Box.Group), GWL_STYLE) & BS_TYPEMASK, BS_GROUPBOX);
   EXPECT_EQ(GetWindowLongPtrW(Native(Form.Start), GWL_STYLE) & BS_TYPEMASK, BS_PUSHBUTTON);
 
   // Owner-drawn lists keep their texts.
@@ -152,56 +137,40 @@ TEST_F(Win32StyledView, ThePaletteReachesControlsThatIgnoreSystemColours) {
   // The button paints itself in the style: its face, away from caption and frame.
   RECT Client{};
   GetClientRect(Native(Form.Start), &Client);
-  const HDC Screen = GetDC(nullptr);
-  TMemoryDc Memory(Screen);
-  TBitmapOwner Bitmap(CreateCompatibleBitmap(Screen, Client.right, Client.bottom));
-  ReleaseDC(nullptr, Screen);
+  const TWindowDc Screen(nullptr);
+  TMemoryDc Memory(Screen.Get());
+  TBitmapOwner Bitmap(CreateCompatibleBitmap(Screen.Get(), Client.right, Client.bottom));
   {
     TSelection Selected(Memory.Get(), Bitmap.Get());
     SendMessageW(Native(Form.Start), WM_PRINTCLIENT, reinterpret_cast<WPARAM>(Memory.Get()), PRF_CLIENT);
     EXPECT_EQ(GetPixel(Memory.Get(), 5, Client.bottom / 2), palette::kButtonFace);
   }
   // Edit boxes get the field colours from WM_CTLCOLOREDIT.
-  const HDC Dc = GetDC(Native(Form.Hours));
-  const auto Brush = View->ControlColours(WM_CTLCOLOREDIT, Dc, Native(Form.Hours));
+  const TWindowDc Dc(Native(Form.Box.Hours));
+  const auto Brush = View->ControlColours(WM_CTLCOLOREDIT, Dc.Get(), Native(Form.Box.Hours));
   ASSERT_TRUE(Brush.has_value());
-  EXPECT_EQ(GetBkColor(Dc), palette::kField);
-  EXPECT_EQ(GetTextColor(Dc), palette::kText);
-  ReleaseDC(Native(Form.Hours), Dc);
+  EXPECT_EQ(GetBkColor(Dc.Get()), palette::kField);
+  EXPECT_EQ(GetTextColor(Dc.Get()), palette::kText);
 }
 
 TEST_F(Win32StyledView, TheArrowKeysReachEveryRadioButtonOfAContainer) {
   // Spin boxes lie between the second and third radio button in the form; the dialog manager's
   // group must still hold all three, in order, with only the checked one a tab stop.
   ShowWindow(Host.Handle(), SW_SHOWNA);
-  HWND Next = GetNextDlgGroupItem(Host.Handle(), Native(Form.First), FALSE);
-  EXPECT_EQ(Next, Native(Form.Second));
+  HWND Next = GetNextDlgGroupItem(Host.Handle(), Native(Form.Box.First), FALSE);
+  EXPECT_EQ(Next, Native(Form.Box.Second));
   Next = GetNextDlgGroupItem(Host.Handle(), Next, FALSE);
-  EXPECT_EQ(Next, Native(Form.Third));
-  EXPECT_EQ(GetNextDlgGroupItem(Host.Handle(), Next, FALSE), Native(Form.First));
-  EXPECT_EQ(GetNextDlgTabItem(Host.Handle(), Native(Form.Start), FALSE), Native(Form.First));
-}
-
-TEST(Win32AccessibleNames, ASpinBoxIsNamedByTheCaptionThatIntroducesIt) {
-  TStyledForm Form;
-  struct TCase {
-    const TControl* SpinBox;
-    const char* Name;
-  };
-  for (const TCase& Case : {TCase{&Form.X, "Coordinates"},
-                            {&Form.Y, "Coordinates (2)"},
-                            {&Form.Hours, "Hours"},
-                            {&Form.JitterMs, "Jitter"}})
-    EXPECT_EQ(SpinBoxAccessibleName(Form.Controls(), test::ControlIndex(Form, *Case.SpinBox)), Case.Name)
-        << Case.SpinBox->Name();
+  EXPECT_EQ(Next, Native(Form.Box.Third));
+  EXPECT_EQ(GetNextDlgGroupItem(Host.Handle(), Next, FALSE), Native(Form.Box.First));
+  EXPECT_EQ(GetNextDlgTabItem(Host.Handle(), Native(Form.Start), FALSE), Native(Form.Box.First));
 }
 
 TEST_F(Win32StyledView, AtAnotherDpiFieldsAndArrowsKeepTheControlsBounds) {
   for (const UINT Dpi : {96u, 144u, 192u}) {
     View->SetDpi(Dpi);
     // X lies at (40, 120)-(120, 143) on the form in 96-DPI units.
-    const RECT Edit = RectIn(Host.Handle(), Native(Form.X));
-    const RECT Up = RectIn(Host.Handle(), Arrows(Form.X));
+    const RECT Edit = RectIn(Host.Handle(), Native(Form.Box.X));
+    const RECT Up = RectIn(Host.Handle(), Arrows(Form.Box.X));
     EXPECT_EQ(Edit.left, ScaleForDpi(40, Dpi)) << Dpi;
     EXPECT_EQ(Up.right, ScaleForDpi(120, Dpi)) << Dpi;
     EXPECT_EQ(Up.right - Up.left, ScaleForDpi(17, Dpi)) << Dpi;
@@ -214,10 +183,9 @@ TEST_F(Win32StyledView, AtAnotherDpiFieldsAndArrowsKeepTheControlsBounds) {
 }
 
 TEST(Win32StyleShapes, ShapesCoverTheirInsideFullyAndBlendTheirEdge) {
-  const HDC Screen = GetDC(nullptr);
-  TMemoryDc Memory(Screen);
-  TBitmapOwner Bitmap(CreateCompatibleBitmap(Screen, 20, 20));
-  ReleaseDC(nullptr, Screen);
+  const TWindowDc Screen(nullptr);
+  TMemoryDc Memory(Screen.Get());
+  TBitmapOwner Bitmap(CreateCompatibleBitmap(Screen.Get(), 20, 20));
   TSelection Selected(Memory.Get(), Bitmap.Get());
   RECT All{0, 0, 20, 20};
   FillRect(Memory.Get(), &All, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));

@@ -3,6 +3,7 @@
 
 #include <string>
 
+#include "MainWindowCaption.h"
 #include "TestWindow.h"
 #include "platform/win32/Win32Text.h"
 
@@ -37,8 +38,9 @@ TEST(Win32Text, MalformedInputBecomesReplacementCharacters) {
 
 TEST(Win32Text, WindowTextRoundTripsThroughTheWindow) {
   test::TTestWindow Window;
-  SetWindowTextUtf8(Window.Handle(), "  Nevra Auto Clicker 2.5 \xe2\x80\x94 \xe4\xb8\xad");
-  EXPECT_EQ(WindowTextUtf8(Window.Handle()), "  Nevra Auto Clicker 2.5 \xe2\x80\x94 \xe4\xb8\xad");
+  const std::string Caption = tools::kMainWindowCaption + " \xe2\x80\x94 \xe4\xb8\xad";
+  SetWindowTextUtf8(Window.Handle(), Caption);
+  EXPECT_EQ(WindowTextUtf8(Window.Handle()), Caption);
   SetWindowTextUtf8(Window.Handle(), "");
   EXPECT_EQ(WindowTextUtf8(Window.Handle()), "");
 }

@@ -16,8 +16,8 @@
 #include "engine/MouseRecords.h"
 #include "platform/EventDispatcher.h"
 #include "platform/fake/FakeServices.h"
-#include "platform/win32/Win32MouseInput.h"
-#include "platform/win32/Win32Timers.h"
+#include "platform/win32/services/Win32MouseInput.h"
+#include "platform/win32/services/Win32Timers.h"
 
 namespace nevra::win32 {
 namespace {

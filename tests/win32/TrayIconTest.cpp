@@ -6,7 +6,7 @@
 #include <string>
 
 #include "TestWindow.h"
-#include "platform/win32/Win32TrayIcon.h"  // with <shellapi.h>, after <windows.h>
+#include "platform/win32/view/Win32TrayIcon.h"  // with <shellapi.h>, after <windows.h>
 
 namespace nevra::win32 {
 namespace {

@@ -1,9 +1,9 @@
 // Operations on the main window as a whole, on a real top-level window.
 #include <gtest/gtest.h>
 
-#include "TestPrinters.h"
 #include "TestWindow.h"
-#include "platform/win32/Win32WindowOps.h"
+#include "platform/win32/services/Win32WindowOps.h"
+#include "support/TestPrinters.h"
 
 namespace nevra::win32 {
 namespace {

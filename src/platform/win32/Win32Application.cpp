@@ -5,7 +5,7 @@
 
 #include <stdexcept>
 
-#include "platform/win32/Win32TimerResolution.h"
+#include "platform/win32/services/Win32TimerResolution.h"
 
 namespace nevra::win32 {
 
@@ -47,7 +47,7 @@ std::string TWin32Application::Title() const { return FTitle; }
 
 void TWin32Application::CreateMainWindow(TForm& AForm) {
   if (FMainWindow) throw std::logic_error("the main window exists already");
-  FMainWindow = std::make_unique<TWin32MainWindow>(AForm, FDispatcher, FStyle.get());
+  FMainWindow = std::make_unique<TWin32FormWindow>(AForm, FDispatcher, FStyle.get());
   FMainWindow->OnCloseAllowed = [] { ::PostQuitMessage(0); };
   FMainWindow->OnSessionEnd = [this] {
     if (FSessionEnd) FDispatcher.Run(FSessionEnd);
@@ -69,7 +69,7 @@ void TWin32Application::DestroyMainWindow() {
 }
 
 void TWin32Application::ShowModal(TForm& AForm) {
-  TWin32MainWindow Window(AForm, FDispatcher, FStyle.get(), TWin32MainWindow::kDialogClassName);
+  TWin32FormWindow Window(AForm, FDispatcher, FStyle.get(), TWin32FormWindow::kDialogClassName);
   Window.OnCloseAllowed = [&AForm] { AForm.CloseAllowed(); };
   Window.CloseOnEscape = true;
   // Tab and the arrow keys move through the dialog; the main window, if any, waits.

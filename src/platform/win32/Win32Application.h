@@ -6,9 +6,9 @@
 
 #include "platform/Application.h"
 #include "platform/EventDispatcher.h"
-#include "platform/win32/Win32MainWindow.h"
-#include "platform/win32/Win32MessagePump.h"
-#include "platform/win32/Win32Style.h"
+#include "platform/win32/services/Win32MessagePump.h"
+#include "platform/win32/style/Win32Style.h"
+#include "platform/win32/view/Win32FormWindow.h"
 
 namespace nevra::win32 {
 
@@ -38,7 +38,7 @@ class TWin32Application final : public IApplication {
 
   // Null while there is no main window.
   HWND MainWindow() const;
-  TWin32MainWindow* MainWindowObject() const { return FMainWindow.get(); }
+  TWin32FormWindow* MainWindowObject() const { return FMainWindow.get(); }
   // The applied style's name; empty while the system's look is in use.
   const std::string& VisualStyle() const { return FVisualStyle; }
 
@@ -50,7 +50,7 @@ class TWin32Application final : public IApplication {
   bool FComInitialized = false;
   // Declared before the window, so it outlives it.
   std::unique_ptr<TWin32Style> FStyle;
-  std::unique_ptr<TWin32MainWindow> FMainWindow;
+  std::unique_ptr<TWin32FormWindow> FMainWindow;
   std::function<void()> FSessionEnd;
 };
 

@@ -1,6 +1,7 @@
 #include "platform/win32/Win32Dpi.h"
 
 #include "platform/win32/Win32DynamicApi.h"
+#include "platform/win32/Win32Handles.h"
 
 namespace nevra::win32 {
 
@@ -18,9 +19,8 @@ bool ThreadIsPerMonitorV2() {
 
 UINT SystemDpi() {
   if (DynamicApi().GetDpiForSystem != nullptr) return DynamicApi().GetDpiForSystem();
-  const HDC Screen = ::GetDC(nullptr);
-  const int Dpi = Screen != nullptr ? ::GetDeviceCaps(Screen, LOGPIXELSY) : 0;
-  if (Screen != nullptr) ::ReleaseDC(nullptr, Screen);
+  const TWindowDc Screen(nullptr);
+  const int Dpi = Screen ? ::GetDeviceCaps(Screen.Get(), LOGPIXELSY) : 0;
   return Dpi > 0 ? static_cast<UINT>(Dpi) : kDefaultDpi;
 }
 

@@ -2,6 +2,7 @@
 
 #include <system_error>
 
+#include "platform/win32/Win32Handles.h"
 #include "platform/win32/Win32Text.h"
 
 namespace nevra::win32 {
@@ -11,8 +12,8 @@ std::string FormatMessageText(DWORD AError, HMODULE AModule) {
   if (AModule != nullptr) Flags |= FORMAT_MESSAGE_FROM_HMODULE;
   wchar_t* Buffer = nullptr;
   const DWORD Length = ::FormatMessageW(Flags, AModule, AError, 0, reinterpret_cast<wchar_t*>(&Buffer), 0, nullptr);
+  const TLocalMemoryOwner Owned(Buffer);
   std::wstring Text = Length > 0 ? std::wstring(Buffer, Length) : std::wstring();
-  if (Buffer != nullptr) ::LocalFree(Buffer);
   while (!Text.empty() && (Text.back() == L'\r' || Text.back() == L'\n' || Text.back() == L' ')) Text.pop_back();
   return Narrow(Text);
 }

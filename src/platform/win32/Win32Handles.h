@@ -52,6 +52,15 @@ struct TNullHandleTraits {
   static void Free(THandle AHandle) { AFree(AHandle); }
 };
 
+// A COM interface pointer: null when there is none, given up with Release.
+template <typename TInterface>
+struct TComTraits {
+  using THandle = TInterface*;
+  static THandle Invalid() { return nullptr; }
+  static bool IsValid(THandle AHandle) { return AHandle != nullptr; }
+  static void Free(THandle AHandle) { AHandle->Release(); }
+};
+
 struct TFindTraits {
   using THandle = HANDLE;
   static THandle Invalid() { return INVALID_HANDLE_VALUE; }
@@ -79,5 +88,29 @@ using TFindOwner = TUniqueHandle<TFindTraits>;  // FindFirstFileExW searches
 using TRegistryKeyOwner = TUniqueHandle<TNullHandleTraits<HKEY, &::RegCloseKey>>;
 using TMenuOwner = TUniqueHandle<TNullHandleTraits<HMENU, &::DestroyMenu>>;
 using THookOwner = TUniqueHandle<TNullHandleTraits<HHOOK, &::UnhookWindowsHookEx>>;
+// Memory the system allocated for the caller with LocalAlloc (FormatMessage's buffer).
+using TLocalMemoryOwner = TUniqueHandle<TNullHandleTraits<HLOCAL, &::LocalFree>>;
+template <typename TInterface>
+using TComOwner = TUniqueHandle<TComTraits<TInterface>>;
+
+// A device context borrowed from a window, given back (ReleaseDC) when this goes: of its client
+// area, or with AWholeWindow of the whole window, frame included (GetWindowDC). A null window
+// lends the screen's.
+class TWindowDc {
+ public:
+  explicit TWindowDc(HWND AWindow, bool AWholeWindow = false)
+      : FWindow(AWindow), FDc(AWholeWindow ? ::GetWindowDC(AWindow) : ::GetDC(AWindow)) {}
+  ~TWindowDc() {
+    if (FDc != nullptr) ::ReleaseDC(FWindow, FDc);
+  }
+  TWindowDc(const TWindowDc&) = delete;
+  TWindowDc& operator=(const TWindowDc&) = delete;
+  HDC Get() const { return FDc; }
+  explicit operator bool() const { return FDc != nullptr; }
+
+ private:
+  HWND FWindow;
+  HDC FDc;
+};
 
 }  // namespace nevra::win32

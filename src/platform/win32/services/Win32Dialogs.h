@@ -1,0 +1,33 @@
+#pragma once
+#include <windows.h>
+
+#include <functional>
+#include <string>
+
+#include "platform/Dialogs.h"
+#include "platform/win32/services/Win32MouseInput.h"
+
+namespace nevra::win32 {
+
+// Message boxes with the application title as caption and the kind's standard icon. A box is
+// owned by the main window while there is one (it then blocks that window only), else it is
+// task-modal.
+class TWin32Dialogs final : public IDialogs {
+ public:
+  TWin32Dialogs(TWindowSource AOwner, std::function<std::string()> ATitle);
+
+  TMessageResult ShowMessage(TMessageKind AKind, const std::string& AText) override;
+  bool InputText(const std::string& ACaption, const std::string& APrompt, std::string& AValue) override;
+  // The texts of the dialogs' own buttons (OK, Cancel) in the user's language.
+  void SetTranslator(std::function<std::string(const std::string&)> ATranslate) { FTranslate = std::move(ATranslate); }
+
+ private:
+  TWindowSource FOwner;
+  std::function<std::string()> FTitle;
+  std::function<std::string(const std::string&)> FTranslate;
+};
+
+// MessageBoxW's style bits for a box of AKind (icon and buttons).
+UINT MessageBoxStyle(TMessageKind AKind);
+
+}  // namespace nevra::win32

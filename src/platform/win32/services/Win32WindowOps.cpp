@@ -1,0 +1,67 @@
+#include "platform/win32/services/Win32WindowOps.h"
+
+#include <utility>
+
+#include "platform/win32/Win32Dpi.h"
+
+namespace nevra::win32 {
+
+namespace {
+TRect ToRect(const RECT& ARect) { return TRect{ARect.left, ARect.top, ARect.right, ARect.bottom}; }
+}  // namespace
+
+TWin32WindowOps::TWin32WindowOps(TWindowSource AMainWindow) : FMainWindow(std::move(AMainWindow)) {}
+
+HWND TWin32WindowOps::Window() const { return FMainWindow ? FMainWindow() : nullptr; }
+
+TRect TWin32WindowOps::GetBounds() {
+  RECT Rect{};
+  if (Window() == nullptr || ::GetWindowRect(Window(), &Rect) == FALSE) return {};
+  return ToRect(Rect);
+}
+
+void TWin32WindowOps::SetBounds(const TRect& ABounds) {
+  if (Window() == nullptr) return;
+  ::SetWindowPos(Window(), nullptr, ABounds.Left, ABounds.Top, ABounds.Width(), ABounds.Height(),
+                 SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+bool TWin32WindowOps::IsVisible() { return Window() != nullptr && ::IsWindowVisible(Window()) != FALSE; }
+
+void TWin32WindowOps::Show() {
+  if (Window() != nullptr) ::ShowWindow(Window(), SW_SHOW);
+}
+
+void TWin32WindowOps::Hide() {
+  if (Window() != nullptr) ::ShowWindow(Window(), SW_HIDE);
+}
+
+void TWin32WindowOps::SetTopMost(bool ATopMost) {
+  if (Window() == nullptr) return;
+  ::SetWindowPos(Window(), ATopMost ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+}
+
+void TWin32WindowOps::ShowTopMostAt(const TRect& ABounds) {
+  if (Window() == nullptr) return;
+  ::SetWindowPos(Window(), HWND_TOPMOST, ABounds.Left, ABounds.Top, ABounds.Width(), ABounds.Height(), SWP_SHOWWINDOW);
+}
+
+void TWin32WindowOps::RestoreApplication() {
+  if (Window() != nullptr && ::IsIconic(Window()) != FALSE) ::ShowWindow(Window(), SW_RESTORE);
+}
+
+void TWin32WindowOps::BringToForeground() {
+  if (Window() != nullptr) ::SetForegroundWindow(Window());
+}
+
+TRect TWin32WindowOps::GetWorkArea() {
+  RECT Rect{};
+  ::SystemParametersInfoW(SPI_GETWORKAREA, 0, &Rect, 0);
+  return ToRect(Rect);
+}
+
+int32_t TWin32WindowOps::CaptionHeight() { return SystemMetricForWindow(SM_CYCAPTION, Window()); }
+
+int32_t TWin32WindowOps::SizingFrameHeight() { return SystemMetricForWindow(SM_CYSIZEFRAME, Window()); }
+
+}  // namespace nevra::win32

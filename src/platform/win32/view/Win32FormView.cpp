@@ -1,0 +1,182 @@
+#include "platform/win32/view/Win32FormView.h"
+
+#include <utility>
+
+#include "platform/controls/AccessibleName.h"
+#include "platform/controls/ControlIds.h"
+#include "platform/controls/FormGeometry.h"
+#include "platform/controls/TabOrder.h"
+#include "platform/win32/Win32Text.h"
+#include "platform/win32/view/Win32NativeControls.h"
+
+namespace nevra::win32 {
+
+TWin32FormView::TWin32FormView(TForm& AForm, HWND AWindow, TEventDispatcher& ADispatcher, UINT ADpi,
+                               const TWin32Style* AStyle)
+    : FContext(AForm, AWindow, ADispatcher, ADpi, AStyle) {
+  FContext.WindowOf = [this](const TControl& AControl) {
+    const TNativeControl* Native = Find(AControl);
+    return Native != nullptr ? Native->Window() : nullptr;
+  };
+  CreateControls();
+}
+
+TWin32FormView::~TWin32FormView() { Detach(); }
+
+void TWin32FormView::Detach() {
+  TForm* Form = FContext.Form();
+  if (Form == nullptr) return;
+  for (const auto& Native : FNatives) Native->Model().SetView(nullptr);
+  Form->SetView(nullptr);
+  FContext.Detach();
+}
+
+void TWin32FormView::CreateControls() {
+  TForm& Form = *FContext.Form();
+  const std::vector<TControl*>& Controls = Form.Controls();
+  FNatives.reserve(Controls.size());
+  for (size_t Index = 0; Index < Controls.size(); ++Index) {
+    FNatives.push_back(CreateNativeControl(*Controls[Index], Index, FContext));
+    FIndexOf.emplace(Controls[Index], Index);
+  }
+  const std::vector<size_t> Order = TabOrder(Controls);
+  const TControl* Previous = nullptr;
+  for (size_t Index : Order) {
+    FNatives[Index]->Create(StartsKeyboardGroup(*Controls[Index], Previous));
+    Previous = Controls[Index];
+  }
+  for (const auto& Native : FNatives) Native->ApplySkin();
+  ArrangeZOrder(Order);
+  for (const auto& Native : FNatives) Native->ApplyFont();
+  Layout();
+  for (const auto& Native : FNatives) {
+    Native->Model().SetView(this);
+    Native->SyncAll();
+  }
+  Form.SetView(this);
+  SetWindowTextUtf8(FContext.Window(), Form.Caption());
+  // Once, now that every caption is in place.
+  NameSpinBoxes();
+}
+
+void TWin32FormView::ArrangeZOrder(const std::vector<size_t>& ATabOrder) {
+  // Tab order is z-order, each spin box's arrows right after its edit box.
+  HWND Previous = HWND_TOP;
+  for (size_t Index : ATabOrder) {
+    for (HWND Window : {FNatives[Index]->Window(), FNatives[Index]->Companion()}) {
+      if (Window == nullptr) continue;
+      ::SetWindowPos(Window, Previous, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+      Previous = Window;
+    }
+  }
+  // Group boxes and the panel lie below their contents, so they are painted first and never
+  // over a control inside them.
+  for (const auto& Native : FNatives)
+    if (Native->Window() != nullptr && IsContainer(Native->Model()))
+      ::SetWindowPos(Native->Window(), HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+}
+
+void TWin32FormView::NameSpinBoxes() {
+  if (FContext.Form() == nullptr) return;
+  for (const auto& Native : FNatives) Native->UpdateAccessibleName(FContext.Form()->Controls());
+}
+
+void TWin32FormView::Layout() {
+  for (const auto& Native : FNatives) Native->Layout();
+}
+
+void TWin32FormView::SetDpi(UINT ADpi) {
+  // The controls switch to the new fonts before the old ones are deleted.
+  const auto OldFonts = FContext.SetDpi(ADpi);
+  for (const auto& Native : FNatives) Native->ApplyFont();
+  Layout();
+}
+
+// Model -> window ---------------------------------------------------------------------------
+
+void TWin32FormView::ControlChanged(TControl& AControl, TControlProperty AProperty) {
+  if (&AControl == FContext.Form()) {
+    if (AProperty == TControlProperty::cpCaption) SetWindowTextUtf8(FContext.Window(), AControl.Caption());
+    return;
+  }
+  TNativeControl* Native = Find(AControl);
+  if (Native == nullptr) return;
+  Native->Sync(AProperty);
+  if (Native->Window() == nullptr) return;
+  // What a change means for the other controls: a container's contents show and take input only
+  // with it, and the spin boxes are named after the captions before them.
+  if (AProperty == TControlProperty::cpEnabled || AProperty == TControlProperty::cpVisible) {
+    for (const auto& Other : FNatives)
+      if (Other.get() != Native && IsWithin(Other->Model(), AControl)) Other->ShowAndEnable();
+  } else if (AProperty == TControlProperty::cpCaption && CanNameSpinBox(AControl)) {
+    NameSpinBoxes();
+  }
+}
+
+// Window -> model ---------------------------------------------------------------------------
+
+bool TWin32FormView::HandleCommand(WPARAM AWParam, LPARAM ALParam) {
+  const int Id = LOWORD(AWParam);
+  const auto Sender = reinterpret_cast<HWND>(ALParam);
+  if (Id == IDOK && Sender == nullptr) {
+    // Enter, as the dialog manager reports it: the focused control decides (a push button
+    // presses, a link opens).
+    TNativeControl* Focused = FContext.TakesInput() ? FindByWindow(::GetFocus()) : nullptr;
+    return Focused != nullptr && Focused->PressByEnter();
+  }
+  if (Id < kFirstControlId || Sender == nullptr) return false;
+  const auto Index = static_cast<size_t>(Id - kFirstControlId);
+  if (Index >= FNatives.size() || FNatives[Index]->Window() != Sender) return false;
+  return FNatives[Index]->HandleCommand(HIWORD(AWParam));
+}
+
+bool TWin32FormView::HandleNotify(const NMHDR& AHeader, LRESULT& AResult) {
+  if (AHeader.code == NM_CUSTOMDRAW && FContext.Skins() != nullptr) {
+    // Painting goes on while the window exists, attached to the form or not.
+    const auto Result = FContext.Skins()->CustomDraw(reinterpret_cast<const NMCUSTOMDRAW&>(AHeader));
+    if (Result) AResult = *Result;
+    return Result.has_value();
+  }
+  TNativeControl* Native = FindByWindow(AHeader.hwndFrom);
+  return Native != nullptr && Native->HandleNotify(AHeader, AResult);
+}
+
+bool TWin32FormView::HandleFormMessage(UINT AMessage, WPARAM AWParam, LPARAM ALParam) {
+  for (const auto& Native : FNatives)
+    if (Native->HandleFormMessage(AMessage, AWParam, ALParam)) return true;
+  return false;
+}
+
+std::optional<HBRUSH> TWin32FormView::ControlColours(UINT AMessage, HDC ADc, HWND AControl) {
+  if (FContext.Skins() != nullptr) return FContext.Skins()->Colours(AMessage, ADc, AControl);
+  if (AMessage != WM_CTLCOLORSTATIC) return std::nullopt;
+  TNativeControl* Native = FindByWindow(AControl);
+  return Native != nullptr ? Native->SystemColours(ADc) : std::nullopt;
+}
+
+bool TWin32FormView::DrawItem(const DRAWITEMSTRUCT& AItem) {
+  if (AItem.CtlType == ODT_STATIC) {
+    TNativeControl* Native = FindByWindow(AItem.hwndItem);
+    return Native != nullptr && Native->DrawItem(AItem);
+  }
+  return FContext.Skins() != nullptr && FContext.Skins()->DrawItem(AItem);
+}
+
+bool TWin32FormView::PaintBackground(HDC ADc) {
+  if (FContext.Skins() == nullptr) return false;
+  FContext.Skins()->PaintBackground(FContext.Window(), ADc);
+  return true;
+}
+
+TNativeControl* TWin32FormView::Find(const TControl& AControl) const {
+  const auto Found = FIndexOf.find(&AControl);
+  return Found != FIndexOf.end() ? FNatives[Found->second].get() : nullptr;
+}
+
+TNativeControl* TWin32FormView::FindByWindow(HWND AWindow) const {
+  for (const auto& Native : FNatives)
+    if (Native->Owns(AWindow)) return Native.get();
+  return nullptr;
+}
+
+}  // namespace nevra::win32
