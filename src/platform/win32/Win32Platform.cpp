@@ -30,6 +30,7 @@ TWin32Platform::TWin32Platform()
                .Registry = Registry,
                .Http = Http,
                .Signatures = Signatures,
+               .Instance = Instance,
                .Dispatcher = Dispatcher} {
   Dialogs.SetTranslator([](const std::string& AText) { return Translate(AText); });
 }

@@ -16,6 +16,7 @@
 #include "platform/win32/services/Win32MouseInput.h"
 #include "platform/win32/services/Win32Registry.h"
 #include "platform/win32/services/Win32Shell.h"
+#include "platform/win32/services/Win32SingleInstance.h"
 #include "platform/win32/services/Win32Timers.h"
 #include "platform/win32/services/Win32WindowOps.h"
 
@@ -45,6 +46,7 @@ struct TWin32Platform {
   TWin32Registry Registry;
   TWin32HttpClientFactory Http;
   TWin32SignatureVerifier Signatures;
+  TWin32SingleInstance Instance;
   TPlatform Platform;
 };
 

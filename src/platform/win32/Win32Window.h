@@ -47,4 +47,10 @@ class TWin32Window {
   TWindowOwner FOwner;
 };
 
+// Whether AWindow is mirrored for a language read right to left (WS_EX_LAYOUTRTL): what it owns
+// (message boxes, dialogs) is mirrored with it.
+inline bool IsRightToLeft(HWND AWindow) {
+  return AWindow != nullptr && (::GetWindowLongPtrW(AWindow, GWL_EXSTYLE) & WS_EX_LAYOUTRTL) != 0;
+}
+
 }  // namespace nevra::win32

@@ -3,6 +3,7 @@
 #include <utility>
 
 #include "platform/win32/Win32Text.h"
+#include "platform/win32/Win32Window.h"
 #include "platform/win32/view/Win32InputDialog.h"
 
 namespace nevra::win32 {
@@ -25,6 +26,7 @@ TMessageResult TWin32Dialogs::ShowMessage(TMessageKind AKind, const std::string&
   if (Owner != nullptr && ::IsWindow(Owner) == FALSE) Owner = nullptr;
   UINT Style = MessageBoxStyle(AKind);
   if (Owner == nullptr) Style |= MB_TASKMODAL;
+  if (IsRightToLeft(Owner)) Style |= MB_RTLREADING | MB_RIGHT;
   const std::wstring Title = Widen(FTitle ? FTitle() : std::string());
   // Without a title yet, Windows puts its own "Error" in the caption rather than leaving it empty.
   const int Answer = ::MessageBoxW(Owner, Widen(AText).c_str(), Title.empty() ? nullptr : Title.c_str(), Style);

@@ -39,6 +39,7 @@ HBRUSH TWin32Style::Brush(COLORREF ASurface) const {
 TButtonImage TWin32Style::ImageFor(const std::string& AControlName) {
   if (AControlName == "btnStart") return TButtonImage::biPlay;
   if (AControlName == "btnStop") return TButtonImage::biStop;
+  if (AControlName == "btnPickPoint") return TButtonImage::biCrosshair;
   return TButtonImage::biNone;
 }
 

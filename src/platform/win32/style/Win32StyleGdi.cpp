@@ -9,6 +9,9 @@ TPaintBuffer::TPaintBuffer(HDC ATarget, const RECT& ARect) : FTarget(ATarget), F
   FBitmap.Reset(::CreateCompatibleBitmap(FTarget, Width, Height));
   if (!FBitmap) return;
   FOldBitmap = ::SelectObject(FMemory.Get(), FBitmap.Get());
+  // Painted as mirrored as the window it is shown in, so that a control of a right-to-left
+  // window is laid out from the right and its text still reads the right way.
+  ::SetLayout(FMemory.Get(), ::GetLayout(FTarget));
   FBuffered = true;
 }
 

@@ -1,6 +1,7 @@
 #include "platform/win32/style/Win32StylePainter.h"
 
 #include <algorithm>
+#include <utility>
 
 #include "platform/win32/Win32Dpi.h"
 #include "platform/win32/style/Win32Palette.h"
@@ -13,6 +14,15 @@ namespace {
 
 // One line of the style: a pixel at 96 DPI, more at higher scales.
 int Line(UINT ADpi) { return std::max(1, ScaleForDpi(1, ADpi)); }
+
+// The shape and colour of a button's image.
+std::pair<TGlyph, COLORREF> ButtonGlyph(TButtonImage AImage) {
+  switch (AImage) {
+    case TButtonImage::biPlay: return {TGlyph::glPlay, palette::kPlayImage};
+    case TButtonImage::biCrosshair: return {TGlyph::glCrosshair, palette::kText};
+    default: return {TGlyph::glStop, palette::kStopImage};
+  }
+}
 
 int Width(const RECT& ARect) { return ARect.right - ARect.left; }
 int Height(const RECT& ARect) { return ARect.bottom - ARect.top; }
@@ -100,10 +110,9 @@ void PaintPushButton(const TPaintTarget& ATarget, const TPushButtonLook& ALook) 
   const int Left = Area.left + std::max(Padding, (Width(Area) - ImageSize - Gap - static_cast<int>(Caption.cx)) / 2);
   if (HasImage) {
     const int Top = Area.top + (Height(Area) - ImageSize) / 2;
-    COLORREF ImageColour = ALook.Image == TButtonImage::biPlay ? palette::kPlayImage : palette::kStopImage;
-    if (!State.Enabled) ImageColour = palette::kImageDisabled;
-    PaintGlyph(Dc, RECT{Left, Top, Left + ImageSize, Top + ImageSize},
-               ALook.Image == TButtonImage::biPlay ? TGlyph::glPlay : TGlyph::glStop, ImageColour);
+    const auto [Glyph, Colour] = ButtonGlyph(ALook.Image);
+    PaintGlyph(Dc, RECT{Left, Top, Left + ImageSize, Top + ImageSize}, Glyph,
+               State.Enabled ? Colour : palette::kImageDisabled);
   }
   const int TextLeft = Left + ImageSize + Gap;
   // Drawn into all the room right of it, not just the measured width: some renderers (Wine's)

@@ -9,7 +9,7 @@ namespace nevra::win32 {
 // whole control into ARect of ADc from a description of its state: it reads no window, so the
 // same look comes out of WM_PAINT, custom draw and owner draw alike. Sizes scale with ADpi.
 
-enum class TButtonImage { biNone, biPlay, biStop };
+enum class TButtonImage { biNone, biPlay, biStop, biCrosshair };
 
 struct TPaintTarget {
   HDC Dc;

@@ -120,6 +120,19 @@ TShape GlyphShape(TGlyph AGlyph, double ASize) {
   switch (AGlyph) {
     case TGlyph::glPlay: return Polygon(Scaled({{0.22, 0.1}, {0.22, 0.9}, {0.9, 0.5}}, ASize));
     case TGlyph::glStop: return RoundedBox(0.14 * ASize, 0.14 * ASize, 0.86 * ASize, 0.86 * ASize, 0.12 * ASize);
+    case TGlyph::glCrosshair: {
+      // A ring with four ticks that point at its centre, which stays open to show the point.
+      const TShape Ring = Outline(RoundedBox(0.2 * ASize, 0.2 * ASize, 0.8 * ASize, 0.8 * ASize, 0.3 * ASize), Line);
+      const TShape Ticks[] = {Stroke(Scaled({{0.5, 0.0}, {0.5, 0.38}}, ASize), Line),
+                              Stroke(Scaled({{0.5, 0.62}, {0.5, 1.0}}, ASize), Line),
+                              Stroke(Scaled({{0.0, 0.5}, {0.38, 0.5}}, ASize), Line),
+                              Stroke(Scaled({{0.62, 0.5}, {1.0, 0.5}}, ASize), Line)};
+      return [Ring, Ticks](double AX, double AY) {
+        double Distance = Ring(AX, AY);
+        for (const TShape& Tick : Ticks) Distance = std::min(Distance, Tick(AX, AY));
+        return Distance;
+      };
+    }
     case TGlyph::glCheckMark:
       return Stroke(Scaled({{0.2, 0.52}, {0.42, 0.74}, {0.8, 0.28}}, ASize), std::max(1.5, ASize * 0.16));
     case TGlyph::glArrowUp: return Polygon(Scaled({{0.12, 0.72}, {0.88, 0.72}, {0.5, 0.28}}, ASize));

@@ -32,7 +32,7 @@ TShape Stroke(std::vector<TPointF> APoints, double AWidth);
 TShape Outline(TShape AShape, double AWidth);
 
 // The marks and images of the style, each fitted into a square of ASize pixels.
-enum class TGlyph { glPlay, glStop, glCheckMark, glArrowUp, glArrowDown, glChevronDown };
+enum class TGlyph { glPlay, glStop, glCrosshair, glCheckMark, glArrowUp, glArrowDown, glChevronDown };
 TShape GlyphShape(TGlyph AGlyph, double ASize);
 
 // The largest square centred in ARect, where a picture keeps its proportions.

@@ -55,6 +55,7 @@ void TWin32FormView::CreateControls() {
   }
   Form.SetView(this);
   SetWindowTextUtf8(FContext.Window(), Form.Caption());
+  if (Form.RightToLeft()) ApplyReadingOrder();
   // Once, now that every caption is in place.
   NameSpinBoxes();
 }
@@ -85,6 +86,27 @@ void TWin32FormView::Layout() {
   for (const auto& Native : FNatives) Native->Layout();
 }
 
+void TWin32FormView::ApplyReadingOrder() {
+  const bool RightToLeft = FContext.Form() != nullptr && FContext.Form()->RightToLeft();
+  const auto Mirror = [RightToLeft](HWND AWindow) {
+    if (AWindow == nullptr) return;
+    const LONG_PTR ExStyle = ::GetWindowLongPtrW(AWindow, GWL_EXSTYLE);
+    const LONG_PTR Wanted =
+        RightToLeft ? (ExStyle | WS_EX_LAYOUTRTL) : (ExStyle & ~static_cast<LONG_PTR>(WS_EX_LAYOUTRTL));
+    if (Wanted != ExStyle) ::SetWindowLongPtrW(AWindow, GWL_EXSTYLE, Wanted);
+  };
+  Mirror(FContext.Window());
+  for (const auto& Native : FNatives) {
+    Mirror(Native->Window());
+    Mirror(Native->Companion());
+  }
+  FContext.Tooltips().SetRightToLeft(RightToLeft);
+  // The children keep their places in the window's old coordinates until they are moved again;
+  // from the right edge now, or from the left.
+  Layout();
+  ::RedrawWindow(FContext.Window(), nullptr, nullptr, RDW_ERASE | RDW_FRAME | RDW_INVALIDATE | RDW_ALLCHILDREN);
+}
+
 void TWin32FormView::SetDpi(UINT ADpi) {
   // The controls switch to the new fonts before the old ones are deleted.
   const auto OldFonts = FContext.SetDpi(ADpi);
@@ -97,6 +119,7 @@ void TWin32FormView::SetDpi(UINT ADpi) {
 void TWin32FormView::ControlChanged(TControl& AControl, TControlProperty AProperty) {
   if (&AControl == FContext.Form()) {
     if (AProperty == TControlProperty::cpCaption) SetWindowTextUtf8(FContext.Window(), AControl.Caption());
+    if (AProperty == TControlProperty::cpReadingOrder) ApplyReadingOrder();
     return;
   }
   TNativeControl* Native = Find(AControl);

@@ -69,6 +69,8 @@ class TWin32FormView final : public IControlView {
   void ArrangeZOrder(const std::vector<size_t>& ATabOrder);
   void NameSpinBoxes();
   void Layout();
+  // Mirrors the window and every control for a form read right to left, or back.
+  void ApplyReadingOrder();
   TNativeControl* Find(const TControl& AControl) const;
   // The control that owns AWindow (its own window or its companion).
   TNativeControl* FindByWindow(HWND AWindow) const;

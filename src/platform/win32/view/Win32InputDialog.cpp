@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "platform/win32/Win32Text.h"
+#include "platform/win32/Win32Window.h"
 
 namespace nevra::win32 {
 
@@ -16,10 +17,10 @@ constexpr WORD kEditId = 101;
 // Sizes are dialog units, so the dialog follows the font and the monitor's DPI on its own.
 class TTemplate {
  public:
-  TTemplate(short AWidth, short AHeight, WORD AItems) {
+  TTemplate(short AWidth, short AHeight, WORD AItems, DWORD AExStyle) {
     Align();
     Put(DWORD{DS_MODALFRAME | DS_SETFONT | DS_CENTER | WS_POPUP | WS_CAPTION | WS_SYSMENU});
-    Put(DWORD{0});
+    Put(AExStyle);
     Put(AItems);
     Put(short{0});
     Put(short{0});
@@ -102,7 +103,8 @@ INT_PTR CALLBACK DialogProc(HWND ADialog, UINT AMessage, WPARAM AWParam, LPARAM 
 
 bool RunInputDialog(HWND AOwner, const TInputDialogTexts& ATexts, std::string& AValue) {
   constexpr WORD kStatic = 0x0082, kEdit = 0x0081, kButton = 0x0080;
-  TTemplate Template(220, 74, 4);
+  // Mirrored like the window it belongs to; the items follow the dialog.
+  TTemplate Template(220, 74, 4, IsRightToLeft(AOwner) ? WS_EX_LAYOUTRTL : 0);
   Template.Item(SS_LEFT | SS_NOPREFIX, 8, 8, 204, 10, kPromptId, kStatic);
   Template.Item(ES_AUTOHSCROLL | WS_BORDER | WS_TABSTOP, 8, 22, 204, 14, kEditId, kEdit);
   Template.Item(BS_DEFPUSHBUTTON | WS_TABSTOP, 106, 50, 50, 16, IDOK, kButton);

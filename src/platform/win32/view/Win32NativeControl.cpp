@@ -20,7 +20,7 @@ void SetShownAndEnabled(HWND AWindow, bool AShown, bool AEnabled) {
 
 TNativeContext::TNativeContext(TForm& AForm, HWND AWindow, TEventDispatcher& ADispatcher, UINT ADpi,
                                const TWin32Style* AStyle)
-    : FForm(&AForm), FWindow(AWindow), FDispatcher(ADispatcher), FDpi(ADpi) {
+    : FForm(&AForm), FWindow(AWindow), FDispatcher(ADispatcher), FDpi(ADpi), FTooltips(AWindow) {
   if (AStyle != nullptr) FSkins = std::make_unique<TWin32StyledControls>(*AStyle, FDpi);
   FFont = CreateUiFont(FDpi);
   FUnderlinedFont = CreateUiFont(FDpi, true);
@@ -90,13 +90,19 @@ void TNativeControl::Sync(TControlProperty AProperty) {
     case TControlProperty::cpEnabled:
     case TControlProperty::cpVisible: ShowAndEnable(); break;
     case TControlProperty::cpFont: ApplyFont(); break;
+    case TControlProperty::cpHint:
+      FContext.Tooltips().SetTip(FWindow, FModel.Hint());
+      // A control that shows no text (a button with only an image) is named by its hint.
+      if (FModel.Caption().empty()) FContext.AccessibleNames().SetName(FWindow, FModel.Hint());
+      break;
     default: break;
   }
 }
 
 void TNativeControl::SyncAll() {
-  for (TControlProperty Property : {TControlProperty::cpCaption, TControlProperty::cpItems, TControlProperty::cpText,
-                                    TControlProperty::cpChecked, TControlProperty::cpPosition})
+  for (TControlProperty Property :
+       {TControlProperty::cpCaption, TControlProperty::cpItems, TControlProperty::cpText, TControlProperty::cpChecked,
+        TControlProperty::cpPosition, TControlProperty::cpHint})
     Sync(Property);
   ShowAndEnable();
 }

@@ -16,6 +16,7 @@
 #include "platform/win32/style/Win32Style.h"
 #include "platform/win32/style/Win32StyleControls.h"
 #include "platform/win32/view/Win32AccessibleNames.h"
+#include "platform/win32/view/Win32NativeTooltips.h"
 
 namespace nevra::win32 {
 
@@ -38,6 +39,7 @@ class TNativeContext {
   TWin32StyledControls* Skins() const { return FSkins.get(); }
   HFONT Font(bool AUnderlined) const { return AUnderlined ? FUnderlinedFont.Get() : FFont.Get(); }
   TAccessibleNames& AccessibleNames() { return FAccessibleNames; }
+  TNativeTooltips& Tooltips() { return FTooltips; }
 
   // The fonts for ADpi. The old ones come back: the controls still use them until they are
   // given the new ones, so the caller keeps them until then.
@@ -72,6 +74,7 @@ class TNativeContext {
   UINT FDpi;
   std::unique_ptr<TWin32StyledControls> FSkins;  // only with a style
   TAccessibleNames FAccessibleNames;
+  TNativeTooltips FTooltips;
   TFontOwner FFont;
   TFontOwner FUnderlinedFont;
   bool FMirroring = false;

@@ -4,6 +4,7 @@
 
 #include "platform/controls/StdControls.h"
 #include "platform/win32/view/Win32NativeButtons.h"
+#include "platform/win32/view/Win32NativeHotkeyEdit.h"
 #include "platform/win32/view/Win32NativeLabel.h"
 #include "platform/win32/view/Win32NativeLists.h"
 #include "platform/win32/view/Win32NativeProgressBar.h"
@@ -39,6 +40,7 @@ std::unique_ptr<TNativeControl> CreateNativeControl(TControl& AControl, size_t A
     case TControlKind::ckBevel: return Make<TNativeStatic, TControl>(AControl, AIndex, AContext, TNativeStatic::kBevel);
     case TControlKind::ckImage: return Make<TNativeImage, TImage>(AControl, AIndex, AContext);
     case TControlKind::ckProgressBar: return Make<TNativeProgressBar, TProgressBar>(AControl, AIndex, AContext);
+    case TControlKind::ckHotkeyEdit: return Make<TNativeHotkeyEdit, THotkeyEdit>(AControl, AIndex, AContext);
     case TControlKind::ckTrayIcon: return Make<TNativeTrayIcon, TTrayIcon>(AControl, AIndex, AContext);
     case TControlKind::ckPopupMenu: return Make<TNativePopupMenu, TPopupMenu>(AControl, AIndex, AContext);
     case TControlKind::ckForm: break;
