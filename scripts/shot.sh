@@ -8,6 +8,12 @@
 #   NEVRA_SHOT_KEYS="Tab Tab space"
 #                        keys to press (xdotool key names, one after the other) once the window
 #                        has settled, to show another state of it
+#   NEVRA_SHOT_CLICK="X Y"
+#                        after the keys, a left click at that point of the window (pixels from
+#                        its top left corner, as in the screenshot)
+#   NEVRA_SHOT_MOVE="X Y" then the pointer moved to that point of the screen
+#   NEVRA_SHOT_WINDOW=RE crop to the visible window whose caption matches this extended regular
+#                        expression (a dialog the keys or the click opened) instead of the main one
 #   NEVRA_SHOT_TITLE=RE  after the keys, wait until the window's caption matches this extended
 #                        regular expression (for example "Running" for the compact strip)
 #   NEVRA_SHOT_SETUP=CMD a shell command run once the prefix exists, before the program starts
@@ -102,6 +108,25 @@ if [ -n "${NEVRA_SHOT_KEYS:-}" ]; then
     sleep 0.2
   done
 fi
+if [ -n "${NEVRA_SHOT_CLICK:-}" ]; then
+  read -r click_x click_y <<<"$NEVRA_SHOT_CLICK"
+  xdotool mousemove --window "$window" "$click_x" "$click_y" click 1
+fi
+if [ -n "${NEVRA_SHOT_MOVE:-}" ]; then
+  read -r move_x move_y <<<"$NEVRA_SHOT_MOVE"
+  sleep 0.3
+  xdotool mousemove "$move_x" "$move_y"
+fi
+if [ -n "${NEVRA_SHOT_WINDOW:-}" ]; then
+  shown=""
+  for _ in $(seq 200); do
+    shown=$(xdotool search --onlyvisible --name "$NEVRA_SHOT_WINDOW" 2>/dev/null | grep -vx "$window" | head -n1 || true)
+    [ -n "$shown" ] && break
+    sleep 0.1
+  done
+  [ -n "$shown" ] || { echo "no window titled '$NEVRA_SHOT_WINDOW' appeared" >&2; exit 1; }
+  window=$shown
+fi
 if [ -n "${NEVRA_SHOT_TITLE:-}" ]; then
   matched=""
   for _ in $(seq 200); do
@@ -110,7 +135,7 @@ if [ -n "${NEVRA_SHOT_TITLE:-}" ]; then
   done
   [ -n "$matched" ] || { echo "the caption never matched '$NEVRA_SHOT_TITLE'" >&2; exit 1; }
 fi
-[ -z "${NEVRA_SHOT_KEYS:-}${NEVRA_SHOT_TITLE:-}" ] || settle
+[ -z "${NEVRA_SHOT_KEYS:-}${NEVRA_SHOT_TITLE:-}${NEVRA_SHOT_CLICK:-}${NEVRA_SHOT_MOVE:-}${NEVRA_SHOT_WINDOW:-}" ] || settle
 
 if [ "${NEVRA_SHOT_FULL:-0}" = 1 ]; then
   convert "$settled" -strip "$out"

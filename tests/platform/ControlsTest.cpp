@@ -18,10 +18,11 @@ struct TTestForm : TForm {
   TRadioButton B1{this, this, "B1", {}};
   TCheckBox Check{this, this, "Check", {}};
   TSpinBox Spin{this, this, "Spin", {}, 1, 65535};
+  TSpinBox Signed{this, this, "Signed", {}, -100000, 100000};
   TComboBox Combo{this, this, "Combo", {}};
 };
 
-TEST(Controls, SpinBoxReadsItsTextClampedAndFallsBackToTheMinimum) {
+TEST(Controls, SpinBoxReadsItsTextClampedAndWhatIsNotANumberAsZeroInRange) {
   TTestForm F;
   struct Case {
     const char* Text;
@@ -31,6 +32,11 @@ TEST(Controls, SpinBoxReadsItsTextClampedAndFallsBackToTheMinimum) {
                        Case{"12a", 1}, Case{"99999999999", 1}, Case{" 42 ", 42}, Case{"+7", 7}}) {
     F.Spin.SetText(C.Text);
     EXPECT_EQ(F.Spin.Value(), C.Value) << '"' << C.Text << '"';
+  }
+  // A box open to negative numbers reads what is not a number as 0, not as its far end.
+  for (const Case C : {Case{"-250", -250}, Case{"-", 0}, Case{"", 0}, Case{"-x", 0}, Case{"-200000", -100000}}) {
+    F.Signed.SetText(C.Text);
+    EXPECT_EQ(F.Signed.Value(), C.Value) << '"' << C.Text << '"';
   }
   F.Spin.SetValue(5000000000);
   EXPECT_EQ(F.Spin.Text(), "65535");

@@ -15,6 +15,7 @@
 #include "WindowSearch.h"
 #include "engine/MouseRecords.h"
 #include "platform/EventDispatcher.h"
+#include "platform/InputCodes.h"
 #include "platform/controls/ControlIds.h"
 #include "platform/controls/StdControls.h"
 #include "platform/fake/FakeServices.h"
@@ -47,6 +48,7 @@ struct TSampleForm : TForm {
   TLabel InGroup{this, &Group, "InGroup", {10, 20, 150, 35}};
   TListBox List{this, this, "List", {200, 130, 390, 290}};
   TLabel Link{this, this, "Link", {10, 180, 150, 195}};
+  THotkeyEdit Hotkey{this, this, "Hotkey", {10, 205, 150, 228}};
   TTrayIcon Tray{this, "Tray"};
 };
 
@@ -92,7 +94,8 @@ TEST_F(Win32FormView, EveryControlIsAStandardChildWithItsId) {
                                     {&Form.Combo, WC_COMBOBOXW},
                                     {&Form.Group, WC_BUTTONW},
                                     {&Form.InGroup, WC_STATICW},
-                                    {&Form.List, WC_LISTBOXW}}) {
+                                    {&Form.List, WC_LISTBOXW},
+                                    {&Form.Hotkey, HOTKEY_CLASSW}}) {
     HWND Window = Native(*Expected.Control);
     ASSERT_NE(Window, nullptr) << Expected.Control->Name();
     EXPECT_EQ(GetParent(Window), Host.Handle()) << Expected.Control->Name();
@@ -276,6 +279,78 @@ TEST_F(Win32FormView, TheArrowsOfASpinBoxStepItsValueWithinTheRange) {
   ClickAt(Down);
   ASSERT_TRUE(tools::WaitUntil([&] { return Form.Spin.Value() == 49; }, 5s)) << Form.Spin.Text();
   EXPECT_EQ(WindowTextUtf8(Native(Form.Spin)), "49");
+}
+
+TEST_F(Win32FormView, TheHotkeyFieldSpeaksRegisterHotKeysModifiers) {
+  // The control's HOTKEYF_ bits order Shift, Control and Alt the other way round from MOD_.
+  Form.Hotkey.SetHotkey('S', HotkeyModifiers::Control | HotkeyModifiers::Shift);
+  EXPECT_EQ(SendMessageW(Native(Form.Hotkey), HKM_GETHOTKEY, 0, 0), MAKEWORD('S', HOTKEYF_CONTROL | HOTKEYF_SHIFT));
+
+  SendMessageW(Native(Form.Hotkey), HKM_SETHOTKEY, MAKEWORD(VK_F6, HOTKEYF_ALT), 0);
+  Command(Form.Hotkey, EN_CHANGE);  // as the control reports a combination pressed in it
+  EXPECT_EQ(Form.Hotkey.Vk(), static_cast<uint32_t>(VK_F6));
+  EXPECT_EQ(Form.Hotkey.Modifiers(), HotkeyModifiers::Alt);
+}
+
+TEST_F(Win32FormView, AHintIsATooltipAndNamesAControlWithoutText) {
+  Form.Button.SetCaption("");
+  Form.Button.SetHint("Pick a point on the screen");
+  // The tooltip window is a hidden pop-up owned by the form's window.
+  struct TSearch {
+    HWND Owner;
+    HWND Found;
+  } Search{Host.Handle(), nullptr};
+  EnumThreadWindows(
+      GetCurrentThreadId(),
+      [](HWND AWindow, LPARAM ASearch) {
+        auto& Found = *reinterpret_cast<TSearch*>(ASearch);
+        if (GetWindow(AWindow, GW_OWNER) != Found.Owner || tools::ClassName(AWindow) != TOOLTIPS_CLASSW) return TRUE;
+        Found.Found = AWindow;
+        return FALSE;
+      },
+      reinterpret_cast<LPARAM>(&Search));
+  const HWND Tooltip = Search.Found;
+  ASSERT_NE(Tooltip, nullptr) << "no tooltip window";
+  TTTOOLINFOW Tool{};
+  Tool.cbSize = sizeof(Tool);
+  Tool.hwnd = Host.Handle();
+  Tool.uId = reinterpret_cast<UINT_PTR>(Native(Form.Button));
+  wchar_t Text[80] = {};
+  Tool.lpszText = Text;
+  SendMessageW(Tooltip, TTM_GETTEXTW, std::size(Text), reinterpret_cast<LPARAM>(&Tool));
+  EXPECT_EQ(Narrow(Text), "Pick a point on the screen");
+  Form.Button.SetHint("");
+  EXPECT_EQ(SendMessageW(Tooltip, TTM_GETTOOLCOUNT, 0, 0), 0);
+}
+
+TEST_F(Win32FormView, ARightToLeftFormIsMirroredWithItsControls) {
+  ShowWindow(Host.Handle(), SW_SHOWNA);
+  const auto ScreenRect = [](HWND AWindow) {
+    RECT Rect{};
+    GetWindowRect(AWindow, &Rect);
+    return Rect;
+  };
+  RECT Client{};
+  GetClientRect(Host.Handle(), &Client);
+  Form.SetRightToLeft(true);
+  EXPECT_NE(GetWindowLongPtrW(Host.Handle(), GWL_EXSTYLE) & WS_EX_LAYOUTRTL, 0);
+  EXPECT_NE(GetWindowLongPtrW(Native(Form.Check), GWL_EXSTYLE) & WS_EX_LAYOUTRTL, 0);
+  // The button lies 10 units from the form's right edge now.
+  POINT Origin{0, 0};
+  ClientToScreen(Host.Handle(), &Origin);  // the client area's right end, mirrored
+  EXPECT_EQ(Origin.x - ScreenRect(Native(Form.Button)).right, 10);
+  // The spin box's arrows moved to its other end with it, beside the edit box and shown.
+  const RECT Edit = ScreenRect(Native(Form.Spin));
+  const RECT Arrows = ScreenRect(UpDown());
+  EXPECT_TRUE(IsWindowVisible(UpDown()));
+  EXPECT_LT(Arrows.left, Edit.left);
+  EXPECT_GE(Arrows.right, Edit.left);
+  EXPECT_LE(Arrows.right - Edit.left, 4) << "the arrows cover the edit box";
+  EXPECT_EQ(Edit.right - Arrows.left, 90);
+
+  Form.SetRightToLeft(false);
+  EXPECT_EQ(GetWindowLongPtrW(Host.Handle(), GWL_EXSTYLE) & WS_EX_LAYOUTRTL, 0);
+  EXPECT_EQ(ScreenRect(Native(Form.Button)).left - Origin.x + (Client.right - Client.left), 10);
 }
 
 TEST_F(Win32FormView, AHandlerThatThrowsIsReportedAndTheViewGoesOn) {

@@ -182,6 +182,23 @@ TEST_F(Win32StyledView, AtAnotherDpiFieldsAndArrowsKeepTheControlsBounds) {
   }
 }
 
+TEST_F(Win32StyledView, AMirroredFormPaintsItsSpinArrows) {
+  // The arrows take their frame's width from the edit box beside them, whose client area starts
+  // at its right end once mirrored.
+  Form.SetRightToLeft(true);
+  RECT Client{};
+  GetClientRect(Arrows(Form.Box.X), &Client);
+  const TWindowDc Screen(nullptr);
+  TMemoryDc Memory(Screen.Get());
+  TBitmapOwner Bitmap(CreateCompatibleBitmap(Screen.Get(), Client.right, Client.bottom));
+  TSelection Selected(Memory.Get(), Bitmap.Get());
+  SendMessageW(Arrows(Form.Box.X), WM_PRINTCLIENT, reinterpret_cast<WPARAM>(Memory.Get()), PRF_CLIENT);
+  int FacePixels = 0;
+  for (LONG Y = 0; Y < Client.bottom; ++Y)
+    for (LONG X = 0; X < Client.right; ++X) FacePixels += GetPixel(Memory.Get(), X, Y) == palette::kButtonFace;
+  EXPECT_GT(FacePixels, Client.right * Client.bottom / 4) << "the arrows' faces are missing";
+}
+
 TEST(Win32StyleShapes, ShapesCoverTheirInsideFullyAndBlendTheirEdge) {
   const TWindowDc Screen(nullptr);
   TMemoryDc Memory(Screen.Get());

@@ -73,9 +73,10 @@ void TSpinBox::SetText(const std::string& AText) {
 }
 
 int32_t TSpinBox::Value() const {
+  // What is not a number (an empty box, a lone minus sign) reads as 0 kept in range, so that a
+  // box open to negative numbers does not jump to its far end while the user types.
   const auto Parsed = ParseInt32(FText);
-  if (!Parsed) return FMin;
-  return std::clamp(*Parsed, FMin, FMax);
+  return std::clamp(Parsed.value_or(0), FMin, FMax);
 }
 
 void TSpinBox::SetValue(int64_t AValue) { SetText(std::to_string(std::clamp<int64_t>(AValue, FMin, FMax))); }

@@ -97,7 +97,8 @@ class TRadioButton : public TControl {
 };
 
 // A spin box holds its text as typed; Value reads it as a whole number, a text that is not one
-// as the minimum, and clamps to the range. Setting a value clamps it.
+// as 0, and clamps to the range (so a box from 1 up reads such a text as 1). Setting a value
+// clamps it.
 class TSpinBox : public TControl {
  public:
   TSpinBox(TForm* AOwner, TControl* AParent, std::string AName, TRect ABounds, int32_t AMin, int32_t AMax);

@@ -7,6 +7,7 @@
 
 #include "platform/win32/Win32Dpi.h"
 #include "platform/win32/Win32Text.h"
+#include "platform/win32/Win32Window.h"
 #include "platform/win32/style/Win32Palette.h"
 #include "platform/win32/style/Win32StyleGdi.h"
 #include "platform/win32/view/Win32Fonts.h"
@@ -77,9 +78,11 @@ int BorderWidth(HWND AWindow) {
   if (AWindow == nullptr) return 2;
   RECT Window{};
   ::GetWindowRect(AWindow, &Window);
+  // The side border (the top one may be wider, to centre the text). A mirrored window's client
+  // area has its origin at its right end.
   POINT ClientOrigin{0, 0};
   ::ClientToScreen(AWindow, &ClientOrigin);
-  return ClientOrigin.x - Window.left;
+  return IsRightToLeft(AWindow) ? Window.right - ClientOrigin.x : ClientOrigin.x - Window.left;
 }
 
 // The height of a line of AWindow's text, as an edit box lays it out.

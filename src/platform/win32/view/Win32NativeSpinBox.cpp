@@ -16,7 +16,10 @@ constexpr int kUpDownWidth = 17;
 }  // namespace
 
 void TNativeSpinBox::Create(bool AStartsGroup) {
-  CreateWindowOf(WC_EDITW, ES_LEFT | ES_AUTOHSCROLL | ES_NUMBER | WS_TABSTOP, WS_EX_CLIENTEDGE, AStartsGroup);
+  // Digits only, unless the box takes negative numbers: ES_NUMBER would refuse the minus sign,
+  // and the model reads what cannot be a number as it always does.
+  const DWORD DigitsOnly = FSpinBox.MinValue() >= 0 ? ES_NUMBER : 0;
+  CreateWindowOf(WC_EDITW, ES_LEFT | ES_AUTOHSCROLL | DigitsOnly | WS_TABSTOP, WS_EX_CLIENTEDGE, AStartsGroup);
   if (Window() == nullptr) return;
   // No UDS_SETBUDDYINT: the arrows never write the edit box themselves, they ask the model.
   FUpDown = CreateChildWindow(
@@ -39,15 +42,15 @@ void TNativeSpinBox::Layout() {
   const RECT Rect = ScaledBounds();
   MoveTo(Window(), Rect);
   if (FUpDown == nullptr) return;
-  // The buddy link makes the arrows part of the box (they take over its border on the right) but
-  // gives them a fixed width; the arrows then get their width for this DPI, taken from the edit
-  // box's right end, overlapping its border as the link placed them.
+  // The buddy link makes the arrows part of the box: they take over its border on their side.
+  // The link gives them a fixed width and, in a mirrored window, an odd place; so the arrows get
+  // their width for this DPI at the box's far end, overlapping its border as the link would.
   ::SendMessageW(FUpDown, UDM_SETBUDDY, reinterpret_cast<WPARAM>(Window()), 0);
   RECT Edit{};
   ::GetWindowRect(Window(), &Edit);
-  RECT Arrows{};
-  ::GetWindowRect(FUpDown, &Arrows);
-  const int Overlap = std::max<int>(0, Edit.right - Arrows.left);
+  RECT EditClient{};
+  ::GetClientRect(Window(), &EditClient);
+  const int Overlap = std::max<int>(0, ((Edit.right - Edit.left) - (EditClient.right - EditClient.left)) / 2);
   const int ArrowsWidth = std::min<int>(ScaleForDpi(kUpDownWidth, Context().Dpi()), (Rect.right - Rect.left) / 2);
   MoveTo(Window(), RECT{Rect.left, Rect.top, Rect.right - ArrowsWidth + Overlap, Rect.bottom});
   MoveTo(FUpDown, RECT{Rect.right - ArrowsWidth, Rect.top, Rect.right, Rect.bottom});
