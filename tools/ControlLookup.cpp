@@ -3,6 +3,7 @@
 #include <map>
 #include <stdexcept>
 
+#include "app/HotkeysForm.h"
 #include "app/MainForm.h"
 #include "platform/controls/ControlIds.h"
 #include "platform/fake/FakePlatform.h"
@@ -42,6 +43,13 @@ std::map<std::string, int> ReadNewVersionControlIds() {
   return IdsOf(Form);
 }
 
+std::map<std::string, int> ReadHotkeysControlIds() {
+  fake::TFakePlatform Platform;
+  TGlobalHotkeys Hotkeys(Platform.Hotkeys);
+  TfrmHotkeys Form(Platform.Platform, Hotkeys);
+  return IdsOf(Form);
+}
+
 }  // namespace
 
 int MainFormControlId(const std::string& AName) {
@@ -52,6 +60,11 @@ int MainFormControlId(const std::string& AName) {
 int NewVersionControlId(const std::string& AName) {
   static const std::map<std::string, int> Ids = ReadNewVersionControlIds();
   return Lookup(Ids, AName, "the New Version dialog");
+}
+
+int HotkeysControlId(const std::string& AName) {
+  static const std::map<std::string, int> Ids = ReadHotkeysControlIds();
+  return Lookup(Ids, AName, "the Hotkeys dialog");
 }
 
 }  // namespace nevra::tools

@@ -9,5 +9,7 @@ namespace nevra::tools {
 int MainFormControlId(const std::string& AName);
 // The same for the New Version dialog ("btUpdateNow", "ProgressBar1", ...).
 int NewVersionControlId(const std::string& AName);
+// The same for the Hotkeys dialog ("hkStart", "btnOK", ...).
+int HotkeysControlId(const std::string& AName);
 
 }  // namespace nevra::tools

@@ -6,16 +6,16 @@
 namespace nevra {
 
 TfrmHotkeys::TfrmHotkeys(TPlatform& APlatform, TGlobalHotkeys& AHotkeys)
-    : TForm("frmHotkeys", 300, 150),
+    : TForm("frmHotkeys", 344, 150),
       lblStart(this, this, "lblStart", XYWH(12, 17, 110, 15)),
-      hkStart(this, this, "hkStart", XYWH(128, 14, 160, 23)),
+      hkStart(this, this, "hkStart", XYWH(128, 14, 204, 23)),
       lblStop(this, this, "lblStop", XYWH(12, 47, 110, 15)),
-      hkStop(this, this, "hkStop", XYWH(128, 44, 160, 23)),
+      hkStop(this, this, "hkStop", XYWH(128, 44, 204, 23)),
       lblStartRecording(this, this, "lblStartRecording", XYWH(12, 77, 110, 15)),
-      hkStartRecording(this, this, "hkStartRecording", XYWH(128, 74, 160, 23)),
-      btnDefaults(this, this, "btnDefaults", XYWH(12, 113, 130, 25)),
-      btnOK(this, this, "btnOK", XYWH(150, 113, 66, 25)),
-      btnCancel(this, this, "btnCancel", XYWH(222, 113, 66, 25)),
+      hkStartRecording(this, this, "hkStartRecording", XYWH(128, 74, 204, 23)),
+      btnDefaults(this, this, "btnDefaults", XYWH(12, 113, 140, 25)),
+      btnOK(this, this, "btnOK", XYWH(168, 113, 80, 25)),
+      btnCancel(this, this, "btnCancel", XYWH(252, 113, 80, 25)),
       FPlatform(APlatform),
       FHotkeys(AHotkeys) {
   SetCaption("Hotkeys");

@@ -2,14 +2,19 @@
 // the keyboard focus, as when the user works in another program.
 #include <gtest/gtest.h>
 
+#include <windows.h>
+#include <commctrl.h>
+
 #include <chrono>
 #include <initializer_list>
 #include <string>
 
 #include "ClickRunSetup.h"
 #include "ClickTargetWindow.h"
+#include "ControlLookup.h"
 #include "FileBytes.h"
 #include "MessageWait.h"
+#include "ProcessWindows.h"
 #include "ProgramTest.h"
 #include "SyntheticInput.h"
 
@@ -99,6 +104,90 @@ TEST_F(HandEditedStopKey, StopsARunWhileTheDefaultKeyNoLongerDoes) {
   EXPECT_TRUE(Window().Enabled("btnStop"));
 
   PressHotkey({VK_F8});
+  ExpectStoppedByHotkey();
+}
+
+// The Hotkeys dialog, opened from the main window's button.
+class HotkeysDialog : public Hotkeys {
+ protected:
+  HWND OpenDialog() const {
+    Window().PostClick("btnHotkeys");
+    const HWND Dialog = tools::WaitForTopLevelWindow("Hotkeys", ProcessId(), 10s);
+    EXPECT_NE(Dialog, nullptr) << "the Hotkeys dialog did not open";
+    return Dialog;
+  }
+  static HWND Field(HWND ADialog, const char* AName) {
+    return tools::FindControl(ADialog, tools::HotkeysControlId(AName));
+  }
+  static WORD FieldHotkey(HWND AField) { return static_cast<WORD>(SendMessageW(AField, HKM_GETHOTKEY, 0, 0)); }
+  // Clicks into the field and presses the keys, as the user does.
+  static void TypeCombination(HWND ADialog, HWND AField, std::initializer_list<WORD> AKeys) {
+    SetForegroundWindow(ADialog);
+    RECT Bounds{};
+    GetWindowRect(AField, &Bounds);
+    tools::ClickAt({(Bounds.left + Bounds.right) / 2, (Bounds.top + Bounds.bottom) / 2}, TClickButton::cbLeft);
+    tools::PressKeys(AKeys);
+  }
+  static void Press(HWND ADialog, const char* AButton) {
+    tools::PostButtonClick(tools::FindControl(ADialog, tools::HotkeysControlId(AButton)));
+  }
+  static constexpr const char* kDefaultLine = "Hotkeys \xE2\x80\x94 Start: Shift+Ctrl+S  |  Stop: Shift+Ctrl+X";
+};
+
+TEST_F(HotkeysDialog, ANewStartCombinationStartsRunsTheOldOneNoLongerDoesAndItSurvivesARestart) {
+  const HWND Dialog = OpenDialog();
+  ASSERT_NE(Dialog, nullptr);
+  const HWND StartField = Field(Dialog, "hkStart");
+  TypeCombination(Dialog, StartField, {VK_F6});
+  ASSERT_TRUE(tools::WaitUntil([&] { return LOBYTE(FieldHotkey(StartField)) == VK_F6; }, 10s))
+      << "the field did not take F6";
+  Press(Dialog, "btnOK");
+  ASSERT_TRUE(tools::WaitUntilClosed(Dialog, 10s)) << "OK did not close the dialog";
+  EXPECT_EQ(Window().Text("lblHotkeys"), "Hotkeys \xE2\x80\x94 Start: F6  |  Stop: Shift+Ctrl+X");
+  // Saved at once, where a hand-edited file keeps it too.
+  EXPECT_NE(tools::ReadFileBytes(SettingsFile()).find("[HotkeyStart]\r\nvk=117\r\nmod=0\r\n"), std::string::npos);
+
+  PrepareEndlessRun();
+  PressHotkey({VK_CONTROL, VK_SHIFT, 'S'});
+  tools::PumpFor(1s);
+  EXPECT_EQ(Presses(), 0u) << "the old combination still starts runs";
+  EXPECT_TRUE(Window().Enabled("btnStart"));
+  PressHotkey({VK_F6});
+  ASSERT_TRUE(WaitForPresses(2)) << "F6 started no run";
+  PressHotkey({VK_CONTROL, VK_SHIFT, 'X'});
+  ExpectStoppedByHotkey();
+
+  RestartProgram();
+  EXPECT_EQ(Window().Text("lblHotkeys"), "Hotkeys \xE2\x80\x94 Start: F6  |  Stop: Shift+Ctrl+X");
+}
+
+TEST_F(HotkeysDialog, ACombinationAnotherProgramHoldsIsNamedAndTheOldSetStays) {
+  // This test process holds Ctrl+Alt+F7, as another program would. Pressed, it would reach this
+  // process and not the field, so the field is given it as the control reports a combination.
+  ASSERT_TRUE(RegisterHotKey(nullptr, 1, MOD_CONTROL | MOD_ALT, VK_F7));
+  const HWND Dialog = OpenDialog();
+  ASSERT_NE(Dialog, nullptr);
+  const HWND StartField = Field(Dialog, "hkStart");
+  SendMessageW(StartField, HKM_SETHOTKEY, MAKEWORD(VK_F7, HOTKEYF_CONTROL | HOTKEYF_ALT), 0);
+  PostMessageW(Dialog, WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(StartField), EN_CHANGE),
+               reinterpret_cast<LPARAM>(StartField));
+  Press(Dialog, "btnOK");
+
+  const HWND Box = tools::WaitForProcessWindow(ProcessId(), tools::kDialogClass, std::nullopt, 10s);
+  ASSERT_NE(Box, nullptr) << "no message named the refused combination";
+  EXPECT_EQ(tools::MessageBoxText(Box), "Hotkey Ctrl+Alt+F7 is in use by another program.");
+  tools::PressDialogButton(Box, IDOK);
+  ASSERT_TRUE(tools::WaitUntilClosed(Box, 10s));
+  EXPECT_TRUE(IsWindow(Dialog)) << "the dialog closed although its set was refused";
+  Press(Dialog, "btnCancel");
+  ASSERT_TRUE(tools::WaitUntilClosed(Dialog, 10s));
+  UnregisterHotKey(nullptr, 1);
+
+  EXPECT_EQ(Window().Text("lblHotkeys"), kDefaultLine);
+  PrepareEndlessRun();
+  PressHotkey({VK_CONTROL, VK_SHIFT, 'S'});
+  ASSERT_TRUE(WaitForPresses(2)) << "the old Start combination no longer works";
+  PressHotkey({VK_CONTROL, VK_SHIFT, 'X'});
   ExpectStoppedByHotkey();
 }
 

@@ -17,6 +17,8 @@
 #include <vector>
 
 #include "ProgramTest.h"
+#include "ScopedRegistryValue.h"
+#include "app/HotkeysForm.h"
 #include "app/MainForm.h"
 #include "i18n/Translation.h"
 #include "platform/Text.h"
@@ -50,42 +52,6 @@ std::vector<std::string> CatalogueLanguages() {
     if (Language.size() > 1) Codes.push_back(Language[1]);
   return Codes;
 }
-
-// A registry value of the test prefix, put back as it was when the scope ends.
-class TScopedRegistryValue {
- public:
-  TScopedRegistryValue(const wchar_t* AKey, const wchar_t* AValue) : FKey(AKey), FValue(AValue) {
-    BYTE Data[256];
-    DWORD Size = sizeof(Data);
-    if (RegGetValueW(HKEY_CURRENT_USER, FKey, FValue, RRF_RT_ANY, &FType, Data, &Size) == ERROR_SUCCESS)
-      FSaved.assign(Data, Data + Size);
-    else
-      FType = REG_NONE;
-  }
-  TScopedRegistryValue(const TScopedRegistryValue&) = delete;
-  TScopedRegistryValue& operator=(const TScopedRegistryValue&) = delete;
-  ~TScopedRegistryValue() {
-    if (FType == REG_NONE)
-      RegDeleteKeyValueW(HKEY_CURRENT_USER, FKey, FValue);
-    else
-      RegSetKeyValueW(HKEY_CURRENT_USER, FKey, FValue, FType, FSaved.data(), static_cast<DWORD>(FSaved.size()));
-  }
-
-  void Set(const std::string& AText) const {
-    const std::wstring Text = win32::Widen(AText);
-    RegSetKeyValueW(HKEY_CURRENT_USER, FKey, FValue, REG_SZ, Text.c_str(),
-                    static_cast<DWORD>((Text.size() + 1) * sizeof(wchar_t)));
-  }
-  void Set(DWORD ANumber) const {
-    RegSetKeyValueW(HKEY_CURRENT_USER, FKey, FValue, REG_DWORD, &ANumber, sizeof(ANumber));
-  }
-
- private:
-  const wchar_t* FKey;
-  const wchar_t* FValue;
-  DWORD FType = REG_NONE;
-  std::vector<BYTE> FSaved;
-};
 
 // The main window's design, read from the control model itself: names, kinds, containers.
 TFrmMain& Design() {
@@ -278,41 +244,58 @@ TEST_F(Layout, EveryTextFitsItsControlInEveryLanguage) {
   for (const std::string& Code : Languages) CheckLanguage(Code);
 }
 
-TEST_F(Layout, TextsFitAtOneAndAHalfTimesTheScale) {
+TEST_F(Layout, EveryTextFitsAtOneAndAHalfTimesTheScaleInEveryLanguage) {
   // The program reads the scale when it starts.
   const TScopedRegistryValue Scale(kDesktopKey, kDpiValue);
   Scale.Set(DWORD{144});
-  for (const std::string Code : {"de", "jp"}) CheckLanguage(Code);
+  for (const std::string& Code : CatalogueLanguages()) CheckLanguage(Code);
 }
 
-// The New Version dialog shows only when an update is offered, so its buttons are measured
-// against every caption the catalogue gives them, without the dialog on screen.
-TEST(NewVersionLayout, TheButtonsHoldEveryCaptionInEveryLanguage) {
-  SKIP_WHEN_THE_FONT_IS_WRONG();
+// Dialogs that show only on request are measured against every caption the catalogue gives
+// their controls, without the dialog on screen, at 96 and 144 DPI.
+using TCaptions = std::vector<std::pair<const TControl*, std::vector<std::string>>>;
+void ExpectCaptionsFit(const TCaptions& ACaptions) {
   TTranslations Catalogue;
   Catalogue.Parse(CatalogueText());
   ASSERT_GE(Catalogue.Languages().size(), 2u) << "no catalogue beside the program";
-  fake::TFakePlatform Platform;
-  TUpdateOffer Offer;
-  const TUpdateSite Site;
-  const TfrmNewVersion Dialog(Platform.Platform, Site, Offer);
-  const std::vector<std::pair<const TButton*, std::vector<std::string>>> Captions{
-      {&Dialog.btUpdateNow, {"Update Now"}}, {&Dialog.btCancel, {"Skip", "Exit", "Abort"}}};
   for (const UINT Dpi : {96u, 144u}) {
     for (size_t Language = 0; Language < Catalogue.Languages().size(); ++Language) {
       Catalogue.SetIndex(static_cast<int32_t>(Language));
-      for (const auto& [Button, Texts] : Captions) {
-        const TTextRoom Room = RoomFor(*Button, win32::ScaleForDpi(Button->Bounds().Width(), Dpi),
-                                       win32::ScaleForDpi(Button->Bounds().Height(), Dpi), Dpi);
+      for (const auto& [Control, Texts] : ACaptions) {
+        const TTextRoom Room = RoomFor(*Control, win32::ScaleForDpi(Control->Bounds().Width(), Dpi),
+                                       win32::ScaleForDpi(Control->Bounds().Height(), Dpi), Dpi);
         for (const std::string& Text : Texts) {
           const std::string Shown = Catalogue.Translate(Text);
           const SIZE Needed = TextExtent(win32::Widen(Shown), Room, Dpi);
-          EXPECT_LE(Needed.cx, Room.Width) << Catalogue.Languages()[Language][1] << " at " << Dpi
-                                           << " DPI: " << Button->Name() << " \"" << Shown << "\"";
+          EXPECT_TRUE(Needed.cx <= Room.Width && Needed.cy <= Room.Height)
+              << Catalogue.Languages()[Language][1] << " at " << Dpi << " DPI: " << Control->Name() << " \"" << Shown
+              << "\" needs " << Needed.cx << "x" << Needed.cy << " px, has " << Room.Width << "x" << Room.Height;
         }
       }
     }
   }
+}
+
+TEST(NewVersionLayout, TheButtonsHoldEveryCaptionInEveryLanguage) {
+  SKIP_WHEN_THE_FONT_IS_WRONG();
+  fake::TFakePlatform Platform;
+  TUpdateOffer Offer;
+  const TUpdateSite Site;
+  const TfrmNewVersion Dialog(Platform.Platform, Site, Offer);
+  ExpectCaptionsFit({{&Dialog.btUpdateNow, {"Update Now"}}, {&Dialog.btCancel, {"Skip", "Exit", "Abort"}}});
+}
+
+TEST(HotkeysLayout, TheLabelsAndButtonsHoldEveryCaptionInEveryLanguage) {
+  SKIP_WHEN_THE_FONT_IS_WRONG();
+  fake::TFakePlatform Platform;
+  TGlobalHotkeys Hotkeys(Platform.Hotkeys);
+  const TfrmHotkeys Dialog(Platform.Platform, Hotkeys);
+  ExpectCaptionsFit({{&Dialog.lblStart, {"Start:"}},
+                     {&Dialog.lblStop, {"Stop:"}},
+                     {&Dialog.lblStartRecording, {"Start recording:"}},
+                     {&Dialog.btnDefaults, {"Restore defaults"}},
+                     {&Dialog.btnOK, {"OK"}},
+                     {&Dialog.btnCancel, {"Cancel"}}});
 }
 
 }  // namespace
