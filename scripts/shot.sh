@@ -32,6 +32,13 @@
 #   # target "Macros:" chosen by keyboard, with four macros in the profile
 #   NEVRA_SHOT_KEYS="Tab Down Down space" NEVRA_SHOT_SETUP='d="$WINEPREFIX/drive_c/users/$(id -un)/AppData/Roaming/Nevra Auto Clicker/Macros"; mkdir -p "$d"; for n in "Daily login" "Fill the order form" "Refresh dashboard" "Close pop-ups"; do printf "Name=%s\r\nDurationMs=1500\r\n" "$n" >"$d/$n.nevramac"; done' \
 #     scripts/shot.sh EXE docs/screenshot-disabled.png
+#   # picking a point: the crosshair button clicked, the pointer moved away
+#   NEVRA_SHOT_CLICK="216 169" NEVRA_SHOT_MOVE="700 420" scripts/shot.sh EXE docs/screenshot-picking.png
+#   # the Hotkeys dialog, in English and (with CurrentLanguage=de set as below) in German
+#   NEVRA_SHOT_CLICK="373 565" NEVRA_SHOT_WINDOW="^Hotkeys$" scripts/shot.sh EXE docs/screenshot-hotkeys.png
+#   NEVRA_SHOT_SETUP="wine reg add 'HKCU\\Software\\Nevra Auto Clicker' /v CurrentLanguage /d de /f" \
+#   NEVRA_SHOT_CLICK="373 565" NEVRA_SHOT_WINDOW="^Tastenk" scripts/shot.sh EXE docs/screenshot-hotkeys-de.png
+#   # the Arabic window: scripts/shot-languages.sh writes docs/screenshots/main-ar.png
 set -euo pipefail
 
 if [ $# -ne 2 ]; then

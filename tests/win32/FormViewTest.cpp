@@ -24,6 +24,7 @@
 #include "platform/win32/Win32Text.h"
 #include "platform/win32/services/Win32MouseInput.h"
 #include "platform/win32/view/Win32FormView.h"
+#include "platform/win32/view/Win32NativeHotkeyEdit.h"
 #include "platform/win32/view/Win32NativeSpinBox.h"
 #include "support/TestPrinters.h"
 
@@ -290,6 +291,11 @@ TEST_F(Win32FormView, TheHotkeyFieldSpeaksRegisterHotKeysModifiers) {
   Command(Form.Hotkey, EN_CHANGE);  // as the control reports a combination pressed in it
   EXPECT_EQ(Form.Hotkey.Vk(), static_cast<uint32_t>(VK_F6));
   EXPECT_EQ(Form.Hotkey.Modifiers(), HotkeyModifiers::Alt);
+
+  // The style paints the combination itself, in the keyboard's names as the control shows it.
+  EXPECT_EQ(Narrow(CombinationText(MAKEWORD('S', HOTKEYF_CONTROL | HOTKEYF_SHIFT))), "Ctrl + Shift + S");
+  EXPECT_EQ(Narrow(CombinationText(MAKEWORD(VK_F6, HOTKEYF_ALT))), "Alt + F6");
+  EXPECT_EQ(CombinationText(0), L"");
 }
 
 TEST_F(Win32FormView, AHintIsATooltipAndNamesAControlWithoutText) {

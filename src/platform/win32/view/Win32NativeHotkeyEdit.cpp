@@ -1,8 +1,11 @@
 #include "platform/win32/view/Win32NativeHotkeyEdit.h"
 
+#include <iterator>
 #include <utility>
 
 #include "platform/InputCodes.h"
+#include "platform/win32/Win32Handles.h"
+#include "platform/win32/style/Win32Palette.h"
 
 namespace nevra::win32 {
 
@@ -13,7 +16,27 @@ constexpr std::pair<uint32_t, BYTE> kModifierPairs[] = {
     {HotkeyModifiers::Control, HOTKEYF_CONTROL},
     {HotkeyModifiers::Shift, HOTKEYF_SHIFT},
 };
+constexpr UINT_PTR kStyledPaintSubclassId = 1;
+
+std::wstring KeyName(UINT AVk, bool AExtended) {
+  LONG Parameter = static_cast<LONG>(::MapVirtualKeyW(AVk, MAPVK_VK_TO_VSC)) << 16;
+  if (AExtended) Parameter |= 1L << 24;
+  wchar_t Name[64] = {};
+  const int Length = ::GetKeyNameTextW(Parameter, Name, static_cast<int>(std::size(Name)));
+  return std::wstring(Name, static_cast<size_t>(Length > 0 ? Length : 0));
+}
 }  // namespace
+
+std::wstring CombinationText(WORD AHotkey) {
+  const BYTE Modifiers = HIBYTE(AHotkey);
+  std::wstring Text;
+  constexpr std::pair<BYTE, UINT> kModifierKeys[] = {
+      {HOTKEYF_CONTROL, VK_CONTROL}, {HOTKEYF_SHIFT, VK_SHIFT}, {HOTKEYF_ALT, VK_MENU}};
+  for (const auto& [Bit, Vk] : kModifierKeys)
+    if ((Modifiers & Bit) != 0) Text += KeyName(Vk, false) + L" + ";
+  if (LOBYTE(AHotkey) != 0) Text += KeyName(LOBYTE(AHotkey), (Modifiers & HOTKEYF_EXT) != 0);
+  return Text;
+}
 
 BYTE HotkeyControlModifiers(uint32_t ARegisterModifiers) {
   BYTE Bits = 0;
@@ -33,7 +56,57 @@ void TNativeHotkeyEdit::Create(bool AStartsGroup) {
   CreateWindowOf(HOTKEY_CLASSW, WS_TABSTOP, WS_EX_CLIENTEDGE, AStartsGroup);
 }
 
-void TNativeHotkeyEdit::ApplySkin() { AttachSkin(TSkin::skEdit); }
+TNativeHotkeyEdit::~TNativeHotkeyEdit() {
+  if (FPaintsItself && ::IsWindow(Window()) != FALSE)
+    ::RemoveWindowSubclass(Window(), &TNativeHotkeyEdit::StyledPaintProc, kStyledPaintSubclassId);
+}
+
+void TNativeHotkeyEdit::ApplySkin() {
+  if (Context().Skins() == nullptr || Window() == nullptr) return;
+  AttachSkin(TSkin::skEdit);
+  FPaintsItself =
+      ::SetWindowSubclass(Window(), &TNativeHotkeyEdit::StyledPaintProc, kStyledPaintSubclassId, 0) != FALSE;
+}
+
+LRESULT CALLBACK TNativeHotkeyEdit::StyledPaintProc(HWND AWindow, UINT AMessage, WPARAM AWParam, LPARAM ALParam,
+                                                    UINT_PTR ASubclassId, DWORD_PTR /*ARefData*/) {
+  switch (AMessage) {
+    case WM_ERASEBKGND: return 1;
+    case WM_PAINT: {
+      PAINTSTRUCT Paint{};
+      const HDC Dc = ::BeginPaint(AWindow, &Paint);
+      if (Dc == nullptr) return 0;
+      RECT Client{};
+      ::GetClientRect(AWindow, &Client);
+      const bool Enabled = ::IsWindowEnabled(AWindow) != FALSE;
+      const TBrushOwner Field(::CreateSolidBrush(Enabled ? palette::kField : palette::kFieldDisabled));
+      ::FillRect(Dc, &Client, Field.Get());
+      const auto Font = reinterpret_cast<HFONT>(::SendMessageW(AWindow, WM_GETFONT, 0, 0));
+      const HGDIOBJ OldFont = Font != nullptr ? ::SelectObject(Dc, Font) : nullptr;
+      ::SetBkMode(Dc, TRANSPARENT);
+      ::SetTextColor(Dc, Enabled ? palette::kText : palette::kTextDisabled);
+      const std::wstring Text = CombinationText(static_cast<WORD>(::SendMessageW(AWindow, HKM_GETHOTKEY, 0, 0)));
+      RECT TextArea = Client;
+      TextArea.left += ::GetSystemMetrics(SM_CXBORDER);
+      ::DrawTextW(Dc, Text.c_str(), static_cast<int>(Text.size()), &TextArea,
+                  DT_SINGLELINE | DT_VCENTER | DT_LEFT | DT_NOPREFIX);
+      if (::GetFocus() == AWindow) {
+        // The caret follows the combination, as the control places it.
+        SIZE Extent{};
+        ::GetTextExtentPoint32W(Dc, Text.c_str(), static_cast<int>(Text.size()), &Extent);
+        TEXTMETRICW Metrics{};
+        ::GetTextMetricsW(Dc, &Metrics);
+        ::SetCaretPos(TextArea.left + Extent.cx, (Client.bottom - Metrics.tmHeight) / 2);
+      }
+      if (OldFont != nullptr) ::SelectObject(Dc, OldFont);
+      ::EndPaint(AWindow, &Paint);
+      return 0;
+    }
+    case WM_NCDESTROY: ::RemoveWindowSubclass(AWindow, &TNativeHotkeyEdit::StyledPaintProc, ASubclassId); break;
+    default: break;
+  }
+  return ::DefSubclassProc(AWindow, AMessage, AWParam, ALParam);
+}
 
 void TNativeHotkeyEdit::Sync(TControlProperty AProperty) {
   if (AProperty != TControlProperty::cpHotkey) {

@@ -1,4 +1,6 @@
 #pragma once
+#include <string>
+
 #include "platform/controls/StdControls.h"
 #include "platform/win32/view/Win32NativeControl.h"
 
@@ -10,6 +12,8 @@ class TNativeHotkeyEdit final : public TNativeControl {
  public:
   TNativeHotkeyEdit(THotkeyEdit& AModel, size_t AIndex, TNativeContext& AContext)
       : TNativeControl(AModel, AIndex, AContext), FEdit(AModel) {}
+  // Stops the window, should it outlive the field, from calling it.
+  ~TNativeHotkeyEdit() override;
   void Create(bool AStartsGroup) override;
   void ApplySkin() override;
   void Sync(TControlProperty AProperty) override;
@@ -18,8 +22,17 @@ class TNativeHotkeyEdit final : public TNativeControl {
 
  private:
   void ShowHotkey();
+  // In the style, the field paints its combination itself: the control would draw it in the
+  // system's window colours whatever WM_CTLCOLOREDIT says.
+  static LRESULT CALLBACK StyledPaintProc(HWND AWindow, UINT AMessage, WPARAM AWParam, LPARAM ALParam,
+                                          UINT_PTR ASubclassId, DWORD_PTR ARefData);
   THotkeyEdit& FEdit;
+  bool FPaintsItself = false;
 };
+
+// What the hotkey control shows for its HKM_GETHOTKEY value: the keyboard's names of the
+// modifiers and the key, joined by " + " ("Ctrl + Shift + S"); empty for none.
+std::wstring CombinationText(WORD AHotkey);
 
 // The hotkey control's modifier bits for RegisterHotKey's, and back (the Windows key has none
 // there and is dropped).

@@ -19,9 +19,9 @@ TTTOOLINFOW ToolOf(HWND AForm, HWND AControl) {
 
 bool TNativeTooltips::EnsureWindow() {
   if (FWindow) return true;
-  FWindow.Reset(::CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX,
-                                  CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, FForm, nullptr,
-                                  ::GetModuleHandleW(nullptr), nullptr));
+  FWindow.Reset(::CreateWindowExW(WS_EX_TOPMOST | (FRightToLeft ? WS_EX_LAYOUTRTL : 0), TOOLTIPS_CLASSW, nullptr,
+                                  WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT,
+                                  CW_USEDEFAULT, FForm, nullptr, ::GetModuleHandleW(nullptr), nullptr));
   return static_cast<bool>(FWindow);
 }
 
@@ -41,6 +41,7 @@ void TNativeTooltips::SetTip(HWND AControl, const std::string& AText) {
 }
 
 void TNativeTooltips::SetRightToLeft(bool ARightToLeft) {
+  FRightToLeft = ARightToLeft;
   if (!FWindow) return;
   const LONG_PTR ExStyle = ::GetWindowLongPtrW(FWindow.Get(), GWL_EXSTYLE);
   const LONG_PTR Flags = WS_EX_LAYOUTRTL;

@@ -14,12 +14,13 @@ class TNativeTooltips {
   explicit TNativeTooltips(HWND AForm) : FForm(AForm) {}
   // Shows AText over AControl from now on; an empty text takes the tip away.
   void SetTip(HWND AControl, const std::string& AText);
-  // The tooltip window lays out its texts right to left too.
+  // The tooltip window lays out its texts right to left too (once it is made, if not yet).
   void SetRightToLeft(bool ARightToLeft);
 
  private:
   bool EnsureWindow();
   HWND FForm;
+  bool FRightToLeft = false;
   TWindowOwner FWindow;
 };
 
