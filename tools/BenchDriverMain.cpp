@@ -13,7 +13,6 @@
 //   start-up PROGRAM             times PROGRAM's start with no macros, 5,000 macro files and one
 //                                200 MB macro
 #include <windows.h>
-#include <shellapi.h>
 
 #include <chrono>
 #include <cstdio>
@@ -28,8 +27,7 @@
 #include "ProcessWindows.h"
 #include "StartupBench.h"
 #include "UiDriver.h"
-#include "platform/win32/Win32Handles.h"
-#include "platform/win32/Win32Text.h"
+#include "platform/win32/Win32CommandLine.h"
 
 namespace {
 
@@ -38,15 +36,6 @@ using namespace nevra::tools;
 
 constexpr auto kWindowTimeout = 60s;
 constexpr const char* kStoppedPrefix = "Stopped by button. Clicks done: ";
-
-std::vector<std::string> Arguments() {
-  int Count = 0;
-  LPWSTR* Values = CommandLineToArgvW(GetCommandLineW(), &Count);
-  const nevra::win32::TLocalMemoryOwner Owned(Values);
-  std::vector<std::string> Result;
-  for (int I = 1; I < Count; ++I) Result.push_back(nevra::win32::Narrow(Values[I]));
-  return Result;
-}
 
 HWND RequireWindow(const std::string& ACaption) {
   HWND Found = WaitForTopLevelWindow(ACaption, 0, kWindowTimeout);
@@ -81,7 +70,7 @@ void ClickRun(int AX, int AY, int AIntervalMs, int ASeconds) {
 
 int main() {
   try {
-    const std::vector<std::string> Args = Arguments();
+    const std::vector<std::string> Args = nevra::win32::CommandLineArguments();
     if (Args.size() == 2 && Args[0] == "wait-window") {
       RequireWindow(Args[1]);
     } else if (Args.size() == 2 && Args[0] == "close-window") {

@@ -45,12 +45,32 @@ std::vector<wchar_t> BuildEnvironment(const std::map<std::wstring, std::wstring>
   return Block;
 }
 
+// One argument as CommandLineToArgvW reads it back: in quotes, with a quote inside escaped and
+// the backslashes before a quote (its own or the closing one) doubled; other backslashes stay.
+std::wstring QuoteArgument(const std::wstring& AArgument) {
+  std::wstring Quoted = L"\"";
+  size_t Backslashes = 0;
+  for (const wchar_t Char : AArgument) {
+    if (Char == L'\\') {
+      ++Backslashes;
+      continue;
+    }
+    Quoted.append(Char == L'"' ? 2 * Backslashes + 1 : Backslashes, L'\\');
+    Quoted += Char;
+    Backslashes = 0;
+  }
+  Quoted.append(2 * Backslashes, L'\\');
+  return Quoted + L"\"";
+}
+
 }  // namespace
 
 TChildProcess::TChildProcess(const std::string& AExecutable,
-                             const std::map<std::wstring, std::wstring>& AEnvironmentChanges) {
+                             const std::map<std::wstring, std::wstring>& AEnvironmentChanges,
+                             const std::vector<std::string>& AArguments) {
   std::vector<wchar_t> Environment = BuildEnvironment(AEnvironmentChanges);
   std::wstring CommandLine = L"\"" + win32::Widen(AExecutable) + L"\"";
+  for (const std::string& Argument : AArguments) CommandLine += L" " + QuoteArgument(win32::Widen(Argument));
   STARTUPINFOW Startup{};
   Startup.cb = sizeof(Startup);
   PROCESS_INFORMATION Info{};

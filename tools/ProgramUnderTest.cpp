@@ -16,10 +16,11 @@ constexpr auto kExitTimeout = 30s;
 
 }  // namespace
 
-std::unique_ptr<TChildProcess> StartWithAppData(const std::string& AExecutable, const std::filesystem::path& AAppData) {
+std::unique_ptr<TChildProcess> StartWithAppData(const std::string& AExecutable, const std::filesystem::path& AAppData,
+                                                const std::vector<std::string>& AArguments) {
   if (AExecutable.empty()) throw std::runtime_error("no program to start was given");
-  return std::make_unique<TChildProcess>(AExecutable,
-                                         std::map<std::wstring, std::wstring>{{L"APPDATA", AAppData.wstring()}});
+  return std::make_unique<TChildProcess>(
+      AExecutable, std::map<std::wstring, std::wstring>{{L"APPDATA", AAppData.wstring()}}, AArguments);
 }
 
 TProgramUnderTest::TProgramUnderTest(const std::filesystem::path& AAppData, const std::string& AExecutable)

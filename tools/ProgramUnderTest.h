@@ -4,6 +4,7 @@
 #include <filesystem>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "ChildProcess.h"
 #include "UiDriver.h"
@@ -11,9 +12,11 @@
 namespace nevra::tools {
 
 // Starts the program with the given application-data folder, where it keeps settings.ini and its
-// macros, so a run never sees the settings of another. Does not wait for any window: for runs
-// that show something else first (the New Version dialog).
-std::unique_ptr<TChildProcess> StartWithAppData(const std::string& AExecutable, const std::filesystem::path& AAppData);
+// macros, so a run never sees the settings of another, and these command-line arguments. Does not
+// wait for any window: for runs that show something else first (the New Version dialog) or none
+// (a second copy hands its arguments to the first and ends).
+std::unique_ptr<TChildProcess> StartWithAppData(const std::string& AExecutable, const std::filesystem::path& AAppData,
+                                                const std::vector<std::string>& AArguments = {});
 
 // One run of the real program with its own application-data folder. The constructor waits
 // until the main window shows; the destructor closes the window as the user would and waits for

@@ -80,22 +80,7 @@ std::string ValidUtf8(std::string_view AText) {
   Out.reserve(AText.size());
   size_t I = 0;
   while (I < AText.size()) {
-    const auto C = static_cast<unsigned char>(AText[I]);
-    size_t Length = C < 0x80                   ? 1
-                    : (C >= 0xC2 && C <= 0xDF) ? 2
-                    : (C >= 0xE0 && C <= 0xEF) ? 3
-                    : (C >= 0xF0 && C <= 0xF4) ? 4
-                                               : 0;
-    bool Valid = Length > 0 && I + Length <= AText.size();
-    for (size_t K = 1; Valid && K < Length; ++K) Valid = (static_cast<unsigned char>(AText[I + K]) & 0xC0) == 0x80;
-    if (Valid && Length >= 3) {
-      // Reject overlong forms, surrogates and code points above U+10FFFF.
-      const auto Next = static_cast<unsigned char>(AText[I + 1]);
-      if ((C == 0xE0 && Next < 0xA0) || (C == 0xED && Next > 0x9F) || (C == 0xF0 && Next < 0x90) ||
-          (C == 0xF4 && Next > 0x8F))
-        Valid = false;
-    }
-    if (Valid) {
+    if (const size_t Length = Utf8CharLength(AText, I); Length > 0) {
       Out.append(AText.substr(I, Length));
       I += Length;
     } else {

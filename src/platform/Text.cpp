@@ -37,6 +37,35 @@ bool SameTextAscii(std::string_view A, std::string_view B) {
   return true;
 }
 
+size_t Utf8CharLength(std::string_view AText, size_t AAt) {
+  const auto Byte = [&](size_t AOffset) { return static_cast<unsigned char>(AText[AAt + AOffset]); };
+  const unsigned char Lead = Byte(0);
+  const size_t Length = Lead < 0x80                      ? 1
+                        : (Lead >= 0xC2 && Lead <= 0xDF) ? 2
+                        : (Lead >= 0xE0 && Lead <= 0xEF) ? 3
+                        : (Lead >= 0xF0 && Lead <= 0xF4) ? 4
+                                                         : 0;
+  if (Length == 0 || AAt + Length > AText.size()) return 0;
+  for (size_t K = 1; K < Length; ++K)
+    if ((Byte(K) & 0xC0) != 0x80) return 0;
+  // The second byte decides the forms a lead byte alone cannot rule out: overlong, surrogates
+  // and code points above U+10FFFF.
+  const unsigned char Next = Length >= 3 ? Byte(1) : 0x80;
+  if ((Lead == 0xE0 && Next < 0xA0) || (Lead == 0xED && Next > 0x9F) || (Lead == 0xF0 && Next < 0x90) ||
+      (Lead == 0xF4 && Next > 0x8F))
+    return 0;
+  return Length;
+}
+
+bool IsValidUtf8(std::string_view AText) {
+  for (size_t At = 0; At < AText.size();) {
+    const size_t Length = Utf8CharLength(AText, At);
+    if (Length == 0) return false;
+    At += Length;
+  }
+  return true;
+}
+
 std::string_view SkipUtf8Bom(std::string_view AText) {
   if (AText.substr(0, kUtf8Bom.size()) == kUtf8Bom) AText.remove_prefix(kUtf8Bom.size());
   return AText;

@@ -21,6 +21,14 @@ std::string LowerAscii(std::string_view AText);
 // for ASCII).
 bool SameTextAscii(std::string_view A, std::string_view B);
 
+// How many bytes the UTF-8 character at AText[AAt] takes; 0 when the bytes there are not one
+// (a stray continuation byte, an overlong form, a surrogate, a code point above U+10FFFF, or a
+// character cut off by the end of the text).
+size_t Utf8CharLength(std::string_view AText, size_t AAt);
+
+// Whether the whole text is well-formed UTF-8.
+bool IsValidUtf8(std::string_view AText);
+
 // The text without a leading UTF-8 byte-order mark.
 std::string_view SkipUtf8Bom(std::string_view AText);
 

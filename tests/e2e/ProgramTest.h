@@ -4,6 +4,7 @@
 #include <filesystem>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "ProgramPath.h"
 #include "ProgramUnderTest.h"
@@ -48,6 +49,12 @@ class TProgramTest : public ::testing::Test {
   void RestartProgram() {
     CloseProgram();
     StartProgram();
+  }
+
+  // The program started once more with the same application data, as a shortcut or a scheduled
+  // task starts it while this test's copy runs. Waits for nothing.
+  std::unique_ptr<tools::TChildProcess> StartAnotherCopy(const std::vector<std::string>& AArguments) const {
+    return tools::StartWithAppData(ProgramPath(), FAppData.Path(), AArguments);
   }
 
   const tools::TMainWindowDriver& Window() const { return FProgram->Window(); }

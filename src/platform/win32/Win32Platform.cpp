@@ -13,6 +13,7 @@ TWin32Platform::TWin32Platform()
       Window([this] { return App.MainWindow(); }),
       Hotkeys(Dispatcher),
       Http(Pump),
+      Instance(Dispatcher),
       Platform{.App = App,
                .Input = Input,
                .Clock = Clock,

@@ -5,6 +5,7 @@
 
 #include "app/AppInfo.h"
 #include "app/Startup.h"
+#include "platform/win32/Win32CommandLine.h"
 #include "platform/win32/Win32Platform.h"
 #include "platform/win32/Win32Text.h"
 #include "update/UpdateSite.h"
@@ -25,7 +26,7 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     nevra::win32::TWin32Platform Platform;
     const nevra::TUpdateSite Site{NEVRA_UPDATE_HOST, nevra::kWebsiteUrl, NEVRA_PUBLISHER_SUBJECT,
                                   NEVRA_PUBLISHER_ISSUER};
-    return nevra::RunApplication(Platform.Platform, Site);
+    return nevra::RunApplication(Platform.Platform, Site, nevra::win32::CommandLineArguments());
   } catch (const std::exception& E) {
     // Only start-up itself can get here (no window could be made); handlers never throw this far.
     ::MessageBoxW(nullptr, nevra::win32::Widen(E.what()).c_str(), nevra::win32::Widen(nevra::kApplicationTitle).c_str(),
