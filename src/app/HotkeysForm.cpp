@@ -19,12 +19,7 @@ TfrmHotkeys::TfrmHotkeys(TPlatform& APlatform, TGlobalHotkeys& AHotkeys)
       FPlatform(APlatform),
       FHotkeys(AHotkeys) {
   SetCaption("Hotkeys");
-  lblStart.SetCaption("Start:");
-  lblStop.SetCaption("Stop:");
-  lblStartRecording.SetCaption("Start recording:");
-  btnDefaults.SetCaption("Restore defaults");
-  btnOK.SetCaption("OK");
-  btnCancel.SetCaption("Cancel");
+  for (const auto& [Control, Text] : Captions()) Control->SetCaption(Text);
   btnDefaults.OnClick = [this] { btnDefaultsClick(); };
   btnOK.OnClick = [this] { btnOKClick(); };
   btnCancel.OnClick = [this] { Close(); };
@@ -34,7 +29,12 @@ void TfrmHotkeys::FormShow() {
   SetTag(0);
   SetRightToLeft(GTranslations().RightToLeft());
   SetCaption(Translate("Hotkeys"));
-  const std::pair<TControl*, const char*> Captions[] = {
+  for (const auto& [Control, Text] : Captions()) Control->SetCaption(Translate(Text));
+  ShowSet(FHotkeys.Keys());
+}
+
+std::vector<std::pair<TControl*, const char*>> TfrmHotkeys::Captions() {
+  return {
       {&lblStart, "Start:"},
       {&lblStop, "Stop:"},
       {&lblStartRecording, "Start recording:"},
@@ -42,8 +42,6 @@ void TfrmHotkeys::FormShow() {
       {&btnOK, "OK"},
       {&btnCancel, "Cancel"},
   };
-  for (const auto& [Control, Text] : Captions) Control->SetCaption(Translate(Text));
-  ShowSet(FHotkeys.Keys());
 }
 
 THotkeyEdit& TfrmHotkeys::FieldOf(THotkeyAction AAction) {

@@ -1,4 +1,6 @@
 #pragma once
+#include <utility>
+#include <vector>
 
 #include "engine/GlobalHotkeys.h"
 #include "platform/Platform.h"
@@ -32,6 +34,8 @@ class TfrmHotkeys final : public TForm {
   void FormShow() override;
 
  private:
+  // The fixed texts, in English: as made, and translated whenever the dialog shows.
+  std::vector<std::pair<TControl*, const char*>> Captions();
   THotkeyEdit& FieldOf(THotkeyAction AAction);
   void ShowSet(const THotkeySet& AKeys);
 

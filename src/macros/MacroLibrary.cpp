@@ -55,9 +55,13 @@ TRecordedMacro* TMacroLibrary::Named(const std::string& AName) const {
 }
 
 bool TMacroLibrary::NamedAmbiguously(const std::string& AName) const {
-  return Named(AName) == nullptr && std::count_if(FMacros.begin(), FMacros.end(), [&AName](const auto& AMacro) {
-                                      return SameTextAscii(AMacro->Name(), AName);
-                                    }) > 1;
+  // An exact match decides; without one, more than one match regardless of case is ambiguous.
+  size_t Matches = 0;
+  for (const auto& Macro : FMacros) {
+    if (Macro->Name() == AName) return false;
+    if (SameTextAscii(Macro->Name(), AName)) ++Matches;
+  }
+  return Matches > 1;
 }
 
 void TMacroLibrary::Load() {

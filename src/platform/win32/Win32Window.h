@@ -53,4 +53,21 @@ inline bool IsRightToLeft(HWND AWindow) {
   return AWindow != nullptr && (::GetWindowLongPtrW(AWindow, GWL_EXSTYLE) & WS_EX_LAYOUTRTL) != 0;
 }
 
+// Sets or clears ABits in AWindow's GWL_STYLE or GWL_EXSTYLE (AIndex); no call when they are so.
+inline void SetWindowBits(HWND AWindow, int AIndex, LONG_PTR ABits, bool AOn) {
+  const LONG_PTR Bits = ::GetWindowLongPtrW(AWindow, AIndex);
+  const LONG_PTR Wanted = AOn ? (Bits | ABits) : (Bits & ~ABits);
+  if (Wanted != Bits) ::SetWindowLongPtrW(AWindow, AIndex, Wanted);
+}
+
+// The width of AWindow's border at the side (the top one may be wider, to centre a field's text).
+// A mirrored window's client area has its origin at its right end.
+inline int SideBorderWidth(HWND AWindow) {
+  RECT Window{};
+  ::GetWindowRect(AWindow, &Window);
+  POINT ClientOrigin{0, 0};
+  ::ClientToScreen(AWindow, &ClientOrigin);
+  return IsRightToLeft(AWindow) ? Window.right - ClientOrigin.x : ClientOrigin.x - Window.left;
+}
+
 }  // namespace nevra::win32

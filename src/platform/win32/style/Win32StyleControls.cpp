@@ -73,18 +73,6 @@ UINT LabelTextFlags(HWND AWindow) {
   return Flags;
 }
 
-// The width of an edit box's border, which its spin-box arrows continue.
-int BorderWidth(HWND AWindow) {
-  if (AWindow == nullptr) return 2;
-  RECT Window{};
-  ::GetWindowRect(AWindow, &Window);
-  // The side border (the top one may be wider, to centre the text). A mirrored window's client
-  // area has its origin at its right end.
-  POINT ClientOrigin{0, 0};
-  ::ClientToScreen(AWindow, &ClientOrigin);
-  return IsRightToLeft(AWindow) ? Window.right - ClientOrigin.x : ClientOrigin.x - Window.left;
-}
-
 // The height of a line of AWindow's text, as an edit box lays it out.
 int TextHeight(HWND AWindow) {
   const TWindowDc Dc(AWindow);
@@ -212,8 +200,10 @@ void TWin32StyledControls::Paint(HWND AWindow, HDC ADc, const TState& AState) co
       break;
     case TSkin::skBevel: PaintBevel(Target, Skin.Surface); break;
     case TSkin::skUpDown:
+      // The arrows continue their edit box's border, at its width.
       PaintSpinArrows(Target, TSpinArrowsLook{Enabled(AWindow), Skin.Partner != nullptr && ::GetFocus() == Skin.Partner,
-                                              AState.HotArrow, AState.PressedArrow, BorderWidth(Skin.Partner)});
+                                              AState.HotArrow, AState.PressedArrow,
+                                              Skin.Partner != nullptr ? SideBorderWidth(Skin.Partner) : 2});
       break;
     case TSkin::skComboBox: {
       const LRESULT Selected = ::SendMessageW(AWindow, CB_GETCURSEL, 0, 0);

@@ -7,6 +7,7 @@
 #include "platform/controls/FormGeometry.h"
 #include "platform/controls/TabOrder.h"
 #include "platform/win32/Win32Text.h"
+#include "platform/win32/Win32Window.h"
 #include "platform/win32/view/Win32NativeControls.h"
 
 namespace nevra::win32 {
@@ -89,11 +90,7 @@ void TWin32FormView::Layout() {
 void TWin32FormView::ApplyReadingOrder() {
   const bool RightToLeft = FContext.Form() != nullptr && FContext.Form()->RightToLeft();
   const auto Mirror = [RightToLeft](HWND AWindow) {
-    if (AWindow == nullptr) return;
-    const LONG_PTR ExStyle = ::GetWindowLongPtrW(AWindow, GWL_EXSTYLE);
-    const LONG_PTR Wanted =
-        RightToLeft ? (ExStyle | WS_EX_LAYOUTRTL) : (ExStyle & ~static_cast<LONG_PTR>(WS_EX_LAYOUTRTL));
-    if (Wanted != ExStyle) ::SetWindowLongPtrW(AWindow, GWL_EXSTYLE, Wanted);
+    if (AWindow != nullptr) SetWindowBits(AWindow, GWL_EXSTYLE, WS_EX_LAYOUTRTL, RightToLeft);
   };
   Mirror(FContext.Window());
   for (const auto& Native : FNatives) {

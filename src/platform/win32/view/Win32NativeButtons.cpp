@@ -1,14 +1,8 @@
 #include "platform/win32/view/Win32NativeButtons.h"
 
-namespace nevra::win32 {
+#include "platform/win32/Win32Window.h"
 
-namespace {
-void SetStyleBit(HWND AWindow, DWORD ABit, bool AOn) {
-  const LONG_PTR Style = ::GetWindowLongPtrW(AWindow, GWL_STYLE);
-  const LONG_PTR Wanted = AOn ? (Style | static_cast<LONG_PTR>(ABit)) : (Style & ~static_cast<LONG_PTR>(ABit));
-  if (Wanted != Style) ::SetWindowLongPtrW(AWindow, GWL_STYLE, Wanted);
-}
-}  // namespace
+namespace nevra::win32 {
 
 void TNativeButton::Create(bool AStartsGroup) {
   CreateWindowOf(WC_BUTTONW, BS_PUSHBUTTON | WS_TABSTOP, 0, AStartsGroup);
@@ -65,7 +59,7 @@ void TNativeRadioButton::Click() { FRadioButton.Click(); }
 void TNativeRadioButton::ShowChecked() {
   TNativeCheckButton::ShowChecked();
   // Tab enters a radio group at its checked button, as in a dialog; the arrows move within it.
-  SetStyleBit(Window(), WS_TABSTOP, Checked());
+  SetWindowBits(Window(), GWL_STYLE, WS_TABSTOP, Checked());
 }
 
 }  // namespace nevra::win32

@@ -1,20 +1,23 @@
 #include "platform/win32/view/Win32NativeHotkeyEdit.h"
 
 #include <iterator>
-#include <utility>
 
 #include "platform/InputCodes.h"
-#include "platform/win32/Win32Handles.h"
-#include "platform/win32/style/Win32Palette.h"
 
 namespace nevra::win32 {
 
 namespace {
-// The two sets of bits name the same keys in a different order.
-constexpr std::pair<uint32_t, BYTE> kModifierPairs[] = {
-    {HotkeyModifiers::Alt, HOTKEYF_ALT},
-    {HotkeyModifiers::Control, HOTKEYF_CONTROL},
-    {HotkeyModifiers::Shift, HOTKEYF_SHIFT},
+// One modifier key in both sets of bits (they name the same keys in a different order) and by
+// its key code; in the order the control names them.
+struct TModifier {
+  uint32_t Register;
+  BYTE Control;
+  UINT Vk;
+};
+constexpr TModifier kModifiers[] = {
+    {HotkeyModifiers::Control, HOTKEYF_CONTROL, VK_CONTROL},
+    {HotkeyModifiers::Shift, HOTKEYF_SHIFT, VK_SHIFT},
+    {HotkeyModifiers::Alt, HOTKEYF_ALT, VK_MENU},
 };
 constexpr UINT_PTR kStyledPaintSubclassId = 1;
 
@@ -30,25 +33,23 @@ std::wstring KeyName(UINT AVk, bool AExtended) {
 std::wstring CombinationText(WORD AHotkey) {
   const BYTE Modifiers = HIBYTE(AHotkey);
   std::wstring Text;
-  constexpr std::pair<BYTE, UINT> kModifierKeys[] = {
-      {HOTKEYF_CONTROL, VK_CONTROL}, {HOTKEYF_SHIFT, VK_SHIFT}, {HOTKEYF_ALT, VK_MENU}};
-  for (const auto& [Bit, Vk] : kModifierKeys)
-    if ((Modifiers & Bit) != 0) Text += KeyName(Vk, false) + L" + ";
+  for (const TModifier& Modifier : kModifiers)
+    if ((Modifiers & Modifier.Control) != 0) Text += KeyName(Modifier.Vk, false) + L" + ";
   if (LOBYTE(AHotkey) != 0) Text += KeyName(LOBYTE(AHotkey), (Modifiers & HOTKEYF_EXT) != 0);
   return Text;
 }
 
 BYTE HotkeyControlModifiers(uint32_t ARegisterModifiers) {
   BYTE Bits = 0;
-  for (const auto& [Register, Control] : kModifierPairs)
-    if ((ARegisterModifiers & Register) != 0) Bits |= Control;
+  for (const TModifier& Modifier : kModifiers)
+    if ((ARegisterModifiers & Modifier.Register) != 0) Bits |= Modifier.Control;
   return Bits;
 }
 
 uint32_t RegisterModifiers(BYTE AHotkeyControlModifiers) {
   uint32_t Bits = 0;
-  for (const auto& [Register, Control] : kModifierPairs)
-    if ((AHotkeyControlModifiers & Control) != 0) Bits |= Register;
+  for (const TModifier& Modifier : kModifiers)
+    if ((AHotkeyControlModifiers & Modifier.Control) != 0) Bits |= Modifier.Register;
   return Bits;
 }
 
@@ -64,12 +65,12 @@ TNativeHotkeyEdit::~TNativeHotkeyEdit() {
 void TNativeHotkeyEdit::ApplySkin() {
   if (Context().Skins() == nullptr || Window() == nullptr) return;
   AttachSkin(TSkin::skEdit);
-  FPaintsItself =
-      ::SetWindowSubclass(Window(), &TNativeHotkeyEdit::StyledPaintProc, kStyledPaintSubclassId, 0) != FALSE;
+  FPaintsItself = ::SetWindowSubclass(Window(), &TNativeHotkeyEdit::StyledPaintProc, kStyledPaintSubclassId,
+                                      reinterpret_cast<DWORD_PTR>(Context().Skins())) != FALSE;
 }
 
 LRESULT CALLBACK TNativeHotkeyEdit::StyledPaintProc(HWND AWindow, UINT AMessage, WPARAM AWParam, LPARAM ALParam,
-                                                    UINT_PTR ASubclassId, DWORD_PTR /*ARefData*/) {
+                                                    UINT_PTR ASubclassId, DWORD_PTR ARefData) {
   switch (AMessage) {
     case WM_ERASEBKGND: return 1;
     case WM_PAINT: {
@@ -78,13 +79,14 @@ LRESULT CALLBACK TNativeHotkeyEdit::StyledPaintProc(HWND AWindow, UINT AMessage,
       if (Dc == nullptr) return 0;
       RECT Client{};
       ::GetClientRect(AWindow, &Client);
+      // The colours of an edit box, enabled or not, as the style gives them.
+      const auto& Skins = *reinterpret_cast<const TWin32StyledControls*>(ARefData);
       const bool Enabled = ::IsWindowEnabled(AWindow) != FALSE;
-      const TBrushOwner Field(::CreateSolidBrush(Enabled ? palette::kField : palette::kFieldDisabled));
-      ::FillRect(Dc, &Client, Field.Get());
+      const auto Field = Skins.Colours(Enabled ? WM_CTLCOLOREDIT : WM_CTLCOLORSTATIC, Dc, AWindow);
+      if (Field) ::FillRect(Dc, &Client, *Field);
       const auto Font = reinterpret_cast<HFONT>(::SendMessageW(AWindow, WM_GETFONT, 0, 0));
       const HGDIOBJ OldFont = Font != nullptr ? ::SelectObject(Dc, Font) : nullptr;
       ::SetBkMode(Dc, TRANSPARENT);
-      ::SetTextColor(Dc, Enabled ? palette::kText : palette::kTextDisabled);
       const std::wstring Text = CombinationText(static_cast<WORD>(::SendMessageW(AWindow, HKM_GETHOTKEY, 0, 0)));
       RECT TextArea = Client;
       TextArea.left += ::GetSystemMetrics(SM_CXBORDER);

@@ -7,6 +7,7 @@
 #include "platform/controls/ControlIds.h"
 #include "platform/win32/Win32Dpi.h"
 #include "platform/win32/Win32Text.h"
+#include "platform/win32/Win32Window.h"
 
 namespace nevra::win32 {
 
@@ -46,11 +47,7 @@ void TNativeSpinBox::Layout() {
   // The link gives them a fixed width and, in a mirrored window, an odd place; so the arrows get
   // their width for this DPI at the box's far end, overlapping its border as the link would.
   ::SendMessageW(FUpDown, UDM_SETBUDDY, reinterpret_cast<WPARAM>(Window()), 0);
-  RECT Edit{};
-  ::GetWindowRect(Window(), &Edit);
-  RECT EditClient{};
-  ::GetClientRect(Window(), &EditClient);
-  const int Overlap = std::max<int>(0, ((Edit.right - Edit.left) - (EditClient.right - EditClient.left)) / 2);
+  const int Overlap = std::max(0, SideBorderWidth(Window()));
   const int ArrowsWidth = std::min<int>(ScaleForDpi(kUpDownWidth, Context().Dpi()), (Rect.right - Rect.left) / 2);
   MoveTo(Window(), RECT{Rect.left, Rect.top, Rect.right - ArrowsWidth + Overlap, Rect.bottom});
   MoveTo(FUpDown, RECT{Rect.right - ArrowsWidth, Rect.top, Rect.right, Rect.bottom});

@@ -3,6 +3,7 @@
 #include <commctrl.h>
 
 #include "platform/win32/Win32Text.h"
+#include "platform/win32/Win32Window.h"
 
 namespace nevra::win32 {
 
@@ -42,10 +43,7 @@ void TNativeTooltips::SetTip(HWND AControl, const std::string& AText) {
 
 void TNativeTooltips::SetRightToLeft(bool ARightToLeft) {
   FRightToLeft = ARightToLeft;
-  if (!FWindow) return;
-  const LONG_PTR ExStyle = ::GetWindowLongPtrW(FWindow.Get(), GWL_EXSTYLE);
-  const LONG_PTR Flags = WS_EX_LAYOUTRTL;
-  ::SetWindowLongPtrW(FWindow.Get(), GWL_EXSTYLE, ARightToLeft ? (ExStyle | Flags) : (ExStyle & ~Flags));
+  if (FWindow) SetWindowBits(FWindow.Get(), GWL_EXSTYLE, WS_EX_LAYOUTRTL, ARightToLeft);
 }
 
 }  // namespace nevra::win32
