@@ -75,7 +75,8 @@ void RunMacroPlaybackBench(const std::string& AProgram, const TMacroBenchSetting
   Window.Click("rbMacros");
   Window.Click("rbRepeatCount");
   Window.SetText("seRepeat", std::to_string(ASettings.Passes));
-  if (Window.ListSelection("lbMacros") != 0) throw std::runtime_error("the benchmark macro is not selected");
+  if (!Window.WaitForListCount("lbMacros", 1, std::chrono::seconds(10)) || Window.ListSelection("lbMacros") != 0)
+    throw std::runtime_error("the benchmark macro is not selected");
 
   // The playback runs inside the Start button's handler: post the click, then only watch the
   // target until every event has arrived, so nothing from here competes with the playback.

@@ -134,6 +134,12 @@ HWND TMainWindowDriver::Control(const std::string& AName) const {
   return Found;
 }
 
+bool TMainWindowDriver::WaitForListCount(const std::string& AName, size_t ACount,
+                                         std::chrono::milliseconds ATimeout) const {
+  const HWND List = Control(AName);
+  return WaitUntil([&] { return static_cast<size_t>(Send(List, LB_GETCOUNT, 0, 0)) == ACount; }, ATimeout);
+}
+
 bool TMainWindowDriver::WaitForStatus(const std::string& AText, std::chrono::milliseconds ATimeout) const {
   return WaitUntil([&] { return Status() == AText; }, ATimeout);
 }

@@ -61,6 +61,8 @@ class TMainWindowDriver {
   std::vector<std::string> ComboItemTexts(const std::string& AName) const { return ComboItems(Control(AName)); }
   int ListSelection(const std::string& AName) const { return tools::ListSelection(Control(AName)); }
   std::vector<std::string> ListItemTexts(const std::string& AName) const { return ListItems(Control(AName)); }
+  // The macro list fills in the background after start: waits until it holds ACount entries.
+  bool WaitForListCount(const std::string& AName, size_t ACount, std::chrono::milliseconds ATimeout) const;
   bool Visible() const { return IsWindowVisible(FMain) != FALSE; }
   bool TopMost() const { return IsTopMost(FMain); }
   RECT Bounds() const { return WindowBounds(FMain); }

@@ -77,7 +77,7 @@ TFrmMain::TFrmMain(TPlatform& APlatform)
       FModes(APlatform.Window, *this, pnlStatusBar, chkTopMost),
       FHotkeys(APlatform.Hotkeys),
       FClickRun(APlatform),
-      FLibrary(APlatform.Files, MacrosFolderPath(APlatform)),
+      FLibrary(APlatform.Files, APlatform.Background, MacrosFolderPath(APlatform)),
       FRecorder(APlatform),
       FPlayer(APlatform),
       FPicker(APlatform.MouseHook, APlatform.Hotkeys, APlatform.Dispatcher) {
@@ -95,6 +95,8 @@ TFrmMain::TFrmMain(TPlatform& APlatform)
     C->SetEnabled(false);
 
   btnStart.OnClick = [this] { btnStartClick(); };
+  // The user's own choice wins over the one remembered from the last run.
+  lbMacros.OnClick = [this] { FPendingSelectedMacroIndex = -1; };
   btnStop.OnClick = [this] { btnStopClick(); };
   rbCurrentCursorPosition.OnClick = [this] { rbCurrentCursorPositionClick(); };
   rbCoordinates.OnClick = [this] { rbCoordinatesClick(); };
@@ -187,14 +189,9 @@ void TFrmMain::FormCreate() {
   for (const TSettingsField& Field : SettingsFields()) Field.Set(Field.Default);
   LoadSettings();
   const std::vector<THotkeyAction> Refused = FHotkeys.Register();
+  FLibrary.OnListed = [this] { MacrosListed(); };
   FLibrary.Load();
-  RefreshMacroList();
-  const auto Count = static_cast<int32_t>(lbMacros.Items().size());
-  lbMacros.SetItemIndex(FPendingSelectedMacroIndex >= 0 && FPendingSelectedMacroIndex < Count
-                            ? FPendingSelectedMacroIndex
-                        : Count > 0 ? 0
-                                    : -1);
-  FPendingSelectedMacroIndex = -1;
+  MacrosListed();
   UpdateHotkeyLabel();
   UpdateLanguageMenu();
   TranslateInterface();

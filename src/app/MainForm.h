@@ -180,6 +180,8 @@ class TFrmMain : public TForm {
   // The macros.
   TRecordedMacro* GetSelectedMacro() const;
   void RefreshMacroList();
+  // Macros have joined the list; once it is whole, the remembered one is selected.
+  void MacrosListed();
   void SelectMacroNamed(const std::string& AName);
   void StopRecording(const std::string& AReason);
 

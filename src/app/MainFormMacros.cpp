@@ -15,6 +15,18 @@ void TFrmMain::RefreshMacroList() {
   if (!Remembered.empty()) SelectMacroNamed(Remembered);
 }
 
+void TFrmMain::MacrosListed() {
+  RefreshMacroList();
+  if (FLibrary.Loading()) return;
+  const auto Count = static_cast<int32_t>(lbMacros.Items().size());
+  if (FPendingSelectedMacroIndex >= 0 && FPendingSelectedMacroIndex < Count)
+    lbMacros.SetItemIndex(FPendingSelectedMacroIndex);
+  else if (lbMacros.ItemIndex() < 0 && Count > 0)
+    lbMacros.SetItemIndex(0);
+  FPendingSelectedMacroIndex = -1;
+  if (!FLibrary.LoadError().empty()) SetStatus(FLibrary.LoadError());
+}
+
 void TFrmMain::SelectMacroNamed(const std::string& AName) {
   const auto& Items = lbMacros.Items();
   for (size_t I = 0; I < Items.size(); ++I) {

@@ -66,6 +66,8 @@ void TFrmMain::StartRun(std::optional<TMacroRun> AMacroRun, bool AInTray) {
   // A run takes the point the boxes hold: a pick in progress ends without one.
   FPicker.Cancel();
   if (!AMacroRun && rbMacros.Checked()) {
+    // The remembered macro is selected once the list is whole.
+    FLibrary.FinishLoading();
     AMacroRun = TMacroRun{GetSelectedMacro(), std::nullopt, false};
     if (rbRepeatCount.Checked()) AMacroRun->Passes = static_cast<uint64_t>(seRepeat.Value());
     if (AMacroRun->Macro == nullptr) {
@@ -148,6 +150,7 @@ int TFrmMain::FollowCommand(const TCommand& ACommand, bool AFromOtherCopy) {
         btnCreateMacrosClick();
       break;
     case TCommandAction::caPlay: {
+      FLibrary.FinishLoading();
       TRecordedMacro* Macro = FLibrary.Named(ACommand.MacroName);
       if (Macro == nullptr)
         return FLibrary.NamedAmbiguously(ACommand.MacroName) ? kAnswerAmbiguousMacro : kExitNoSuchMacro;

@@ -1,6 +1,9 @@
 #include "macros/MacroLibrary.h"
 
 #include <algorithm>
+#include <cstdint>
+#include <deque>
+#include <mutex>
 
 #include "macros/MacroFileName.h"
 #include "platform/InterruptedSaves.h"
@@ -9,6 +12,12 @@
 namespace nevra {
 
 namespace {
+
+// The reading tells the GUI thread after this many names, and the GUI thread takes at most
+// kTakenPerTurn into the list at a time (each costs the list box a message): the list grows
+// steadily, and the window answers between turns as at any other time.
+constexpr size_t kReadPerReport = 64;
+constexpr size_t kTakenPerTurn = 128;
 
 // Longest path the file functions take without the long-path prefix (MAX_PATH less the NUL).
 constexpr size_t kMaxPathUnits = 259;
@@ -24,6 +33,19 @@ size_t Utf16Length(std::string_view AText) {
 }
 
 }  // namespace
+
+// What the background work hands to the GUI thread.
+struct TMacroLibrary::TListing {
+  std::mutex Lock;
+  std::deque<std::unique_ptr<TRecordedMacro>> Read;  // not taken into the list yet
+  std::string Error;                                 // the folder could not be listed
+  bool Done = false;
+};
+
+TMacroLibrary::TMacroLibrary(IFileSystem& AFiles, IBackgroundWork& ABackground, std::string AFolder)
+    : FFiles(AFiles), FBackground(ABackground), FFolder(std::move(AFolder)) {}
+
+TMacroLibrary::~TMacroLibrary() = default;
 
 std::vector<std::string> TMacroLibrary::Names() const {
   std::vector<std::string> Names;
@@ -65,19 +87,78 @@ bool TMacroLibrary::NamedAmbiguously(const std::string& AName) const {
 }
 
 void TMacroLibrary::Load() {
+  FLoadTask.reset();
   FMacros.clear();
-  FFiles.CreateDirectories(FFolder);  // a failure shows at the next file operation
-  RemoveInterruptedSaves(FFiles, FFolder, IsMacroFileName);
-  for (const std::string& Name : FFiles.ListFiles(FFolder, std::string(kMacroExtension))) {
-    try {
-      FMacros.push_back(TRecordedMacro::ListFromFile(FFiles, FFolder + "\\" + Name));
-    } catch (const EFileError&) {
-      // An unreadable file is left out of the list and stays on disk.
+  FLoading = true;
+  FLoadError.clear();
+  FListing = std::make_shared<TListing>();
+  FLoadTask = FBackground.Start([&Files = FFiles, Folder = FFolder, Listing = FListing](
+                                    IBackgroundContext& AContext) { ReadFolder(Files, Folder, *Listing, AContext); },
+                                [this] { TakeListed(kTakenPerTurn); });
+}
+
+void TMacroLibrary::ReadFolder(IFileSystem& AFiles, const std::string& AFolder, TListing& AListing,
+                               IBackgroundContext& AContext) {
+  try {
+    AFiles.CreateDirectories(AFolder);
+    RemoveInterruptedSaves(AFiles, AFolder, IsMacroFileName);
+    size_t Unreported = 0;
+    for (const std::string& Name : AFiles.ListFiles(AFolder, std::string(kMacroExtension))) {
+      if (AContext.StopRequested()) break;
+      std::unique_ptr<TRecordedMacro> Macro;
+      try {
+        Macro = TRecordedMacro::ListFromFile(AFiles, AFolder + "\\" + Name);
+      } catch (const EFileError&) {
+        continue;  // an unreadable file is left out of the list and stays on disk
+      }
+      const std::lock_guard Guard(AListing.Lock);
+      AListing.Read.push_back(std::move(Macro));
+      if (++Unreported == kReadPerReport) {
+        AContext.ReportProgress();
+        Unreported = 0;
+      }
     }
+  } catch (const EFileError& E) {
+    const std::lock_guard Guard(AListing.Lock);
+    AListing.Error = E.what();
+  } catch (...) {
+    // Out of memory: the list ends where the reading stopped.
   }
+  {
+    const std::lock_guard Guard(AListing.Lock);
+    AListing.Done = true;
+  }
+  AContext.ReportProgress();
+}
+
+void TMacroLibrary::FinishLoading() {
+  if (!FLoading) return;
+  FLoadTask->Wait();
+  TakeListed(SIZE_MAX);
+}
+
+void TMacroLibrary::TakeListed(size_t AMost) {
+  if (!FLoading) return;
+  size_t Taken = 0;
+  bool More = false;
+  {
+    const std::lock_guard Guard(FListing->Lock);
+    std::deque<std::unique_ptr<TRecordedMacro>>& Read = FListing->Read;
+    for (; Taken < AMost && !Read.empty(); ++Taken) {
+      FMacros.push_back(std::move(Read.front()));
+      Read.pop_front();
+    }
+    More = !Read.empty();
+    FLoading = More || !FListing->Done;
+    if (!FLoading) FLoadError = FListing->Error;
+  }
+  if (More) FLoadTask->ContinueLater();
+  if ((Taken > 0 || !FLoading) && OnListed) OnListed();
 }
 
 TRecordedMacro& TMacroLibrary::Add(std::unique_ptr<TRecordedMacro> AMacro, const std::string& AFileStem) {
+  // The new macro goes after every macro already in the folder, and its save after the reading.
+  FinishLoading();
   FFiles.CreateDirectories(FFolder);
   const std::string Stem = FFolder + "\\" + AFileStem;
   const std::string Extension(kMacroExtension);
@@ -91,6 +172,8 @@ TRecordedMacro& TMacroLibrary::Add(std::unique_ptr<TRecordedMacro> AMacro, const
 }
 
 TRenameOutcome TMacroLibrary::Rename(TRecordedMacro& AMacro, const std::string& AEntered) {
+  // Every save comes after the reading, which removes what cut-short saves left behind.
+  FinishLoading();
   const std::string NewName = TrimName(AEntered);
   if (NewName.empty()) return TRenameOutcome::roEmpty;
   if (SameTextAscii(NewName, AMacro.Name())) return TRenameOutcome::roUnchanged;

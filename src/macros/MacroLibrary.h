@@ -1,9 +1,11 @@
 #pragma once
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
 
 #include "macros/MacroModel.h"
+#include "platform/BackgroundWork.h"
 #include "platform/FileSystem.h"
 
 namespace nevra {
@@ -19,9 +21,14 @@ enum class TRenameOutcome {
 
 // The macro folder and the macros in it, in the order the folder lists them: one file each.
 // Errors of the file system arrive as EFileError; the macros stay as they were then.
+// Reading the names of thousands of files takes seconds, so Load leaves it to background work:
+// the macros join the list a batch at a time while the window answers.
 class TMacroLibrary {
  public:
-  TMacroLibrary(IFileSystem& AFiles, std::string AFolder) : FFiles(AFiles), FFolder(std::move(AFolder)) {}
+  TMacroLibrary(IFileSystem& AFiles, IBackgroundWork& ABackground, std::string AFolder);
+  ~TMacroLibrary();
+  TMacroLibrary(const TMacroLibrary&) = delete;
+  TMacroLibrary& operator=(const TMacroLibrary&) = delete;
 
   const std::string& Folder() const { return FFolder; }
   const std::vector<std::unique_ptr<TRecordedMacro>>& Macros() const { return FMacros; }
@@ -35,12 +42,23 @@ class TMacroLibrary {
   // Several macros match the name without regard to letter case, and none exactly.
   bool NamedAmbiguously(const std::string& AName) const;
 
-  // Reads the folder anew (making it when it is missing): the name of every macro file that can
-  // be read; an unreadable one is left out and stays on disk. What a cut-short save left behind
-  // is removed first.
+  // Reads the folder anew in the background (making it when it is missing, and first removing
+  // what cut-short saves left behind): the name of every macro file that can be read; an
+  // unreadable one is left out and stays on disk. The macros join the list in the folder's order,
+  // a batch at a time, each batch followed by OnListed.
   void Load();
+  // Names are still being read: the list is not whole yet.
+  bool Loading() const { return FLoading; }
+  // Why the folder could not be listed, once the loading has ended; empty when it could.
+  const std::string& LoadError() const { return FLoadError; }
+  // Waits until every name is read and takes the rest into the list (OnListed follows): for what
+  // needs the whole list, such as finding a macro by name.
+  void FinishLoading();
+  // Runs on the GUI thread when macros have joined the list; Loading tells whether more will come.
+  std::function<void()> OnListed;
+
   // Saves a new macro under AFileStem, or "AFileStem (2)" and so on when that is taken, and adds
-  // it to the end of the list.
+  // it to the end of the whole list.
   TRecordedMacro& Add(std::unique_ptr<TRecordedMacro> AMacro, const std::string& AFileStem);
   // Gives the macro the name the user typed (trimmed) and its file the name that goes with it.
   TRenameOutcome Rename(TRecordedMacro& AMacro, const std::string& AEntered);
@@ -48,9 +66,22 @@ class TMacroLibrary {
   void Remove(const TRecordedMacro& AMacro);
 
  private:
+  struct TListing;
+  // The background work: lists the folder and reads each file's name into AListing.
+  static void ReadFolder(IFileSystem& AFiles, const std::string& AFolder, TListing& AListing,
+                         IBackgroundContext& AContext);
+  // Takes up to AMost of the macros read so far into the list.
+  void TakeListed(size_t AMost);
+
   IFileSystem& FFiles;
+  IBackgroundWork& FBackground;
   std::string FFolder;
   std::vector<std::unique_ptr<TRecordedMacro>> FMacros;
+  bool FLoading = false;
+  std::string FLoadError;
+  std::shared_ptr<TListing> FListing;
+  // Last: the work uses the members above until it has ended.
+  std::unique_ptr<IBackgroundTask> FLoadTask;
 };
 
 }  // namespace nevra

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/Application.h"
+#include "platform/BackgroundWork.h"
 #include "platform/Clock.h"
 #include "platform/Dialogs.h"
 #include "platform/Environment.h"
@@ -42,6 +43,7 @@ struct TPlatform {
   IHttpClientFactory& Http;
   ISignatureVerifier& Signatures;
   ISingleInstance& Instance;
+  IBackgroundWork& Background;
   TEventDispatcher& Dispatcher;
 };
 

@@ -53,6 +53,7 @@ class InterruptedSave : public TProgramTest {
   // file shows. True when the kill caught the save in the middle (its temporary file is left).
   bool KillDuringARenameTo(const std::string& ANewName) {
     Window().Click("rbMacros");
+    if (!Window().WaitForListCount("lbMacros", 1, 10s)) throw std::runtime_error("the macro is not listed");
     Window().SelectListEntry("lbMacros", 0);
     Window().PostClick("bRename");
     const HWND Dialog = tools::WaitForProcessWindow(ProcessId(), tools::kDialogClass, "Rename macro", 10s);
@@ -84,8 +85,10 @@ TEST_F(InterruptedSave, AKillDuringARenameKeepsAWholeMacroAndTheNextStartRemoves
   EXPECT_GE(Whole, 1u);
 
   StartProgram();
+  // The folder is cleaned before it is listed.
+  EXPECT_TRUE(Window().WaitForListCount("lbMacros", Whole, 10s))
+      << "listed: " << Window().ListItemTexts("lbMacros").size();
   EXPECT_TRUE(TemporaryFiles().empty()) << "left: " << TemporaryFiles().front();
-  EXPECT_EQ(Window().ListItemTexts("lbMacros").size(), Whole);
 }
 
 }  // namespace

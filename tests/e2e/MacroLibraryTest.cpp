@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <chrono>
+#include <cstdio>
 #include <filesystem>
 #include <optional>
 #include <set>
@@ -55,6 +56,8 @@ class MacroLibrary : public TProgramTest {
     std::filesystem::create_directories(MacrosFolder() / "archive.nevramac");
     tools::WriteFileBytes(SettingsFile(), "[Macros]\r\nselected=2\r\n");
     StartProgram();
+    ASSERT_TRUE(Window().WaitForListCount("lbMacros", PlacedMacros().size(), kDialogTimeout))
+        << "the list holds " << Window().ListItemTexts("lbMacros").size() << " entries";
   }
 
   // Chooses the macro target and selects the entry with this name, as a user would.
@@ -147,6 +150,32 @@ TEST_F(MacroLibrary, RemoveDeletesTheFileOnlyWhenConfirmed) {
   EXPECT_TRUE(std::filesystem::exists(MacrosFolder() / "beta.nevramac"));
   EXPECT_EQ(AsSet(Window().ListItemTexts("lbMacros")), (std::set<std::string>{"Beta", "Gamma"}));
   EXPECT_EQ(Window().ListSelection("lbMacros"), -1);
+}
+
+// Thousands of macros: their names are read in the background and join the list in batches
+// while the window handles its messages; the remembered entry is selected once the list is whole.
+class ManyMacros : public TProgramTest {
+ protected:
+  static constexpr int kCount = 3000;
+  void SetUp() override {
+    std::filesystem::create_directories(MacrosFolder());
+    for (int I = 0; I < kCount; ++I) {
+      char Stem[16];
+      std::snprintf(Stem, sizeof Stem, "m%04d", I);
+      tools::WriteMacroFile(MacrosFolder() / (std::string(Stem) + ".nevramac"),
+                            {"Macro " + std::to_string(I), 100, {{100, 1, 10, 20, 0}}});
+    }
+    tools::WriteFileBytes(SettingsFile(), "[Macros]\r\nselected=" + std::to_string(kCount - 1) + "\r\n");
+    StartProgram();
+  }
+};
+
+TEST_F(ManyMacros, AllAreListedInTheFoldersOrderWithTheRememberedSelection) {
+  ASSERT_TRUE(Window().WaitForListCount("lbMacros", kCount, 60s))
+      << "listed: " << Window().ListItemTexts("lbMacros").size();
+  const std::vector<std::string> Items = Window().ListItemTexts("lbMacros");
+  for (int I = 0; I < kCount; ++I) ASSERT_EQ(Items[static_cast<size_t>(I)], "Macro " + std::to_string(I));
+  EXPECT_EQ(Window().ListSelection("lbMacros"), kCount - 1);
 }
 
 }  // namespace

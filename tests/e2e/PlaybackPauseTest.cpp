@@ -46,6 +46,7 @@ class PlaybackPause : public TProgramTest {
 
 TEST_F(PlaybackPause, TheStopHotkeyStopsWithinASecondAndTheWindowAnswersMeanwhile) {
   Window().Click("rbMacros");
+  ASSERT_TRUE(Window().WaitForListCount("lbMacros", 1, std::chrono::seconds(10)));
   Window().SelectListEntry("lbMacros", 0);
   Window().Click("rbRepeatCount");
   Window().SetText("seRepeat", "1");

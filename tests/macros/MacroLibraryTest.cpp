@@ -3,6 +3,7 @@
 
 #include "macros/MacroFileName.h"
 #include "macros/MacroModel.h"
+#include "platform/InputCodes.h"
 #include "support/FormFixture.h"
 
 namespace nevra::test {
@@ -67,6 +68,69 @@ TEST_F(MacroLibraryTest, UnreadableAndForeignFilesAreLeftOut) {
   EXPECT_EQ(Listed(), (std::vector<std::string>{"Upper", "Good"}));
   EXPECT_TRUE(P.Files.Files.count(PathOf("bad"))) << "stays on disk";
   EXPECT_TRUE(P.Dialogs.Shown.empty());
+}
+
+// The names are read in the background after start: until they are in, the list grows and
+// whatever needs the whole list waits for it.
+class MacroListingTest : public MacroLibraryTest {
+ protected:
+  MacroListingTest() { ReadMacroNamesAtStart = false; }
+  void StartWithThree() { StartWith({{"a", "First"}, {"b", "Second"}, {"c", "Third"}}, 1); }
+};
+
+TEST_F(MacroListingTest, TheListFillsAfterStartAndTheRememberedMacroIsSelectedOnceItIsWhole) {
+  StartWithThree();
+  EXPECT_TRUE(Listed().empty());
+  EXPECT_EQ(P.Background.Waiting(), 1u);
+  P.Background.RunAll();
+  EXPECT_EQ(Listed(), (std::vector<std::string>{"First", "Second", "Third"}));
+  EXPECT_EQ(Selected(), 1);
+}
+
+TEST_F(MacroListingTest, WhatNeedsTheWholeListWaitsForIt) {
+  // Start with the macro target: the remembered macro plays.
+  StartWithThree();
+  Repeat1AndStart();
+  EXPECT_TRUE(P.Dialogs.Shown.empty());
+  EXPECT_EQ(Listed().size(), 3u);
+  EXPECT_EQ(Selected(), 1);
+  EXPECT_EQ(Status(), "Completed macro repeat count. Runs done: 1");
+
+  // /play finds a macro by name.
+  Restart();
+  EXPECT_TRUE(Listed().empty());
+  EXPECT_EQ(Form->FollowCommand(TCommand{TCommandAction::caPlay, "Third", 1u}, false), kExitDone);
+  EXPECT_EQ(Status(), "Completed macro repeat count. Runs done: 1");
+}
+
+TEST_F(MacroListingTest, ARecordingSavedMeanwhileGoesAfterTheFoldersMacros) {
+  StartWithThree();
+  Form->btnCreateMacros.Click();
+  P.Time.RunFor(11000);
+  ASSERT_TRUE(Form->Recording());
+  P.MouseHook.Send(MouseMessages::LeftDown, 100, 100);
+  P.Time.RunFor(100);
+  P.PressHotkey(HotkeyModifiers::Control | HotkeyModifiers::Shift, 'X');
+  const std::vector<std::string> Names = Listed();
+  ASSERT_EQ(Names.size(), 4u);
+  EXPECT_EQ(std::vector<std::string>(Names.begin(), Names.begin() + 3),
+            (std::vector<std::string>{"First", "Second", "Third"}));
+  EXPECT_EQ(Selected(), 3) << "the new recording is selected";
+}
+
+TEST_F(MacroListingTest, AFolderThatCannotBeListedIsReportedInTheStatusLine) {
+  P.Files.Unlistable.insert(kFolder);
+  Create();
+  P.Background.RunAll();
+  EXPECT_TRUE(Listed().empty());
+  EXPECT_EQ(Status(), std::string("cannot list ") + kFolder);
+  EXPECT_TRUE(P.Dialogs.Shown.empty());
+}
+
+TEST_F(MacroListingTest, ClosingBeforeTheListIsWholeKeepsTheRememberedMacro) {
+  StartWithThree();
+  Form->FormDestroy();
+  EXPECT_NE(P.Files.Files[kSettingsPath].find("[Macros]\r\nselected=1\r\n"), std::string::npos);
 }
 
 TEST_F(MacroLibraryTest, SelectedPositionIsSavedAtExit) {

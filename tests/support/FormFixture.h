@@ -36,6 +36,8 @@ class FormFixture : public ::testing::Test {
     Form = std::make_unique<TFrmMain>(P.Platform);
     P.App.MainForm = Form.get();
     Form->FormCreate();
+    // The macro names are read in the background, here right after start unless a test holds it.
+    if (ReadMacroNamesAtStart) P.Background.RunAll();
     P.App.Calls.clear();
   }
 
@@ -53,6 +55,7 @@ class FormFixture : public ::testing::Test {
 
   fake::TFakePlatform P;
   std::unique_ptr<TFrmMain> Form;
+  bool ReadMacroNamesAtStart = true;
 };
 
 }  // namespace nevra::test

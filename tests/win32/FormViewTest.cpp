@@ -8,6 +8,7 @@
 #include <memory>
 #include <stdexcept>
 #include <string>
+#include <vector>
 
 #include "MainWindowCaption.h"
 #include "MessageWait.h"
@@ -135,6 +136,26 @@ TEST_F(Win32FormView, ModelChangesShowInTheWindows) {
   Form.List.SetItems({"one", "two"});
   Form.List.SetItemIndex(1);
   EXPECT_EQ(SendMessageW(Native(Form.List), LB_GETCURSEL, 0, 0), 1);
+}
+
+TEST_F(Win32FormView, AListShowsItsEntriesWhetherTheyGrowOrChange) {
+  // A list that only grew gets just its new entries; any other change replaces them all.
+  const auto Shown = [this] {
+    std::vector<std::string> Entries;
+    const auto Count = SendMessageW(Native(Form.List), LB_GETCOUNT, 0, 0);
+    for (LRESULT I = 0; I < Count; ++I) {
+      wchar_t Text[64] = {};
+      SendMessageW(Native(Form.List), LB_GETTEXT, static_cast<WPARAM>(I), reinterpret_cast<LPARAM>(Text));
+      Entries.push_back(Narrow(Text));
+    }
+    return Entries;
+  };
+  using TEntries = std::vector<std::string>;
+  for (const TEntries& Entries : {TEntries{"a", "b"}, TEntries{"a", "b", "c", "d"}, TEntries{"x", "b", "c", "d"},
+                                  TEntries{"x"}, TEntries{}, TEntries{"a"}}) {
+    Form.List.SetItems(Entries);
+    EXPECT_EQ(Shown(), Entries);
+  }
 }
 
 TEST_F(Win32FormView, EnablingAndVisibilityFollowTheContainers) {

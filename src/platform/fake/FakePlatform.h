@@ -3,6 +3,7 @@
 
 #include "platform/Platform.h"
 #include "platform/controls/Control.h"
+#include "platform/fake/FakeBackgroundWork.h"
 #include "platform/fake/FakeHttp.h"
 #include "platform/fake/FakeServices.h"
 #include "platform/fake/FakeTime.h"
@@ -11,7 +12,8 @@ namespace nevra::fake {
 
 // The whole platform in memory, on virtual time.
 struct TFakePlatform {
-  explicit TFakePlatform(uint32_t AStartTick = 1000) : Dispatcher(Dialogs), Time(Dispatcher, AStartTick), Input(Time) {}
+  explicit TFakePlatform(uint32_t AStartTick = 1000)
+      : Dispatcher(Dialogs), Time(Dispatcher, AStartTick), Input(Time), Background(Dispatcher) {}
   TFakePlatform(const TFakePlatform&) = delete;
   TFakePlatform& operator=(const TFakePlatform&) = delete;
 
@@ -32,6 +34,7 @@ struct TFakePlatform {
   TFakeHttpClientFactory Http;
   TFakeSignatureVerifier Signatures;
   TFakeSingleInstance Instance;
+  TFakeBackgroundWork Background;
   TPlatform Platform{.App = App,
                      .Input = Input,
                      .Clock = Time,
@@ -50,6 +53,7 @@ struct TFakePlatform {
                      .Http = Http,
                      .Signatures = Signatures,
                      .Instance = Instance,
+                     .Background = Background,
                      .Dispatcher = Dispatcher};
 
   // The user presses a key combination anywhere on the desktop: a registered hotkey's handler

@@ -15,5 +15,9 @@ inline constexpr UINT kTimerTickMessage = WM_APP + 2;
 inline constexpr UINT kTimerCatchUpTickMessage = WM_APP + 3;
 // A click on the notification-area icon, sent to the window of the form that owns the icon.
 inline constexpr UINT kTrayCallbackMessage = WM_APP + 4;
+// Background work has progress to hand over, posted to its task's own message-only window.
+inline constexpr UINT kBackgroundProgressMessage = WM_APP + 5;
+// Background work may start: the GUI thread is back in its message loop.
+inline constexpr UINT kBackgroundStartMessage = WM_APP + 6;
 
 }  // namespace nevra::win32

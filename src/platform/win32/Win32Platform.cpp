@@ -14,6 +14,7 @@ TWin32Platform::TWin32Platform()
       Hotkeys(Dispatcher),
       Http(Pump),
       Instance(Dispatcher),
+      Background(Dispatcher),
       Platform{.App = App,
                .Input = Input,
                .Clock = Clock,
@@ -32,6 +33,7 @@ TWin32Platform::TWin32Platform()
                .Http = Http,
                .Signatures = Signatures,
                .Instance = Instance,
+               .Background = Background,
                .Dispatcher = Dispatcher} {
   Dialogs.SetTranslator([](const std::string& AText) { return Translate(AText); });
 }

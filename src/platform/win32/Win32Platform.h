@@ -5,6 +5,7 @@
 #include "platform/win32/Win32Application.h"
 #include "platform/win32/http/Win32HttpClient.h"
 #include "platform/win32/http/Win32SignatureVerifier.h"
+#include "platform/win32/services/Win32BackgroundWork.h"
 #include "platform/win32/services/Win32Clock.h"
 #include "platform/win32/services/Win32Dialogs.h"
 #include "platform/win32/services/Win32Environment.h"
@@ -47,6 +48,7 @@ struct TWin32Platform {
   TWin32HttpClientFactory Http;
   TWin32SignatureVerifier Signatures;
   TWin32SingleInstance Instance;
+  TWin32BackgroundWork Background;
   TPlatform Platform;
 };
 

@@ -1,5 +1,6 @@
 #include "platform/win32/view/Win32NativeLists.h"
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -12,8 +13,10 @@ namespace {
 // Room below a drop-down list's field for the list it opens.
 constexpr int kDropDownListHeight = 200;
 
-constexpr TListMessages kComboBoxMessages{CB_RESETCONTENT, CB_ADDSTRING, CB_SETCURSEL, CB_GETCURSEL, CBN_SELCHANGE};
-constexpr TListMessages kListBoxMessages{LB_RESETCONTENT, LB_ADDSTRING, LB_SETCURSEL, LB_GETCURSEL, LBN_SELCHANGE};
+constexpr TListMessages kComboBoxMessages{CB_RESETCONTENT, CB_ADDSTRING, CB_GETCOUNT,
+                                          CB_SETCURSEL,    CB_GETCURSEL, CBN_SELCHANGE};
+constexpr TListMessages kListBoxMessages{LB_RESETCONTENT, LB_ADDSTRING, LB_GETCOUNT,
+                                         LB_SETCURSEL,    LB_GETCURSEL, LBN_SELCHANGE};
 }  // namespace
 
 template <typename TListModel>
@@ -31,10 +34,18 @@ template <typename TListModel>
 void TNativeList<TListModel>::ShowItems() {
   {
     const TNativeContext::TMirroring Mirroring(Context());
+    const std::vector<std::string>& Items = FList.Items();
+    const auto Held = static_cast<size_t>(::SendMessageW(Window(), FMessages.Count, 0, 0));
+    const bool OnlyGrew = Held == FShown.size() && Items.size() >= FShown.size() &&
+                          std::equal(FShown.begin(), FShown.end(), Items.begin());
     ::SendMessageW(Window(), WM_SETREDRAW, FALSE, 0);
-    ::SendMessageW(Window(), FMessages.Reset, 0, 0);
-    for (const std::string& Item : FList.Items())
-      ::SendMessageW(Window(), FMessages.Add, 0, reinterpret_cast<LPARAM>(Widen(Item).c_str()));
+    if (!OnlyGrew) {
+      ::SendMessageW(Window(), FMessages.Reset, 0, 0);
+      FShown.clear();
+    }
+    for (size_t Index = FShown.size(); Index < Items.size(); ++Index)
+      ::SendMessageW(Window(), FMessages.Add, 0, reinterpret_cast<LPARAM>(Widen(Items[Index]).c_str()));
+    FShown = Items;
     ::SendMessageW(Window(), WM_SETREDRAW, TRUE, 0);
     ::InvalidateRect(Window(), nullptr, TRUE);
   }

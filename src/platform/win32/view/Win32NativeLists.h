@@ -1,5 +1,7 @@
 #pragma once
 #include <cstdint>
+#include <string>
+#include <vector>
 
 #include "platform/controls/StdControls.h"
 #include "platform/win32/view/Win32NativeControl.h"
@@ -10,6 +12,7 @@ namespace nevra::win32 {
 struct TListMessages {
   UINT Reset;
   UINT Add;
+  UINT Count;
   UINT SetSelection;
   UINT GetSelection;
   UINT SelectionChanged;  // the notification of the user's pick
@@ -34,6 +37,9 @@ class TNativeList : public TNativeControl {
   void ShowSelection();
   TListModel& FList;
   const TListMessages& FMessages;
+  // The entries the control holds, as last shown: a list that only grew gets just the new ones
+  // (each costs a message, and a list of thousands grows in batches).
+  std::vector<std::string> FShown;
 };
 
 // A drop-down list that takes no typed text.
