@@ -364,7 +364,8 @@ std::optional<LRESULT> TWin32StyledControls::HandleMessage(HWND AWindow, UINT AM
         const LRESULT Result = Default();
         RECT& Client = AWParam != FALSE ? reinterpret_cast<NCCALCSIZE_PARAMS*>(ALParam)->rgrc[0]
                                         : *reinterpret_cast<RECT*>(ALParam);
-        const int Spare = (Client.bottom - Client.top) - TextHeight(AWindow);
+        if (AState.TextHeight == 0) AState.TextHeight = TextHeight(AWindow);
+        const int Spare = (Client.bottom - Client.top) - AState.TextHeight;
         if (Spare > 1) {
           Client.top += Spare / 2;
           Client.bottom -= Spare - Spare / 2;
@@ -373,9 +374,11 @@ std::optional<LRESULT> TWin32StyledControls::HandleMessage(HWND AWindow, UINT AM
       }
     case WM_SETFONT: {
       const LRESULT Result = Default();
-      if (Skin == TSkin::skEdit)
+      if (Skin == TSkin::skEdit) {
+        AState.TextHeight = TextHeight(AWindow);
         ::SetWindowPos(AWindow, nullptr, 0, 0, 0, 0,
                        SWP_FRAMECHANGED | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+      }
       return Result;
     }
     case WM_ENABLE:

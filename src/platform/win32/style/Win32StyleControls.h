@@ -76,6 +76,9 @@ class TWin32StyledControls {
     bool Hot = false;
     TSpinArrow HotArrow = TSpinArrow::saNone;
     TSpinArrow PressedArrow = TSpinArrow::saNone;
+    // An edit box's line height in its font, measured when the font is set: the frame is
+    // recalculated at every move and resize, and measuring takes a device context each time.
+    int TextHeight = 0;
   };
 
   static LRESULT CALLBACK SubclassProc(HWND AWindow, UINT AMessage, WPARAM AWParam, LPARAM ALParam,

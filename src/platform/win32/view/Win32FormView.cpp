@@ -67,7 +67,9 @@ void TWin32FormView::ArrangeZOrder(const std::vector<size_t>& ATabOrder) {
   for (size_t Index : ATabOrder) {
     for (HWND Window : {FNatives[Index]->Window(), FNatives[Index]->Companion()}) {
       if (Window == nullptr) continue;
-      ::SetWindowPos(Window, Previous, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+      // The windows are made in tab order, so most are in place already.
+      if (::GetWindow(Window, GW_HWNDPREV) != (Previous == HWND_TOP ? nullptr : Previous))
+        ::SetWindowPos(Window, Previous, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
       Previous = Window;
     }
   }
