@@ -23,7 +23,9 @@ class IOutputFile {
   virtual void Close() = 0;
 };
 
-// Files and folders by their full Windows path (UTF-8, backslashes).
+// Files and folders by their full Windows path (UTF-8, backslashes). Background work (the macro
+// folder's listing) calls it from its own thread while the GUI thread may too: an
+// implementation keeps no state between calls, or guards it.
 class IFileSystem {
  public:
   virtual ~IFileSystem() = default;
