@@ -99,30 +99,33 @@ void TMacroLibrary::Load() {
 
 void TMacroLibrary::ReadFolder(IFileSystem& AFiles, const std::string& AFolder, TListing& AListing,
                                IBackgroundContext& AContext) {
-  try {
-    AFiles.CreateDirectories(AFolder);
-    RemoveInterruptedSaves(AFiles, AFolder, IsMacroFileName);
-    size_t Unreported = 0;
-    for (const std::string& Name : AFiles.ListFiles(AFolder, std::string(kMacroExtension))) {
-      if (AContext.StopRequested()) break;
-      std::unique_ptr<TRecordedMacro> Macro;
-      try {
-        Macro = TRecordedMacro::ListFromFile(AFiles, AFolder + "\\" + Name);
-      } catch (const EFileError&) {
-        continue;  // an unreadable file is left out of the list and stays on disk
+  // A library gone before its reading began (the program ended at once) leaves the folder alone.
+  if (!AContext.StopRequested()) {
+    try {
+      AFiles.CreateDirectories(AFolder);
+      RemoveInterruptedSaves(AFiles, AFolder, IsMacroFileName);
+      size_t Unreported = 0;
+      for (const std::string& Name : AFiles.ListFiles(AFolder, std::string(kMacroExtension))) {
+        if (AContext.StopRequested()) break;
+        std::unique_ptr<TRecordedMacro> Macro;
+        try {
+          Macro = TRecordedMacro::ListFromFile(AFiles, AFolder + "\\" + Name);
+        } catch (const EFileError&) {
+          continue;  // an unreadable file is left out of the list and stays on disk
+        }
+        const std::lock_guard Guard(AListing.Lock);
+        AListing.Read.push_back(std::move(Macro));
+        if (++Unreported == kReadPerReport) {
+          AContext.ReportProgress();
+          Unreported = 0;
+        }
       }
+    } catch (const EFileError& E) {
       const std::lock_guard Guard(AListing.Lock);
-      AListing.Read.push_back(std::move(Macro));
-      if (++Unreported == kReadPerReport) {
-        AContext.ReportProgress();
-        Unreported = 0;
-      }
+      AListing.Error = E.what();
+    } catch (...) {
+      // Out of memory: the list ends where the reading stopped.
     }
-  } catch (const EFileError& E) {
-    const std::lock_guard Guard(AListing.Lock);
-    AListing.Error = E.what();
-  } catch (...) {
-    // Out of memory: the list ends where the reading stopped.
   }
   {
     const std::lock_guard Guard(AListing.Lock);
