@@ -91,9 +91,10 @@ void TMacroLibrary::Load() {
   FMacros.clear();
   FLoading = true;
   FLoadError.clear();
-  FListing = std::make_shared<TListing>();
-  FLoadTask = FBackground.Start([&Files = FFiles, Folder = FFolder, Listing = FListing](
-                                    IBackgroundContext& AContext) { ReadFolder(Files, Folder, *Listing, AContext); },
+  // The task is ended (and its work joined) before the listing it fills goes.
+  FListing = std::make_unique<TListing>();
+  FLoadTask = FBackground.Start([&Files = FFiles, Folder = FFolder, &Listing = *FListing](
+                                    IBackgroundContext& AContext) { ReadFolder(Files, Folder, Listing, AContext); },
                                 [this] { TakeListed(kTakenPerTurn); });
 }
 

@@ -79,7 +79,7 @@ class TMacroLibrary {
   std::vector<std::unique_ptr<TRecordedMacro>> FMacros;
   bool FLoading = false;
   std::string FLoadError;
-  std::shared_ptr<TListing> FListing;
+  std::unique_ptr<TListing> FListing;
   // Last: the work uses the members above until it has ended.
   std::unique_ptr<IBackgroundTask> FLoadTask;
 };

@@ -375,7 +375,7 @@ std::optional<LRESULT> TWin32StyledControls::HandleMessage(HWND AWindow, UINT AM
     case WM_SETFONT: {
       const LRESULT Result = Default();
       if (Skin == TSkin::skEdit) {
-        AState.TextHeight = TextHeight(AWindow);
+        AState.TextHeight = 0;  // measured again in the new font
         ::SetWindowPos(AWindow, nullptr, 0, 0, 0, 0,
                        SWP_FRAMECHANGED | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
       }

@@ -76,7 +76,7 @@ class TWin32StyledControls {
     bool Hot = false;
     TSpinArrow HotArrow = TSpinArrow::saNone;
     TSpinArrow PressedArrow = TSpinArrow::saNone;
-    // An edit box's line height in its font, measured when the font is set: the frame is
+    // An edit box's line height in its font, measured once per font (0: not yet): the frame is
     // recalculated at every move and resize, and measuring takes a device context each time.
     int TextHeight = 0;
   };
