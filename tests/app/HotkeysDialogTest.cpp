@@ -45,7 +45,7 @@ TEST_F(HotkeysDialogTest, OkTakesTheNewSetAtOnceAndTheFileKeepsIt) {
 
 TEST_F(HotkeysDialogTest, EqualOrTakenCombinationsAreNamedAndTheDialogStaysOpen) {
   P.Hotkeys.TakenByOthers.insert({0, kF7});
-  OpenDialog([this](TfrmHotkeys& ADialog) {
+  OpenDialog([](TfrmHotkeys& ADialog) {
     ADialog.hkStop.Press('S', kCtrlShift);
     ADialog.btnOK.Click();
     EXPECT_FALSE(ADialog.Closed());
