@@ -1,5 +1,7 @@
 #include "app/HotkeysForm.h"
 
+#include <string_view>
+
 #include "i18n/Translation.h"
 #include "platform/Format.h"
 
@@ -70,13 +72,31 @@ void TfrmHotkeys::btnOKClick() {
     Close();
     return;
   }
-  const THotkeyData& Key = Keys[static_cast<size_t>(Problem->Action)];
-  const std::string Combination = FHotkeys.TextOf(Key);
-  FPlatform.Dialogs.ShowMessage(
-      TMessageKind::mkWarning,
-      Problem->Kind == THotkeyProblem::hpSameAsAnother
-          ? Format(Translate("Two hotkeys cannot use the same combination (%s)."), {Combination})
-          : Format(Translate("Hotkey %s is in use by another program."), {Combination}));
+  FPlatform.Dialogs.ShowMessage(TMessageKind::mkWarning, ProblemText(*Problem, Keys));
+}
+
+std::string TfrmHotkeys::ProblemText(const THotkeyProblem& AProblem, const THotkeySet& AKeys) const {
+  const std::string Combination = FHotkeys.TextOf(AKeys[static_cast<size_t>(AProblem.Action)]);
+  switch (AProblem.Kind) {
+    case THotkeyProblem::hpEmpty:
+      return Format(Translate("Press a combination for \"%s\"."), {FieldName(AProblem.Action)});
+    case THotkeyProblem::hpInvalid:
+      return Format(Translate("The combination for \"%s\" cannot be a hotkey."), {FieldName(AProblem.Action)});
+    case THotkeyProblem::hpSameAsAnother:
+      return Format(Translate("Two hotkeys cannot use the same combination (%s)."), {Combination});
+    case THotkeyProblem::hpRefused: break;
+  }
+  return Format(Translate("Hotkey %s is in use by another program."), {Combination});
+}
+
+std::string TfrmHotkeys::FieldName(THotkeyAction AAction) const {
+  const TLabel* const Labels[] = {&lblStart, &lblStop, &lblStartRecording};
+  std::string Name = Labels[static_cast<size_t>(AAction)]->Caption();
+  // The label's colon (or the full-width one of Chinese and Japanese) is not part of the name.
+  for (const std::string_view Colon : {":", "\xEF\xBC\x9A"})
+    if (Name.ends_with(Colon)) Name.erase(Name.size() - Colon.size());
+  while (Name.ends_with(' ')) Name.pop_back();  // French puts a blank before the colon
+  return Name;
 }
 
 }  // namespace nevra

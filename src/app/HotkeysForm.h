@@ -1,4 +1,5 @@
 #pragma once
+#include <string>
 #include <utility>
 #include <vector>
 
@@ -38,6 +39,10 @@ class TfrmHotkeys final : public TForm {
   std::vector<std::pair<TControl*, const char*>> Captions();
   THotkeyEdit& FieldOf(THotkeyAction AAction);
   void ShowSet(const THotkeySet& AKeys);
+  // The message that says why the set in the fields was not taken.
+  std::string ProblemText(const THotkeyProblem& AProblem, const THotkeySet& AKeys) const;
+  // A field's name as its label shows it, without the colon.
+  std::string FieldName(THotkeyAction AAction) const;
 
   TPlatform& FPlatform;
   TGlobalHotkeys& FHotkeys;

@@ -188,6 +188,8 @@ void TFrmMain::FormCreate() {
   cbClickType.SetItems({"Single", "Double", "Hold"});
   for (const TSettingsField& Field : SettingsFields()) Field.Set(Field.Default);
   LoadSettings();
+  // A hand-edited file may hold what no hotkey can be; such a hotkey keeps its default.
+  const std::vector<THotkeyProblem> Ignored = FHotkeys.FallBackToDefaults();
   const std::vector<THotkeyAction> Refused = FHotkeys.Register();
   FLibrary.OnListed = [this] { MacrosListed(); };
   FLibrary.Load();
@@ -196,7 +198,9 @@ void TFrmMain::FormCreate() {
   UpdateLanguageMenu();
   TranslateInterface();
   // Once, where the user looks first: a hotkey that does nothing would fail without a word.
-  if (!Refused.empty())
+  if (!Ignored.empty())
+    SetStatus(IgnoredHotkeyText(Ignored.front()));
+  else if (!Refused.empty())
     SetStatus(Format(Translate("Hotkey %s is in use by another program."), {FHotkeys.Text(Refused.front())}));
 }
 

@@ -192,6 +192,8 @@ class TFrmMain : public TForm {
   // Settings.
   void LoadSettings();
   void SaveSettings();
+  // What the status line says of a hotkey in settings.ini that was not used.
+  std::string IgnoredHotkeyText(const THotkeyProblem& AProblem) const;
 
   // Enabling rules.
   void ApplyTargetMode(TTargetMode AMode);

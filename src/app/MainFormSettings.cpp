@@ -23,6 +23,12 @@ std::string ProgramFolder(TPlatform& APlatform) {
   return Folder;
 }
 
+// The section of settings.ini that holds a hotkey.
+const char* HotkeySection(THotkeyAction AAction) {
+  static constexpr const char* kSections[] = {"HotkeyStart", "HotkeyStop", "HotkeyStartMacros"};
+  return kSections[static_cast<size_t>(AAction)];
+}
+
 TSettingsField BoolField(const char* ASection, const char* AKey, bool ADefault, TCheckBox& ABox) {
   return {ASection, AKey, ADefault ? 1 : 0, [&ABox] { return ABox.Checked() ? 1 : 0; },
           [&ABox](int32_t AValue) { ABox.SetChecked(AValue != 0); }};
@@ -77,9 +83,9 @@ std::vector<TSettingsField> TFrmMain::SettingsFields() {
       BoolField("UI", "minimizeOnStart", false, chkMinimizeToTrayOnStart),
   };
   // One part of a hotkey: its key ("vk") or its modifier bits ("mod").
-  const auto HotkeyPart = [this](const char* ASection, const char* AKey, THotkeyAction AAction,
-                                 const THotkeyData& ADefault, uint32_t THotkeyData::*APart) {
-    return TSettingsField{ASection, AKey, static_cast<int32_t>(ADefault.*APart),
+  const auto HotkeyPart = [this](THotkeyAction AAction, const char* AKey, uint32_t THotkeyData::*APart) {
+    const THotkeyData& Default = TGlobalHotkeys::Defaults()[static_cast<size_t>(AAction)];
+    return TSettingsField{HotkeySection(AAction), AKey, static_cast<int32_t>(Default.*APart),
                           [this, AAction, APart] { return static_cast<int32_t>(FHotkeys.Get(AAction).*APart); },
                           [this, AAction, APart](int32_t AValue) {
                             THotkeyData Key = FHotkeys.Get(AAction);
@@ -87,17 +93,9 @@ std::vector<TSettingsField> TFrmMain::SettingsFields() {
                             FHotkeys.Set(AAction, Key);
                           }};
   };
-  struct THotkeyEntry {
-    const char* Section;
-    THotkeyAction Action;
-    THotkeyData Default;
-  };
-  const THotkeyEntry Hotkeys[] = {{"HotkeyStart", THotkeyAction::haStart, kDefaultStartHotkey},
-                                  {"HotkeyStop", THotkeyAction::haStop, kDefaultStopHotkey},
-                                  {"HotkeyStartMacros", THotkeyAction::haStartRecording, kDefaultStartRecordingHotkey}};
-  for (const THotkeyEntry& Hotkey : Hotkeys) {
-    Fields.push_back(HotkeyPart(Hotkey.Section, "vk", Hotkey.Action, Hotkey.Default, &THotkeyData::Vk));
-    Fields.push_back(HotkeyPart(Hotkey.Section, "mod", Hotkey.Action, Hotkey.Default, &THotkeyData::Modifiers));
+  for (const THotkeyAction Action : kHotkeyActions) {
+    Fields.push_back(HotkeyPart(Action, "vk", &THotkeyData::Vk));
+    Fields.push_back(HotkeyPart(Action, "mod", &THotkeyData::Modifiers));
   }
   Fields.push_back(SpinField("Coords", "x", 0, edtCoordX));
   Fields.push_back(SpinField("Coords", "y", 0, edtCoordY));
@@ -124,6 +122,14 @@ void TFrmMain::LoadSettings() {
   cbClickTypeChange();
   rbRepeatCountClick();
   ApplyTargetMode(GetTargetMode());
+}
+
+std::string TFrmMain::IgnoredHotkeyText(const THotkeyProblem& AProblem) const {
+  const std::string Section = HotkeySection(AProblem.Action);
+  if (AProblem.Kind == THotkeyProblem::hpSameAsAnother)
+    return Format(Translate("settings.ini: [%s] ignored, same keys as [%s]"),
+                  {Section, std::string(HotkeySection(AProblem.Other))});
+  return Format(Translate("settings.ini: [%s] ignored, not a valid key combination"), {Section});
 }
 
 void TFrmMain::SaveSettings() {

@@ -18,11 +18,18 @@ inline constexpr THotkeyAction kHotkeyActions[] = {THotkeyAction::haStart, THotk
 // The three combinations, in the order of THotkeyAction.
 using THotkeySet = std::array<THotkeyData, 3>;
 
-// Why a new set of hotkeys was not taken.
+// Why a hotkey of a set cannot be used.
 struct THotkeyProblem {
-  enum TKind { hpSameAsAnother, hpRefused } Kind;
+  enum TKind {
+    hpEmpty,          // no key at all
+    hpInvalid,        // a key or modifier bits Windows does not take, or a key without a name
+    hpSameAsAnother,  // the combination of another hotkey of the set
+    hpRefused,        // the system refused it: another program holds it
+  } Kind;
   // The hotkey it concerns: the later of two equal ones, or the one the system refused.
   THotkeyAction Action;
+  // hpSameAsAnother: the hotkey whose combination it has.
+  THotkeyAction Other = THotkeyAction::haStart;
   friend bool operator==(const THotkeyProblem&, const THotkeyProblem&) = default;
 };
 
@@ -45,11 +52,20 @@ class TGlobalHotkeys {
   // Takes effect at the next Register.
   void Set(THotkeyAction AAction, const THotkeyData& AKey) { FKeys[Index(AAction)] = AKey; }
   const THotkeySet& Keys() const { return FKeys; }
+  static const THotkeySet& Defaults();
+  // The first reason why a set cannot be used as it is: a hotkey without a key, one Windows does
+  // not take, or two with the same combination. Whether another program holds one only
+  // registering tells.
+  std::optional<THotkeyProblem> Check(const THotkeySet& AKeys) const;
+  // Puts every hotkey of the current set that cannot be used (a hand-edited settings file) back
+  // to its default, and says which and why. Of two equal combinations the one that differs from
+  // its own default goes back, the later one when both do.
+  std::vector<THotkeyProblem> FallBackToDefaults();
   // Registers all three anew, without key repeat (a held key is one press). What the system
   // refuses (a combination another program holds) stays unregistered and is listed.
   std::vector<THotkeyAction> Register();
-  // Takes a new set and registers it at once. Two equal combinations, or one the system refuses,
-  // leave the old set in place and registered, and say which.
+  // Takes a new set and registers it at once. A set Check finds fault with, or one with a
+  // combination the system refuses, leaves the old set in place and registered, and says which.
   std::optional<THotkeyProblem> Replace(const THotkeySet& AKeys);
   void Unregister();
   // The combination as the window names it, such as "Shift+Ctrl+S".
@@ -58,6 +74,8 @@ class TGlobalHotkeys {
 
  private:
   static size_t Index(THotkeyAction AAction) { return static_cast<size_t>(AAction); }
+  // A key Windows registers and the window can name, with modifier bits it knows.
+  bool Usable(const THotkeyData& AKey) const;
   IHotkeys& FHotkeys;
   THotkeySet FKeys{kDefaultStartHotkey, kDefaultStopHotkey, kDefaultStartRecordingHotkey};
   bool FRegistered = false;

@@ -43,9 +43,13 @@ TEST_F(HotkeysDialogTest, OkTakesTheNewSetAtOnceAndTheFileKeepsIt) {
   EXPECT_EQ(Form->StartHotkey().Vk, kF6);
 }
 
-TEST_F(HotkeysDialogTest, EqualOrTakenCombinationsAreNamedAndTheDialogStaysOpen) {
+TEST_F(HotkeysDialogTest, EmptyEqualOrTakenCombinationsAreNamedAndTheDialogStaysOpen) {
   P.Hotkeys.TakenByOthers.insert({0, kF7});
   OpenDialog([](TfrmHotkeys& ADialog) {
+    // Without a stop key a run could only be ended from the window.
+    ADialog.hkStop.Press(0, 0);
+    ADialog.btnOK.Click();
+    EXPECT_FALSE(ADialog.Closed());
     ADialog.hkStop.Press('S', kCtrlShift);
     ADialog.btnOK.Click();
     EXPECT_FALSE(ADialog.Closed());
@@ -54,9 +58,10 @@ TEST_F(HotkeysDialogTest, EqualOrTakenCombinationsAreNamedAndTheDialogStaysOpen)
     EXPECT_FALSE(ADialog.Closed());
     ADialog.btnCancel.Click();
   });
-  ASSERT_EQ(P.Dialogs.Shown.size(), 2u);
-  EXPECT_EQ(P.Dialogs.Shown[0].Text, "Two hotkeys cannot use the same combination (Shift+Ctrl+S).");
-  EXPECT_EQ(P.Dialogs.Shown[1].Text, "Hotkey F7 is in use by another program.");
+  ASSERT_EQ(P.Dialogs.Shown.size(), 3u);
+  EXPECT_EQ(P.Dialogs.Shown[0].Text, "Press a combination for \"Stop\".");
+  EXPECT_EQ(P.Dialogs.Shown[1].Text, "Two hotkeys cannot use the same combination (Shift+Ctrl+S).");
+  EXPECT_EQ(P.Dialogs.Shown[2].Text, "Hotkey F7 is in use by another program.");
   EXPECT_TRUE(P.PressHotkey(kCtrlShift, 'X')) << "the old set is still in force";
   EXPECT_FALSE(P.Files.Files.count(kSettingsPath)) << "nothing was saved";
 }

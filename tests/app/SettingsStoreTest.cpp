@@ -142,6 +142,46 @@ TEST_F(SettingsStoreTest, AnotherStopKeyFromTheFileReplacesTheDefault) {
   EXPECT_EQ(Status(), "Stopped by hotkey. Clicks done: 0");
 }
 
+// A hand-edited file may give a hotkey what no combination is, or the keys of another hotkey: that
+// hotkey keeps its default, the status line names the entry and why, and the file gets the default.
+TEST_F(SettingsStoreTest, UnusableHotkeysKeepTheirDefaultsAndTheStatusLineNamesThem) {
+  constexpr uint32_t kCtrlShift = HotkeyModifiers::Control | HotkeyModifiers::Shift;
+  const char* const kInvalidStop = "settings.ini: [HotkeyStop] ignored, not a valid key combination";
+  struct TCase {
+    const char* File;
+    const char* Status;
+  };
+  const TCase Cases[] = {
+      {"[HotkeyStop]\r\nvk=83\r\nmod=6\r\n", "settings.ini: [HotkeyStop] ignored, same keys as [HotkeyStart]"},
+      // The one that is not at its own default goes back, so Stop keeps the keys it always had.
+      {"[HotkeyStart]\r\nvk=88\r\nmod=6\r\n", "settings.ini: [HotkeyStart] ignored, same keys as [HotkeyStop]"},
+      {"[HotkeyStop]\r\nvk=-1\r\nmod=6\r\n", kInvalidStop},
+      {"[HotkeyStop]\r\nvk=0\r\nmod=6\r\n", kInvalidStop},
+      {"[HotkeyStop]\r\nvk=256\r\nmod=6\r\n", kInvalidStop},
+      {"[HotkeyStop]\r\nvk=2147483647\r\nmod=6\r\n", kInvalidStop},
+      {"[HotkeyStop]\r\nvk=88\r\nmod=-1\r\n", kInvalidStop},
+      {"[HotkeyStop]\r\nvk=1\r\nmod=0\r\n", kInvalidStop},  // the left mouse button
+      {"[HotkeyStop]\r\nvk=7\r\nmod=6\r\n", kInvalidStop},  // a key without a name
+      {"[HotkeyStartMacros]\r\nvk=88\r\nmod=6\r\n",
+       "settings.ini: [HotkeyStartMacros] ignored, same keys as [HotkeyStop]"},
+  };
+  for (const TCase& C : Cases) {
+    SCOPED_TRACE(C.File);
+    StartWith(C.File);
+    EXPECT_EQ(Status(), C.Status);
+    EXPECT_EQ(Form->lblHotkeys.Caption(), "Hotkeys \xE2\x80\x94 Start: Shift+Ctrl+S  |  Stop: Shift+Ctrl+X");
+    ASSERT_TRUE(P.PressHotkey(kCtrlShift, 'S'));
+    EXPECT_EQ(Form->Caption(), "  Running... Press Shift+Ctrl+X to stop");
+    ASSERT_TRUE(P.PressHotkey(kCtrlShift, 'X'));
+    EXPECT_FALSE(Form->Running());
+    Form->FormDestroy();
+    for (const char* Entry : {"[HotkeyStart]\r\nvk=83\r\nmod=6\r\n", "[HotkeyStop]\r\nvk=88\r\nmod=6\r\n",
+                              "[HotkeyStartMacros]\r\nvk=82\r\nmod=6\r\n"})
+      EXPECT_NE(Saved().find(Entry), std::string::npos) << Saved();
+    P.Files.Files.clear();
+  }
+}
+
 TEST_F(SettingsStoreTest, AHotkeyTakenByAnotherProgramSilentlyDoesNothing) {
   P.Hotkeys.TakenByOthers.insert({HotkeyModifiers::Control | HotkeyModifiers::Shift, 'S'});
   Restart();
