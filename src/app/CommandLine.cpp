@@ -23,18 +23,25 @@ TCommandLineError Error(const std::string& ATemplate, const std::string& AValue)
   return {Format(ATemplate, {AValue})};
 }
 
+struct TActionOption {
+  const char* Name;
+  TCommandAction Action;
+};
+constexpr TActionOption kActions[] = {
+    {"start", TCommandAction::caStart}, {"stop", TCommandAction::caStop},     {"toggle", TCommandAction::caToggle},
+    {"play", TCommandAction::caPlay},   {"record", TCommandAction::caRecord}, {"help", TCommandAction::caHelp},
+    {"?", TCommandAction::caHelp},
+};
+
 }  // namespace
 
+std::string OptionOf(TCommandAction AAction) {
+  for (const TActionOption& Option : kActions)
+    if (Option.Action == AAction) return std::string("/") + Option.Name;
+  return std::string();
+}
+
 std::variant<TCommand, TCommandLineError> ParseCommandLine(const std::vector<std::string>& AArguments) {
-  struct TActionOption {
-    const char* Name;
-    TCommandAction Action;
-  };
-  static constexpr TActionOption kActions[] = {
-      {"start", TCommandAction::caStart}, {"stop", TCommandAction::caStop},     {"toggle", TCommandAction::caToggle},
-      {"play", TCommandAction::caPlay},   {"record", TCommandAction::caRecord}, {"help", TCommandAction::caHelp},
-      {"?", TCommandAction::caHelp},
-  };
   TCommand Command;
   std::vector<std::string> ActionsGiven;  // as written, for a message about too many
   std::optional<std::string> PassOption;  // /repeat or /until-stopped, as written
@@ -99,7 +106,7 @@ std::string CommandLineUsage() {
       Translate("/record: start recording, as the recording hotkey does"),
       Translate("/minimized: start in the notification area"),
       Translate("/help or /?: show this help"),
-      Translate("Exit codes: 0 done, 2 bad arguments, 3 no such macro."),
+      Translate("Exit codes: 0 done, 2 bad arguments, 3 no such macro, 4 busy with a run or a recording."),
   };
   std::string Usage;
   for (const std::string& Line : Lines) Usage += (Usage.empty() ? "" : "\r\n") + Line;

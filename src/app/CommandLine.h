@@ -11,6 +11,8 @@ namespace nevra {
 inline constexpr int kExitDone = 0;
 inline constexpr int kExitBadArguments = 2;
 inline constexpr int kExitNoSuchMacro = 3;
+// The running copy could not follow the command: a run or a recording is under way.
+inline constexpr int kExitBusy = 4;
 
 // What a command line asks the program to do.
 enum class TCommandAction { caNone, caStart, caStop, caToggle, caPlay, caRecord, caHelp };
@@ -35,6 +37,9 @@ struct TCommandLineError {
 // matched without regard to letter case: /start, /stop, /toggle, /play "name" [/repeat N |
 // /until-stopped], /record, /minimized, /help or /?.
 std::variant<TCommand, TCommandLineError> ParseCommandLine(const std::vector<std::string>& AArguments);
+
+// The option that asks for an action, such as "/play"; empty for none.
+std::string OptionOf(TCommandAction AAction);
 
 // The usage text /help shows, one line a text.
 std::string CommandLineUsage();

@@ -2,7 +2,7 @@
 #include "app/MainForm.h"
 #include "i18n/Translation.h"
 #include "platform/Format.h"
-#include "platform/Text.h"
+#include "platform/TextCase.h"
 
 namespace nevra {
 
@@ -30,7 +30,7 @@ void TFrmMain::MacrosListed() {
 void TFrmMain::SelectMacroNamed(const std::string& AName) {
   const auto& Items = lbMacros.Items();
   for (size_t I = 0; I < Items.size(); ++I) {
-    if (SameTextAscii(Items[I], AName)) {
+    if (SameTextIgnoringCase(Items[I], AName)) {
       lbMacros.SetItemIndex(static_cast<int64_t>(I));
       return;
     }

@@ -129,16 +129,28 @@ int TFrmMain::FollowCommand(const TCommand& ACommand, bool AFromOtherCopy) {
   // Started in the tray: a run it starts stays there too.
   const bool InTray = ACommand.Minimized && !AFromOtherCopy;
   if (InTray) FModes.HideToTray();
+  // What would start a run or a recording while one is under way is not followed, and the copy
+  // that asked learns so instead of "done".
+  const auto Busy = [&] {
+    SetStatus(Format(Translate("Busy: %s from another copy was not followed"), {OptionOf(ACommand.Action)}));
+    return kExitBusy;
+  };
+  const bool RunOrRecording = FRunning || FRecorder.Busy();
   switch (ACommand.Action) {
     case TCommandAction::caNone:
       // Started again without a task: the user is looking for this window.
       if (AFromOtherCopy && !FModes.StripActive()) FModes.RestoreFromTray();
       break;
-    case TCommandAction::caStart: StartRun(std::nullopt, InTray); break;
+    case TCommandAction::caStart:
+      if (RunOrRecording) return Busy();
+      StartRun(std::nullopt, InTray);
+      break;
     case TCommandAction::caStop: btnStopClick(); break;
     case TCommandAction::caToggle:
       if (FRunning)
         btnStopClick();
+      else if (RunOrRecording)
+        return Busy();
       else
         StartRun(std::nullopt, InTray);
       break;
@@ -146,6 +158,8 @@ int TFrmMain::FollowCommand(const TCommand& ACommand, bool AFromOtherCopy) {
       // As the hotkey during a countdown; otherwise the countdown starts, as with Create.
       if (FRecorder.Waiting())
         FRecorder.StartRecording();
+      else if (RunOrRecording)
+        return Busy();
       else
         btnCreateMacrosClick();
       break;
@@ -154,6 +168,7 @@ int TFrmMain::FollowCommand(const TCommand& ACommand, bool AFromOtherCopy) {
       TRecordedMacro* Macro = FLibrary.Named(ACommand.MacroName);
       if (Macro == nullptr)
         return FLibrary.NamedAmbiguously(ACommand.MacroName) ? kAnswerAmbiguousMacro : kExitNoSuchMacro;
+      if (RunOrRecording) return Busy();
       StartRun(TMacroRun{Macro, ACommand.Passes, true}, InTray);
       break;
     }

@@ -22,8 +22,14 @@ int ForwardToFirstCopy(TPlatform& APlatform, const TCommand& ACommand, const std
   // The first copy is ending or not ready: it cannot be asked, and this copy must not start a
   // second window beside it.
   if (!Answer) return kExitDone;
-  if (*Answer != kExitDone) APlatform.Dialogs.ShowMessage(TMessageKind::mkError, MacroNotFoundText(ACommand, *Answer));
-  return *Answer == kExitDone ? kExitDone : kExitNoSuchMacro;
+  switch (*Answer) {
+    case kExitDone: return kExitDone;
+    // The running copy's status line says it; a box here would hold up the script that asked.
+    case kExitBusy: return kExitBusy;
+    default:
+      APlatform.Dialogs.ShowMessage(TMessageKind::mkError, MacroNotFoundText(ACommand, *Answer));
+      return kExitNoSuchMacro;
+  }
 }
 
 }  // namespace

@@ -8,6 +8,7 @@
 #include "macros/MacroFileName.h"
 #include "platform/InterruptedSaves.h"
 #include "platform/Text.h"
+#include "platform/TextCase.h"
 
 namespace nevra {
 
@@ -68,7 +69,7 @@ TRecordedMacro* TMacroLibrary::Named(const std::string& AName) const {
   size_t Matches = 0;
   for (const auto& Macro : FMacros) {
     if (Macro->Name() == AName) return Macro.get();
-    if (SameTextAscii(Macro->Name(), AName)) {
+    if (SameTextIgnoringCase(Macro->Name(), AName)) {
       Match = Macro.get();
       ++Matches;
     }
@@ -81,7 +82,7 @@ bool TMacroLibrary::NamedAmbiguously(const std::string& AName) const {
   size_t Matches = 0;
   for (const auto& Macro : FMacros) {
     if (Macro->Name() == AName) return false;
-    if (SameTextAscii(Macro->Name(), AName)) ++Matches;
+    if (SameTextIgnoringCase(Macro->Name(), AName)) ++Matches;
   }
   return Matches > 1;
 }
@@ -180,25 +181,33 @@ TRenameOutcome TMacroLibrary::Rename(TRecordedMacro& AMacro, const std::string& 
   FinishLoading();
   const std::string NewName = TrimName(AEntered);
   if (NewName.empty()) return TRenameOutcome::roEmpty;
-  if (SameTextAscii(NewName, AMacro.Name())) return TRenameOutcome::roUnchanged;
+  if (SameTextIgnoringCase(NewName, AMacro.Name())) return TRenameOutcome::roUnchanged;
   FFiles.CreateDirectories(FFolder);
   const std::string Target = FFolder + "\\" + SanitizeMacroFileName(NewName) + std::string(kMacroExtension);
   if (Utf16Length(Target) > kMaxPathUnits) return TRenameOutcome::roTooLong;
-  const bool SameFile = SameTextAscii(Target, AMacro.FileName());
+  const bool SameFile = SameTextIgnoringCase(Target, AMacro.FileName());
   if (!SameFile && FFiles.FileExists(Target)) return TRenameOutcome::roTaken;
-  // The file is written anew from memory.
+  // The file is written anew from memory, under its old file name first and then renamed: a rename
+  // cut short between the two leaves one file, holding the name the user chose.
   AMacro.LoadEvents(FFiles);
   const std::string OldName = AMacro.Name();
   const std::string OldFile = AMacro.FileName();
   AMacro.SetName(NewName);
   try {
-    AMacro.SaveToFile(FFiles, SameFile ? OldFile : Target);
+    AMacro.SaveToFile(FFiles, OldFile.empty() ? Target : OldFile);
   } catch (...) {
     // The macro keeps the name its file still carries.
     AMacro.SetName(OldName);
     throw;
   }
-  if (!SameFile && !OldFile.empty() && FFiles.FileExists(OldFile)) FFiles.RemoveFile(OldFile);
+  if (!SameFile && !OldFile.empty()) {
+    try {
+      FFiles.RenameFile(OldFile, Target);
+      AMacro.SetFileName(Target);
+    } catch (const EFileError&) {
+      // The file holds the new name already; only its file name stays the old one.
+    }
+  }
   return TRenameOutcome::roRenamed;
 }
 

@@ -47,6 +47,10 @@ class IFileSystem {
   virtual std::vector<std::string> ListFiles(const std::string& AFolder, const std::string& AExtension) = 0;
   // Throws EFileError with the system's reason when the file cannot be deleted.
   virtual void RemoveFile(const std::string& APath) = 0;
+  // Gives the file another name in the same folder, in one step (the file is under one name or
+  // the other, whenever the program is cut short). Throws EFileError when it cannot, or when a
+  // file of the new name exists; the file keeps its old name then.
+  virtual void RenameFile(const std::string& AFrom, const std::string& ATo) = 0;
   // Creates the file, or empties one that exists, for writing. Throws EFileError.
   virtual std::unique_ptr<IOutputFile> CreateOutputFile(const std::string& APath) = 0;
 };

@@ -110,7 +110,9 @@ TEST(StartupCommandLine, ALaterCopyForwardsAndEndsWithTheAnswer) {
   };
   const TCase Cases[] = {{kExitDone, kExitDone, nullptr},
                          {kExitNoSuchMacro, kExitNoSuchMacro, "No macro is named \"Clicks\"."},
-                         {kAnswerAmbiguousMacro, kExitNoSuchMacro, "More than one macro is named \"Clicks\"."}};
+                         {kAnswerAmbiguousMacro, kExitNoSuchMacro, "More than one macro is named \"Clicks\"."},
+                         // No box: a script or a scheduled task would wait for it.
+                         {kExitBusy, kExitBusy, nullptr}};
   for (const TCase& C : Cases) {
     SCOPED_TRACE(C.Answer);
     fake::TFakePlatform P;
@@ -177,6 +179,55 @@ TEST_F(FirstCopyTest, FollowsWhatLaterCopiesHandOver) {
   };
   EXPECT_EQ(RunApplication(P.Platform, test::kTestSite), kExitDone);
   EXPECT_FALSE(P.Instance.Receiver) << "nothing is received once the window is gone";
+}
+
+// The README promises a name match without regard to case: for every letter, as Windows names go.
+TEST_F(FirstCopyTest, PlayFindsANameWhateverTheCaseOfItsLetters) {
+  TRecordedMacro Macro;
+  Macro.SetName(
+      "\xC3\xBCn\xC3\xAF"
+      "c\xC3\xB8"
+      "d\xC3\xA9");  // ünïcødé
+  Macro.MutableEvents() = {{10, mekDown, 5, 5, 0}, {20, mekUp, 5, 5, 0}};
+  Macro.SaveToFile(P.Files, std::string(kMacros) + "\\unicode.nevramac");
+  P.App.WhileLooping = [this](TForm&) {
+    EXPECT_EQ(P.Instance.StartAnother({"/play",
+                                       "\xC3\x9CN\xC3\x8F"
+                                       "C\xC3\x98"
+                                       "D\xC3\x89",
+                                       "/repeat", "1"}),
+              kExitDone);  // ÜNÏCØDÉ
+    EXPECT_EQ(Presses(), 1u);
+  };
+  EXPECT_EQ(RunApplication(P.Platform, test::kTestSite), kExitDone);
+}
+
+// A command that would start something while a run or a recording is under way is not followed:
+// the later copy ends with "busy", not "done", and the status line says what was not followed.
+TEST_F(FirstCopyTest, CommandsItCannotFollowNowAreAnsweredBusy) {
+  P.App.WhileLooping = [this](TForm& AForm) {
+    auto& Form = static_cast<TFrmMain&>(AForm);
+    ASSERT_EQ(P.Instance.StartAnother({"/start"}), kExitDone);
+    for (const std::vector<std::string>& Arguments :
+         {std::vector<std::string>{"/start"}, {"/play", "Clicks"}, {"/record"}}) {
+      SCOPED_TRACE(Arguments.front());
+      EXPECT_EQ(P.Instance.StartAnother(Arguments), kExitBusy);
+      EXPECT_EQ(Form.lblStatus.Caption(), "Busy: " + Arguments.front() + " from another copy was not followed");
+      EXPECT_TRUE(Form.Running()) << "the run goes on";
+    }
+    EXPECT_EQ(P.Instance.StartAnother({"/toggle"}), kExitDone) << "stops the run";
+    EXPECT_FALSE(Form.Running());
+
+    Form.rbMacros.Click();
+    Form.btnCreateMacros.Click();
+    EXPECT_EQ(P.Instance.StartAnother({"/record"}), kExitDone) << "cuts the countdown short";
+    ASSERT_TRUE(Form.Recording());
+    EXPECT_EQ(P.Instance.StartAnother({"/toggle"}), kExitBusy);
+    EXPECT_EQ(P.Instance.StartAnother({"/record"}), kExitBusy);
+    EXPECT_TRUE(Form.Recording());
+    EXPECT_EQ(Presses(), 0u) << "nothing was clicked or played";
+  };
+  EXPECT_EQ(RunApplication(P.Platform, test::kTestSite), kExitDone);
 }
 
 TEST_F(FirstCopyTest, StartedWithAMacroThatIsNotThereItSaysSoAndEnds) {

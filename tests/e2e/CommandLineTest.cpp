@@ -90,6 +90,9 @@ TEST_F(LaterCopy, StartAndStopRunAndEndTheFirstCopysClickRun) {
   EXPECT_EQ(RunLaterCopy({"/start"}), 0u);
   ASSERT_TRUE(tools::WaitUntil([&] { return Presses() >= 2; }, kRunTimeout)) << "status: " << Window().Status();
   EXPECT_EQ(Window().Caption(), "  Running... Press Shift+Ctrl+X to stop");
+  // A second start while the run goes on is not followed, and the later copy says so.
+  EXPECT_EQ(RunLaterCopy({"/start"}), 4u);
+  EXPECT_EQ(Window().Status(), "Busy: /start from another copy was not followed");
 
   EXPECT_EQ(RunLaterCopy({"--STOP"}), 0u);
   const std::string StoppedPrefix = "Stopped by button. Clicks done: ";

@@ -196,7 +196,7 @@ TEST_F(MacroLibraryTest, RenameWithoutSelectionAsksForOne) {
 
 TEST_F(MacroLibraryTest, AFailedRenameKeepsTheOldFileAndName) {
   StartWith({{"a", "A"}}, 0);
-  P.Files.Unwritable.insert(PathOf("B"));
+  P.Files.Unwritable.insert(PathOf("a"));
   Rename("B");
   ASSERT_EQ(P.Dialogs.Shown.size(), 1u);
   EXPECT_EQ(P.Dialogs.Shown[0].Kind, TMessageKind::mkError);
@@ -204,6 +204,27 @@ TEST_F(MacroLibraryTest, AFailedRenameKeepsTheOldFileAndName) {
   EXPECT_EQ(Form->Macros()[0]->Name(), "A");
   EXPECT_EQ(Form->Macros()[0]->FileName(), PathOf("a"));
   EXPECT_EQ(Listed(), (std::vector<std::string>{"A"}));
+}
+
+// A rename cut short (the program ended, the power gone) after any of its steps leaves the macro
+// once, whole, under one of its two names; once done, under the new one.
+TEST_F(MacroLibraryTest, ARenameCutShortAfterAnyStepLeavesTheMacroOnce) {
+  StartWith({{"a", "A"}}, 0);
+  std::vector<std::map<std::string, std::string>> States;
+  P.Files.AfterChange = [this, &States] { States.push_back(P.Files.Files); };
+  Rename("B");
+  P.Files.AfterChange = nullptr;
+  ASSERT_FALSE(States.empty());
+  for (size_t Step = 0; Step < States.size(); ++Step) {
+    SCOPED_TRACE(Step);
+    P.Files.Files = States[Step];
+    Create();
+    ASSERT_EQ(Form->Macros().size(), 1u);
+    EXPECT_THAT(Form->Macros()[0]->Name(), ::testing::AnyOf("A", "B"));
+    EXPECT_EQ(Form->Macros()[0]->Events().size(), 1u);
+  }
+  EXPECT_EQ(Form->Macros()[0]->Name(), "B");
+  EXPECT_EQ(Form->Macros()[0]->FileName(), PathOf("B"));
 }
 
 // A macro of an hour is tens of megabytes: the start-up scan reads the names, and a macro's

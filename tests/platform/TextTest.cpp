@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "platform/TextCase.h"
+
 namespace nevra {
 namespace {
 
@@ -42,6 +44,46 @@ TEST(IsValidUtf8, TakesWellFormedCharactersOfEveryLengthAndNothingElse) {
       {"\xF5\x80\x80\x80", false},                                        // no such lead byte
   };
   for (const auto& [Text, Valid] : Cases) EXPECT_EQ(IsValidUtf8(Text), Valid) << ::testing::PrintToString(Text);
+}
+
+// Macro names and their files match as Windows matches file names: every letter with a capital,
+// not only ASCII; nothing more (a character that becomes two letters, or none).
+TEST(SameTextIgnoringCase, LettersOfEveryScriptMatchTheirCapitals) {
+  const std::tuple<std::string, std::string, bool> Cases[] = {
+      {"Daily login", "DAILY LOGIN", true},
+      {"\xC3\xBCn\xC3\xAF"
+       "c\xC3\xB8"
+       "d\xC3\xA9",
+       "\xC3\x9CN\xC3\x8F"
+       "C\xC3\x98"
+       "D\xC3\x89",
+       true},                           // ünïcødé
+      {"\xCF\x83", "\xCE\xA3", true},   // σ, Σ
+      {"\xCF\x82", "\xCE\xA3", false},  // the final sigma keeps its case, as in Windows
+      {"\xD0\xBC\xD0\xB0\xD0\xBA\xD1\x80\xD0\xBE\xD1\x81", "\xD0\x9C\xD0\x90\xD0\x9A\xD0\xA0\xD0\x9E\xD0\xA1",
+       true},                                          // макрос
+      {"\xC4\x85\xC5\xBC", "\xC4\x84\xC5\xBB", true},  // ąż (every other code point)
+      {"\xEF\xBD\x81", "\xEF\xBC\xA1", true},          // full-width a, A
+      {"stra\xC3\x9F"
+       "e",
+       "STRASSE", false},                               // ß has no one-letter capital
+      {"\xE5\xAE\x8F", "\xE5\xAE\x8F", true},           // 宏: no case at all
+      {"\xF0\x90\x90\xA8", "\xF0\x90\x90\x80", false},  // Deseret, beyond the BMP
+      {"a", "ab", false},
+      {"ab", "a", false},
+      {"", "", true},
+      {"\xFF"
+       "a",
+       "\xFF"
+       "A",
+       true},  // a stray byte is itself
+      {"\xFF", "\xFE", false},
+      {"\xC3", "\xC3\xBC", false},  // a cut-off character
+  };
+  for (const auto& [A, B, Same] : Cases) {
+    EXPECT_EQ(SameTextIgnoringCase(A, B), Same) << A << " / " << B;
+    EXPECT_EQ(SameTextIgnoringCase(B, A), Same) << B << " / " << A;
+  }
 }
 
 }  // namespace

@@ -134,6 +134,19 @@ TEST_F(Win32FileSystem, RemoveFileDeletesOrThrowsWithTheSystemsReason) {
   }
 }
 
+// A rename is one step, and never puts a file over another one.
+TEST_F(Win32FileSystem, RenameFileMovesTheNameOrThrowsLeavingBothFiles) {
+  tools::WriteFileBytes(Folder / L"old.nevramac", "old");
+  Files.RenameFile(PathOf(L"old.nevramac"), PathOf(L"N\u00e9w.nevramac"));
+  EXPECT_EQ(SortedEntries(), std::vector<std::wstring>{L"N\u00e9w.nevramac"});
+  EXPECT_EQ(tools::ReadFileBytes(Folder / L"N\u00e9w.nevramac"), "old");
+
+  tools::WriteFileBytes(Folder / L"taken.nevramac", "taken");
+  EXPECT_THROW(Files.RenameFile(PathOf(L"N\u00e9w.nevramac"), PathOf(L"taken.nevramac")), EFileError);
+  EXPECT_EQ(tools::ReadFileBytes(Folder / L"taken.nevramac"), "taken");
+  EXPECT_EQ(tools::ReadFileBytes(Folder / L"N\u00e9w.nevramac"), "old");
+}
+
 TEST(Win32SystemErrorText, IsTheSystemsSentenceWithoutTrailingLineBreak) {
   for (DWORD Code : {DWORD{ERROR_FILE_NOT_FOUND}, DWORD{ERROR_ACCESS_DENIED}, DWORD{ERROR_DISK_FULL}}) {
     const std::string Text = SystemErrorText(Code);

@@ -1,10 +1,13 @@
 // UTF-8 to UTF-16 and back at the Win32 boundary.
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <string>
+#include <vector>
 
 #include "MainWindowCaption.h"
 #include "TestWindow.h"
+#include "platform/TextCase.h"
 #include "platform/win32/Win32Text.h"
 
 namespace nevra::win32 {
@@ -43,6 +46,32 @@ TEST(Win32Text, WindowTextRoundTripsThroughTheWindow) {
   EXPECT_EQ(WindowTextUtf8(Window.Handle()), Caption);
   SetWindowTextUtf8(Window.Handle(), "");
   EXPECT_EQ(WindowTextUtf8(Window.Handle()), "");
+}
+
+// The portable comparison of names ignores letter case as Windows does when it compares file names
+// (CompareStringOrdinal): both ways, for every character of the Basic Multilingual Plane and its
+// capital.
+TEST(Win32Text, NamesIgnoreLetterCaseAsWindowsDoes) {
+  const auto WindowsSame = [](wchar_t A, wchar_t B) {
+    return ::CompareStringOrdinal(&A, 1, &B, 1, TRUE) == CSTR_EQUAL;
+  };
+  std::vector<std::string> Disagreements;
+  for (char32_t Char = 1; Char < 0x10000; ++Char) {
+    if (Char >= 0xD800 && Char <= 0xDFFF) continue;
+    const auto Wide = static_cast<wchar_t>(Char);
+    wchar_t WindowsCapital = Wide;
+    ::CharUpperBuffW(&WindowsCapital, 1);
+    const auto OurCapital = static_cast<wchar_t>(UpperCaseOf(Char));
+    const std::string Utf8 = Narrow(std::wstring(1, Wide));
+    if (WindowsSame(Wide, OurCapital) != true ||
+        SameTextIgnoringCase(Utf8, Narrow(std::wstring(1, WindowsCapital))) != WindowsSame(Wide, WindowsCapital)) {
+      char Code[32];
+      std::snprintf(Code, sizeof Code, "U+%04X/%04X/%04X", static_cast<unsigned>(Char),
+                    static_cast<unsigned>(OurCapital), static_cast<unsigned>(WindowsCapital));
+      Disagreements.push_back(Code);
+    }
+  }
+  EXPECT_TRUE(Disagreements.empty()) << ::testing::PrintToString(Disagreements);
 }
 
 }  // namespace

@@ -157,6 +157,7 @@ void TFakeFileSystem::WriteFileAtomically(const std::string& APath, const std::s
     throw EFileError("cannot write " + APath);
   Files[APath] = AContent;
   ++Writes;
+  if (AfterChange) AfterChange();
 }
 
 }  // namespace nevra::fake
@@ -199,6 +200,15 @@ std::unique_ptr<IOutputFile> TFakeFileSystem::CreateOutputFile(const std::string
 void TFakeFileSystem::RemoveFile(const std::string& APath) {
   if (Undeletable.count(APath) || !Files.count(APath)) throw EFileError("cannot delete " + APath);
   Files.erase(APath);
+  if (AfterChange) AfterChange();
+}
+
+void TFakeFileSystem::RenameFile(const std::string& AFrom, const std::string& ATo) {
+  if (Undeletable.count(AFrom) || !Files.count(AFrom) || Files.count(ATo))
+    throw EFileError("cannot rename " + AFrom + " to " + ATo);
+  Files[ATo] = std::move(Files[AFrom]);
+  Files.erase(AFrom);
+  if (AfterChange) AfterChange();
 }
 
 }  // namespace nevra::fake

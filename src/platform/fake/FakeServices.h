@@ -192,10 +192,13 @@ class TFakeFileSystem final : public IFileSystem {
   std::set<std::string> Folders;
   std::set<std::string> Unreadable;   // exist, but cannot be read
   std::set<std::string> Unwritable;   // writes throw
-  std::set<std::string> Undeletable;  // deletes throw
+  std::set<std::string> Undeletable;  // deletes and renames throw
   std::set<std::string> Unlistable;   // folders that cannot be listed
   bool FoldersFail = false;
   int Writes = 0;
+  // Runs after each step that changes a file (a whole write, a rename, a delete): the states a
+  // program cut short could leave.
+  std::function<void()> AfterChange;
 
   bool FileExists(const std::string& APath) override { return Files.count(APath) || Unreadable.count(APath); }
   std::optional<std::string> ReadFile(const std::string& APath) override;
@@ -205,6 +208,7 @@ class TFakeFileSystem final : public IFileSystem {
   // In the order the names sort, as NTFS lists them.
   std::vector<std::string> ListFiles(const std::string& AFolder, const std::string& AExtension) override;
   void RemoveFile(const std::string& APath) override;
+  void RenameFile(const std::string& AFrom, const std::string& ATo) override;
   // The bytes land in Files as they are written; Unwritable paths cannot be created.
   std::unique_ptr<IOutputFile> CreateOutputFile(const std::string& APath) override;
 };

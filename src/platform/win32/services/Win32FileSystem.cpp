@@ -116,6 +116,12 @@ void TWin32FileSystem::RemoveFile(const std::string& APath) {
   if (!::DeleteFileW(Widen(APath).c_str())) Fail("Cannot delete file", APath, ::GetLastError());
 }
 
+void TWin32FileSystem::RenameFile(const std::string& AFrom, const std::string& ATo) {
+  // Without MOVEFILE_REPLACE_EXISTING: another file of that name stays as it is.
+  if (!::MoveFileExW(Widen(AFrom).c_str(), Widen(ATo).c_str(), MOVEFILE_WRITE_THROUGH))
+    Fail("Cannot rename file", AFrom, ::GetLastError());
+}
+
 namespace {
 
 class TWin32OutputFile final : public IOutputFile {

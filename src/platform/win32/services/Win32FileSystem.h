@@ -13,6 +13,7 @@ class TWin32FileSystem final : public IFileSystem {
   void WriteFileAtomically(const std::string& APath, const std::string& AContent) override;
   std::vector<std::string> ListFiles(const std::string& AFolder, const std::string& AExtension) override;
   void RemoveFile(const std::string& APath) override;
+  void RenameFile(const std::string& AFrom, const std::string& ATo) override;
   std::unique_ptr<IOutputFile> CreateOutputFile(const std::string& APath) override;
 };
 
