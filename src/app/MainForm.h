@@ -168,6 +168,9 @@ class TFrmMain : public TForm {
     bool FromCommand = false;
   };
   TClickRunSettings ReadClickRunSettings() const;
+  // The coordinate boxes hold whole numbers (else a message names the box) and show the values a
+  // run uses.
+  bool CoordinatesUsable();
   // AInTray: the run hides the window in the tray whatever the window's box says.
   void StartRun(std::optional<TMacroRun> AMacroRun = std::nullopt, bool AInTray = false);
   bool MacroWording() const;

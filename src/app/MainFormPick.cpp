@@ -13,7 +13,11 @@ void TFrmMain::btnPickPointClick() {
   }
   if (FRunning || FRecorder.Busy()) return;
   FStatusBeforePick = lblStatus.Caption();
-  if (!FPicker.Start()) return;
+  // A second click on the button cancels, as the README promises; taken as the point, it would put
+  // the button's own place in X and Y.
+  const int32_t ButtonId = ControlId(btnPickPoint);
+  if (!FPicker.Start([this, ButtonId](TPoint APoint) { return FPlatform.Window.ControlIdAt(APoint) == ButtonId; }))
+    return;
   TPoint Cursor;
   FPlatform.Input.GetCursorPos(Cursor);
   PickPointMoved(Cursor);

@@ -49,9 +49,8 @@ TClickRunSettings TFrmMain::ReadClickRunSettings() const {
   Settings.Button = std::max(cbButton.ItemIndex(), 0);
   Settings.Kind = static_cast<TClickKind>(std::max(cbClickType.ItemIndex(), 0));
   Settings.HoldMs = seHoldMs.Value();
-  // The boxes' text as typed, not clamped to their range.
-  if (rbCoordinates.Checked())
-    Settings.Point = TPoint{ParseInt32(edtCoordX.Text()).value_or(0), ParseInt32(edtCoordY.Text()).value_or(0)};
+  // StartRun made sure the boxes hold numbers and show them within their range.
+  if (rbCoordinates.Checked()) Settings.Point = TPoint{edtCoordX.Value(), edtCoordY.Value()};
   if (rbRepeatCount.Checked()) Settings.Count = static_cast<uint64_t>(seRepeat.Value());
   Settings.StartDelayS = seStartDelaySS.Value();
   return Settings;
@@ -75,6 +74,7 @@ void TFrmMain::StartRun(std::optional<TMacroRun> AMacroRun, bool AInTray) {
       return;
     }
   }
+  if (!AMacroRun && rbCoordinates.Checked() && !CoordinatesUsable()) return;
   // Before anything changes: a file that cannot be read any more is reported and nothing starts.
   if (AMacroRun) AMacroRun->Macro->LoadEvents(FPlatform.Files);
   FMacroRun = AMacroRun.value_or(TMacroRun{});
@@ -96,6 +96,25 @@ void TFrmMain::StartRun(std::optional<TMacroRun> AMacroRun, bool AInTray) {
     return Settings;
   });
   if (FRunPlaysMacro && seStartDelaySS.Value() <= 0) PlaySelectedMacro();
+}
+
+bool TFrmMain::CoordinatesUsable() {
+  // Clicks land where the boxes say: a box that holds no number refuses the run by name, and one
+  // beyond the desktop shows the edge it stands for before the first click.
+  struct TCoordinateBox {
+    TSpinBox& Box;
+    const char* Name;  // as the boxes are known everywhere, in every language
+  };
+  for (const TCoordinateBox& Coordinate : {TCoordinateBox{edtCoordX, "X"}, TCoordinateBox{edtCoordY, "Y"}}) {
+    if (!ParseInt32(Coordinate.Box.Text())) {
+      FPlatform.Dialogs.ShowMessage(TMessageKind::mkWarning,
+                                    Format(Translate("The coordinate %s is not a whole number: \"%s\"."),
+                                           {std::string(Coordinate.Name), Coordinate.Box.Text()}));
+      return false;
+    }
+    Coordinate.Box.Leave();
+  }
+  return true;
 }
 
 void TFrmMain::RunDelayOver() {

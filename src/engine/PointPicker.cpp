@@ -9,14 +9,16 @@ namespace {
 constexpr int32_t kCancelHotkeyId = 1010;
 }  // namespace
 
-bool TPointPicker::Start() {
+bool TPointPicker::Start(std::function<bool(TPoint)> AIsCancelSpot) {
   Finish();
+  FIsCancelSpot = std::move(AIsCancelSpot);
   if (!FHook.Install([this](uint32_t AMessage, int32_t AX, int32_t AY) { return HookMessage(AMessage, AX, AY); }))
     return false;
   // Should another program hold Esc, a pick still ends with a click or the picker's button.
   FHotkeys.Register(kCancelHotkeyId, 0, VirtualKeys::Escape, [this] { Cancel(); });
   FPicking = true;
   FPressed = false;
+  FPressedOnCancelSpot = false;
   return true;
 }
 
@@ -39,11 +41,19 @@ bool TPointPicker::HookMessage(uint32_t AMessage, int32_t AX, int32_t AY) {
     case MouseMessages::Move:
       if (OnMove) FDispatcher.Run([this, Point] { OnMove(Point); });
       return false;
-    case MouseMessages::LeftDown: FPressed = true; return true;
+    case MouseMessages::LeftDown:
+      FPressed = true;
+      FPressedOnCancelSpot = FIsCancelSpot && FIsCancelSpot(Point);
+      return true;
     case MouseMessages::LeftUp:
       // A release whose press came before the pick began is not a click.
       if (!FPressed) return false;
       Finish();
+      if (FPressedOnCancelSpot) {
+        // Taken too: passed on, the release would click the button and start a new pick.
+        if (OnCancelled) FDispatcher.Run([this] { OnCancelled(); });
+        return true;
+      }
       if (OnPicked) FDispatcher.Run([this, Point] { OnPicked(Point); });
       return true;
     default: return false;

@@ -24,8 +24,9 @@ class TPointPicker {
   std::function<void(TPoint)> OnPicked;
   std::function<void()> OnCancelled;
 
-  // False when the system refused the mouse hook: nothing is picked then.
-  bool Start();
+  // False when the system refused the mouse hook: nothing is picked then. A click on a point
+  // AIsCancelSpot accepts (the button that started the pick) cancels instead of picking.
+  bool Start(std::function<bool(TPoint)> AIsCancelSpot = nullptr);
   // Ends a pick without a point.
   void Cancel();
   bool Picking() const { return FPicking; }
@@ -37,8 +38,10 @@ class TPointPicker {
   IMouseHook& FHook;
   IHotkeys& FHotkeys;
   TEventDispatcher& FDispatcher;
+  std::function<bool(TPoint)> FIsCancelSpot;
   bool FPicking = false;
   bool FPressed = false;
+  bool FPressedOnCancelSpot = false;
 };
 
 }  // namespace nevra

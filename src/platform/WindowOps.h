@@ -26,6 +26,9 @@ class IWindowOps {
   // SM_CYCAPTION and SM_CYSIZEFRAME for the window's DPI.
   virtual int32_t CaptionHeight() = 0;
   virtual int32_t SizingFrameHeight() = 0;
+  // The window id of the main window's control under a point of the screen (in the pixels the
+  // mouse hook reports), or 0 when the point is over none of them.
+  virtual int32_t ControlIdAt(const TPoint& APoint) = 0;
 };
 
 }  // namespace nevra

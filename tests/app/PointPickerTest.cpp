@@ -58,6 +58,21 @@ TEST_F(PointPickerTest, EscOrTheButtonAgainCancelsAndLeavesTheCoordinates) {
   }
 }
 
+// The button stays the way to cancel while the mouse is taken: a click on it is not a point.
+TEST_F(PointPickerTest, AClickOnThePickButtonCancelsAndIsNotTakenAsThePoint) {
+  Form->edtCoordX.SetValue(10);
+  Form->edtCoordY.SetValue(20);
+  P.Window.ControlIds[{190, 140}] = Form->ControlId(Form->btnPickPoint);
+  Pick();
+  EXPECT_TRUE(Send(Msg::LeftDown, 190, 140));
+  EXPECT_TRUE(Send(Msg::LeftUp, 191, 140)) << "passed on, the release would click the button again";
+  EXPECT_FALSE(Form->Picking());
+  EXPECT_FALSE(P.MouseHook.Installed());
+  EXPECT_EQ(Form->edtCoordX.Value(), 10);
+  EXPECT_EQ(Form->edtCoordY.Value(), 20);
+  EXPECT_EQ(Status(), "Ready");
+}
+
 TEST_F(PointPickerTest, AReleaseOfAPressFromBeforeThePickIsNotAClick) {
   Pick();
   EXPECT_FALSE(Send(Msg::LeftUp, 5, 5));

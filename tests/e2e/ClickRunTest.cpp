@@ -9,6 +9,7 @@
 #include "ClickRunSetup.h"
 #include "ClickTargetWindow.h"
 #include "MessageWait.h"
+#include "ProcessWindows.h"
 #include "ProgramTest.h"
 
 namespace nevra::e2e {
@@ -140,6 +141,34 @@ INSTANTIATE_TEST_SUITE_P(E2e, ClickKinds,
                          [](const ::testing::TestParamInfo<TClickKindCase>& AInfo) {
                            return std::string(AInfo.param.Name);
                          });
+
+// Clicks land where the boxes say: a box that holds no number is named and nothing starts; a
+// number beyond the desktop shows as the edge it stands for.
+TEST_F(ClickRun, CoordinatesThatAreNoNumberAreNamedAndOnesOutOfRangeShowWhatIsUsed) {
+  tools::TClickRunSettings Settings = AtTarget();
+  Settings.RepeatCount = 1;
+  tools::ApplyClickRunSettings(Window(), Settings);
+  Window().SetText("edtCoordX", "12a");
+  Window().PostClick("btnStart");
+  const HWND Box = tools::WaitForProcessWindow(ProcessId(), tools::kDialogClass, std::nullopt, 10s);
+  ASSERT_NE(Box, nullptr) << "the run started with X = 12a; status: " << Window().Status();
+  EXPECT_EQ(tools::MessageBoxText(Box), "The coordinate X is not a whole number: \"12a\".");
+  tools::PressDialogButton(Box, IDOK);
+  ASSERT_TRUE(tools::WaitUntilClosed(Box, 10s));
+  ExpectIdle();
+  EXPECT_EQ(Window().Text("edtCoordX"), "12a");
+
+  Window().SetText("edtCoordX", std::to_string(kClickPoint.x));
+  Window().SetText("edtCoordY", "-250000");
+  Window().Click("btnStart");
+  EXPECT_EQ(Window().Text("edtCoordY"), "-100000");
+  ASSERT_TRUE(Window().WaitForStatus("Completed repeat count. Clicks done: 1", kRunTimeout))
+      << "status: " << Window().Status();
+  // The target window lies in the top-left corner, so it sees the click on the desktop's top edge.
+  ASSERT_TRUE(tools::WaitUntil([&] { return !Target.Records().empty(); }, 5s));
+  EXPECT_EQ(Target.Records()[0].Screen.x, kClickPoint.x);
+  EXPECT_EQ(Target.Records()[0].Screen.y, 0);
+}
 
 }  // namespace
 }  // namespace nevra::e2e

@@ -61,5 +61,20 @@ TEST_F(PointPicking, EscCancelsAndKeepsTheCoordinates) {
   EXPECT_EQ(Window().Text("edtCoordY"), "34");
 }
 
+// The mouse is taken while picking, but a click on the pick button itself still cancels.
+TEST_F(PointPicking, AClickOnThePickButtonAgainCancelsAndKeepsTheCoordinates) {
+  Window().SetText("edtCoordX", "12");
+  Window().SetText("edtCoordY", "34");
+  StartPicking();
+  const RECT Button = tools::WindowBounds(Window().Control("btnPickPoint"));
+  tools::ClickAt({(Button.left + Button.right) / 2, (Button.top + Button.bottom) / 2}, TClickButton::cbLeft);
+  ASSERT_TRUE(tools::WaitUntil([&] { return Window().Status().rfind(kPicking, 0) == std::string::npos; }, 10s))
+      << "the click on the button did not end the pick";
+  tools::PumpFor(500ms);
+  EXPECT_EQ(Window().Status().rfind(kPicking, 0), std::string::npos) << "the click started a new pick";
+  EXPECT_EQ(Window().Text("edtCoordX"), "12");
+  EXPECT_EQ(Window().Text("edtCoordY"), "34");
+}
+
 }  // namespace
 }  // namespace nevra::e2e

@@ -107,6 +107,18 @@ TEST_F(HotkeysTest, AHotkeyAnotherProgramHoldsIsReportedOnceAtStartUp) {
   EXPECT_FALSE(P.Hotkeys.Registered.count(1002));
 }
 
+// One spelling everywhere a combination is named: the hotkey line's, in messages and captions too.
+TEST_F(HotkeysTest, MessagesAndCaptionsSpellACombinationAsTheHotkeyLineDoes) {
+  constexpr uint32_t kAll = HotkeyModifiers::Control | HotkeyModifiers::Alt | HotkeyModifiers::Shift;
+  P.Files.Files[kSettingsPath] = "[HotkeyStart]\r\nvk=75\r\nmod=7\r\n[HotkeyStop]\r\nvk=76\r\nmod=3\r\n";
+  P.Hotkeys.TakenByOthers.insert({kAll, 'K'});
+  Create();
+  EXPECT_EQ(Form->lblHotkeys.Caption(), "Hotkeys \xE2\x80\x94 Start: Shift+Ctrl+Alt+K  |  Stop: Ctrl+Alt+L");
+  EXPECT_EQ(Status(), "Hotkey Shift+Ctrl+Alt+K is in use by another program.");
+  UserClick(Form->btnStart);
+  EXPECT_EQ(Form->Caption(), "  Running... Press Ctrl+Alt+L to stop");
+}
+
 TEST_F(HotkeysTest, StartAndStopHotkeysDriveARun) {
   ASSERT_TRUE(Press('S'));
   EXPECT_TRUE(Form->Running());

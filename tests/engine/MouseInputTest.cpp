@@ -134,24 +134,41 @@ TEST_F(PerformClickTest, CoordinatesModeMovesBeforeEveryClick) {
   EXPECT_EQ(P.Input.Sent()[0].Record.Dy, 32798);
 }
 
-TEST_F(PerformClickTest, CoordinatesAreTakenFromTheTextUnclamped) {
+// Clicks land where the boxes say: a number beyond the range is shown as the edge it stands for
+// before the first click, and a box that holds no number refuses the run by name.
+TEST_F(PerformClickTest, CoordinatesAreWhatTheBoxesShowOrTheRunIsRefused) {
   Form->rbCoordinates.Click();
   struct Case {
     std::string X, Y;
+    const char* ShownX;
     int32_t Dx, Dy;
   };
-  // 150000 lies beyond the boxes' range but is used as typed (and clamps to the desktop edge);
-  // a text that is no number reads as 0.
-  for (const Case& C :
-       {Case{"150000", "1079", 65535, 65535}, Case{"abc", "", 0, 0}, Case{" 960 ", "540", 32785, 32798}}) {
+  for (const Case& C : {Case{"150000", "1079", "100000", 65535, 65535}, Case{" 960 ", "540", " 960 ", 32785, 32798},
+                        Case{"-100001", "0", "-100000", 0, 0}}) {
     SCOPED_TRACE(C.X);
     Form->edtCoordX.SetText(C.X);
     Form->edtCoordY.SetText(C.Y);
     P.Input.ClearSent();
     ClickOnce();
+    EXPECT_EQ(Form->edtCoordX.Text(), C.ShownX);
     ASSERT_FALSE(P.Input.Sent().empty());
     EXPECT_EQ(P.Input.Sent()[0].Record.Dx, C.Dx);
     EXPECT_EQ(P.Input.Sent()[0].Record.Dy, C.Dy);
+  }
+  const std::pair<std::string, std::string> NoNumbers[] = {{"12a", "5"}, {"", "5"}, {"5", "99999999999"}};
+  for (const auto& [X, Y] : NoNumbers) {
+    SCOPED_TRACE(X + "/" + Y);
+    Form->edtCoordX.SetText(X);
+    Form->edtCoordY.SetText(Y);
+    P.Dialogs.Shown.clear();
+    P.Input.ClearSent();
+    ClickOnce();
+    EXPECT_TRUE(P.Input.Sent().empty());
+    ASSERT_EQ(P.Dialogs.Shown.size(), 1u);
+    EXPECT_EQ(P.Dialogs.Shown[0].Kind, TMessageKind::mkWarning);
+    EXPECT_EQ(P.Dialogs.Shown[0].Text, X == "5" ? "The coordinate Y is not a whole number: \"" + Y + "\"."
+                                                : "The coordinate X is not a whole number: \"" + X + "\".");
+    EXPECT_EQ(Form->edtCoordX.Text(), X) << "the box keeps what was typed, to be put right";
   }
 }
 

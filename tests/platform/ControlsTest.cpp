@@ -44,6 +44,20 @@ TEST(Controls, SpinBoxReadsItsTextClampedAndWhatIsNotANumberAsZeroInRange) {
   EXPECT_EQ(F.Spin.Text(), "1");
 }
 
+// Leaving a box shows the value it stands for; what is no number stays for the form to judge.
+TEST(Controls, LeavingASpinBoxShowsANumberBeyondItsRangeAsItsEdge) {
+  TTestForm F;
+  const std::pair<const char*, const char*> Cases[] = {
+      {"-250000", "-100000"},         {"200000", "100000"}, {"-250", "-250"}, {"12a", "12a"}, {"", ""},
+      {"99999999999", "99999999999"},
+  };
+  for (const auto& [Typed, Shown] : Cases) {
+    F.Signed.SetText(Typed);
+    F.Signed.Leave();
+    EXPECT_EQ(F.Signed.Text(), Shown) << '"' << Typed << '"';
+  }
+}
+
 TEST(Controls, CheckBoxRunsItsHandlerOnlyWhenItsStateChanges) {
   TTestForm F;
   int Clicks = 0;

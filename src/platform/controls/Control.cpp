@@ -1,6 +1,9 @@
 #include "platform/controls/Control.h"
 
+#include <algorithm>
 #include <utility>
+
+#include "platform/controls/ControlIds.h"
 
 namespace nevra {
 
@@ -39,6 +42,11 @@ void TControl::Changed(TControlProperty AProperty) {
 
 TForm::TForm(std::string AName, int32_t AClientWidth, int32_t AClientHeight)
     : TControl(TControlKind::ckForm, nullptr, nullptr, std::move(AName), TRect{0, 0, AClientWidth, AClientHeight}) {}
+
+int32_t TForm::ControlId(const TControl& AControl) const {
+  const auto Found = std::find(FControls.begin(), FControls.end(), &AControl);
+  return Found == FControls.end() ? 0 : ControlIdAt(static_cast<size_t>(Found - FControls.begin()));
+}
 
 void TForm::SetRightToLeft(bool ARightToLeft) {
   if (ARightToLeft == FRightToLeft) return;

@@ -101,6 +101,8 @@ class TForm : public TControl {
  public:
   TForm(std::string AName, int32_t AClientWidth, int32_t AClientHeight);
   const std::vector<TControl*>& Controls() const { return FControls; }
+  // The window id the native view gives a control of this form (see ControlIds.h).
+  int32_t ControlId(const TControl& AControl) const;
   void Register(TControl* AControl) { FControls.push_back(AControl); }
   int32_t ClientWidth() const { return Bounds().Width(); }
   int32_t ClientHeight() const { return Bounds().Height(); }

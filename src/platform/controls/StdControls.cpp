@@ -81,6 +81,11 @@ int32_t TSpinBox::Value() const {
 
 void TSpinBox::SetValue(int64_t AValue) { SetText(std::to_string(std::clamp<int64_t>(AValue, FMin, FMax))); }
 
+void TSpinBox::Leave() {
+  const auto Parsed = ParseInt32(FText);
+  if (Parsed && (*Parsed < FMin || *Parsed > FMax)) SetValue(*Parsed);
+}
+
 void TComboBox::SetItems(std::vector<std::string> AItems) {
   FItems = std::move(AItems);
   FItemIndex = -1;

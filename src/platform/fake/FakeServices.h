@@ -78,6 +78,12 @@ class TFakeWindowOps final : public IWindowOps {
   void RestoreApplication() override { Calls.push_back("RestoreApplication"); }
   void BringToForeground() override { Calls.push_back("BringToForeground"); }
   TRect GetWorkArea() override { return WorkArea; }
+  // The control ControlIdAt finds at a screen point, by its window id.
+  std::map<std::pair<int32_t, int32_t>, int32_t> ControlIds;
+  int32_t ControlIdAt(const TPoint& APoint) override {
+    const auto Found = ControlIds.find({APoint.X, APoint.Y});
+    return Found == ControlIds.end() ? 0 : Found->second;
+  }
   int32_t CaptionHeight() override { return Caption; }
   int32_t SizingFrameHeight() override { return SizingFrame; }
 };

@@ -64,4 +64,14 @@ int32_t TWin32WindowOps::CaptionHeight() { return SystemMetricForWindow(SM_CYCAP
 
 int32_t TWin32WindowOps::SizingFrameHeight() { return SystemMetricForWindow(SM_CYSIZEFRAME, Window()); }
 
+int32_t TWin32WindowOps::ControlIdAt(const TPoint& APoint) {
+  const HWND Main = Window();
+  if (Main == nullptr) return 0;
+  HWND Hit = ::WindowFromPoint(POINT{APoint.X, APoint.Y});
+  // Every control is a child of the main window; a part of one (a drop-down list's edit box)
+  // is a child of the control.
+  while (Hit != nullptr && Hit != Main && ::GetParent(Hit) != Main) Hit = ::GetParent(Hit);
+  return Hit != nullptr && Hit != Main ? ::GetDlgCtrlID(Hit) : 0;
+}
+
 }  // namespace nevra::win32

@@ -24,6 +24,7 @@ class TWin32WindowOps final : public IWindowOps {
   TRect GetWorkArea() override;
   int32_t CaptionHeight() override;
   int32_t SizingFrameHeight() override;
+  int32_t ControlIdAt(const TPoint& APoint) override;
 
  private:
   HWND Window() const;

@@ -73,9 +73,14 @@ void TNativeSpinBox::ShowText() {
 }
 
 bool TNativeSpinBox::HandleCommand(UINT ACode) {
-  if (!Context().TakesInput() || ACode != EN_CHANGE) return false;
-  const std::string Text = WindowTextUtf8(Window());
+  if (!Context().TakesInput()) return false;
   TSpinBox& SpinBox = FSpinBox;
+  if (ACode == EN_KILLFOCUS) {
+    Context().Run([&SpinBox] { SpinBox.Leave(); });
+    return true;
+  }
+  if (ACode != EN_CHANGE) return false;
+  const std::string Text = WindowTextUtf8(Window());
   Context().Run([&SpinBox, &Text] { SpinBox.SetText(Text); });
   return true;
 }
