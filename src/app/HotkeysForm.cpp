@@ -8,16 +8,18 @@
 namespace nevra {
 
 TfrmHotkeys::TfrmHotkeys(TPlatform& APlatform, TGlobalHotkeys& AHotkeys)
-    : TForm("frmHotkeys", 344, 150),
+    : TForm("frmHotkeys", 344, 179),
       lblStart(this, this, "lblStart", XYWH(12, 17, 110, 15)),
       hkStart(this, this, "hkStart", XYWH(128, 14, 204, 23)),
       lblStop(this, this, "lblStop", XYWH(12, 47, 110, 15)),
       hkStop(this, this, "hkStop", XYWH(128, 44, 204, 23)),
       lblStartRecording(this, this, "lblStartRecording", XYWH(12, 77, 110, 15)),
       hkStartRecording(this, this, "hkStartRecording", XYWH(128, 74, 204, 23)),
-      btnDefaults(this, this, "btnDefaults", XYWH(12, 113, 140, 25)),
-      btnOK(this, this, "btnOK", XYWH(168, 113, 80, 25)),
-      btnCancel(this, this, "btnCancel", XYWH(252, 113, 80, 25)),
+      // Two lines: the name of a long combination and the sentence around it.
+      lblHeldElsewhere(this, this, "lblHeldElsewhere", XYWH(12, 104, 320, 30), TAlignment::taLeft, true),
+      btnDefaults(this, this, "btnDefaults", XYWH(12, 142, 140, 25)),
+      btnOK(this, this, "btnOK", XYWH(168, 142, 80, 25)),
+      btnCancel(this, this, "btnCancel", XYWH(252, 142, 80, 25)),
       FPlatform(APlatform),
       FHotkeys(AHotkeys) {
   SetCaption("Hotkeys");
@@ -27,12 +29,46 @@ TfrmHotkeys::TfrmHotkeys(TPlatform& APlatform, TGlobalHotkeys& AHotkeys)
   btnCancel.OnClick = [this] { Close(); };
 }
 
+TfrmHotkeys::~TfrmHotkeys() { EndCapture(); }
+
 void TfrmHotkeys::FormShow() {
   SetTag(0);
   SetRightToLeft(GTranslations().RightToLeft());
   SetCaption(Translate("Hotkeys"));
   for (const auto& [Control, Text] : Captions()) Control->SetCaption(Translate(Text));
   ShowSet(FHotkeys.Keys());
+  lblHeldElsewhere.SetCaption("");
+  FHotkeys.Suspend();
+  // Without the hook (the system refused it) a held combination still fails at OK, by name.
+  FPlatform.KeyboardHook.Install([this](const TKeyEvent& AEvent) { return KeyHooked(AEvent); });
+}
+
+void TfrmHotkeys::FormClose() { EndCapture(); }
+
+void TfrmHotkeys::EndCapture() {
+  if (FPlatform.KeyboardHook.Installed()) FPlatform.KeyboardHook.Remove();
+  FHotkeys.Resume();
+}
+
+bool TfrmHotkeys::KeyHooked(const TKeyEvent& AEvent) {
+  if (!AEvent.Down || VirtualKeys::IsModifier(AEvent.Vk)) return false;
+  // The field shows Shift, Ctrl and Alt only; a combination with the Windows key is the system's.
+  if ((AEvent.Modifiers & HotkeyModifiers::Win) != 0) return false;
+  THotkeyEdit* Field = nullptr;
+  for (const THotkeyAction Action : kHotkeyActions)
+    if (FieldOf(Action).Focused()) Field = &FieldOf(Action);
+  if (Field == nullptr) return false;
+  const THotkeyData Key{AEvent.Vk, AEvent.Modifiers};
+  if (!FHotkeys.HeldElsewhere(Key)) {
+    // A free combination reaches the field as any key does.
+    FPlatform.Dispatcher.Run([this] { lblHeldElsewhere.SetCaption(""); });
+    return false;
+  }
+  FPlatform.Dispatcher.Run([this, Field, Key] {
+    Field->Press(Key.Vk, Key.Modifiers);
+    lblHeldElsewhere.SetCaption(Format(Translate("Hotkey %s is in use by another program."), {FHotkeys.TextOf(Key)}));
+  });
+  return true;
 }
 
 std::vector<std::pair<TControl*, const char*>> TfrmHotkeys::Captions() {

@@ -8,6 +8,8 @@ namespace nevra {
 namespace {
 // The ids the program registers its hotkeys under, one per action.
 constexpr int32_t kFirstHotkeyId = 1001;
+// The id a combination is registered under for a moment, to learn whether another program holds it.
+constexpr int32_t kProbeHotkeyId = 1009;
 
 int32_t IdOf(THotkeyAction AAction) { return kFirstHotkeyId + static_cast<int32_t>(AAction); }
 
@@ -95,10 +97,32 @@ std::optional<THotkeyProblem> TGlobalHotkeys::Replace(const THotkeySet& AKeys) {
   const THotkeySet Old = FKeys;
   FKeys = AKeys;
   const std::vector<THotkeyAction> Refused = Register();
-  if (Refused.empty()) return std::nullopt;
-  FKeys = Old;
-  Register();
-  return THotkeyProblem{THotkeyProblem::hpRefused, Refused.front()};
+  std::optional<THotkeyProblem> Problem;
+  if (!Refused.empty()) {
+    FKeys = Old;
+    Register();
+    Problem = THotkeyProblem{THotkeyProblem::hpRefused, Refused.front()};
+  }
+  // Registering was the test: a suspended set waits for Resume.
+  if (FSuspended) Unregister();
+  return Problem;
+}
+
+void TGlobalHotkeys::Suspend() {
+  Unregister();
+  FSuspended = true;
+}
+
+std::vector<THotkeyAction> TGlobalHotkeys::Resume() {
+  if (!FSuspended) return {};
+  FSuspended = false;
+  return Register();
+}
+
+bool TGlobalHotkeys::HeldElsewhere(const THotkeyData& AKey) {
+  if (!FHotkeys.Register(kProbeHotkeyId, AKey.Modifiers | HotkeyModifiers::NoRepeat, AKey.Vk, [] {})) return true;
+  FHotkeys.Unregister(kProbeHotkeyId);
+  return false;
 }
 
 void TGlobalHotkeys::Unregister() {

@@ -68,6 +68,15 @@ class TGlobalHotkeys {
   // combination the system refuses, leaves the old set in place and registered, and says which.
   std::optional<THotkeyProblem> Replace(const THotkeySet& AKeys);
   void Unregister();
+  // While the Hotkeys dialog is open no hotkey of the set is registered, so that its fields take
+  // every combination and none starts a run: Suspend unregisters them, Replace tests a new set
+  // without leaving it registered, and Resume registers the set in force again.
+  void Suspend();
+  std::vector<THotkeyAction> Resume();
+  bool Suspended() const { return FSuspended; }
+  // Whether another program holds the combination: the system refuses it to this program. Only
+  // while suspended, when none of the program's own hotkeys is registered.
+  bool HeldElsewhere(const THotkeyData& AKey);
   // The combination as the window names it, such as "Shift+Ctrl+S".
   std::string Text(THotkeyAction AAction) const { return TextOf(Get(AAction)); }
   std::string TextOf(const THotkeyData& AKey) const;
@@ -79,6 +88,7 @@ class TGlobalHotkeys {
   IHotkeys& FHotkeys;
   THotkeySet FKeys{kDefaultStartHotkey, kDefaultStopHotkey, kDefaultStartRecordingHotkey};
   bool FRegistered = false;
+  bool FSuspended = false;
 };
 
 }  // namespace nevra

@@ -26,10 +26,18 @@ inline constexpr uint32_t Down = 0x28;
 inline constexpr uint32_t Insert = 0x2D;
 inline constexpr uint32_t Delete = 0x2E;
 inline constexpr uint32_t LeftWin = 0x5B;
+inline constexpr uint32_t RightWin = 0x5C;
 inline constexpr uint32_t F1 = 0x70;
 inline constexpr uint32_t F24 = 0x87;
+inline constexpr uint32_t LeftShift = 0xA0;
+inline constexpr uint32_t RightAlt = 0xA5;
 // The highest code a key can have.
 inline constexpr uint32_t Last = 0xFF;
+
+// Shift, Ctrl, Alt and the Windows keys, on either side (a low-level hook tells the sides apart).
+inline constexpr bool IsModifier(uint32_t AVk) {
+  return (AVk >= Shift && AVk <= Alt) || AVk == LeftWin || AVk == RightWin || (AVk >= LeftShift && AVk <= RightAlt);
+}
 }  // namespace VirtualKeys
 
 // Modifier bits of RegisterHotKey (MOD_*).

@@ -9,6 +9,7 @@
 #include "platform/FileSystem.h"
 #include "platform/Hotkeys.h"
 #include "platform/Http.h"
+#include "platform/KeyboardHook.h"
 #include "platform/Locale.h"
 #include "platform/MouseHook.h"
 #include "platform/MouseInput.h"
@@ -38,6 +39,7 @@ struct TPlatform {
   IEnvironment& Environment;
   IFileSystem& Files;
   IMouseHook& MouseHook;
+  IKeyboardHook& KeyboardHook;
   ILocale& Locale;
   IRegistry& Registry;
   IHttpClientFactory& Http;

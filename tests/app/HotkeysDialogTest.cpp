@@ -4,6 +4,7 @@
 
 #include "app/HotkeysForm.h"
 #include "platform/InputCodes.h"
+#include "platform/KeyboardHook.h"
 #include "support/FormFixture.h"
 
 namespace nevra::test {
@@ -75,6 +76,56 @@ TEST_F(HotkeysDialogTest, RestoreDefaultsFillsTheFieldsAndCancelChangesNothing) 
     ADialog.btnCancel.Click();
   });
   EXPECT_EQ(Form->StartMacrosHotkey().Vk, static_cast<uint32_t>('R'));
+}
+
+// The combinations in force would start a run, or stop one, from inside the dialog; they rest
+// while it is open, so a field takes them like any other.
+TEST_F(HotkeysDialogTest, WhileOpenTheHotkeysInForceRestAndComeBackAfter) {
+  OpenDialog([this](TfrmHotkeys& ADialog) {
+    EXPECT_FALSE(P.PressHotkey(kCtrlShift, 'S')) << "the start combination reached the program";
+    EXPECT_TRUE(P.Hotkeys.Registered.empty());
+    ADialog.btnCancel.Click();
+  });
+  EXPECT_FALSE(Form->Running());
+  EXPECT_FALSE(P.KeyboardHook.Installed());
+  EXPECT_TRUE(P.PressHotkey(kCtrlShift, 'S'));
+  EXPECT_TRUE(Form->Running());
+
+  UserClick(Form->btnStop);
+  OpenDialog([](TfrmHotkeys& ADialog) {
+    ADialog.hkStart.Press(kF6, 0);
+    ADialog.btnOK.Click();
+  });
+  EXPECT_TRUE(P.PressHotkey(0, kF6)) << "the new set is in force once the dialog has closed";
+}
+
+// Another program's hotkey would take the key press before the field could: the hook takes it
+// first, the focused field shows it, and the dialog names it at once.
+TEST_F(HotkeysDialogTest, ACombinationAnotherProgramHoldsIsTakenByTheFocusedFieldAndNamedAtOnce) {
+  constexpr uint32_t kCtrlAlt = HotkeyModifiers::Control | HotkeyModifiers::Alt;
+  P.Hotkeys.TakenByOthers.insert({kCtrlAlt, kF7});
+  const auto Key = [](uint32_t AVk, uint32_t AModifiers) { return TKeyEvent{AVk, 0, true, false, false, AModifiers}; };
+  OpenDialog([&](TfrmHotkeys& ADialog) {
+    ASSERT_TRUE(P.KeyboardHook.Installed());
+    EXPECT_FALSE(P.KeyboardHook.Send(Key(kF7, kCtrlAlt))) << "no field has the focus: the key is not the dialog's";
+    ADialog.hkStop.Enter();
+    EXPECT_FALSE(P.KeyboardHook.Send(Key(VirtualKeys::LeftShift, kCtrlAlt))) << "a modifier alone passes";
+    EXPECT_TRUE(P.KeyboardHook.Send(Key(kF7, kCtrlAlt)));
+    EXPECT_EQ(ADialog.hkStop.Vk(), kF7);
+    EXPECT_EQ(ADialog.hkStop.Modifiers(), kCtrlAlt);
+    EXPECT_EQ(ADialog.lblHeldElsewhere.Caption(), "Hotkey Ctrl+Alt+F7 is in use by another program.");
+    EXPECT_FALSE(P.Hotkeys.Registered.count(1009)) << "the test registration is gone";
+
+    EXPECT_FALSE(P.KeyboardHook.Send(Key(kF6, 0))) << "a free combination reaches the field as usual";
+    EXPECT_EQ(ADialog.lblHeldElsewhere.Caption(), "");
+    ADialog.btnOK.Click();
+    EXPECT_FALSE(ADialog.Closed()) << "OK still refuses the held combination";
+    ADialog.btnCancel.Click();
+  });
+  ASSERT_EQ(P.Dialogs.Shown.size(), 1u);
+  EXPECT_EQ(P.Dialogs.Shown[0].Text, "Hotkey Ctrl+Alt+F7 is in use by another program.");
+  EXPECT_FALSE(P.KeyboardHook.Installed());
+  EXPECT_EQ(P.Hotkeys.Registered.size(), 3u) << "the old set is in force again";
 }
 
 }  // namespace

@@ -120,12 +120,21 @@ class HotkeysDialog : public Hotkeys {
     return tools::FindControl(ADialog, tools::HotkeysControlId(AName));
   }
   static WORD FieldHotkey(HWND AField) { return static_cast<WORD>(SendMessageW(AField, HKM_GETHOTKEY, 0, 0)); }
-  // Clicks into the field and presses the keys, as the user does.
+  // Clicks into the field and, once it has the caret, presses the keys, as the user does.
   static void TypeCombination(HWND ADialog, HWND AField, std::initializer_list<WORD> AKeys) {
     SetForegroundWindow(ADialog);
     RECT Bounds{};
     GetWindowRect(AField, &Bounds);
     tools::ClickAt({(Bounds.left + Bounds.right) / 2, (Bounds.top + Bounds.bottom) / 2}, TClickButton::cbLeft);
+    const DWORD Thread = GetWindowThreadProcessId(AField, nullptr);
+    EXPECT_TRUE(tools::WaitUntil(
+        [&] {
+          GUITHREADINFO Info{};
+          Info.cbSize = sizeof Info;
+          return GetGUIThreadInfo(Thread, &Info) && Info.hwndFocus == AField;
+        },
+        10s))
+        << "the click gave the field no focus";
     tools::PressKeys(AKeys);
   }
   static void Press(HWND ADialog, const char* AButton) {
@@ -161,16 +170,21 @@ TEST_F(HotkeysDialog, ANewStartCombinationStartsRunsTheOldOneNoLongerDoesAndItSu
   EXPECT_EQ(Window().Text("lblHotkeys"), "Hotkeys \xE2\x80\x94 Start: F6  |  Stop: Shift+Ctrl+X");
 }
 
-TEST_F(HotkeysDialog, ACombinationAnotherProgramHoldsIsNamedAndTheOldSetStays) {
-  // This test process holds Ctrl+Alt+F7, as another program would. Pressed, it would reach this
-  // process and not the field, so the field is given it as the control reports a combination.
+// Another program's hotkey would take the key press before the field could: pressed in a field,
+// the combination stays in the field, is named at once, and OK refuses it by name.
+TEST_F(HotkeysDialog, ACombinationAnotherProgramHoldsIsTakenByTheFieldNamedAtOnceAndRefusedAtOk) {
+  // This test process holds Ctrl+Alt+F7, as another program would.
   ASSERT_TRUE(RegisterHotKey(nullptr, 1, MOD_CONTROL | MOD_ALT, VK_F7));
   const HWND Dialog = OpenDialog();
   ASSERT_NE(Dialog, nullptr);
-  const HWND StartField = Field(Dialog, "hkStart");
-  SendMessageW(StartField, HKM_SETHOTKEY, MAKEWORD(VK_F7, HOTKEYF_CONTROL | HOTKEYF_ALT), 0);
-  PostMessageW(Dialog, WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(StartField), EN_CHANGE),
-               reinterpret_cast<LPARAM>(StartField));
+  const HWND StopField = Field(Dialog, "hkStop");
+  TypeCombination(Dialog, StopField, {VK_CONTROL, VK_MENU, VK_F7});
+  ASSERT_TRUE(
+      tools::WaitUntil([&] { return FieldHotkey(StopField) == MAKEWORD(VK_F7, HOTKEYF_CONTROL | HOTKEYF_ALT); }, 10s))
+      << "the Stop field shows " << FieldHotkey(StopField);
+  EXPECT_EQ(tools::ReadText(Field(Dialog, "lblHeldElsewhere")), "Hotkey Ctrl+Alt+F7 is in use by another program.");
+  MSG Message;
+  EXPECT_FALSE(PeekMessageW(&Message, nullptr, WM_HOTKEY, WM_HOTKEY, PM_REMOVE)) << "the other program got the keys";
   Press(Dialog, "btnOK");
 
   const HWND Box = tools::WaitForProcessWindow(ProcessId(), tools::kDialogClass, std::nullopt, 10s);
@@ -187,6 +201,28 @@ TEST_F(HotkeysDialog, ACombinationAnotherProgramHoldsIsNamedAndTheOldSetStays) {
   PrepareEndlessRun();
   PressHotkey({VK_CONTROL, VK_SHIFT, 'S'});
   ASSERT_TRUE(WaitForPresses(2)) << "the old Start combination no longer works";
+  PressHotkey({VK_CONTROL, VK_SHIFT, 'X'});
+  ExpectStoppedByHotkey();
+}
+
+// The hotkeys in force rest while the dialog is open: the Start combination pressed in the Stop
+// field starts nothing and stays in the field.
+TEST_F(HotkeysDialog, TheHotkeysInForceDoNothingInsideTheDialog) {
+  PrepareEndlessRun();
+  const HWND Dialog = OpenDialog();
+  ASSERT_NE(Dialog, nullptr);
+  const HWND StopField = Field(Dialog, "hkStop");
+  TypeCombination(Dialog, StopField, {VK_CONTROL, VK_SHIFT, 'S'});
+  ASSERT_TRUE(
+      tools::WaitUntil([&] { return FieldHotkey(StopField) == MAKEWORD('S', HOTKEYF_CONTROL | HOTKEYF_SHIFT); }, 10s))
+      << "the Stop field shows " << FieldHotkey(StopField);
+  tools::PumpFor(500ms);
+  EXPECT_EQ(Presses(), 0u);
+  EXPECT_TRUE(Window().Enabled("btnStart")) << "the Start combination started a run";
+  Press(Dialog, "btnCancel");
+  ASSERT_TRUE(tools::WaitUntilClosed(Dialog, 10s));
+  PressHotkey({VK_CONTROL, VK_SHIFT, 'S'});
+  ASSERT_TRUE(WaitForPresses(2)) << "the hotkeys did not come back when the dialog closed";
   PressHotkey({VK_CONTROL, VK_SHIFT, 'X'});
   ExpectStoppedByHotkey();
 }

@@ -232,10 +232,15 @@ class THotkeyEdit : public TControl {
   void SetHotkey(uint32_t AVk, uint32_t AModifiers);
   // The user pressed a combination in the field.
   void Press(uint32_t AVk, uint32_t AModifiers);
+  // The field has the keyboard focus: keys typed now are meant for it.
+  bool Focused() const { return FFocused; }
+  void Enter() { FFocused = true; }
+  void Leave() { FFocused = false; }
 
  private:
   uint32_t FVk = 0;
   uint32_t FModifiers = 0;
+  bool FFocused = false;
 };
 
 }  // namespace nevra

@@ -29,6 +29,7 @@ struct TFakePlatform {
   TFakeEnvironment Environment;
   TFakeFileSystem Files;
   TFakeMouseHook MouseHook;
+  TFakeKeyboardHook KeyboardHook;
   TFakeLocale Locale;
   TFakeRegistry Registry;
   TFakeHttpClientFactory Http;
@@ -48,6 +49,7 @@ struct TFakePlatform {
                      .Environment = Environment,
                      .Files = Files,
                      .MouseHook = MouseHook,
+                     .KeyboardHook = KeyboardHook,
                      .Locale = Locale,
                      .Registry = Registry,
                      .Http = Http,

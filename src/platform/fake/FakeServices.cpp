@@ -104,7 +104,7 @@ void TFakeApplication::EndSession() {
 bool TFakeHotkeys::Register(int32_t AId, uint32_t AModifiers, uint32_t AVk, std::function<void()> AOnPress) {
   Calls.push_back("Register:" + std::to_string(AId));
   const uint32_t Plain = AModifiers & ~HotkeyModifiers::NoRepeat;
-  if (TakenByOthers.count({Plain, AVk}) || Registered.count(AId)) return false;
+  if (TakenByOthers.count({Plain, AVk}) || Registered.count(AId) || HandlerFor(Plain, AVk)) return false;
   Registered[AId] = {AModifiers, AVk};
   FHandlers[AId] = std::move(AOnPress);
   return true;

@@ -13,6 +13,7 @@
 #include "platform/Environment.h"
 #include "platform/FileSystem.h"
 #include "platform/Hotkeys.h"
+#include "platform/KeyboardHook.h"
 #include "platform/Locale.h"
 #include "platform/MouseHook.h"
 #include "platform/MouseInput.h"
@@ -165,7 +166,8 @@ class TFakeHotkeys final : public IHotkeys {
     uint32_t Vk;
     friend bool operator==(const TRegistration&, const TRegistration&) = default;
   };
-  // What the system holds now, by id. Keys it refuses (already taken) are never held.
+  // What the system holds now, by id. Keys it refuses (taken by another program, or registered
+  // already under another id, as Windows refuses them) are never held.
   std::map<int32_t, TRegistration> Registered;
   std::set<std::pair<uint32_t, uint32_t>> TakenByOthers;  // (modifiers, vk), no-repeat bit ignored
   std::vector<std::string> Calls;
@@ -236,6 +238,25 @@ class TFakeMouseHook final : public IMouseHook {
 
  private:
   TMouseHookProc FProc;
+};
+
+class TFakeKeyboardHook final : public IKeyboardHook {
+ public:
+  bool Install(TKeyboardHookProc AProc) override {
+    FProc = std::move(AProc);
+    return true;
+  }
+  void Remove() override { FProc = nullptr; }
+  bool Installed() const override { return static_cast<bool>(FProc); }
+  // The system sees a key event: it reaches the hook procedure, if one is installed. True when
+  // the procedure took it.
+  bool Send(const TKeyEvent& AEvent) const {
+    const TKeyboardHookProc Proc = FProc;  // the procedure may remove the hook
+    return Proc && Proc(AEvent);
+  }
+
+ private:
+  TKeyboardHookProc FProc;
 };
 
 // Other copies of the program in the same session, in memory.

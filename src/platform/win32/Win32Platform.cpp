@@ -28,6 +28,7 @@ TWin32Platform::TWin32Platform()
                .Environment = Environment,
                .Files = Files,
                .MouseHook = MouseHook,
+               .KeyboardHook = KeyboardHook,
                .Locale = Locale,
                .Registry = Registry,
                .Http = Http,

@@ -11,6 +11,7 @@
 #include "platform/win32/services/Win32Environment.h"
 #include "platform/win32/services/Win32FileSystem.h"
 #include "platform/win32/services/Win32Hotkeys.h"
+#include "platform/win32/services/Win32KeyboardHook.h"
 #include "platform/win32/services/Win32Locale.h"
 #include "platform/win32/services/Win32MessagePump.h"
 #include "platform/win32/services/Win32MouseHook.h"
@@ -43,6 +44,7 @@ struct TWin32Platform {
   TWin32Environment Environment;
   TWin32FileSystem Files;
   TWin32MouseHook MouseHook;
+  TWin32KeyboardHook KeyboardHook;
   TWin32Locale Locale;
   TWin32Registry Registry;
   TWin32HttpClientFactory Http;

@@ -2,26 +2,20 @@
 #include <windows.h>
 
 #include "platform/MouseHook.h"
-#include "platform/win32/Win32Handles.h"
+#include "platform/win32/services/Win32LowLevelHook.h"
 
 namespace nevra::win32 {
 
-// WH_MOUSE_LL for the whole desktop. The system calls the hook on the installing thread while
-// it waits for messages; the procedure passes every event on at once.
+// WH_MOUSE_LL for the whole desktop, on the installing thread.
 class TWin32MouseHook final : public IMouseHook {
  public:
-  TWin32MouseHook() = default;
-  TWin32MouseHook(const TWin32MouseHook&) = delete;
-  TWin32MouseHook& operator=(const TWin32MouseHook&) = delete;
-  ~TWin32MouseHook() override { Remove(); }
-  bool Install(TMouseHookProc AProc) override;
-  void Remove() override;
-  bool Installed() const override { return static_cast<bool>(FHook); }
+  bool Install(TMouseHookProc AProc) override { return FHook.Install(std::move(AProc)); }
+  void Remove() override { FHook.Remove(); }
+  bool Installed() const override { return FHook.Installed(); }
 
  private:
-  static LRESULT CALLBACK LowLevelMouseProc(int ACode, WPARAM AMessage, LPARAM AData);
-  THookOwner FHook;
-  TMouseHookProc FProc;
+  static bool Call(const TMouseHookProc& AProc, WPARAM AMessage, LPARAM AData);
+  TLowLevelHook<WH_MOUSE_LL, TMouseHookProc, &TWin32MouseHook::Call> FHook;
 };
 
 }  // namespace nevra::win32

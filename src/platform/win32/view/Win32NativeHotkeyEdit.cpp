@@ -19,7 +19,7 @@ constexpr TModifier kModifiers[] = {
     {HotkeyModifiers::Shift, HOTKEYF_SHIFT, VK_SHIFT},
     {HotkeyModifiers::Alt, HOTKEYF_ALT, VK_MENU},
 };
-constexpr UINT_PTR kStyledPaintSubclassId = 1;
+constexpr UINT_PTR kFieldSubclassId = 1;
 
 std::wstring KeyName(UINT AVk, bool AExtended) {
   LONG Parameter = static_cast<LONG>(::MapVirtualKeyW(AVk, MAPVK_VK_TO_VSC)) << 16;
@@ -55,59 +55,86 @@ uint32_t RegisterModifiers(BYTE AHotkeyControlModifiers) {
 
 void TNativeHotkeyEdit::Create(bool AStartsGroup) {
   CreateWindowOf(HOTKEY_CLASSW, WS_TABSTOP, WS_EX_CLIENTEDGE, AStartsGroup);
+  if (Window() != nullptr)
+    FSubclassed = ::SetWindowSubclass(Window(), &TNativeHotkeyEdit::FieldProc, kFieldSubclassId,
+                                      reinterpret_cast<DWORD_PTR>(this)) != FALSE;
 }
 
 TNativeHotkeyEdit::~TNativeHotkeyEdit() {
-  if (FPaintsItself && ::IsWindow(Window()) != FALSE)
-    ::RemoveWindowSubclass(Window(), &TNativeHotkeyEdit::StyledPaintProc, kStyledPaintSubclassId);
+  if (FSubclassed && ::IsWindow(Window()) != FALSE)
+    ::RemoveWindowSubclass(Window(), &TNativeHotkeyEdit::FieldProc, kFieldSubclassId);
 }
 
 void TNativeHotkeyEdit::ApplySkin() {
   if (Context().Skins() == nullptr || Window() == nullptr) return;
   AttachSkin(TSkin::skEdit);
-  FPaintsItself = ::SetWindowSubclass(Window(), &TNativeHotkeyEdit::StyledPaintProc, kStyledPaintSubclassId,
-                                      reinterpret_cast<DWORD_PTR>(Context().Skins())) != FALSE;
+  FPaintsItself = FSubclassed;
 }
 
-LRESULT CALLBACK TNativeHotkeyEdit::StyledPaintProc(HWND AWindow, UINT AMessage, WPARAM AWParam, LPARAM ALParam,
-                                                    UINT_PTR ASubclassId, DWORD_PTR ARefData) {
+LRESULT CALLBACK TNativeHotkeyEdit::FieldProc(HWND AWindow, UINT AMessage, WPARAM AWParam, LPARAM ALParam,
+                                              UINT_PTR ASubclassId, DWORD_PTR ARefData) {
+  auto& Self = *reinterpret_cast<TNativeHotkeyEdit*>(ARefData);
   switch (AMessage) {
-    case WM_ERASEBKGND: return 1;
-    case WM_PAINT: {
-      PAINTSTRUCT Paint{};
-      const HDC Dc = ::BeginPaint(AWindow, &Paint);
-      if (Dc == nullptr) return 0;
-      RECT Client{};
-      ::GetClientRect(AWindow, &Client);
-      // The colours of an edit box, enabled or not, as the style gives them.
-      const auto& Skins = *reinterpret_cast<const TWin32StyledControls*>(ARefData);
-      const bool Enabled = ::IsWindowEnabled(AWindow) != FALSE;
-      const auto Field = Skins.Colours(Enabled ? WM_CTLCOLOREDIT : WM_CTLCOLORSTATIC, Dc, AWindow);
-      if (Field) ::FillRect(Dc, &Client, *Field);
-      const auto Font = reinterpret_cast<HFONT>(::SendMessageW(AWindow, WM_GETFONT, 0, 0));
-      const HGDIOBJ OldFont = Font != nullptr ? ::SelectObject(Dc, Font) : nullptr;
-      ::SetBkMode(Dc, TRANSPARENT);
-      const std::wstring Text = CombinationText(static_cast<WORD>(::SendMessageW(AWindow, HKM_GETHOTKEY, 0, 0)));
-      RECT TextArea = Client;
-      TextArea.left += ::GetSystemMetrics(SM_CXBORDER);
-      ::DrawTextW(Dc, Text.c_str(), static_cast<int>(Text.size()), &TextArea,
-                  DT_SINGLELINE | DT_VCENTER | DT_LEFT | DT_NOPREFIX);
-      if (::GetFocus() == AWindow) {
-        // The caret follows the combination, as the control places it.
-        SIZE Extent{};
-        ::GetTextExtentPoint32W(Dc, Text.c_str(), static_cast<int>(Text.size()), &Extent);
-        TEXTMETRICW Metrics{};
-        ::GetTextMetricsW(Dc, &Metrics);
-        ::SetCaretPos(TextArea.left + Extent.cx, (Client.bottom - Metrics.tmHeight) / 2);
-      }
-      if (OldFont != nullptr) ::SelectObject(Dc, OldFont);
-      ::EndPaint(AWindow, &Paint);
-      return 0;
+    case WM_SETFOCUS:
+    case WM_KILLFOCUS: {
+      THotkeyEdit& Edit = Self.FEdit;
+      const bool Entered = AMessage == WM_SETFOCUS;
+      Self.Context().Run([&Edit, Entered] { Entered ? Edit.Enter() : Edit.Leave(); });
+      break;
     }
-    case WM_NCDESTROY: ::RemoveWindowSubclass(AWindow, &TNativeHotkeyEdit::StyledPaintProc, ASubclassId); break;
+    case WM_KEYDOWN:
+    case WM_KEYUP:
+    case WM_SYSKEYDOWN:
+    case WM_SYSKEYUP:
+      if (Self.FShowAfterQueuedKeys) {
+        const LRESULT Result = ::DefSubclassProc(AWindow, AMessage, AWParam, ALParam);
+        Self.FShowAfterQueuedKeys = false;
+        Self.ShowHotkey();
+        return Result;
+      }
+      break;
+    case WM_ERASEBKGND:
+      if (Self.FPaintsItself) return 1;
+      break;
+    case WM_PAINT:
+      if (!Self.FPaintsItself) break;
+      Self.PaintStyled(AWindow);
+      return 0;
+    case WM_NCDESTROY: ::RemoveWindowSubclass(AWindow, &TNativeHotkeyEdit::FieldProc, ASubclassId); break;
     default: break;
   }
   return ::DefSubclassProc(AWindow, AMessage, AWParam, ALParam);
+}
+
+void TNativeHotkeyEdit::PaintStyled(HWND AWindow) const {
+  PAINTSTRUCT Paint{};
+  const HDC Dc = ::BeginPaint(AWindow, &Paint);
+  if (Dc == nullptr) return;
+  RECT Client{};
+  ::GetClientRect(AWindow, &Client);
+  // The colours of an edit box, enabled or not, as the style gives them.
+  const TWin32StyledControls& Skins = *Context().Skins();
+  const bool Enabled = ::IsWindowEnabled(AWindow) != FALSE;
+  const auto Field = Skins.Colours(Enabled ? WM_CTLCOLOREDIT : WM_CTLCOLORSTATIC, Dc, AWindow);
+  if (Field) ::FillRect(Dc, &Client, *Field);
+  const auto Font = reinterpret_cast<HFONT>(::SendMessageW(AWindow, WM_GETFONT, 0, 0));
+  const HGDIOBJ OldFont = Font != nullptr ? ::SelectObject(Dc, Font) : nullptr;
+  ::SetBkMode(Dc, TRANSPARENT);
+  const std::wstring Text = CombinationText(static_cast<WORD>(::SendMessageW(AWindow, HKM_GETHOTKEY, 0, 0)));
+  RECT TextArea = Client;
+  TextArea.left += ::GetSystemMetrics(SM_CXBORDER);
+  ::DrawTextW(Dc, Text.c_str(), static_cast<int>(Text.size()), &TextArea,
+              DT_SINGLELINE | DT_VCENTER | DT_LEFT | DT_NOPREFIX);
+  if (::GetFocus() == AWindow) {
+    // The caret follows the combination, as the control places it.
+    SIZE Extent{};
+    ::GetTextExtentPoint32W(Dc, Text.c_str(), static_cast<int>(Text.size()), &Extent);
+    TEXTMETRICW Metrics{};
+    ::GetTextMetricsW(Dc, &Metrics);
+    ::SetCaretPos(TextArea.left + Extent.cx, (Client.bottom - Metrics.tmHeight) / 2);
+  }
+  if (OldFont != nullptr) ::SelectObject(Dc, OldFont);
+  ::EndPaint(AWindow, &Paint);
 }
 
 void TNativeHotkeyEdit::Sync(TControlProperty AProperty) {
@@ -127,6 +154,10 @@ void TNativeHotkeyEdit::ShowHotkey() {
   TNativeContext::TMirroring Mirroring(Context());
   const auto Key = static_cast<BYTE>(FEdit.Vk());
   ::SendMessageW(Window(), HKM_SETHOTKEY, MAKEWORD(Key, HotkeyControlModifiers(FEdit.Modifiers())), 0);
+  // A combination typed in one burst can be set (by the dialog's keyboard hook, which sees its
+  // last key first) while its modifier keys still wait in the queue; each of them clears the
+  // control as it arrives, so the combination is shown again after each, until none waits.
+  FShowAfterQueuedKeys = FSubclassed && HIWORD(::GetQueueStatus(QS_KEY)) != 0;
 }
 
 bool TNativeHotkeyEdit::HandleCommand(UINT ACode) {
@@ -134,6 +165,8 @@ bool TNativeHotkeyEdit::HandleCommand(UINT ACode) {
   if (!Context().TakesInput()) return true;
   const auto Hotkey = static_cast<WORD>(::SendMessageW(Window(), HKM_GETHOTKEY, 0, 0));
   const uint32_t Vk = LOBYTE(Hotkey);
+  // Modifier keys alone are a combination still being typed, not one to take.
+  if (Vk == 0) return true;
   const uint32_t Modifiers = RegisterModifiers(HIBYTE(Hotkey));
   THotkeyEdit& Edit = FEdit;
   Context().Run([&Edit, Vk, Modifiers] { Edit.Press(Vk, Modifiers); });

@@ -22,12 +22,16 @@ class TNativeHotkeyEdit final : public TNativeControl {
 
  private:
   void ShowHotkey();
-  // In the style, the field paints its combination itself: the control would draw it in the
-  // system's window colours whatever WM_CTLCOLOREDIT says.
-  static LRESULT CALLBACK StyledPaintProc(HWND AWindow, UINT AMessage, WPARAM AWParam, LPARAM ALParam,
-                                          UINT_PTR ASubclassId, DWORD_PTR ARefData);
+  // Tells the model when the field gains and loses the keyboard focus. In the style, the field
+  // also paints its combination itself: the control would draw it in the system's window colours
+  // whatever WM_CTLCOLOREDIT says.
+  static LRESULT CALLBACK FieldProc(HWND AWindow, UINT AMessage, WPARAM AWParam, LPARAM ALParam, UINT_PTR ASubclassId,
+                                    DWORD_PTR ARefData);
+  void PaintStyled(HWND AWindow) const;
   THotkeyEdit& FEdit;
+  bool FSubclassed = false;
   bool FPaintsItself = false;
+  bool FShowAfterQueuedKeys = false;
 };
 
 // What the hotkey control shows for its HKM_GETHOTKEY value: the keyboard's names of the
