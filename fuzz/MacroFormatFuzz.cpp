@@ -11,34 +11,10 @@
 #include <string>
 #include <string_view>
 
+#include "StrictUtf8.h"
 #include "macros/MacroModel.h"
 
 namespace {
-
-// Strict UTF-8, as the Unicode standard's table of well-formed byte sequences has it.
-bool IsValidUtf8(std::string_view AText) {
-  size_t I = 0;
-  while (I < AText.size()) {
-    const auto Byte = [&](size_t AAt) { return AAt < AText.size() ? static_cast<unsigned char>(AText[AAt]) : 0u; };
-    const unsigned C = Byte(I);
-    const auto In = [](unsigned AValue, unsigned ALow, unsigned AHigh) { return AValue >= ALow && AValue <= AHigh; };
-    size_t Length = 0;
-    if (C < 0x80)
-      Length = 1;
-    else if (In(C, 0xC2, 0xDF))
-      Length = In(Byte(I + 1), 0x80, 0xBF) ? 2 : 0;
-    else if (In(C, 0xE0, 0xEF)) {
-      const unsigned Low = C == 0xE0 ? 0xA0 : 0x80, High = C == 0xED ? 0x9F : 0xBF;
-      Length = In(Byte(I + 1), Low, High) && In(Byte(I + 2), 0x80, 0xBF) ? 3 : 0;
-    } else if (In(C, 0xF0, 0xF4)) {
-      const unsigned Low = C == 0xF0 ? 0x90 : 0x80, High = C == 0xF4 ? 0x8F : 0xBF;
-      Length = In(Byte(I + 1), Low, High) && In(Byte(I + 2), 0x80, 0xBF) && In(Byte(I + 3), 0x80, 0xBF) ? 4 : 0;
-    }
-    if (Length == 0) return false;
-    I += Length;
-  }
-  return true;
-}
 
 bool SameMacro(const nevra::TRecordedMacro& A, const nevra::TRecordedMacro& B) {
   return A.Name() == B.Name() && A.DurationMs() == B.DurationMs() && A.Events() == B.Events();
@@ -47,7 +23,7 @@ bool SameMacro(const nevra::TRecordedMacro& A, const nevra::TRecordedMacro& B) {
 void TextRoundTrip(std::string_view AText) {
   nevra::TRecordedMacro Read;
   nevra::MacroFromText(AText, Read);
-  if (!IsValidUtf8(Read.Name())) __builtin_trap();
+  if (!nevra::fuzz::IsStrictUtf8(Read.Name())) __builtin_trap();
   // The list shows the name read from the start of the file: the same name, whatever the cut.
   if (nevra::MacroNameFromStart(AText, true) != Read.Name()) __builtin_trap();
   for (size_t Cut = 0; Cut <= AText.size(); Cut += 1 + Cut / 4) {
@@ -67,7 +43,7 @@ void MacroRoundTrip(FuzzedDataProvider& AData) {
   nevra::TRecordedMacro Macro;
   std::string Name = AData.ConsumeRandomLengthString(64);
   std::erase_if(Name, [](char C) { return C == '\r' || C == '\n'; });
-  if (!IsValidUtf8(Name)) Name.clear();
+  if (!nevra::fuzz::IsStrictUtf8(Name)) Name.clear();
   Macro.SetName(Name);
   Macro.SetDurationMs(AData.ConsumeIntegral<uint32_t>());
   while (AData.remaining_bytes() > 0) {

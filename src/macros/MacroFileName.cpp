@@ -16,14 +16,18 @@ namespace {
 
 bool IsTrimmed(char C) { return static_cast<unsigned char>(C) <= ' '; }
 
+// A name Windows opens a device for, in any letter case: the superscripts ¹ ² ³ count as the
+// digits 1 2 3.
 bool IsDeviceName(std::string_view AText) {
   std::string Upper(AText);
   for (char& C : Upper)
     if (C >= 'a' && C <= 'z') C = static_cast<char>(C - 'a' + 'A');
-  static constexpr std::array<std::string_view, 4> kPlain = {"CON", "PRN", "AUX", "NUL"};
+  static constexpr std::array<std::string_view, 6> kPlain = {"CON", "PRN", "AUX", "NUL", "CONIN$", "CONOUT$"};
   if (std::find(kPlain.begin(), kPlain.end(), Upper) != kPlain.end()) return true;
-  return Upper.size() == 4 && (Upper.rfind("COM", 0) == 0 || Upper.rfind("LPT", 0) == 0) && Upper[3] >= '1' &&
-         Upper[3] <= '9';
+  if (Upper.rfind("COM", 0) != 0 && Upper.rfind("LPT", 0) != 0) return false;
+  const std::string_view Number = std::string_view(Upper).substr(3);
+  return (Number.size() == 1 && Number[0] >= '1' && Number[0] <= '9') || Number == "\xC2\xB9" || Number == "\xC2\xB2" ||
+         Number == "\xC2\xB3";
 }
 
 }  // namespace
@@ -39,10 +43,11 @@ std::string SanitizeMacroFileName(std::string_view AName) {
   for (char& C : Stem)
     if (std::string_view("\\/:*?\"<>|").find(C) != std::string_view::npos || static_cast<unsigned char>(C) < ' ')
       C = '_';
-  // Windows treats "con.anything" as the console device, so look at the part before the first dot.
-  const size_t Dot = Stem.find('.');
-  if (IsDeviceName(std::string_view(Stem).substr(0, Dot)))
-    Stem.insert(Dot == std::string::npos ? Stem.size() : Dot, "_");
+  // Windows treats "con.anything" and "con .anything" as the console device, so look at the part
+  // before the first dot without the spaces that end it.
+  std::string_view Base = std::string_view(Stem).substr(0, Stem.find('.'));
+  while (!Base.empty() && Base.back() == ' ') Base.remove_suffix(1);
+  if (IsDeviceName(Base)) Stem.insert(Base.size(), "_");
   if (!Stem.empty() && (Stem.back() == '.' || Stem.back() == ' ')) Stem += '_';
   return Stem;
 }

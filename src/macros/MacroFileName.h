@@ -15,7 +15,8 @@ std::string TrimName(std::string_view AName);
 
 // A file-name stem for a macro name that Windows can store: trimmed; the nine characters
 // \ / : * ? " < > | and control characters inside become "_"; a device name (CON, PRN, AUX, NUL,
-// COM1-COM9, LPT1-LPT9, in any case) before the first dot, or a stem that ends in a dot or a
+// CONIN$, CONOUT$, COM1-COM9, LPT1-LPT9, COM or LPT with a superscript 1, 2 or 3, in any case)
+// before the first dot and the blanks that may follow it, or a stem that ends in a dot or a
 // blank, gets an "_" so the file is an ordinary file. Everything else passes through.
 std::string SanitizeMacroFileName(std::string_view AName);
 

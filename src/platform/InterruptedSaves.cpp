@@ -1,5 +1,7 @@
 #include "platform/InterruptedSaves.h"
 
+#include <charconv>
+
 #include "platform/FileSystem.h"
 #include "platform/Text.h"
 
@@ -9,12 +11,16 @@ namespace {
 
 constexpr std::string_view kTemporaryExtension = ".tmp";
 
-// Removes ".<digits>" from the end of AName; false when it does not end so.
+// Removes ".<number>" from the end of AName, the number written as TemporarySavePath writes a
+// 32-bit one (no sign, no leading zero, at most 4294967295); false when it does not end so. A
+// user's "notes.007.1.tmp" is no name a save makes, so it is never taken for a leftover.
 bool DropNumber(std::string_view& AName) {
   const size_t Dot = AName.rfind('.');
-  if (Dot == std::string_view::npos || Dot + 1 == AName.size()) return false;
-  for (const char C : AName.substr(Dot + 1))
-    if (C < '0' || C > '9') return false;
+  if (Dot == std::string_view::npos) return false;
+  const std::string_view Digits = AName.substr(Dot + 1);
+  uint32_t Number = 0;
+  const auto [End, Error] = std::from_chars(Digits.data(), Digits.data() + Digits.size(), Number);
+  if (Error != std::errc() || End != Digits.data() + Digits.size() || std::to_string(Number) != Digits) return false;
   AName = AName.substr(0, Dot);
   return true;
 }
