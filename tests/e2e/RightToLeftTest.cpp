@@ -45,6 +45,7 @@ TEST_F(RightToLeft, TheLanguageMenuReadsFromTheRightFromTheButtonsRightEdge) {
   const RECT Shown = tools::WindowBounds(Menu);
   // Below the button when the screen has room for it, above it when not (Windows moves it).
   EXPECT_EQ(Shown.right, Button.right);
+  EXPECT_GT(Shown.right - Shown.left, Button.right - Button.left) << "the menu is squeezed";
   PostMessageW(Menu, WM_KEYDOWN, VK_ESCAPE, 0);
   EXPECT_TRUE(tools::WaitUntilClosed(Menu, 10s)) << "the menu stayed open";
 }

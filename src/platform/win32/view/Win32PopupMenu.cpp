@@ -8,7 +8,9 @@ namespace nevra::win32 {
 
 std::optional<size_t> TrackMenu(HWND AOwner, const std::vector<TMenuItem>& AItems, POINT APoint) {
   // A pop-up menu does not take its owner's layout by itself (under Wine it never does): a
-  // mirrored owner asks for a mirrored menu, whose items read from the right.
+  // mirrored owner asks for a mirrored menu, whose items, check marks and texts then read from
+  // the right. MFT_RIGHTORDER on the items is not needed for that, and Wine measures a menu with
+  // it at almost no size.
   const bool RightToLeft = IsRightToLeft(AOwner);
   const TMenuOwner Menu(::CreatePopupMenu());
   if (!Menu) return std::nullopt;
@@ -17,9 +19,7 @@ std::optional<size_t> TrackMenu(HWND AOwner, const std::vector<TMenuItem>& AItem
     std::wstring Caption = Widen(AItems[I].Caption);
     for (size_t At = Caption.find(L'&'); At != std::wstring::npos; At = Caption.find(L'&', At + 2))
       Caption.insert(At, 1, L'&');
-    ::AppendMenuW(Menu.Get(),
-                  MF_STRING | (AItems[I].Checked ? MF_CHECKED : MF_UNCHECKED) | (RightToLeft ? MFT_RIGHTORDER : 0),
-                  I + 1, Caption.c_str());
+    ::AppendMenuW(Menu.Get(), MF_STRING | (AItems[I].Checked ? MF_CHECKED : MF_UNCHECKED), I + 1, Caption.c_str());
   }
   // The owner must be the foreground window, or the menu would not close when the user clicks
   // elsewhere.
