@@ -176,17 +176,7 @@ bool FitsMessageBox(HWND AOwner, const std::wstring& AText) {
   const TFontOwner Font(::CreateFontIndirectW(&Metrics.lfMessageFont));
   const TWindowDc Screen(nullptr);
   const TSelection Selected(Screen.Get(), Font.Get());
-  // Each run without a blank on its own first: DrawTextW would find the one too long for a line
-  // too (it widens the rectangle instead of breaking it), but takes seconds over a long one.
-  for (size_t Start = 0; Start < AText.size();) {
-    const size_t End = std::min(AText.find_first_of(L" \t\r\n", Start), AText.size());
-    SIZE Run{};
-    if (End > Start &&
-        (::GetTextExtentPoint32W(Screen.Get(), AText.data() + Start, static_cast<int>(End - Start), &Run) == FALSE ||
-         Run.cx > MaxWidth))
-      return false;
-    Start = End + 1;
-  }
+  // A word longer than the line widens the measured rectangle instead of breaking.
   RECT Bounds{0, 0, MaxWidth, 0};
   ::DrawTextW(Screen.Get(), AText.c_str(), static_cast<int>(AText.size()), &Bounds,
               DT_CALCRECT | DT_WORDBREAK | DT_EXPANDTABS | DT_NOPREFIX);
