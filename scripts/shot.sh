@@ -16,6 +16,7 @@
 #                        expression (a dialog the keys or the click opened) instead of the main one
 #   NEVRA_SHOT_TITLE=RE  after the keys, wait until the window's caption matches this extended
 #                        regular expression (for example "Running" for the compact strip)
+#   NEVRA_SHOT_ARGS="/x" the program's command-line arguments (split at blanks)
 #   NEVRA_SHOT_SETUP=CMD a shell command run once the prefix exists, before the program starts
 #                        (WINEPREFIX is set), for example to put files in the user's profile
 #   NEVRA_DISPLAY=:0     use that X display instead of a new Xvfb (see scripts/wine-env.sh)
@@ -39,6 +40,12 @@
 #   NEVRA_SHOT_SETUP="wine reg add 'HKCU\\Software\\Nevra Auto Clicker' /v CurrentLanguage /d de /f" \
 #   NEVRA_SHOT_CLICK="373 565" NEVRA_SHOT_WINDOW="^Tastenk" scripts/shot.sh EXE docs/screenshot-hotkeys-de.png
 #   # the Arabic window: scripts/shot-languages.sh writes docs/screenshots/main-ar.png
+#   # its language menu, opened by a click on the language button
+#   NEVRA_SHOT_SETUP="wine reg add 'HKCU\\Software\\Nevra Auto Clicker' /v CurrentLanguage /d ar /f" \
+#   NEVRA_SHOT_CLICK="291 565" NEVRA_SHOT_FULL=1 scripts/shot.sh EXE docs/screenshots/menu-ar-full.png
+#   # the box for an unknown option too long for a message box (300 letters here, 32,000 at most)
+#   NEVRA_SHOT_ARGS="/$(printf 'x%.0s' $(seq 300))" scripts/shot.sh EXE docs/screenshot-long-message.png
+#   # the New Version dialog: scripts/shot-update.sh
 set -euo pipefail
 
 if [ $# -ne 2 ]; then
@@ -71,7 +78,8 @@ if [ -n "${NEVRA_SHOT_SETUP:-}" ]; then
 fi
 
 # Run from the executable's folder, as a user starting it from Explorer would.
-(cd "$(dirname "$exe")" && exec wine "$exe") >/dev/null 2>&1 &
+# shellcheck disable=SC2086  # the arguments are split at blanks on purpose
+(cd "$(dirname "$exe")" && exec wine "$exe" ${NEVRA_SHOT_ARGS:-}) >/dev/null 2>&1 &
 program_pid=$!
 
 # Wait (up to 60 s) for the main window to be mapped.

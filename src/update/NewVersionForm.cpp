@@ -13,14 +13,16 @@
 namespace nevra {
 
 TfrmNewVersion::TfrmNewVersion(TPlatform& APlatform, const TUpdateSite& ASite, TUpdateOffer& AOffer)
-    : TForm("frmNewVersion", 411, 172),
-      lblStatus(this, this, "lblStatus", XYWH(90, 11, 287, 91), TAlignment::taLeft, true),
+    : TForm("frmNewVersion", 411, 232),
       VirtualImage1(this, this, "VirtualImage1", XYWH(9, 15, 70, 75), "update-icon"),
-      ProgressBar1(this, this, "ProgressBar1", XYWH(8, 115, 369, 17)),
+      ProgressBar1(this, this, "ProgressBar1", XYWH(8, 175, 369, 17)),
       // Wider than the English captions need, keeping the right edge: "Jetzt aktualisieren" and
       // "Überspringen" must fit too.
-      btUpdateNow(this, this, "btUpdateNow", XYWH(126, 136, 140, 25)),
-      btCancel(this, this, "btCancel", XYWH(274, 136, 100, 25)),
+      btUpdateNow(this, this, "btUpdateNow", XYWH(126, 196, 140, 25)),
+      btCancel(this, this, "btCancel", XYWH(274, 196, 100, 25)),
+      // Where the designed label was, 60 units higher (the dialog grew by as much): the offer
+      // and two or three changes show before it scrolls.
+      memMessage(this, this, "memMessage", XYWH(90, 11, 287, 151)),
       FPlatform(APlatform),
       FSite(ASite),
       FOffer(AOffer) {
@@ -38,7 +40,7 @@ void TfrmNewVersion::FormShow() {
   SetCaption(" " + FPlatform.App.Title());
   btUpdateNow.SetCaption(Translate("Update Now"));
   btCancel.SetCaption(Translate(FOffer.UpdateForced ? "Exit" : "Skip"));
-  lblStatus.SetCaption(FOffer.NewVersionMessage);
+  memMessage.SetText(FOffer.NewVersionMessage);
 }
 
 void TfrmNewVersion::FormClose() {

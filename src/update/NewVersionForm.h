@@ -19,11 +19,13 @@ class TfrmNewVersion final : public TForm {
  public:
   TfrmNewVersion(TPlatform& APlatform, const TUpdateSite& ASite, TUpdateOffer& AOffer);
 
-  TLabel lblStatus;
   TImage VirtualImage1;
   TProgressBar ProgressBar1;
   TButton btUpdateNow;
   TButton btCancel;
+  // The offer and the change log, which comes from the web site and can be any length: it
+  // scrolls. After the buttons in tab order, so the keyboard starts on Update Now as before.
+  TMemo memMessage;
 
   void btCancelClick();
   void btUpdateNowClick();

@@ -162,10 +162,33 @@ TEST_F(CommandLineAlone, ABadOptionIsToldInABoxAndEndsWithTwoWithoutAWindow) {
   ASSERT_NE(Box, nullptr) << "no message about the option";
   EXPECT_EQ(tools::MessageBoxText(Box).rfind("Unknown option: /begin\r\n\r\nCommand-line options", 0), 0u)
       << tools::MessageBoxText(Box);
+  EXPECT_EQ(tools::FindChildOfClass(Box, L"Edit"), nullptr) << "a short message comes in a standard message box";
   EXPECT_EQ(tools::FindTopLevelWindow(tools::kMainWindowCaption), nullptr) << "a main window was made";
   tools::PressDialogButton(Box, IDOK);
   EXPECT_EQ(ExitCodeOf(*Copy), 2u);
   EXPECT_FALSE(std::filesystem::exists(SettingsFile())) << "settings were written";
+}
+
+TEST_F(CommandLineAlone, AnOptionAsLongAsACommandLineCanBeIsToldInABoxWithinTheScreen) {
+  // 32,000 characters without a blank: the standard box would be thousands of pixels wide.
+  const std::string Option = "/" + std::string(31999, 'x');
+  const auto Copy = StartAnotherCopy({Option});
+  const HWND Box = tools::WaitForProcessWindow(Copy->Id(), tools::kDialogClass, std::nullopt, kCopyTimeout);
+  ASSERT_NE(Box, nullptr) << "no message about the option";
+  const RECT Bounds = tools::WindowBounds(Box);
+  EXPECT_LE(Bounds.right - Bounds.left, GetSystemMetrics(SM_CXSCREEN));
+  EXPECT_LE(Bounds.bottom - Bounds.top, GetSystemMetrics(SM_CYSCREEN));
+  EXPECT_GE(Bounds.left, 0);
+  EXPECT_GE(Bounds.top, 0);
+  // The whole text is there to read, scroll through and copy.
+  const HWND Text = tools::FindChildOfClass(Box, L"Edit");
+  ASSERT_NE(Text, nullptr) << "the text is not in a field of its own";
+  const std::string Shown = tools::ReadText(Text);
+  EXPECT_EQ(Shown.rfind("Unknown option: " + Option + "\r\n\r\nCommand-line options", 0), 0u)
+      << Shown.substr(0, 80) << "... (" << Shown.size() << " characters)";
+  tools::PressDialogButton(Box, IDOK);
+  EXPECT_EQ(ExitCodeOf(*Copy), 2u);
+  EXPECT_EQ(tools::FindTopLevelWindow(tools::kMainWindowCaption), nullptr) << "a main window was made";
 }
 
 }  // namespace

@@ -11,6 +11,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <iterator>
 #include <string>
 #include <utility>
@@ -21,6 +22,7 @@
 #include "app/HotkeysForm.h"
 #include "app/MainForm.h"
 #include "i18n/Translation.h"
+#include "platform/Format.h"
 #include "platform/Text.h"
 #include "platform/fake/FakePlatform.h"
 #include "platform/win32/Win32Dpi.h"
@@ -102,6 +104,13 @@ TTextRoom RoomFor(const TControl& AControl, int AClientWidth, int AClientHeight,
       break;
     case TControlKind::ckLabel:
       Room.Flags = DT_NOPREFIX | (static_cast<const TLabel&>(AControl).WordWrap() ? DT_WORDBREAK : DT_SINGLELINE);
+      break;
+    case TControlKind::ckMemo:
+      // Inside the edit box's borders, its margins and its vertical scroll bar (as wide as a
+      // spin box's arrows).
+      Room.Width -= 2 * Scaled(2) + 2 * Scaled(2) + Scaled(17);
+      Room.Height -= 2 * Scaled(2);
+      Room.Flags = DT_WORDBREAK | DT_EDITCONTROL | DT_NOPREFIX;
       break;
     case TControlKind::ckComboBox:
       // The chosen entry, between the left padding and the drop-down arrow.
@@ -251,21 +260,21 @@ TEST_F(Layout, EveryTextFitsAtOneAndAHalfTimesTheScaleInEveryLanguage) {
   for (const std::string& Code : CatalogueLanguages()) CheckLanguage(Code);
 }
 
-// Dialogs that show only on request are measured against every caption the catalogue gives
-// their controls, without the dialog on screen, at 96 and 144 DPI.
-using TCaptions = std::vector<std::pair<const TControl*, std::vector<std::string>>>;
-void ExpectCaptionsFit(const TCaptions& ACaptions) {
+// Dialogs that show only on request are measured against every text the catalogue gives their
+// controls, without the dialog on screen, at 96 and 144 DPI. A control's texts are made from the
+// catalogue in each of its languages in turn.
+using TTextsOf = std::function<std::vector<std::string>(const TTranslations&)>;
+void ExpectTextsFit(const std::vector<std::pair<const TControl*, TTextsOf>>& ATexts) {
   TTranslations Catalogue;
   Catalogue.Parse(CatalogueText());
   ASSERT_GE(Catalogue.Languages().size(), 2u) << "no catalogue beside the program";
   for (const UINT Dpi : {96u, 144u}) {
     for (size_t Language = 0; Language < Catalogue.Languages().size(); ++Language) {
       Catalogue.SetIndex(static_cast<int32_t>(Language));
-      for (const auto& [Control, Texts] : ACaptions) {
+      for (const auto& [Control, TextsOf] : ATexts) {
         const TTextRoom Room = RoomFor(*Control, win32::ScaleForDpi(Control->Bounds().Width(), Dpi),
                                        win32::ScaleForDpi(Control->Bounds().Height(), Dpi), Dpi);
-        for (const std::string& Text : Texts) {
-          const std::string Shown = Catalogue.Translate(Text);
+        for (const std::string& Shown : TextsOf(Catalogue)) {
           const SIZE Needed = TextExtent(win32::Widen(Shown), Room, Dpi);
           EXPECT_TRUE(Needed.cx <= Room.Width && Needed.cy <= Room.Height)
               << Catalogue.Languages()[Language][1] << " at " << Dpi << " DPI: " << Control->Name() << " \"" << Shown
@@ -276,13 +285,44 @@ void ExpectCaptionsFit(const TCaptions& ACaptions) {
   }
 }
 
-TEST(NewVersionLayout, TheButtonsHoldEveryCaptionInEveryLanguage) {
-  SKIP_WHEN_THE_FONT_IS_WRONG();
+// The captions a control shows, by their English keys.
+using TCaptions = std::vector<std::pair<const TControl*, std::vector<std::string>>>;
+void ExpectCaptionsFit(const TCaptions& ACaptions) {
+  std::vector<std::pair<const TControl*, TTextsOf>> Texts;
+  for (const auto& [Control, Keys] : ACaptions)
+    Texts.emplace_back(Control, [Keys = Keys](const TTranslations& ACatalogue) {
+      std::vector<std::string> Shown;
+      for (const std::string& Key : Keys) Shown.push_back(ACatalogue.Translate(Key));
+      return Shown;
+    });
+  ExpectTextsFit(Texts);
+}
+
+// The New Version dialog as designed, built on the fake platform.
+class NewVersionLayout : public ::testing::Test {
+ protected:
+  void SetUp() override { SKIP_WHEN_THE_FONT_IS_WRONG(); }
   fake::TFakePlatform Platform;
   TUpdateOffer Offer;
   const TUpdateSite Site;
-  const TfrmNewVersion Dialog(Platform.Platform, Site, Offer);
+  const TfrmNewVersion Dialog{Platform.Platform, Site, Offer};
+};
+
+TEST_F(NewVersionLayout, TheButtonsHoldEveryCaptionInEveryLanguage) {
   ExpectCaptionsFit({{&Dialog.btUpdateNow, {"Update Now"}}, {&Dialog.btCancel, {"Skip", "Exit", "Abort"}}});
+}
+
+TEST_F(NewVersionLayout, TheOfferAndTheFirstChangeShowWithoutScrollingInEveryLanguage) {
+  // As the version check writes them, with one change.
+  ExpectTextsFit({{&Dialog.memMessage, [](const TTranslations& ACatalogue) {
+                     std::vector<std::string> Shown;
+                     for (const char* Offered : {"The new version %s is available",
+                                                 "This version of the software is out of date. You must download the "
+                                                 "current version %s to continue using the software."})
+                       Shown.push_back(Format(ACatalogue.Translate(Offered), {std::string("2.6")}) + "\r\n\r\n" +
+                                       ACatalogue.Translate("What's new:") + "\r\nFaster clicks at 1 ms intervals");
+                     return Shown;
+                   }}});
 }
 
 TEST(HotkeysLayout, TheLabelsAndButtonsHoldEveryCaptionInEveryLanguage) {

@@ -57,10 +57,10 @@ class UpdateTest : public ::testing::Test {
   // What the stand-in installer leaves beside itself when it runs.
   static fs::path InstallerNote() { return TempFolder() / "installer-ran.txt"; }
 
-  static void Publish(const std::string& AVersionLine) {
+  static void Publish(const std::string& AVersionLine,
+                      const std::string& AChanges = "Faster clicks\r\n\r\nNew languages\r\n") {
     tools::WriteFileBytes(Site() / "download" / "version" / "nevraautoclicker-version.html", AVersionLine + "\r\n");
-    tools::WriteFileBytes(Site() / "download" / "version" / "nevraautoclicker-changes.html",
-                          "Faster clicks\r\n\r\nNew languages\r\n");
+    tools::WriteFileBytes(Site() / "download" / "version" / "nevraautoclicker-changes.html", AChanges);
   }
   static void PublishSignedInstaller() {
     fs::copy_file(fs::path(Setting("NEVRA_E2E_SIGNED_INSTALLER")), Site() / "download" / "nevraautoclicker.exe",
@@ -91,7 +91,7 @@ TEST_F(UpdateTest, AnOptionalUpdateIsOfferedAndSkipOpensTheMainWindow) {
   Start();
   const HWND Dialog = WaitForDialog();
   ASSERT_NE(Dialog, nullptr) << "the New Version dialog did not show";
-  EXPECT_EQ(tools::ReadText(DialogControl(Dialog, "lblStatus")),
+  EXPECT_EQ(tools::ReadText(DialogControl(Dialog, "memMessage")),
             "The new version 2.6 is available\r\n\r\nWhat's new:\r\nFaster clicks\r\nNew languages\r\n");
   EXPECT_EQ(tools::ReadText(DialogControl(Dialog, "btUpdateNow")), "Update Now");
   const HWND Skip = DialogControl(Dialog, "btCancel");
@@ -101,6 +101,37 @@ TEST_F(UpdateTest, AnOptionalUpdateIsOfferedAndSkipOpensTheMainWindow) {
   const HWND Main = WaitForMainWindow();
   ASSERT_NE(Main, nullptr) << "Skip must lead on to the main window";
   EXPECT_FALSE(fs::exists(DownloadedFile()));
+  tools::RequestClose(Main);
+  EXPECT_TRUE(EndsWithCodeZero());
+}
+
+TEST_F(UpdateTest, AChangeLogOfAnyLengthScrollsInADialogWithinTheScreen) {
+  std::string Changes;
+  for (int Line = 1; Line <= 60; ++Line) Changes += "Change " + std::to_string(Line) + ": faster than before\r\n";
+  Publish("26/25", Changes);
+  Start();
+  const HWND Dialog = WaitForDialog();
+  ASSERT_NE(Dialog, nullptr);
+  const RECT Bounds = tools::WindowBounds(Dialog);
+  EXPECT_LE(Bounds.bottom - Bounds.top, GetSystemMetrics(SM_CYSCREEN));
+  const HWND Message = DialogControl(Dialog, "memMessage");
+  EXPECT_EQ(tools::ReadText(Message), "The new version 2.6 is available\r\n\r\nWhat's new:\r\n" + Changes);
+
+  // The end of the change log scrolls into view.
+  const auto Length = SendMessageW(Message, WM_GETTEXTLENGTH, 0, 0);
+  const auto LastLetter = static_cast<WPARAM>(Length - 3);  // before the final line break
+  SendMessageW(Message, WM_VSCROLL, SB_BOTTOM, 0);
+  EXPECT_GT(SendMessageW(Message, EM_GETFIRSTVISIBLELINE, 0, 0), 0) << "the text does not scroll";
+  const LRESULT Where = SendMessageW(Message, EM_POSFROMCHAR, LastLetter, 0);
+  RECT Client{};
+  GetClientRect(Message, &Client);
+  const int Top = static_cast<short>(HIWORD(Where));
+  EXPECT_GE(Top, 0);
+  EXPECT_LT(Top, Client.bottom) << "the last change cannot be brought into view";
+
+  tools::ClickButton(DialogControl(Dialog, "btCancel"));
+  const HWND Main = WaitForMainWindow();
+  ASSERT_NE(Main, nullptr);
   tools::RequestClose(Main);
   EXPECT_TRUE(EndsWithCodeZero());
 }
@@ -115,7 +146,7 @@ TEST_F(UpdateTest, ExitOnAMandatoryUpdateEndsTheProgramWithoutItsWindowAndLeaves
   const HWND Dialog = WaitForDialog();
   ASSERT_NE(Dialog, nullptr);
   EXPECT_EQ(
-      tools::ReadText(DialogControl(Dialog, "lblStatus"))
+      tools::ReadText(DialogControl(Dialog, "memMessage"))
           .rfind("This version of the software is out of date. You must download the current version 2.6 to continue "
                  "using the software.\r\n\r\n",
                  0),

@@ -69,7 +69,7 @@ TEST_F(NewVersionDialogTest, OffersTheUpdateAndDecliningEndsTheProgramOnlyWhenIt
     Offer.UpdateForced = Case.Forced;
     const int32_t Tag = Show([&](TfrmNewVersion& D) {
       EXPECT_EQ(D.Caption(), " Nevra Auto Clicker");
-      EXPECT_EQ(D.lblStatus.Caption(), Offer.NewVersionMessage);
+      EXPECT_EQ(D.memMessage.Text(), Offer.NewVersionMessage);
       EXPECT_EQ(D.btUpdateNow.Caption(), "Update Now");
       EXPECT_TRUE(D.btUpdateNow.Enabled());
       EXPECT_EQ(D.btCancel.Caption(), Case.CancelCaption);

@@ -36,6 +36,8 @@ struct TSeenMenu {
   bool Found = false;
   std::vector<TSeenItem> Items;
   RECT Bounds{};
+  bool Mirrored = false;              // the menu window is laid out from the right
+  bool ItemsReadFromTheRight = true;  // every item has MFT_RIGHTORDER
 };
 
 const std::vector<TMenuItem> kItems{{"English", 0, false}, {"Fish & Chips", 1, true}, {"Deutsch", 2, false}};
@@ -49,6 +51,7 @@ std::optional<size_t> ShowAndPress(HWND AOwner, const std::vector<TMenuItem>& AI
     if (Menu == nullptr) return;
     ASeen.Found = true;
     GetWindowRect(Menu, &ASeen.Bounds);
+    ASeen.Mirrored = (GetWindowLongPtrW(Menu, GWL_EXSTYLE) & WS_EX_LAYOUTRTL) != 0;
     const auto Items = reinterpret_cast<HMENU>(SendMessageW(Menu, MN_GETHMENU, 0, 0));
     for (int I = 0; I < GetMenuItemCount(Items); ++I) {
       wchar_t Text[64] = {};
@@ -86,7 +89,25 @@ TEST_P(Win32PopupMenu, ShowsTheItemsAtThePointAndReturnsTheChoice) {
   EXPECT_EQ(Seen.Items, Expected);
   EXPECT_EQ(Seen.Bounds.left, 120);
   EXPECT_EQ(Seen.Bounds.top, 90);
+  EXPECT_FALSE(Seen.Mirrored);
   EXPECT_EQ(Chosen, GetParam().Expected);
+}
+
+TEST(Win32PopupMenuMirrored, AMirroredOwnersMenuReadsFromTheRightWithItsTopRightCornerAtThePoint) {
+  test::TTestWindow Owner{WS_OVERLAPPEDWINDOW, 300, 200};
+  SetWindowLongPtrW(Owner.Handle(), GWL_EXSTYLE, GetWindowLongPtrW(Owner.Handle(), GWL_EXSTYLE) | WS_EX_LAYOUTRTL);
+  ShowWindow(Owner.Handle(), SW_SHOW);
+  TSeenMenu Seen;
+  const std::optional<size_t> Chosen =
+      ShowAndPress(Owner.Handle(), kItems, POINT{420, 90}, {VK_DOWN, VK_DOWN, VK_RETURN}, Seen);
+  ASSERT_TRUE(Seen.Found) << "no menu opened";
+  EXPECT_TRUE(Seen.Mirrored) << "the menu is laid out from the left";
+  // Still the same items, and as wide as in a window read from the left (not squeezed).
+  EXPECT_EQ(Seen.Items.size(), kItems.size());
+  EXPECT_GT(Seen.Bounds.right - Seen.Bounds.left, 60);
+  EXPECT_EQ(Seen.Bounds.right, 420);
+  EXPECT_EQ(Seen.Bounds.top, 90);
+  EXPECT_EQ(Chosen, size_t{1});
 }
 
 INSTANTIATE_TEST_SUITE_P(

@@ -5,6 +5,8 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include <algorithm>
+#include <climits>
 #include <memory>
 #include <stdexcept>
 #include <string>
@@ -22,6 +24,7 @@
 #include "platform/win32/style/Win32Palette.h"
 #include "platform/win32/style/Win32Style.h"
 #include "platform/win32/style/Win32StyleGdi.h"
+#include "platform/win32/style/Win32StylePainter.h"
 #include "platform/win32/style/Win32StyleShapes.h"
 #include "platform/win32/view/Win32FormView.h"
 #include "platform/win32/view/Win32NativeSpinBox.h"
@@ -197,6 +200,56 @@ TEST_F(Win32StyledView, AMirroredFormPaintsItsSpinArrows) {
   for (LONG Y = 0; Y < Client.bottom; ++Y)
     for (LONG X = 0; X < Client.right; ++X) FacePixels += GetPixel(Memory.Get(), X, Y) == palette::kButtonFace;
   EXPECT_GT(FacePixels, Client.right * Client.bottom / 4) << "the arrows' faces are missing";
+}
+
+// Where a button's image lies, as the screen shows it: the extent of the pixels in AColour and
+// their mean column.
+struct TImageColumns {
+  int Count = 0;
+  LONG Left = LONG_MAX, Right = LONG_MIN;
+  double Mean = 0;
+};
+TImageColumns ColumnsOf(HDC ADc, const RECT& AArea, COLORREF AColour) {
+  TImageColumns Columns;
+  double Sum = 0;
+  for (LONG Y = AArea.top; Y < AArea.bottom; ++Y)
+    for (LONG X = AArea.left; X < AArea.right; ++X)
+      if (GetPixel(ADc, X, Y) == AColour) {
+        ++Columns.Count;
+        Sum += X;
+        Columns.Left = std::min(Columns.Left, X);
+        Columns.Right = std::max(Columns.Right, X);
+      }
+  if (Columns.Count > 0) Columns.Mean = Sum / Columns.Count;
+  return Columns;
+}
+
+TEST(Win32StylePainter, ThePlayImagePointsRightInAMirroredWindowTooAndTheStopImageStaysSquare) {
+  const RECT Area{0, 0, 120, 32};
+  for (const bool Mirrored : {false, true}) {
+    for (const TButtonImage Image : {TButtonImage::biPlay, TButtonImage::biStop}) {
+      const TWindowDc Screen(nullptr);
+      TMemoryDc Memory(Screen.Get());
+      TBitmapOwner Bitmap(CreateCompatibleBitmap(Screen.Get(), Area.right, Area.bottom));
+      TSelection Selected(Memory.Get(), Bitmap.Get());
+      // A control of a mirrored window paints into a device context laid out from the right.
+      SetLayout(Memory.Get(), Mirrored ? LAYOUT_RTL : 0);
+      PaintPushButton(TPaintTarget{Memory.Get(), Area, 96, nullptr},
+                      TPushButtonLook{TInteraction{}, Image, palette::kWindow, L"Start"});
+      SetLayout(Memory.Get(), 0);  // read the pixels as the screen shows them
+      const COLORREF Colour = Image == TButtonImage::biPlay ? palette::kPlayImage : palette::kStopImage;
+      const TImageColumns Columns = ColumnsOf(Memory.Get(), Area, Colour);
+      const std::string Case =
+          std::string(Mirrored ? "mirrored " : "") + (Image == TButtonImage::biPlay ? "play image" : "stop image");
+      ASSERT_GT(Columns.Count, 20) << Case << ": no image painted";
+      const double Middle = (Columns.Left + Columns.Right) / 2.0;
+      // A triangle pointing right has most of its area near its left edge; a square is even.
+      if (Image == TButtonImage::biPlay)
+        EXPECT_LT(Columns.Mean, Middle - 1.0) << Case << " points left";
+      else
+        EXPECT_NEAR(Columns.Mean, Middle, 0.5) << Case;
+    }
+  }
 }
 
 TEST(Win32StyleShapes, ShapesCoverTheirInsideFullyAndBlendTheirEdge) {

@@ -39,6 +39,12 @@ TEST(Win32Text, MalformedInputBecomesReplacementCharacters) {
   EXPECT_EQ(Narrow(std::wstring(L"x\xd800y")), "x\xef\xbf\xbdy");  // a lone surrogate
 }
 
+TEST(Win32Text, EveryLineBreakBecomesTheOneAnEditBoxShows) {
+  EXPECT_EQ(WithWindowsLineBreaks(L"a\nb\r\nc\rd"), L"a\r\nb\r\nc\r\nd");
+  EXPECT_EQ(WithWindowsLineBreaks(L"\n\n\r\r\n"), L"\r\n\r\n\r\n\r\n");
+  EXPECT_EQ(WithWindowsLineBreaks(L"no break"), L"no break");
+}
+
 TEST(Win32Text, WindowTextRoundTripsThroughTheWindow) {
   test::TTestWindow Window;
   const std::string Caption = tools::kMainWindowCaption + " \xe2\x80\x94 \xe4\xb8\xad";

@@ -25,6 +25,7 @@ enum class TControlKind {
   ckProgressBar,
   ckImage,
   ckHotkeyEdit,
+  ckMemo,
 };
 
 enum class TControlProperty {

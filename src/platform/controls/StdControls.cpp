@@ -72,6 +72,12 @@ void TSpinBox::SetText(const std::string& AText) {
   Changed(TControlProperty::cpText);
 }
 
+void TMemo::SetText(const std::string& AText) {
+  if (AText == FText) return;
+  FText = AText;
+  Changed(TControlProperty::cpText);
+}
+
 int32_t TSpinBox::Value() const {
   // What is not a number (an empty box, a lone minus sign) reads as 0 kept in range, so that a
   // box open to negative numbers does not jump to its far end while the user types.

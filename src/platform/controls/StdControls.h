@@ -220,6 +220,19 @@ class TImage : public TControl {
   std::string FPicture;
 };
 
+// A text of several lines the user reads but does not edit: it wraps at the control's width,
+// scrolls when it is longer than the control is high, and can be selected and copied.
+class TMemo : public TControl {
+ public:
+  TMemo(TForm* AOwner, TControl* AParent, std::string AName, TRect ABounds)
+      : TControl(TControlKind::ckMemo, AOwner, AParent, std::move(AName), ABounds) {}
+  const std::string& Text() const { return FText; }
+  void SetText(const std::string& AText);
+
+ private:
+  std::string FText;
+};
+
 // A field that takes the next key combination the user presses (the common controls' hotkey
 // control): a key and RegisterHotKey's modifier bits, both 0 when the field is empty.
 class THotkeyEdit : public TControl {

@@ -43,4 +43,20 @@ std::string WindowTextUtf8(HWND AWindow) { return Narrow(WindowTextWide(AWindow)
 
 void SetWindowTextUtf8(HWND AWindow, std::string_view AText) { ::SetWindowTextW(AWindow, Widen(AText).c_str()); }
 
+std::wstring WithWindowsLineBreaks(std::wstring_view AText) {
+  std::wstring Result;
+  Result.reserve(AText.size());
+  for (size_t At = 0; At < AText.size(); ++At) {
+    const wchar_t Char = AText[At];
+    if (Char == L'\r' || Char == L'\n') {
+      Result += L"\r\n";
+      // "\r\n" is one break already.
+      if (Char == L'\r' && At + 1 < AText.size() && AText[At + 1] == L'\n') ++At;
+    } else {
+      Result += Char;
+    }
+  }
+  return Result;
+}
+
 }  // namespace nevra::win32

@@ -16,4 +16,7 @@ std::wstring WindowTextWide(HWND AWindow);
 std::string WindowTextUtf8(HWND AWindow);
 void SetWindowTextUtf8(HWND AWindow, std::string_view AText);
 
+// AText with every line break as "\r\n", the only one a multi-line edit box shows as such.
+std::wstring WithWindowsLineBreaks(std::wstring_view AText);
+
 }  // namespace nevra::win32

@@ -6,12 +6,14 @@
 
 #include "platform/Dialogs.h"
 #include "platform/win32/services/Win32MouseInput.h"
+#include "platform/win32/view/Win32MessageDialog.h"
 
 namespace nevra::win32 {
 
 // Message boxes with the application title as caption and the kind's standard icon. A box is
 // owned by the main window while there is one (it then blocks that window only), else it is
-// task-modal.
+// task-modal. A text too big for MessageBoxW comes in a dialog of the same kind whose text
+// scrolls (RunMessageDialog).
 class TWin32Dialogs final : public IDialogs {
  public:
   TWin32Dialogs(TWindowSource AOwner, std::function<std::string()> ATitle);
@@ -22,6 +24,9 @@ class TWin32Dialogs final : public IDialogs {
   void SetTranslator(std::function<std::string(const std::string&)> ATranslate) { FTranslate = std::move(ATranslate); }
 
  private:
+  // The scrolling dialog's icon, buttons and answer to Esc for a box of AKind.
+  TMessageDialogSpec LongMessageSpec(TMessageKind AKind, const std::string& ATitle, const std::string& AText) const;
+
   TWindowSource FOwner;
   std::function<std::string()> FTitle;
   std::function<std::string(const std::string&)> FTranslate;

@@ -30,12 +30,15 @@ bool PaintsItself(TSkin ASkin) {
     case TSkin::skComboBox: return true;
     case TSkin::skPanel:
     case TSkin::skEdit:
-    case TSkin::skListBox: return false;
+    case TSkin::skListBox:
+    case TSkin::skMemo: return false;
   }
   return false;
 }
 
-bool HasFieldFrame(TSkin ASkin) { return ASkin == TSkin::skEdit || ASkin == TSkin::skListBox; }
+bool HasFieldFrame(TSkin ASkin) {
+  return ASkin == TSkin::skEdit || ASkin == TSkin::skListBox || ASkin == TSkin::skMemo;
+}
 
 bool IsButton(TSkin ASkin) {
   return ASkin == TSkin::skPushButton || ASkin == TSkin::skCheckBox || ASkin == TSkin::skRadioButton;
@@ -140,7 +143,11 @@ std::optional<HBRUSH> TWin32StyledControls::Colours(UINT AMessage, HDC ADc, HWND
       Fore = TextColour(Enabled(AControl));
       break;
     case WM_CTLCOLORSTATIC:
-      if (State != nullptr && State->Skin.Skin == TSkin::skEdit) {
+      if (State != nullptr && State->Skin.Skin == TSkin::skMemo) {
+        // Read-only, yet a text to read: a field's colours, not a disabled one's.
+        Back = FieldColour(Enabled(AControl));
+        Fore = TextColour(Enabled(AControl));
+      } else if (State != nullptr && State->Skin.Skin == TSkin::skEdit) {
         // A disabled (or read-only) edit box.
         Back = palette::kFieldDisabled;
         Fore = palette::kTextDisabled;
@@ -216,7 +223,8 @@ void TWin32StyledControls::Paint(HWND AWindow, HDC ADc, const TState& AState) co
     }
     case TSkin::skPanel:
     case TSkin::skEdit:
-    case TSkin::skListBox: break;
+    case TSkin::skListBox:
+    case TSkin::skMemo: break;
   }
 }
 

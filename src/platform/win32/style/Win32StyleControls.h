@@ -29,6 +29,7 @@ enum class TSkin {
   skUpDown,
   skComboBox,
   skListBox,
+  skMemo,  // a read-only edit box of several lines
 };
 
 struct TSkinnedControl {

@@ -151,11 +151,19 @@ RECT CentredSquare(const RECT& ARect) {
   return RECT{Left, Top, Left + Side, Top + Side};
 }
 
+bool KeepsItsDirection(TGlyph AGlyph) { return AGlyph == TGlyph::glPlay; }
+
 void PaintGlyph(HDC ADc, const RECT& ARect, TGlyph AGlyph, COLORREF AColour) {
   const RECT Square = CentredSquare(ARect);
   const int Size = Square.right - Square.left;
   if (Size <= 0) return;
-  PaintShape(ADc, Square, AColour, GlyphShape(AGlyph, Size));
+  TShape Shape = GlyphShape(AGlyph, Size);
+  // A mirrored device context (a control of a right-to-left window) mirrors what is blended into
+  // it. A play symbol points forward in every language, so its shape is mirrored beforehand and
+  // comes out as drawn.
+  if (KeepsItsDirection(AGlyph) && (::GetLayout(ADc) & LAYOUT_RTL) != 0)
+    Shape = [Shape = std::move(Shape), Size](double AX, double AY) { return Shape(Size - AX, AY); };
+  PaintShape(ADc, Square, AColour, Shape);
 }
 
 }  // namespace nevra::win32

@@ -38,7 +38,14 @@ TShape GlyphShape(TGlyph AGlyph, double ASize);
 // The largest square centred in ARect, where a picture keeps its proportions.
 RECT CentredSquare(const RECT& ARect);
 
-// AGlyph in the largest square centred in ARect.
+// Whether AGlyph shows the same way round in a right-to-left window: the play symbol does (it
+// means "forward in time", which media players show pointing right in every language); the
+// others are symmetric (stop, crosshair, the arrows up and down) or are mirrored with the window
+// as the rest of its painting is (the check mark).
+bool KeepsItsDirection(TGlyph AGlyph);
+
+// AGlyph in the largest square centred in ARect (mirrored with ADc's layout unless it keeps its
+// direction).
 void PaintGlyph(HDC ADc, const RECT& ARect, TGlyph AGlyph, COLORREF AColour);
 
 }  // namespace nevra::win32

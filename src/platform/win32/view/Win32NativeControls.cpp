@@ -7,6 +7,7 @@
 #include "platform/win32/view/Win32NativeHotkeyEdit.h"
 #include "platform/win32/view/Win32NativeLabel.h"
 #include "platform/win32/view/Win32NativeLists.h"
+#include "platform/win32/view/Win32NativeMemo.h"
 #include "platform/win32/view/Win32NativeProgressBar.h"
 #include "platform/win32/view/Win32NativeSpinBox.h"
 #include "platform/win32/view/Win32NativeStatics.h"
@@ -41,6 +42,7 @@ std::unique_ptr<TNativeControl> CreateNativeControl(TControl& AControl, size_t A
     case TControlKind::ckImage: return Make<TNativeImage, TImage>(AControl, AIndex, AContext);
     case TControlKind::ckProgressBar: return Make<TNativeProgressBar, TProgressBar>(AControl, AIndex, AContext);
     case TControlKind::ckHotkeyEdit: return Make<TNativeHotkeyEdit, THotkeyEdit>(AControl, AIndex, AContext);
+    case TControlKind::ckMemo: return Make<TNativeMemo, TMemo>(AControl, AIndex, AContext);
     case TControlKind::ckTrayIcon: return Make<TNativeTrayIcon, TTrayIcon>(AControl, AIndex, AContext);
     case TControlKind::ckPopupMenu: return Make<TNativePopupMenu, TPopupMenu>(AControl, AIndex, AContext);
     case TControlKind::ckForm: break;

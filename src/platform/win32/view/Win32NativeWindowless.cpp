@@ -1,6 +1,7 @@
 #include "platform/win32/view/Win32NativeWindowless.h"
 
 #include "platform/win32/Win32Messages.h"
+#include "platform/win32/Win32Window.h"
 #include "platform/win32/view/Win32PopupMenu.h"
 
 namespace nevra::win32 {
@@ -40,7 +41,8 @@ void TNativePopupMenu::Sync(TControlProperty AProperty) {
   if (Anchor != nullptr) {
     RECT Bounds{};
     ::GetWindowRect(Anchor, &Bounds);
-    At = POINT{Bounds.left, Bounds.bottom};
+    // Below the anchor, from the side the window reads from.
+    At = POINT{IsRightToLeft(Context().Window()) ? Bounds.right : Bounds.left, Bounds.bottom};
   } else {
     ::GetCursorPos(&At);
   }
