@@ -76,10 +76,9 @@ TFrmMain::TFrmMain(TPlatform& APlatform)
       FPlatform(APlatform),
       FModes(APlatform.Window, *this, pnlStatusBar, chkTopMost),
       FHotkeys(APlatform.Hotkeys),
-      FClickRun(APlatform),
+      FRun(APlatform.Input, APlatform.Clock, APlatform.Timers, APlatform.Pump, APlatform.Random),
       FLibrary(APlatform.Files, APlatform.Background, MacrosFolderPath(APlatform)),
       FRecorder(APlatform),
-      FPlayer(APlatform),
       FPicker(APlatform.MouseHook, APlatform.Hotkeys, APlatform.Dispatcher) {
   for (const auto& [Control, Text] : Captions()) Control->SetCaption(Text);
   lblCoordSeparator.SetCaption("X");
@@ -98,13 +97,20 @@ TFrmMain::TFrmMain(TPlatform& APlatform)
   // The user's own choice wins over the one remembered from the last run.
   lbMacros.OnClick = [this] { FPendingSelectedMacroIndex = -1; };
   btnStop.OnClick = [this] { btnStopClick(); };
-  rbCurrentCursorPosition.OnClick = [this] { rbCurrentCursorPositionClick(); };
-  rbCoordinates.OnClick = [this] { rbCoordinatesClick(); };
+  // A handler whose control also sets what a click run does.
+  const auto ThenRunSettings = [this](void (TFrmMain::*AHandler)()) {
+    return [this, AHandler] {
+      (this->*AHandler)();
+      RunSettingsChanged();
+    };
+  };
+  rbCurrentCursorPosition.OnClick = ThenRunSettings(&TFrmMain::rbCurrentCursorPositionClick);
+  rbCoordinates.OnClick = ThenRunSettings(&TFrmMain::rbCoordinatesClick);
   rbMacros.OnClick = [this] { rbMacrosClick(); };
-  rbRepeatCount.OnClick = [this] { rbRepeatCountClick(); };
-  rbUntilStopped.OnClick = [this] { rbUntilStoppedClick(); };
-  chkJitter.OnClick = [this] { chkJitterClick(); };
-  cbClickType.OnChange = [this] { cbClickTypeChange(); };
+  rbRepeatCount.OnClick = ThenRunSettings(&TFrmMain::rbRepeatCountClick);
+  rbUntilStopped.OnClick = ThenRunSettings(&TFrmMain::rbUntilStoppedClick);
+  chkJitter.OnClick = ThenRunSettings(&TFrmMain::chkJitterClick);
+  cbClickType.OnChange = ThenRunSettings(&TFrmMain::cbClickTypeChange);
   chkTopMost.OnClick = [this] { chkTopMostClick(); };
   chkMinimizeToTrayOnStart.OnClick = [this] { chkMinimizeToTrayOnStartClick(); };
   TrayIcon1.OnClick = [this] { TrayIcon1Click(); };
@@ -121,10 +127,13 @@ TFrmMain::TFrmMain(TPlatform& APlatform)
   PopupMenuLang.OnItemClick = [this](const TMenuItem& AItem) { MItemClick(AItem); };
 
   FHotkeys.OnPressed = [this](THotkeyAction AAction) { HotkeyPressed(AAction); };
-  FClickRun.OnDelayOver = [this] { RunDelayOver(); };
-  FClickRun.OnCompleted = [this](uint64_t AClicks) {
-    StopRun(Translate("Completed repeat count. Clicks done: ") + std::to_string(AClicks));
-  };
+  FRun.OnDelayOver = [this] { RunDelayOver(); };
+  FRun.OnEnded = [this](const TRunEnd& AEnd) { RunEnded(AEnd); };
+  // What a click run is set to is read again whenever it changes, and a run under way takes it.
+  for (TSpinBox* Box :
+       {&seHours, &seMinutes, &seSeconds, &seMillis, &seJitterMs, &seHoldMs, &seRepeat, &edtCoordX, &edtCoordY})
+    Box->OnChange = [this] { RunSettingsChanged(); };
+  cbButton.OnChange = [this] { RunSettingsChanged(); };
   FRecorder.OnCountdownTick = [this](int32_t ASecondsLeft) {
     // The blink: a blank caption for a moment, then the number.
     FModes.SetStripCaption("");
@@ -210,7 +219,7 @@ void TFrmMain::FormCloseQuery(bool& ACanClose) {
     // closes.
     FPlatform.Dispatcher.Run([this] { StopRecording(Translate("Recording stopped because application is closing.")); });
   }
-  if (FRunning) StopRun(Translate("Closing"));
+  FRun.Stop(TRunEndCause::ecClosing);
   ACanClose = true;
 }
 

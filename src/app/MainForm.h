@@ -8,15 +8,14 @@
 
 #include "app/CommandLine.h"
 #include "app/WindowModes.h"
-#include "engine/ClickRun.h"
 #include "engine/GlobalHotkeys.h"
 #include "engine/PointPicker.h"
 #include "macros/MacroLibrary.h"
-#include "macros/MacroPlayer.h"
 #include "macros/MacroRecorder.h"
 #include "platform/Platform.h"
 #include "platform/controls/Control.h"
 #include "platform/controls/StdControls.h"
+#include "run/Run.h"
 
 namespace nevra {
 
@@ -77,9 +76,9 @@ class TFrmMain : public TForm {
   void MItemClick(const TMenuItem& ASender);
 
   // The run and the recording, for the window's owner and the tests.
-  bool Running() const { return FRunning; }
+  bool Running() const { return FRun.Active(); }
   // The clicks of the last click run, or the passes of the last macro run.
-  uint64_t ClicksDone() const { return FRunPlaysMacro ? FRunsDone : FClickRun.ClicksDone(); }
+  uint64_t ClicksDone() const { return FRun.Done(); }
   bool RecUiActive() const { return FModes.StripActive(); }
   bool Recording() const { return FRecorder.Recording(); }
   bool WaitingForRecordStart() const { return FRecorder.Waiting(); }
@@ -87,7 +86,7 @@ class TFrmMain : public TForm {
   const THotkeyData& StopHotkey() const { return FHotkeys.Get(THotkeyAction::haStop); }
   const THotkeyData& StartMacrosHotkey() const { return FHotkeys.Get(THotkeyAction::haStartRecording); }
   const std::vector<std::unique_ptr<TRecordedMacro>>& Macros() const { return FLibrary.Macros(); }
-  const TClickRun& ClickRun() const { return FClickRun; }
+  const TRun& Run() const { return FRun; }
   const TMacroRecorder& Recorder() const { return FRecorder; }
   bool Picking() const { return FPicker.Picking(); }
   // Every entry of settings.ini, in the order a save writes them.
@@ -160,23 +159,24 @@ class TFrmMain : public TForm {
   void UpdateHotkeyLabel();
   void SetStatus(const std::string& AText);
 
-  // The run. A macro run plays FMacroRun: the selected macro with the window's repeat, or what
-  // a command line asked for.
+  // The run. A macro run plays the selected macro with the window's repeat, or what a command
+  // line asked for.
   struct TMacroRun {
     TRecordedMacro* Macro = nullptr;
     std::optional<uint64_t> Passes;
-    bool FromCommand = false;
   };
-  TClickRunSettings ReadClickRunSettings() const;
+  // The click run the window is set to, and how long it lasts.
+  TClickTask ReadClickTask() const;
+  TRunLength ReadRunLength() const;
+  void RunSettingsChanged();
   // The coordinate boxes hold whole numbers (else a message names the box) and show the values a
   // run uses.
   bool CoordinatesUsable();
   // AInTray: the run hides the window in the tray whatever the window's box says.
   void StartRun(std::optional<TMacroRun> AMacroRun = std::nullopt, bool AInTray = false);
-  bool MacroWording() const;
-  void StopRun(const std::string& AMessage);
   void RunDelayOver();
-  void PlaySelectedMacro();
+  void RunEnded(const TRunEnd& AEnd);
+  std::string RunEndText(const TRunEnd& AEnd) const;
   void HotkeyPressed(THotkeyAction AAction);
   std::string RunningCaption() const;
 
@@ -205,18 +205,11 @@ class TFrmMain : public TForm {
   TPlatform& FPlatform;
   TWindowModes FModes;
   TGlobalHotkeys FHotkeys;
-  TClickRun FClickRun;
+  TRun FRun;
   TMacroLibrary FLibrary;
   TMacroRecorder FRecorder;
-  TMacroPlayer FPlayer;
   TPointPicker FPicker;
 
-  bool FRunning = false;
-  bool FRunPlaysMacro = false;
-  bool FRunInTray = false;
-  TMacroRun FMacroRun;
-  bool FStopPlaybackRequested = false;
-  uint64_t FRunsDone = 0;
   int32_t FPendingSelectedMacroIndex = -1;
   std::string FStatusBeforePick;
 };

@@ -39,7 +39,7 @@ void TFrmMain::SelectMacroNamed(const std::string& AName) {
 }
 
 void TFrmMain::btnCreateMacrosClick() {
-  if (FRecorder.Busy() || FRunning) return;
+  if (FRecorder.Busy() || FRun.Active()) return;
   FPicker.Cancel();
   FRecorder.BeginCountdown();
   FModes.EnterStrip(Format(Translate("Recording starts in %d..."), {int64_t{TMacroRecorder::kCountdownSeconds}}));
@@ -92,6 +92,9 @@ void TFrmMain::bRemoveClick() {
   if (FPlatform.Dialogs.ShowMessage(TMessageKind::mkConfirmation, Translate("Delete selected macro?")) !=
       TMessageResult::mrYes)
     return;
+  // A run waiting out its start delay to play this macro has nothing left to play.
+  const auto* Playing = std::get_if<TMacroTask>(&FRun.Request().Task);
+  if (FRun.Active() && Playing != nullptr && Playing->Source == Macro->FileName()) FRun.Stop(TRunEndCause::ecMacroGone);
   FLibrary.Remove(*Macro);
   RefreshMacroList();
   SetStatus(Translate("Selected macro removed."));

@@ -11,7 +11,7 @@ void TFrmMain::btnPickPointClick() {
     FPicker.Cancel();
     return;
   }
-  if (FRunning || FRecorder.Busy()) return;
+  if (FRun.Active() || FRecorder.Busy()) return;
   FStatusBeforePick = lblStatus.Caption();
   // A second click on the button cancels, as the README promises; taken as the point, it would put
   // the button's own place in X and Y.

@@ -1,4 +1,5 @@
-// A run from the window: Start and Stop, the hotkeys, the click run's end and a macro's playback.
+// A run from the window: Start and Stop, the hotkeys, the command line, and what the window shows
+// while a run goes on and when it ends. The run itself is TRun's.
 #include "app/MainForm.h"
 #include "i18n/Translation.h"
 #include "platform/Format.h"
@@ -14,14 +15,7 @@ constexpr uint32_t kAfterHideMs = 250;
 
 void TFrmMain::btnStartClick() { StartRun(); }
 
-void TFrmMain::btnStopClick() {
-  StopRun(Translate(MacroWording() ? "Stopped by button. Runs done: " : "Stopped by button. Clicks done: ") +
-          std::to_string(ClicksDone()));
-}
-
-// The stop texts count runs for a macro: the one the window is set to play, or one a command
-// line started.
-bool TFrmMain::MacroWording() const { return rbMacros.Checked() || (FRunning && FMacroRun.FromCommand); }
+void TFrmMain::btnStopClick() { FRun.Stop(TRunEndCause::ecButton); }
 
 void TFrmMain::HotkeyPressed(THotkeyAction AAction) {
   switch (AAction) {
@@ -32,8 +26,7 @@ void TFrmMain::HotkeyPressed(THotkeyAction AAction) {
       if (FRecorder.Recording())
         StopRecording(Translate("Recording stopped by hotkey."));
       else
-        StopRun(Translate(MacroWording() ? "Stopped by hotkey. Runs done: " : "Stopped by hotkey. Clicks done: ") +
-                std::to_string(ClicksDone()));
+        FRun.Stop(TRunEndCause::ecHotkey);
       break;
     case THotkeyAction::haStartRecording:
       if (FRecorder.Waiting()) FRecorder.StartRecording();
@@ -41,19 +34,27 @@ void TFrmMain::HotkeyPressed(THotkeyAction AAction) {
   }
 }
 
-TClickRunSettings TFrmMain::ReadClickRunSettings() const {
-  TClickRunSettings Settings;
-  Settings.IntervalMs =
-      seHours.Value() * 3600000 + seMinutes.Value() * 60000 + seSeconds.Value() * 1000 + seMillis.Value();
-  Settings.JitterMs = chkJitter.Checked() ? seJitterMs.Value() : 0;
-  Settings.Button = std::max(cbButton.ItemIndex(), 0);
-  Settings.Kind = static_cast<TClickKind>(std::max(cbClickType.ItemIndex(), 0));
-  Settings.HoldMs = seHoldMs.Value();
+TClickTask TFrmMain::ReadClickTask() const {
+  TClickTask Task;
+  Task.What = TMouseButton{std::max(cbButton.ItemIndex(), 0)};
+  Task.Kind = static_cast<TClickKind>(std::max(cbClickType.ItemIndex(), 0));
+  Task.HoldMs = static_cast<uint32_t>(seHoldMs.Value());
   // StartRun made sure the boxes hold numbers and show them within their range.
-  if (rbCoordinates.Checked()) Settings.Point = TPoint{edtCoordX.Value(), edtCoordY.Value()};
-  if (rbRepeatCount.Checked()) Settings.Count = static_cast<uint64_t>(seRepeat.Value());
-  Settings.StartDelayS = seStartDelaySS.Value();
-  return Settings;
+  if (rbCoordinates.Checked()) Task.Where = TAtPoint{TPoint{edtCoordX.Value(), edtCoordY.Value()}};
+  Task.IntervalMs = static_cast<uint32_t>(seHours.Value() * 3600000 + seMinutes.Value() * 60000 +
+                                          seSeconds.Value() * 1000 + seMillis.Value());
+  Task.JitterMs = chkJitter.Checked() ? static_cast<uint32_t>(seJitterMs.Value()) : 0;
+  return Task;
+}
+
+TRunLength TFrmMain::ReadRunLength() const {
+  if (rbRepeatCount.Checked()) return TRepeatCount{static_cast<uint64_t>(seRepeat.Value())};
+  return TUntilStopped{};
+}
+
+void TFrmMain::RunSettingsChanged() {
+  // A change made during a click run takes effect at its next click.
+  if (FRun.Active()) FRun.Update(ReadClickTask(), ReadRunLength());
 }
 
 std::string TFrmMain::RunningCaption() const {
@@ -61,13 +62,13 @@ std::string TFrmMain::RunningCaption() const {
 }
 
 void TFrmMain::StartRun(std::optional<TMacroRun> AMacroRun, bool AInTray) {
-  if (FRunning || FRecorder.Busy()) return;
+  if (FRun.Active() || FRecorder.Busy()) return;
   // A run takes the point the boxes hold: a pick in progress ends without one.
   FPicker.Cancel();
   if (!AMacroRun && rbMacros.Checked()) {
     // The remembered macro is selected once the list is whole.
     FLibrary.FinishLoading();
-    AMacroRun = TMacroRun{GetSelectedMacro(), std::nullopt, false};
+    AMacroRun = TMacroRun{GetSelectedMacro(), std::nullopt};
     if (rbRepeatCount.Checked()) AMacroRun->Passes = static_cast<uint64_t>(seRepeat.Value());
     if (AMacroRun->Macro == nullptr) {
       FPlatform.Dialogs.ShowMessage(TMessageKind::mkInformation, Translate("Please select a macro to play back."));
@@ -75,27 +76,22 @@ void TFrmMain::StartRun(std::optional<TMacroRun> AMacroRun, bool AInTray) {
     }
   }
   if (!AMacroRun && rbCoordinates.Checked() && !CoordinatesUsable()) return;
-  // Before anything changes: a file that cannot be read any more is reported and nothing starts.
-  if (AMacroRun) AMacroRun->Macro->LoadEvents(FPlatform.Files);
-  FMacroRun = AMacroRun.value_or(TMacroRun{});
+  TRunRequest Request;
+  if (AMacroRun) {
+    // Before anything changes: a file that cannot be read any more is reported and nothing starts.
+    AMacroRun->Macro->LoadEvents(FPlatform.Files);
+    Request.Task = TMacroTask{AMacroRun->Macro->Events(), AMacroRun->Macro->FileName()};
+    if (AMacroRun->Passes) Request.Length = TRepeatCount{*AMacroRun->Passes};
+  } else {
+    Request.Task = ReadClickTask();
+    Request.Length = ReadRunLength();
+  }
+  Request.StartDelayS = static_cast<uint32_t>(seStartDelaySS.Value());
   btnStart.SetEnabled(false);
   btnStop.SetEnabled(true);
   SetStatus(Translate("Started"));
-  FRunsDone = 0;
-  FRunPlaysMacro = FMacroRun.Macro != nullptr;
-  FRunning = true;
-  FStopPlaybackRequested = false;
-  FRunInTray = chkMinimizeToTrayOnStart.Checked() || AInTray;
-  if (FRunInTray)
-    FModes.HideToTray();
-  else
-    FModes.EnterStrip(RunningCaption());
-  FClickRun.Start([this] {
-    TClickRunSettings Settings = ReadClickRunSettings();
-    Settings.Clicks = !FRunPlaysMacro;
-    return Settings;
-  });
-  if (FRunPlaysMacro && seStartDelaySS.Value() <= 0) PlaySelectedMacro();
+  FModes.BeginRun(chkMinimizeToTrayOnStart.Checked() || AInTray, RunningCaption());
+  FRun.Start(std::move(Request));
 }
 
 bool TFrmMain::CoordinatesUsable() {
@@ -118,30 +114,47 @@ bool TFrmMain::CoordinatesUsable() {
 }
 
 void TFrmMain::RunDelayOver() {
-  if (!FRunInTray) FModes.EnterStrip(RunningCaption());
-  if (FRunPlaysMacro) PlaySelectedMacro();
-}
-
-void TFrmMain::PlaySelectedMacro() {
-  const auto Stopped = [this] { return !FRunning || FStopPlaybackRequested; };
-  if (FRunInTray && FPlatform.Window.IsVisible()) {
-    FModes.HideToTray();
-    if (!FPlayer.Pause(kAfterHideMs, Stopped)) return;
-  }
-  // Removed from the list during the start delay (the window can be shown meanwhile).
-  if (!FLibrary.Contains(FMacroRun.Macro)) {
-    StopRun(Translate("No macro selected."));
+  if (!FModes.RunInTray()) {
+    FModes.EnterStrip(RunningCaption());
     return;
   }
-  // The macro was read when the run started. A copy: the list may change while messages are
-  // handled between events.
-  const std::vector<TMacroMouseEvent> Events = FMacroRun.Macro->Events();
-  FPlayer.Play(Events, FMacroRun.Passes, Stopped, [this] { ++FRunsDone; });
-  if (!Stopped()) {
-    StopRun(Translate(FMacroRun.Passes ? "Completed macro repeat count. Runs done: "
-                                       : "Macro playback stopped. Runs done: ") +
-            std::to_string(FRunsDone));
+  // The window, shown from the tray during the delay, goes again before a macro plays into what
+  // was under it.
+  if (FRun.PlaysMacro() && FPlatform.Window.IsVisible()) {
+    FModes.HideToTray();
+    FPlatform.Pump.WaitUntil(FPlatform.Clock.MonotonicMicroseconds() + uint64_t{kAfterHideMs} * 1000,
+                             [this] { return !FRun.Active(); });
   }
+}
+
+std::string TFrmMain::RunEndText(const TRunEnd& AEnd) const {
+  // The counts are runs for a macro: the one the window is set to play, or one a command started.
+  const bool Runs = AEnd.Macro || rbMacros.Checked();
+  const char* Text = nullptr;
+  switch (AEnd.Cause) {
+    case TRunEndCause::ecCompleted:
+      Text = !AEnd.Macro    ? "Completed repeat count. Clicks done: "
+             : AEnd.Counted ? "Completed macro repeat count. Runs done: "
+                            : "Macro playback stopped. Runs done: ";
+      break;
+    case TRunEndCause::ecButton:
+      Text = Runs ? "Stopped by button. Runs done: " : "Stopped by button. Clicks done: ";
+      break;
+    case TRunEndCause::ecHotkey:
+      Text = Runs ? "Stopped by hotkey. Runs done: " : "Stopped by hotkey. Clicks done: ";
+      break;
+    case TRunEndCause::ecClosing: return Translate("Closing");
+    case TRunEndCause::ecMacroGone: return Translate("No macro selected.");
+  }
+  return Translate(Text) + std::to_string(AEnd.Done);
+}
+
+void TFrmMain::RunEnded(const TRunEnd& AEnd) {
+  btnStart.SetEnabled(true);
+  btnStop.SetEnabled(false);
+  SetStatus(RunEndText(AEnd));
+  // A recording's countdown keeps the strip.
+  FModes.EndRun(FRecorder.Busy());
 }
 
 int TFrmMain::FollowCommand(const TCommand& ACommand, bool AFromOtherCopy) {
@@ -154,7 +167,7 @@ int TFrmMain::FollowCommand(const TCommand& ACommand, bool AFromOtherCopy) {
     SetStatus(Format(Translate("Busy: %s from another copy was not followed"), {OptionOf(ACommand.Action)}));
     return kExitBusy;
   };
-  const bool RunOrRecording = FRunning || FRecorder.Busy();
+  const bool RunOrRecording = FRun.Active() || FRecorder.Busy();
   switch (ACommand.Action) {
     case TCommandAction::caNone:
       // Started again without a task: the user is looking for this window.
@@ -166,7 +179,7 @@ int TFrmMain::FollowCommand(const TCommand& ACommand, bool AFromOtherCopy) {
       break;
     case TCommandAction::caStop: btnStopClick(); break;
     case TCommandAction::caToggle:
-      if (FRunning)
+      if (FRun.Active())
         btnStopClick();
       else if (RunOrRecording)
         return Busy();
@@ -188,24 +201,12 @@ int TFrmMain::FollowCommand(const TCommand& ACommand, bool AFromOtherCopy) {
       if (Macro == nullptr)
         return FLibrary.NamedAmbiguously(ACommand.MacroName) ? kAnswerAmbiguousMacro : kExitNoSuchMacro;
       if (RunOrRecording) return Busy();
-      StartRun(TMacroRun{Macro, ACommand.Passes, true}, InTray);
+      StartRun(TMacroRun{Macro, ACommand.Passes}, InTray);
       break;
     }
     case TCommandAction::caHelp: break;
   }
   return kExitDone;
-}
-
-void TFrmMain::StopRun(const std::string& AMessage) {
-  if (!FRunning) return;
-  btnStart.SetEnabled(true);
-  btnStop.SetEnabled(false);
-  FRunning = false;
-  FStopPlaybackRequested = true;
-  FClickRun.Stop();
-  SetStatus(AMessage);
-  if (FModes.StripActive() && !FRecorder.Busy()) FModes.LeaveStrip();
-  if (!FPlatform.Window.IsVisible()) FModes.RestoreFromTray();
 }
 
 }  // namespace nevra

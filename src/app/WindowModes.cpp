@@ -17,6 +17,20 @@ void TWindowModes::RestoreFromTray() {
   FWindow.BringToForeground();
 }
 
+void TWindowModes::BeginRun(bool AInTray, const std::string& ACaption) {
+  FRunInTray = AInTray;
+  if (AInTray)
+    HideToTray();
+  else
+    EnterStrip(ACaption);
+}
+
+void TWindowModes::EndRun(bool AKeepStrip) {
+  FRunInTray = false;
+  if (FStripActive && !AKeepStrip) LeaveStrip();
+  if (!FWindow.IsVisible()) RestoreFromTray();
+}
+
 void TWindowModes::EnterStrip(const std::string& ACaption) {
   if (!FStripActive) {
     FSavedBounds = FWindow.GetBounds();

@@ -26,12 +26,21 @@ class TWindowModes {
   void LeaveStrip();
   bool StripActive() const { return FStripActive; }
 
+  // A run begins: the window hides in the tray (AInTray), or shrinks to the strip with ACaption.
+  void BeginRun(bool AInTray, const std::string& ACaption);
+  // The run under way keeps the window in the tray.
+  bool RunInTray() const { return FRunInTray; }
+  // The run has ended: the strip gives way (unless AKeepStrip, for a recording's countdown) and
+  // the window comes back from the tray.
+  void EndRun(bool AKeepStrip);
+
  private:
   IWindowOps& FWindow;
   TForm& FForm;
   TControl& FStatusBar;
   TCheckBox& FTopMost;
   bool FStripActive = false;
+  bool FRunInTray = false;
   TRect FSavedBounds;
   std::string FSavedCaption;
   bool FSavedTopMost = false;

@@ -21,29 +21,25 @@ void PerformEvent(IMouseInput& AInput, const TMacroMouseEvent& AEvent, const TVi
 
 }  // namespace
 
-bool TMacroPlayer::Pause(uint32_t AMs, const std::function<bool()>& AStopped) {
-  return FPlatform.Pump.WaitUntil(FPlatform.Clock.MonotonicMicroseconds() + uint64_t{AMs} * 1000, AStopped);
-}
-
 void TMacroPlayer::Play(const std::vector<TMacroMouseEvent>& AEvents, std::optional<uint64_t> APasses,
                         const std::function<bool()>& AStopped, const std::function<void()>& AOnPass) {
   for (uint64_t Pass = 1; !AStopped(); ++Pass) {
     // Read once a pass: monitors are not rearranged in the middle of one.
-    const TVirtualDesktop Desktop = FPlatform.Input.GetVirtualDesktop();
+    const TVirtualDesktop Desktop = FInput.GetVirtualDesktop();
     uint32_t Previous = 0;
     // When each event is due. Each wait ends at the previous due time plus the event's gap, not
     // a gap after the previous event was done: the time spent on messages and input comes out of
     // the wait instead of adding up, so a pass lasts as long as the recording.
-    uint64_t Due = FPlatform.Clock.MonotonicMicroseconds();
+    uint64_t Due = FClock.MonotonicMicroseconds();
     for (const TMacroMouseEvent& Event : AEvents) {
       if (Event.DeltaMs > Previous) Due += uint64_t{Event.DeltaMs - Previous} * 1000;
-      if (!FPlatform.Pump.WaitUntil(Due, AStopped)) return;
+      if (!FPump.WaitUntil(Due, AStopped)) return;
       Previous = Event.DeltaMs;
-      PerformEvent(FPlatform.Input, Event, Desktop);
+      PerformEvent(FInput, Event, Desktop);
     }
     if (AStopped()) return;
     AOnPass();
-    FPlatform.Pump.ProcessMessages();
+    FPump.ProcessMessages();
     if (APasses && Pass >= *APasses) return;
   }
 }

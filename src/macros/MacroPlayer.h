@@ -5,7 +5,9 @@
 #include <vector>
 
 #include "macros/MacroModel.h"
-#include "platform/Platform.h"
+#include "platform/Clock.h"
+#include "platform/MouseInput.h"
+#include "platform/Timers.h"
 
 namespace nevra {
 
@@ -14,18 +16,19 @@ namespace nevra {
 // messages, so the user's Stop, the hotkeys and closing work during any pause.
 class TMacroPlayer {
  public:
-  explicit TMacroPlayer(TPlatform& APlatform) : FPlatform(APlatform) {}
+  TMacroPlayer(IMouseInput& AInput, IClock& AClock, IMessagePump& APump)
+      : FInput(AInput), FClock(AClock), FPump(APump) {}
 
   // Plays the events APasses times, or until AStopped when there is no count; AStopped is asked
   // whenever messages were handled, and a stop performs no further event. AOnPass runs after
   // each complete pass.
   void Play(const std::vector<TMacroMouseEvent>& AEvents, std::optional<uint64_t> APasses,
             const std::function<bool()>& AStopped, const std::function<void()>& AOnPass);
-  // Waits AMs handling messages; false when AStopped ended the wait.
-  bool Pause(uint32_t AMs, const std::function<bool()>& AStopped);
 
  private:
-  TPlatform& FPlatform;
+  IMouseInput& FInput;
+  IClock& FClock;
+  IMessagePump& FPump;
 };
 
 }  // namespace nevra

@@ -14,6 +14,10 @@ class ITimerBackend {
   // every AIntervalMs on a regular, drift-free grid. Periods that elapse while the GUI thread is
   // busy yield a single tick once it is free; ticks never pile up.
   virtual void Arm(uint32_t AIntervalMs) = 0;
+  // One tick when the steady clock (IClock::MonotonicMicroseconds) reaches ADueMicroseconds, or at
+  // once when that has passed; then none until the timer is armed again. Like a periodic tick, a
+  // tick that falls due while the GUI thread is busy comes once it is free.
+  virtual void ArmAt(uint64_t ADueMicroseconds) = 0;
   // No tick is delivered after this returns, not even one that was already due.
   virtual void Disarm() = 0;
 };

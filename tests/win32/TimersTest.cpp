@@ -16,6 +16,7 @@
 #include "engine/MouseRecords.h"
 #include "platform/EventDispatcher.h"
 #include "platform/fake/FakeServices.h"
+#include "platform/win32/services/Win32Clock.h"
 #include "platform/win32/services/Win32MouseInput.h"
 #include "platform/win32/services/Win32Timers.h"
 
@@ -71,6 +72,26 @@ TEST_F(Win32Timers, HundredMillisecondTicksStayOnTheirGrid) {
     EXPECT_GT(Offset, -2.0) << "tick " << K << " came early";
     EXPECT_LT(Offset, 30.0) << "tick " << K << " came late";
   }
+}
+
+// A run's clicks come from one-shot ticks at due times on the steady clock: each comes once, at
+// its time (not before), and one whose time has passed comes at once.
+TEST_F(Win32Timers, ATickArmedForADueTimeComesOnceAtThatTime) {
+  auto Timer = MakeTimer();
+  const double Armed = tools::CounterNowMs();
+  Timer->ArmAt(SteadyMicroseconds() + 30000);
+  tools::PumpFor(300ms);
+  ASSERT_EQ(Ticks.size(), 1u);
+  EXPECT_GT(Ticks[0] - Armed, 29.0);
+  EXPECT_LT(Ticks[0] - Armed, 60.0);
+
+  Ticks.clear();
+  const double Late = tools::CounterNowMs();
+  Timer->ArmAt(SteadyMicroseconds() - 5000);
+  ASSERT_TRUE(tools::WaitUntil([&] { return !Ticks.empty(); }, 5s));
+  EXPECT_LT(Ticks[0] - Late, 20.0) << "a due time that has passed ticks at once";
+  tools::PumpFor(100ms);
+  EXPECT_EQ(Ticks.size(), 1u);
 }
 
 TEST_F(Win32Timers, ArmingAgainRestartsThePeriodNowAndDropsAWaitingTick) {

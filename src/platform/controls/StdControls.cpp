@@ -70,6 +70,7 @@ void TSpinBox::SetText(const std::string& AText) {
   if (AText == FText) return;
   FText = AText;
   Changed(TControlProperty::cpText);
+  Fire(OnChange);
 }
 
 void TMemo::SetText(const std::string& AText) {

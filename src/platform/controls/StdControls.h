@@ -108,6 +108,8 @@ class TSpinBox : public TControl {
   void SetText(const std::string& AText);
   int32_t Value() const;
   void SetValue(int64_t AValue);
+  // Runs whenever the text changes, whether the user typed or code set it.
+  TNotifyEvent OnChange;
   // The user leaves the box: a whole number beyond the range shows as the end of the range, the
   // value it stands for; text that is no number stays for the form to judge.
   void Leave();

@@ -7,7 +7,7 @@ namespace nevra::fake {
 struct TFakeTime::TTimerState {
   std::function<void()> OnTick;
   bool Armed = false;
-  uint32_t Interval = 0;
+  uint32_t Interval = 0;  // 0: one tick only
   uint64_t Due = 0;
 };
 
@@ -25,6 +25,13 @@ class TFakeTimerBackend final : public ITimerBackend {
     FState.Armed = true;
     FState.Interval = AIntervalMs;
     FState.Due = FTime.Now() + AIntervalMs;
+  }
+  void ArmAt(uint64_t ADueMicroseconds) override {
+    FState.Armed = true;
+    FState.Interval = 0;
+    // The first whole millisecond at or after the due time; one that has passed ticks as soon as
+    // the thread is free.
+    FState.Due = (ADueMicroseconds + 999) / 1000;
   }
   void Disarm() override { FState.Armed = false; }
 
@@ -69,8 +76,11 @@ TFakeTime::TTimerState* TFakeTime::NextDue(uint64_t AUntil) const {
 
 void TFakeTime::Fire(TTimerState& ATimer) {
   // The next tick stays on the timer's grid; periods missed while the thread was busy collapse
-  // into this one tick.
-  while (ATimer.Due <= FNow) ATimer.Due += ATimer.Interval;
+  // into this one tick. A timer armed for one tick is spent.
+  if (ATimer.Interval == 0)
+    ATimer.Armed = false;
+  else
+    while (ATimer.Due <= FNow) ATimer.Due += ATimer.Interval;
   const std::function<void()> OnTick = ATimer.OnTick;
   FDispatcher.Run(OnTick);
 }

@@ -9,6 +9,7 @@
 #include "platform/win32/Win32Handles.h"
 #include "platform/win32/Win32Messages.h"
 #include "platform/win32/Win32Window.h"
+#include "platform/win32/services/Win32Clock.h"
 #include "platform/win32/services/Win32TimerResolution.h"
 
 namespace nevra::win32 {
@@ -63,6 +64,7 @@ class TPoolTimerBackend final : public ITimerBackend {
   ~TPoolTimerBackend() override;
 
   void Arm(uint32_t AIntervalMs) override;
+  void ArmAt(uint64_t ADueMicroseconds) override;
   void Disarm() override;
   // A tick has arrived on the GUI thread.
   void Receive(uint32_t AGeneration, bool ACatchUp);
@@ -71,6 +73,8 @@ class TPoolTimerBackend final : public ITimerBackend {
 
  private:
   void Deliver();
+  // Starts the threadpool timer: the first tick AWait100ns from now, then every APeriodMs (0: none).
+  void Start(ULONGLONG AWait100ns, DWORD APeriodMs);
   static VOID CALLBACK OnPoolTick(PTP_CALLBACK_INSTANCE AInstance, PVOID AContext, PTP_TIMER ATimer);
   // Stops the threadpool timer and waits until no callback of it runs any more; afterwards every
   // tick already posted is stale.
@@ -138,17 +142,25 @@ void TPoolTimerBackend::Stop() {
   FDeferred = false;
 }
 
-void TPoolTimerBackend::Arm(uint32_t AIntervalMs) {
+void TPoolTimerBackend::Arm(uint32_t AIntervalMs) { Start(ULONGLONG{AIntervalMs} * 10000, AIntervalMs); }
+
+void TPoolTimerBackend::ArmAt(uint64_t ADueMicroseconds) {
+  const uint64_t Now = SteadyMicroseconds();
+  // At least one 100-ns unit: a due time of zero would not be relative to now.
+  Start(ADueMicroseconds > Now ? (ADueMicroseconds - Now) * 10 : 1, 0);
+}
+
+void TPoolTimerBackend::Start(ULONGLONG AWait100ns, DWORD APeriodMs) {
   Stop();
   if (!FFineTicks) FFineTicks.emplace();
-  // A negative due time is relative to now, in 100-ns units; the period then repeats on a fixed
+  // A negative due time is relative to now, in 100-ns units; a period then repeats on a fixed
   // grid from that first due time.
-  const ULONGLONG Due = static_cast<ULONGLONG>(-static_cast<LONGLONG>(AIntervalMs) * 10000);
+  const ULONGLONG Due = static_cast<ULONGLONG>(-static_cast<LONGLONG>(AWait100ns));
   FILETIME DueTime;
   DueTime.dwLowDateTime = static_cast<DWORD>(Due & 0xFFFFFFFFu);
   DueTime.dwHighDateTime = static_cast<DWORD>(Due >> 32);
   FArmed = true;
-  ::SetThreadpoolTimer(FTimer.Get(), &DueTime, AIntervalMs, 0);
+  ::SetThreadpoolTimer(FTimer.Get(), &DueTime, APeriodMs, 0);
 }
 
 void TPoolTimerBackend::Disarm() {

@@ -9,7 +9,7 @@ namespace {
 
 using ::testing::ElementsAre;
 
-class RunControllerTest : public FormFixture {
+class RunFromWindowTest : public FormFixture {
  protected:
   void SetInterval(int AH, int AM, int AS, int AMs) {
     Form->seHours.SetValue(AH);
@@ -22,7 +22,7 @@ class RunControllerTest : public FormFixture {
   size_t Clicks() const { return PressTimes().size(); }
 };
 
-TEST_F(RunControllerTest, DefaultsAfterCreation) {
+TEST_F(RunFromWindowTest, DefaultsAfterCreation) {
   EXPECT_EQ(Form->Caption(), MainWindowCaption());
   EXPECT_EQ(Status(), "Ready");
   EXPECT_EQ(Form->seHours.Text(), "0");
@@ -54,12 +54,12 @@ TEST_F(RunControllerTest, DefaultsAfterCreation) {
   EXPECT_FALSE(Form->chkMinimizeToTrayOnStart.Checked());
   EXPECT_TRUE(Form->btnStart.Enabled());
   EXPECT_FALSE(Form->btnStop.Enabled());
-  EXPECT_FALSE(Form->ClickRun().TimerClick.Enabled());
-  EXPECT_FALSE(Form->ClickRun().TimerDelay.Enabled());
+  EXPECT_FALSE(Form->Run().Active());
+  EXPECT_EQ(P.Time.ArmedTimerCount(), 0) << "no run timer ticks";
   EXPECT_EQ(Form->lnkWebsite.Caption(), "https://www.nevra-autoclicker.example");
 }
 
-TEST_F(RunControllerTest, FirstClickComesOneIntervalAfterStart) {
+TEST_F(RunFromWindowTest, FirstClickComesOneIntervalAfterStart) {
   Start();
   EXPECT_EQ(Status(), "Started");
   EXPECT_TRUE(Form->btnStop.Enabled());
@@ -73,7 +73,7 @@ TEST_F(RunControllerTest, FirstClickComesOneIntervalAfterStart) {
   EXPECT_EQ(Form->ClicksDone(), 4u);
 }
 
-TEST_F(RunControllerTest, IntervalIsTheSumOfTheBoxesAndAtLeastOneMillisecond) {
+TEST_F(RunFromWindowTest, IntervalIsTheSumOfTheBoxesAndAtLeastOneMillisecond) {
   struct Case {
     int H, M, S, Ms;
     uint64_t Expected;
@@ -95,19 +95,19 @@ TEST_F(RunControllerTest, IntervalIsTheSumOfTheBoxesAndAtLeastOneMillisecond) {
   }
 }
 
-TEST_F(RunControllerTest, StartDelayComesBeforeTheFirstInterval) {
+TEST_F(RunFromWindowTest, StartDelayComesBeforeTheFirstInterval) {
   Form->seStartDelaySS.SetValue(2);
   SetInterval(0, 0, 0, 500);
   Start();
-  EXPECT_TRUE(Form->ClickRun().TimerDelay.Enabled());
+  EXPECT_TRUE(Form->Run().Delaying());
   P.Time.RunFor(2499);
   EXPECT_EQ(Clicks(), 0u);
   P.Time.RunFor(1);
   EXPECT_THAT(PressTimes(), ElementsAre(2500));
-  EXPECT_FALSE(Form->ClickRun().TimerDelay.Enabled());
+  EXPECT_FALSE(Form->Run().Delaying());
 }
 
-TEST_F(RunControllerTest, RepeatCountGivesExactlyThatManyClicksThenCompletesOneIntervalLater) {
+TEST_F(RunFromWindowTest, RepeatCountGivesExactlyThatManyClicksThenCompletesOneIntervalLater) {
   Form->rbRepeatCount.SetChecked(true);
   Form->seRepeat.SetValue(3);
   Start();
@@ -124,7 +124,7 @@ TEST_F(RunControllerTest, RepeatCountGivesExactlyThatManyClicksThenCompletesOneI
   EXPECT_EQ(P.Time.ArmedTimerCount(), 0);
 }
 
-TEST_F(RunControllerTest, SwitchingToACountAlreadyReachedEndsTheRunAtTheNextTick) {
+TEST_F(RunFromWindowTest, SwitchingToACountAlreadyReachedEndsTheRunAtTheNextTick) {
   Form->seRepeat.SetValue(2);
   Start();
   P.Time.RunFor(500);
@@ -135,7 +135,7 @@ TEST_F(RunControllerTest, SwitchingToACountAlreadyReachedEndsTheRunAtTheNextTick
   EXPECT_EQ(Status(), "Completed repeat count. Clicks done: 5");
 }
 
-TEST_F(RunControllerTest, JitterDrawsMinusZeroPlusAndClampsToOneMillisecond) {
+TEST_F(RunFromWindowTest, JitterDrawsMinusZeroPlusAndClampsToOneMillisecond) {
   Form->chkJitter.SetChecked(true);
   Form->seJitterMs.SetValue(150);
   // Draws 0, 1, 2 give k = -1, 0, +1: intervals 100 - 150 (clamped to 1), 100 and 250.
@@ -146,7 +146,7 @@ TEST_F(RunControllerTest, JitterDrawsMinusZeroPlusAndClampsToOneMillisecond) {
   for (uint32_t Bound : P.Random.Bounds) EXPECT_EQ(Bound, 3u);
 }
 
-TEST_F(RunControllerTest, JitterIsIgnoredWhileItsBoxIsUnchecked) {
+TEST_F(RunFromWindowTest, JitterIsIgnoredWhileItsBoxIsUnchecked) {
   Form->seJitterMs.SetValue(50);
   P.Random.Script = {0, 2, 0};
   Start();
@@ -154,7 +154,7 @@ TEST_F(RunControllerTest, JitterIsIgnoredWhileItsBoxIsUnchecked) {
   EXPECT_THAT(PressTimes(), ElementsAre(100, 200, 300));
 }
 
-TEST_F(RunControllerTest, ChangesDuringARunTakeEffectAtTheNextTick) {
+TEST_F(RunFromWindowTest, ChangesDuringARunTakeEffectAtTheNextTick) {
   Start();
   P.Time.RunFor(100);
   SetInterval(0, 0, 0, 40);
@@ -163,7 +163,7 @@ TEST_F(RunControllerTest, ChangesDuringARunTakeEffectAtTheNextTick) {
   EXPECT_THAT(PressTimes(), ElementsAre(100, 200, 240, 280));
 }
 
-TEST_F(RunControllerTest, StopTextsNameTheCountAndTheMode) {
+TEST_F(RunFromWindowTest, StopTextsNameTheCountAndTheMode) {
   Start();
   P.Time.RunFor(250);
   Stop();
@@ -180,7 +180,7 @@ TEST_F(RunControllerTest, StopTextsNameTheCountAndTheMode) {
   EXPECT_EQ(Status(), "Stopped by button. Runs done: 1");
 }
 
-TEST_F(RunControllerTest, StopDuringTheStartDelayMeansNoClickEver) {
+TEST_F(RunFromWindowTest, StopDuringTheStartDelayMeansNoClickEver) {
   Form->seStartDelaySS.SetValue(2);
   Start();
   P.Time.RunFor(1500);
@@ -190,7 +190,7 @@ TEST_F(RunControllerTest, StopDuringTheStartDelayMeansNoClickEver) {
   EXPECT_EQ(Clicks(), 0u);
 }
 
-TEST_F(RunControllerTest, StartWhileRunningChangesNothing) {
+TEST_F(RunFromWindowTest, StartWhileRunningChangesNothing) {
   Start();
   P.Time.RunFor(250);
   Form->btnStartClick();  // as the start hotkey would, past the disabled button
@@ -199,13 +199,13 @@ TEST_F(RunControllerTest, StartWhileRunningChangesNothing) {
   EXPECT_THAT(PressTimes(), ElementsAre(100, 200, 300));
 }
 
-TEST_F(RunControllerTest, StopWhileIdleLeavesTheStatusLine) {
+TEST_F(RunFromWindowTest, StopWhileIdleLeavesTheStatusLine) {
   Form->btnStopClick();
   EXPECT_EQ(Status(), "Ready");
   EXPECT_FALSE(Form->Running());
 }
 
-TEST_F(RunControllerTest, MacroTargetWithoutASelectedMacroIsRefused) {
+TEST_F(RunFromWindowTest, MacroTargetWithoutASelectedMacroIsRefused) {
   Form->rbMacros.Click();
   Start();
   ASSERT_EQ(P.Dialogs.Shown.size(), 1u);
@@ -216,7 +216,7 @@ TEST_F(RunControllerTest, MacroTargetWithoutASelectedMacroIsRefused) {
   EXPECT_TRUE(Form->btnStart.Enabled());
 }
 
-TEST_F(RunControllerTest, ClosingStopsTheRun) {
+TEST_F(RunFromWindowTest, ClosingStopsTheRun) {
   Start();
   P.Time.RunFor(100);
   EXPECT_TRUE(Form->CloseQuery());
@@ -224,7 +224,7 @@ TEST_F(RunControllerTest, ClosingStopsTheRun) {
   EXPECT_FALSE(Form->Running());
 }
 
-TEST_F(RunControllerTest, TheWindowShrinksToTheStripForTheRunAndComesBackAfterIt) {
+TEST_F(RunFromWindowTest, TheWindowShrinksToTheStripForTheRunAndComesBackAfterIt) {
   const TRect Before = P.Window.Bounds;
   Form->seStartDelaySS.SetValue(1);
   Start();
@@ -240,7 +240,7 @@ TEST_F(RunControllerTest, TheWindowShrinksToTheStripForTheRunAndComesBackAfterIt
   EXPECT_EQ(P.Window.Calls.back(), "BringToForeground");
 }
 
-TEST_F(RunControllerTest, MinimiseToTrayHidesTheWindowUntilTheRunEnds) {
+TEST_F(RunFromWindowTest, MinimiseToTrayHidesTheWindowUntilTheRunEnds) {
   Form->chkMinimizeToTrayOnStart.SetChecked(true);
   Form->rbRepeatCount.SetChecked(true);
   Form->seRepeat.SetValue(1);
@@ -256,7 +256,7 @@ TEST_F(RunControllerTest, MinimiseToTrayHidesTheWindowUntilTheRunEnds) {
   EXPECT_EQ(P.Window.Calls.back(), "BringToForeground");
 }
 
-TEST_F(RunControllerTest, ATickDueWhenTheRunStoppedDoesNothing) {
+TEST_F(RunFromWindowTest, ATickDueWhenTheRunStoppedDoesNothing) {
   Start();
   P.Time.RunFor(100);
   Stop();

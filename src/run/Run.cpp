@@ -1,0 +1,108 @@
+#include "run/Run.h"
+
+#include <utility>
+
+namespace nevra {
+
+TRun::TRun(IMouseInput& AInput, IClock& AClock, ITimerFactory& ATimers, IMessagePump& APump, IRandom& ARandom)
+    : FInput(AInput),
+      FClock(AClock),
+      FPump(APump),
+      FRandom(ARandom),
+      FPlayer(AInput, AClock, APump),
+      FTimer(ATimers.CreateTimer([this] { Tick(); })) {}
+
+TRun::~TRun() { FTimer->Disarm(); }
+
+void TRun::Start(TRunRequest ARequest) {
+  FTimer->Disarm();
+  FRequest = std::move(ARequest);
+  FDone = 0;
+  FActive = true;
+  ++FGeneration;
+  const uint64_t Now = FClock.MonotonicMicroseconds();
+  FDelaying = FRequest.StartDelayS > 0;
+  if (FDelaying) {
+    FTimer->ArmAt(Now + uint64_t{FRequest.StartDelayS} * 1000000);
+  } else if (const auto* Clicks = std::get_if<TClickTask>(&FRequest.Task)) {
+    FSchedule.Begin(Now, DrawInterval(*Clicks, FRandom));
+    FTimer->ArmAt(FSchedule.Due());
+  } else {
+    Play(std::get<TMacroTask>(FRequest.Task));
+  }
+}
+
+void TRun::Update(const TClickTask& ATask, const TRunLength& ALength) {
+  if (!FActive || !std::holds_alternative<TClickTask>(FRequest.Task)) return;
+  FRequest.Task = ATask;
+  FRequest.Length = ALength;
+}
+
+void TRun::Stop(TRunEndCause ACause) {
+  if (FActive) End(ACause);
+}
+
+void TRun::End(TRunEndCause ACause) {
+  FTimer->Disarm();
+  FActive = false;
+  FDelaying = false;
+  if (OnEnded) OnEnded(TRunEnd{ACause, FDone, PlaysMacro(), std::holds_alternative<TRepeatCount>(FRequest.Length)});
+}
+
+bool TRun::LengthReached() const {
+  const auto* Count = std::get_if<TRepeatCount>(&FRequest.Length);
+  return Count != nullptr && FDone >= Count->Count;
+}
+
+void TRun::Tick() {
+  if (!FActive) return;
+  if (FDelaying) {
+    DelayOver();
+    return;
+  }
+  const TClickTask& Task = std::get<TClickTask>(FRequest.Task);
+  // The tick after the last click ends the run, one interval after it.
+  if (LengthReached()) {
+    End(TRunEndCause::ecCompleted);
+    return;
+  }
+  if (FSchedule.ClickDueAt(FClock.MonotonicMicroseconds())) {
+    Click(Task);
+    ++FDone;
+    FSchedule.Advance(DrawInterval(Task, FRandom));
+  }
+  FTimer->ArmAt(FSchedule.Due());
+}
+
+void TRun::DelayOver() {
+  FDelaying = false;
+  const uint64_t Generation = FGeneration;
+  if (OnDelayOver) OnDelayOver();
+  // The handler may have stopped the run, or started another.
+  if (!FActive || Generation != FGeneration) return;
+  if (const auto* Clicks = std::get_if<TClickTask>(&FRequest.Task)) {
+    FSchedule.Begin(FClock.MonotonicMicroseconds(), DrawInterval(*Clicks, FRandom));
+    FTimer->ArmAt(FSchedule.Due());
+  } else {
+    Play(std::get<TMacroTask>(FRequest.Task));
+  }
+}
+
+void TRun::Click(const TClickTask& ATask) {
+  const int32_t Button = std::get<TMouseButton>(ATask.What).Index;
+  if (const auto* Point = std::get_if<TAtPoint>(&ATask.Where)) MoveMouseTo(FInput, Point->Point.X, Point->Point.Y);
+  PerformClick(FInput, FClock, Button, ATask.Kind, ATask.HoldMs);
+}
+
+void TRun::Play(const TMacroTask& ATask) {
+  const uint64_t Generation = FGeneration;
+  const auto Over = [this, Generation] { return !FActive || Generation != FGeneration; };
+  // A copy: a run started from a message handled during the playback replaces the request.
+  const std::vector<TMacroMouseEvent> Events = ATask.Events;
+  std::optional<uint64_t> Passes;
+  if (const auto* Count = std::get_if<TRepeatCount>(&FRequest.Length)) Passes = Count->Count;
+  FPlayer.Play(Events, Passes, Over, [this] { ++FDone; });
+  if (!Over()) End(TRunEndCause::ecCompleted);
+}
+
+}  // namespace nevra

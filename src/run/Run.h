@@ -1,0 +1,78 @@
+#pragma once
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <optional>
+
+#include "macros/MacroPlayer.h"
+#include "platform/Clock.h"
+#include "platform/MouseInput.h"
+#include "platform/Random.h"
+#include "platform/Timers.h"
+#include "run/ClickSchedule.h"
+#include "run/RunRequest.h"
+
+namespace nevra {
+
+// A run: the start delay, then clicks on their schedule or a macro's passes, until its length is
+// reached or it is stopped. It takes the window's request as a plain value and tells how it goes
+// through the callbacks; it never asks the window for anything, so from the start to the last
+// click nothing of the window runs. Everything happens on the GUI thread: the delay and the clicks
+// come as timer ticks, and a macro plays from the call that starts it (a run without a delay) or
+// from the tick that ends the delay, handling the window's messages in every wait.
+class TRun {
+ public:
+  TRun(IMouseInput& AInput, IClock& AClock, ITimerFactory& ATimers, IMessagePump& APump, IRandom& ARandom);
+  ~TRun();
+  TRun(const TRun&) = delete;
+  TRun& operator=(const TRun&) = delete;
+
+  // The start delay is over; the first click or pass follows when this returns, unless it
+  // stopped the run.
+  std::function<void()> OnDelayOver;
+  // The run has ended; it is no longer active when this runs.
+  std::function<void(const TRunEnd&)> OnEnded;
+
+  // Starts a run (an active one is stopped first, without a report). A macro run without a delay
+  // plays before this returns.
+  void Start(TRunRequest ARequest);
+  // A click run under way takes the window's new settings and length from its next click on.
+  void Update(const TClickTask& ATask, const TRunLength& ALength);
+  // Ends the run under way; nothing more is pressed. Nothing happens while none is.
+  void Stop(TRunEndCause ACause);
+
+  bool Active() const { return FActive; }
+  // The run under way is in its start delay.
+  bool Delaying() const { return FActive && FDelaying; }
+  bool PlaysMacro() const { return std::holds_alternative<TMacroTask>(FRequest.Task); }
+  // What the run under way, or the last one, was asked to do.
+  const TRunRequest& Request() const { return FRequest; }
+  // Clicks, or a macro's complete passes, of the run under way or the last one.
+  uint64_t Done() const { return FDone; }
+
+ private:
+  void Tick();
+  void DelayOver();
+  void Click(const TClickTask& ATask);
+  void Play(const TMacroTask& ATask);
+  bool LengthReached() const;
+  void End(TRunEndCause ACause);
+
+  IMouseInput& FInput;
+  IClock& FClock;
+  IMessagePump& FPump;
+  IRandom& FRandom;
+  TMacroPlayer FPlayer;
+  TRunRequest FRequest;
+  TClickSchedule FSchedule;
+  uint64_t FDone = 0;
+  bool FActive = false;
+  bool FDelaying = false;
+  // Counts the runs: a macro's playback that outlives its run (stopped, and another started from
+  // a message handled in one of its waits) knows it is over.
+  uint64_t FGeneration = 0;
+  // Last: its tick uses the members above.
+  std::unique_ptr<ITimerBackend> FTimer;
+};
+
+}  // namespace nevra

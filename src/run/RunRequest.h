@@ -1,0 +1,86 @@
+#pragma once
+#include <cstdint>
+#include <string>
+#include <variant>
+#include <vector>
+
+#include "engine/MouseActions.h"
+#include "macros/MacroModel.h"
+#include "platform/Geometry.h"
+
+namespace nevra {
+
+// A run as the window asks for it: plain values, read from the controls once. Each question a
+// run answers is a choice of its own, so that a new kind of answer (a key to press, a window to
+// click into, a time to run for) is a new alternative, not a new flag.
+
+// What a click presses.
+struct TMouseButton {
+  int32_t Index = 0;  // 0 left, 1 right, 2 middle
+  friend bool operator==(const TMouseButton&, const TMouseButton&) = default;
+};
+using TPressed = std::variant<TMouseButton>;
+
+// Where a click lands.
+struct TAtCursor {
+  friend bool operator==(const TAtCursor&, const TAtCursor&) = default;
+};
+struct TAtPoint {
+  TPoint Point;  // pixels of the virtual desktop
+  friend bool operator==(const TAtPoint&, const TAtPoint&) = default;
+};
+using TPlace = std::variant<TAtCursor, TAtPoint>;
+
+// How long a run lasts: clicks for a click run, passes for a macro.
+struct TUntilStopped {
+  friend bool operator==(const TUntilStopped&, const TUntilStopped&) = default;
+};
+struct TRepeatCount {
+  uint64_t Count = 1;
+  friend bool operator==(const TRepeatCount&, const TRepeatCount&) = default;
+};
+using TRunLength = std::variant<TUntilStopped, TRepeatCount>;
+
+// Clicking at an interval.
+struct TClickTask {
+  TPressed What = TMouseButton{};
+  TClickKind Kind = TClickKind::ckSingle;
+  uint32_t HoldMs = 80;  // a Hold click's press
+  TPlace Where = TAtCursor{};
+  uint32_t IntervalMs = 100;  // between two clicks; 0 counts as 1
+  // Each interval is the base, the base less this or the base plus this, with equal chances.
+  uint32_t JitterMs = 0;
+  friend bool operator==(const TClickTask&, const TClickTask&) = default;
+};
+
+// Playing a macro's events, pass after pass.
+struct TMacroTask {
+  std::vector<TMacroMouseEvent> Events;
+  std::string Source;  // the macro's file, by which the window knows which macro a run plays
+  friend bool operator==(const TMacroTask&, const TMacroTask&) = default;
+};
+
+struct TRunRequest {
+  std::variant<TClickTask, TMacroTask> Task = TClickTask{};
+  TRunLength Length = TUntilStopped{};
+  uint32_t StartDelayS = 0;
+};
+
+// Why a run ended.
+enum class TRunEndCause {
+  ecCompleted,  // its count is reached (or a macro's playback came to an end)
+  ecButton,     // the Stop button, or /stop
+  ecHotkey,     // the stop hotkey
+  ecClosing,    // the window closes
+  ecMacroGone,  // its macro left the list before it could play
+};
+
+struct TRunEnd {
+  TRunEndCause Cause = TRunEndCause::ecCompleted;
+  uint64_t Done = 0;     // clicks, or a macro's complete passes
+  bool Macro = false;    // a macro run (Done counts passes)
+  bool Counted = false;  // it had a count
+  friend bool operator==(const TRunEnd&, const TRunEnd&) = default;
+};
+
+}  // namespace nevra

@@ -1,0 +1,182 @@
+// A run on its own, in virtual time: what it sends and when for each kind of request, how it ends
+// and with what count, and that its clicks keep their schedule however long each one takes.
+#include "run/Run.h"
+
+#include <gtest/gtest.h>
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "platform/fake/FakePlatform.h"
+
+namespace nevra {
+namespace {
+
+// A record as "<time>:<what>": M a move, D0/U0 a press/release of button 0, and so on.
+std::string Describe(const fake::TFakeMouseInput::TSent& ASent) {
+  const uint32_t Flags = ASent.Record.Flags;
+  std::string What = (Flags & MouseFlags::Move) != 0 ? "M" : "?";
+  const std::pair<uint32_t, const char*> Buttons[] = {
+      {MouseFlags::LeftDown, "D0"}, {MouseFlags::LeftUp, "U0"},     {MouseFlags::RightDown, "D1"},
+      {MouseFlags::RightUp, "U1"},  {MouseFlags::MiddleDown, "D2"}, {MouseFlags::MiddleUp, "U2"},
+  };
+  for (const auto& [Flag, Name] : Buttons)
+    if (Flags == Flag) What = Name;
+  return std::to_string(ASent.AtMs) + ":" + What;
+}
+
+class RunTest : public ::testing::Test {
+ protected:
+  RunTest() {
+    Run.OnDelayOver = [this] { DelayOverAt = P.Time.Now(); };
+    Run.OnEnded = [this](const TRunEnd& AEnd) {
+      Ended = AEnd;
+      EndedAt = P.Time.Now();
+    };
+  }
+  std::vector<std::string> Sent() const {
+    std::vector<std::string> Out;
+    for (const auto& Sent : P.Input.Sent()) Out.push_back(Describe(Sent));
+    return Out;
+  }
+  static TClickTask Clicks(uint32_t AIntervalMs) {
+    TClickTask Task;
+    Task.IntervalMs = AIntervalMs;
+    return Task;
+  }
+
+  fake::TFakePlatform P;
+  TRun Run{P.Input, P.Time, P.Time, P.Time, P.Random};
+  std::optional<TRunEnd> Ended;
+  uint64_t EndedAt = 0;
+  std::optional<uint64_t> DelayOverAt;
+};
+
+TEST_F(RunTest, EachRequestSendsItsInputOnTimeAndEndsWithItsCount) {
+  TClickTask RightDoubleAtPoint = Clicks(50);
+  RightDoubleAtPoint.What = TMouseButton{1};
+  RightDoubleAtPoint.Kind = TClickKind::ckDouble;
+  RightDoubleAtPoint.Where = TAtPoint{{10, 20}};
+  TClickTask MiddleHold = Clicks(100);
+  MiddleHold.What = TMouseButton{2};
+  MiddleHold.Kind = TClickKind::ckHold;
+  MiddleHold.HoldMs = 30;
+  TClickTask Jittered = Clicks(100);
+  Jittered.JitterMs = 30;
+  const TMacroTask Macro{{{10, mekDown, 5, 5, 0}, {20, mekUp, 5, 5, 0}}, "m.nevramac"};
+  struct TCase {
+    const char* What;
+    TRunRequest Request;
+    std::vector<uint32_t> Draws;  // the random draws: 0, 1, 2 shift an interval by -J, 0, +J
+    std::vector<std::string> Sent;
+    TRunEnd End;
+    uint64_t EndedAt;
+  };
+  const TCase Cases[] = {
+      {"left clicks at the cursor",
+       {Clicks(100), TRepeatCount{3}, 0},
+       {},
+       {"100:D0", "100:U0", "200:D0", "200:U0", "300:D0", "300:U0"},
+       {TRunEndCause::ecCompleted, 3, false, true},
+       400},
+      {"right double clicks at a point",
+       {RightDoubleAtPoint, TRepeatCount{2}, 0},
+       {},
+       {"50:M", "50:D1", "50:U1", "50:D1", "50:U1", "100:M", "100:D1", "100:U1", "100:D1", "100:U1"},
+       {TRunEndCause::ecCompleted, 2, false, true},
+       150},
+      {"a held middle button",
+       {MiddleHold, TRepeatCount{1}, 0},
+       {},
+       {"100:D2", "130:U2"},
+       {TRunEndCause::ecCompleted, 1, false, true},
+       200},
+      {"after a start delay",
+       {Clicks(500), TRepeatCount{1}, 2},
+       {},
+       {"2500:D0", "2500:U0"},
+       {TRunEndCause::ecCompleted, 1, false, true},
+       3000},
+      {"jitter",
+       {Jittered, TRepeatCount{3}, 0},
+       {0, 2, 1, 1},
+       {"70:D0", "70:U0", "200:D0", "200:U0", "300:D0", "300:U0"},
+       {TRunEndCause::ecCompleted, 3, false, true},
+       400},
+      {"a macro twice",
+       {Macro, TRepeatCount{2}, 0},
+       {},
+       {"10:M", "10:D0", "20:M", "20:U0", "30:M", "30:D0", "40:M", "40:U0"},
+       {TRunEndCause::ecCompleted, 2, true, true},
+       40},
+  };
+  for (const TCase& C : Cases) {
+    SCOPED_TRACE(C.What);
+    P.Input.ClearSent();
+    P.Random.Script.assign(C.Draws.begin(), C.Draws.end());
+    Ended.reset();
+    const uint64_t T0 = P.Time.Now();
+    Run.Start(C.Request);
+    P.Time.RunFor(5000);
+    std::vector<std::string> Relative;
+    for (const auto& Sent : P.Input.Sent()) {
+      auto Shifted = Sent;
+      Shifted.AtMs -= T0;
+      Relative.push_back(Describe(Shifted));
+    }
+    EXPECT_EQ(Relative, C.Sent);
+    ASSERT_TRUE(Ended.has_value());
+    EXPECT_EQ(*Ended, C.End);
+    EXPECT_EQ(EndedAt - T0, C.EndedAt);
+    EXPECT_FALSE(Run.Active());
+    EXPECT_EQ(P.Time.ArmedTimerCount(), 0) << "a run that has ended leaves no timer ticking";
+  }
+}
+
+TEST_F(RunTest, AStopEndsTheRunAtOnceWithItsCauseAndCountAndNothingFollows) {
+  Run.Start({Clicks(100), TUntilStopped{}, 0});
+  P.Time.RunFor(250);
+  Run.Stop(TRunEndCause::ecHotkey);
+  ASSERT_TRUE(Ended.has_value());
+  EXPECT_EQ(*Ended, (TRunEnd{TRunEndCause::ecHotkey, 2, false, false}));
+  P.Time.RunFor(1000);
+  EXPECT_EQ(P.Input.Sent().size(), 4u);
+  Ended.reset();
+  Run.Stop(TRunEndCause::ecButton);
+  EXPECT_FALSE(Ended.has_value()) << "no run, no end";
+
+  // During the start delay: the delay ends nothing and no click comes.
+  Run.Start({Clicks(100), TUntilStopped{}, 3});
+  P.Time.RunFor(1000);
+  Run.Stop(TRunEndCause::ecButton);
+  P.Time.RunFor(5000);
+  EXPECT_FALSE(DelayOverAt.has_value());
+  EXPECT_EQ(P.Input.Sent().size(), 4u);
+  EXPECT_EQ(Ended->Done, 0u);
+}
+
+// The due times are fixed when the run starts: a click that takes its time (under Wine each
+// SendInput is 50-150 microseconds) takes it from the wait before the next, not from the rate.
+TEST_F(RunTest, ClicksKeepTheirScheduleHoweverLongEachTakes) {
+  P.Input.CostMicroseconds = 300;
+  Run.Start({Clicks(1), TUntilStopped{}, 0});
+  P.Time.RunFor(1000);
+  Run.Stop(TRunEndCause::ecButton);
+  EXPECT_EQ(Ended->Done, 1000u);
+}
+
+// A change made in the window during a click run takes effect at its next click.
+TEST_F(RunTest, AnUpdateTakesEffectAtTheNextClick) {
+  Run.Start({Clicks(100), TUntilStopped{}, 0});
+  P.Time.RunFor(150);
+  TClickTask Faster = Clicks(40);
+  Faster.What = TMouseButton{1};
+  Run.Update(Faster, TRepeatCount{3});
+  P.Time.RunFor(1000);
+  EXPECT_EQ(Sent(), (std::vector<std::string>{"100:D0", "100:U0", "200:D1", "200:U1", "240:D1", "240:U1"}));
+  EXPECT_EQ(*Ended, (TRunEnd{TRunEndCause::ecCompleted, 3, false, true}));
+}
+
+}  // namespace
+}  // namespace nevra
