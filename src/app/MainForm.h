@@ -185,7 +185,7 @@ class TFrmMain : public TForm {
   void RefreshMacroList();
   // Macros have joined the list; once it is whole, the remembered one is selected.
   void MacrosListed();
-  void SelectMacroNamed(const std::string& AName);
+  void SelectMacro(const TRecordedMacro* AMacro);
   void StopRecording(const std::string& AReason);
 
   // Picking a point.

@@ -2,17 +2,17 @@
 #include "app/MainForm.h"
 #include "i18n/Translation.h"
 #include "platform/Format.h"
-#include "platform/TextCase.h"
 
 namespace nevra {
 
 TRecordedMacro* TFrmMain::GetSelectedMacro() const { return FLibrary.At(lbMacros.ItemIndex()); }
 
 void TFrmMain::RefreshMacroList() {
-  const int32_t Selected = lbMacros.ItemIndex();
-  const std::string Remembered = Selected >= 0 ? lbMacros.Items()[static_cast<size_t>(Selected)] : std::string();
+  // The selection stays with its macro, wherever the macro now stands: by identity, not by name,
+  // so of "a" and "A" the one the user chose stays chosen.
+  const TRecordedMacro* Selected = GetSelectedMacro();
   lbMacros.SetItems(FLibrary.Names());
-  if (!Remembered.empty()) SelectMacroNamed(Remembered);
+  SelectMacro(Selected);
 }
 
 void TFrmMain::MacrosListed() {
@@ -27,16 +27,7 @@ void TFrmMain::MacrosListed() {
   if (!FLibrary.LoadError().empty()) SetStatus(FLibrary.LoadError());
 }
 
-void TFrmMain::SelectMacroNamed(const std::string& AName) {
-  const auto& Items = lbMacros.Items();
-  for (size_t I = 0; I < Items.size(); ++I) {
-    if (SameTextIgnoringCase(Items[I], AName)) {
-      lbMacros.SetItemIndex(static_cast<int64_t>(I));
-      return;
-    }
-  }
-  lbMacros.SetItemIndex(-1);
-}
+void TFrmMain::SelectMacro(const TRecordedMacro* AMacro) { lbMacros.SetItemIndex(FLibrary.IndexOf(AMacro)); }
 
 void TFrmMain::btnCreateMacrosClick() {
   if (FRecorder.Busy() || FRun.Active()) return;
@@ -53,10 +44,10 @@ void TFrmMain::StopRecording(const std::string& AReason) {
     SetStatus(Translate("Macro recording cancelled or empty."));
     return;
   }
-  const std::string Name = FLibrary.Add(std::move(Recorded.Macro), Recorded.FileStem).Name();
+  const TRecordedMacro& Added = FLibrary.Add(std::move(Recorded.Macro), Recorded.FileStem);
   RefreshMacroList();
-  SelectMacroNamed(Name);
-  SetStatus(Format(Translate("Macro saved: %s. %s"), {Name, AReason}));
+  SelectMacro(&Added);
+  SetStatus(Format(Translate("Macro saved: %s. %s"), {Added.Name(), AReason}));
 }
 
 void TFrmMain::bRenameClick() {
@@ -70,7 +61,7 @@ void TFrmMain::bRenameClick() {
   switch (FLibrary.Rename(*Macro, Entered)) {
     case TRenameOutcome::roRenamed:
       RefreshMacroList();
-      SelectMacroNamed(Macro->Name());
+      SelectMacro(Macro);
       SetStatus(Translate("Macro renamed."));
       break;
     case TRenameOutcome::roUnchanged: break;
@@ -95,8 +86,11 @@ void TFrmMain::bRemoveClick() {
   // A run waiting out its start delay to play this macro has nothing left to play.
   const auto* Playing = std::get_if<TMacroTask>(&FRun.Request().Task);
   if (FRun.Active() && Playing != nullptr && Playing->Source == Macro->FileName()) FRun.Stop(TRunEndCause::ecMacroGone);
+  const std::string Name = Macro->Name();
   FLibrary.Remove(*Macro);
   RefreshMacroList();
+  // Another macro of that name, by the one rule names follow, takes the selection.
+  SelectMacro(FLibrary.Find(Name).Macro);
   SetStatus(Translate("Selected macro removed."));
 }
 

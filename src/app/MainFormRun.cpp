@@ -197,11 +197,10 @@ int TFrmMain::FollowCommand(const TCommand& ACommand, bool AFromOtherCopy) {
       break;
     case TCommandAction::caPlay: {
       FLibrary.FinishLoading();
-      TRecordedMacro* Macro = FLibrary.Named(ACommand.MacroName);
-      if (Macro == nullptr)
-        return FLibrary.NamedAmbiguously(ACommand.MacroName) ? kAnswerAmbiguousMacro : kExitNoSuchMacro;
+      const TMacroLibrary::TFound Found = FLibrary.Find(ACommand.MacroName);
+      if (Found.Macro == nullptr) return Found.Ambiguous ? kAnswerAmbiguousMacro : kExitNoSuchMacro;
       if (RunOrRecording) return Busy();
-      StartRun(TMacroRun{Macro, ACommand.Passes}, InTray);
+      StartRun(TMacroRun{Found.Macro, ACommand.Passes}, InTray);
       break;
     }
     case TCommandAction::caHelp: break;

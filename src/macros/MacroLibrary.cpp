@@ -60,31 +60,23 @@ TRecordedMacro* TMacroLibrary::At(int64_t AIndex) const {
   return FMacros[static_cast<size_t>(AIndex)].get();
 }
 
-bool TMacroLibrary::Contains(const TRecordedMacro* AMacro) const {
-  return std::any_of(FMacros.begin(), FMacros.end(), [AMacro](const auto& AListed) { return AListed.get() == AMacro; });
+int64_t TMacroLibrary::IndexOf(const TRecordedMacro* AMacro) const {
+  const auto Found =
+      std::find_if(FMacros.begin(), FMacros.end(), [AMacro](const auto& AListed) { return AListed.get() == AMacro; });
+  return Found == FMacros.end() ? -1 : Found - FMacros.begin();
 }
 
-TRecordedMacro* TMacroLibrary::Named(const std::string& AName) const {
+TMacroLibrary::TFound TMacroLibrary::Find(const std::string& AName) const {
   TRecordedMacro* Match = nullptr;
   size_t Matches = 0;
   for (const auto& Macro : FMacros) {
-    if (Macro->Name() == AName) return Macro.get();
+    if (Macro->Name() == AName) return {Macro.get(), false};
     if (SameTextIgnoringCase(Macro->Name(), AName)) {
       Match = Macro.get();
       ++Matches;
     }
   }
-  return Matches == 1 ? Match : nullptr;
-}
-
-bool TMacroLibrary::NamedAmbiguously(const std::string& AName) const {
-  // An exact match decides; without one, more than one match regardless of case is ambiguous.
-  size_t Matches = 0;
-  for (const auto& Macro : FMacros) {
-    if (Macro->Name() == AName) return false;
-    if (SameTextIgnoringCase(Macro->Name(), AName)) ++Matches;
-  }
-  return Matches > 1;
+  return Matches == 1 ? TFound{Match, false} : TFound{nullptr, Matches > 1};
 }
 
 void TMacroLibrary::Load() {

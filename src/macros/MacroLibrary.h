@@ -35,12 +35,16 @@ class TMacroLibrary {
   std::vector<std::string> Names() const;
   // The macro at AIndex of the list, or none.
   TRecordedMacro* At(int64_t AIndex) const;
-  bool Contains(const TRecordedMacro* AMacro) const;
-  // The macro with this name: the one spelled exactly so, or else the only one that matches
-  // without regard to letter case; none when there is none, or several match that way only.
-  TRecordedMacro* Named(const std::string& AName) const;
-  // Several macros match the name without regard to letter case, and none exactly.
-  bool NamedAmbiguously(const std::string& AName) const;
+  // Where the macro stands in the list; -1 when it is not there.
+  int64_t IndexOf(const TRecordedMacro* AMacro) const;
+  // The one rule by which a name finds a macro: the one spelled exactly so, or else the only one
+  // that matches without regard to letter case (SameTextIgnoringCase). Several that match that
+  // way only find none, and say so.
+  struct TFound {
+    TRecordedMacro* Macro = nullptr;
+    bool Ambiguous = false;
+  };
+  TFound Find(const std::string& AName) const;
 
   // Reads the folder anew in the background (making it when it is missing, and first removing
   // what cut-short saves left behind): the name of every macro file that can be read; an

@@ -118,6 +118,23 @@ TEST_F(MacroListingTest, ARecordingSavedMeanwhileGoesAfterTheFoldersMacros) {
   EXPECT_EQ(Selected(), 3) << "the new recording is selected";
 }
 
+// The user's choice stays with its macro while the list grows, however alike the names: "a" and
+// "A" are two macros, and the one chosen stays chosen.
+TEST_F(MacroListingTest, TheChosenMacroStaysChosenWhileTheListGrowsWhateverItsName) {
+  AddFile("f1", "a");
+  AddFile("f2", "A");
+  for (int I = 0; I < 128; ++I) AddFile("g" + std::to_string(1000 + I), "G" + std::to_string(I));
+  Create();
+  Form->rbMacros.Click();
+  ASSERT_TRUE(P.Background.RunTurn());
+  ASSERT_LT(Listed().size(), 130u) << "the list fills in more than one turn";
+  Form->lbMacros.Select(1);
+  P.Background.RunAll();
+  ASSERT_EQ(Listed().size(), 130u);
+  EXPECT_EQ(Selected(), 1);
+  EXPECT_EQ(Form->Macros()[1]->FileName(), PathOf("f2"));
+}
+
 TEST_F(MacroListingTest, AFolderThatCannotBeListedIsReportedInTheStatusLine) {
   P.Files.Unlistable.insert(kFolder);
   Create();

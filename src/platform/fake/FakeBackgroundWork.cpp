@@ -47,16 +47,20 @@ std::unique_ptr<IBackgroundTask> TFakeBackgroundWork::Start(std::function<void(I
 }
 
 void TFakeBackgroundWork::RunAll() {
-  // Handlers may start or end tasks: each round works on a copy and skips the ended ones.
-  for (bool Busy = true; Busy;) {
-    Busy = false;
-    const std::vector<TTask*> Tasks = FTasks;
-    for (TTask* Task : Tasks)
-      if (std::find(FTasks.begin(), FTasks.end(), Task) != FTasks.end()) Task->Wait();
-    for (TTask* Task : Tasks)
-      if (std::find(FTasks.begin(), FTasks.end(), Task) != FTasks.end() && Task->DeliverReport(FDispatcher))
-        Busy = true;
+  while (RunTurn()) {
   }
+}
+
+bool TFakeBackgroundWork::RunTurn() {
+  // Handlers may start or end tasks: the turn works on a copy and skips the ended ones.
+  bool Delivered = false;
+  const std::vector<TTask*> Tasks = FTasks;
+  for (TTask* Task : Tasks)
+    if (std::find(FTasks.begin(), FTasks.end(), Task) != FTasks.end()) Task->Wait();
+  for (TTask* Task : Tasks)
+    if (std::find(FTasks.begin(), FTasks.end(), Task) != FTasks.end() && Task->DeliverReport(FDispatcher))
+      Delivered = true;
+  return Delivered;
 }
 
 size_t TFakeBackgroundWork::Waiting() const {

@@ -18,8 +18,12 @@ class TFakeBackgroundWork final : public IBackgroundWork {
 
   std::unique_ptr<IBackgroundTask> Start(std::function<void(IBackgroundContext&)> AWork,
                                          std::function<void()> AOnProgress) override;
-  // Runs every work not run yet to its end, then hands each report to its task's handler.
+  // Runs every work not run yet to its end, then hands each report to its task's handler, until
+  // none is left.
   void RunAll();
+  // One turn of the message loop: runs every work not run yet and hands each task at most one
+  // report; false when there was none.
+  bool RunTurn();
   // Works started and not run yet.
   size_t Waiting() const;
 
