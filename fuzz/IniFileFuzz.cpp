@@ -13,11 +13,11 @@
 #include <utility>
 #include <vector>
 
-#include "app/AppInfo.h"
 #include "app/IniFile.h"
 #include "app/MainForm.h"
 #include "platform/Text.h"
 #include "platform/fake/FakePlatform.h"
+#include "product/AppInfo.h"
 
 namespace {
 

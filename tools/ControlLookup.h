@@ -7,7 +7,7 @@ namespace nevra::tools {
 // names it: "btnStart", "lblStatus", ...). Read from the control model itself, so the tools follow
 // any change of the window's design. Throws for a name the window does not have.
 int MainFormControlId(const std::string& AName);
-// The same for the New Version dialog ("btUpdateNow", "ProgressBar1", ...).
+// The same for the New Version dialog ("btUpdateNow", "prgDownload", ...).
 int NewVersionControlId(const std::string& AName);
 // The same for the Hotkeys dialog ("hkStart", "btnOK", ...).
 int HotkeysControlId(const std::string& AName);

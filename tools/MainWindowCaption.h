@@ -1,7 +1,7 @@
 #pragma once
 #include <string>
 
-#include "app/AppInfo.h"
+#include "product/AppInfo.h"
 
 namespace nevra::tools {
 

@@ -2,9 +2,9 @@
 
 #include <initializer_list>
 
-#include "app/AppInfo.h"
 #include "i18n/Translation.h"
 #include "platform/Format.h"
+#include "product/AppInfo.h"
 
 namespace nevra {
 
@@ -71,7 +71,7 @@ TFrmMain::TFrmMain(TPlatform& APlatform)
       bvlStatusBar(this, &pnlStatusBar, "bvlStatusBar", XYWH(0, 0, 569, 2)),
       lblStatus(this, &pnlStatusBar, "lblStatus", XYWH(10, 4, 340, 15)),
       lnkWebsite(this, &pnlStatusBar, "lnkWebsite", XYWH(350, 4, 209, 15), TAlignment::taRight),
-      TrayIcon1(this, "TrayIcon1"),
+      trayIcon(this, "trayIcon"),
       PopupMenuLang(this, "PopupMenuLang"),
       FPlatform(APlatform),
       FModes(APlatform.Window, *this, pnlStatusBar, chkTopMost),
@@ -113,7 +113,7 @@ TFrmMain::TFrmMain(TPlatform& APlatform)
   cbClickType.OnChange = ThenRunSettings(&TFrmMain::cbClickTypeChange);
   chkTopMost.OnClick = [this] { chkTopMostClick(); };
   chkMinimizeToTrayOnStart.OnClick = [this] { chkMinimizeToTrayOnStartClick(); };
-  TrayIcon1.OnClick = [this] { TrayIcon1Click(); };
+  trayIcon.OnClick = [this] { trayIconClick(); };
   lnkWebsite.OnMouseEnter = [this] { lnkWebsiteMouseEnter(); };
   lnkWebsite.OnMouseLeave = [this] { lnkWebsiteMouseLeave(); };
   lnkWebsite.OnClick = [this] { lnkWebsiteClick(); };
@@ -191,7 +191,7 @@ std::vector<std::pair<TControl*, const char*>> TFrmMain::Captions() {
 void TFrmMain::FormCreate() {
   SetCaption(MainWindowCaption(FPlatform.App.Title()));
   lnkWebsite.SetCaption(kWebsiteUrl);
-  TrayIcon1.SetCaption(FPlatform.App.Title());
+  trayIcon.SetCaption(FPlatform.App.Title());
   // Double-buffered painting is the native view's business: it always paints that way.
   cbButton.SetItems({"Left", "Right", "Middle"});
   cbClickType.SetItems({"Single", "Double", "Hold"});

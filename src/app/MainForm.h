@@ -62,7 +62,7 @@ class TFrmMain : public TForm {
   void rbMacrosClick();
   void rbRepeatCountClick();
   void rbUntilStoppedClick();
-  void TrayIcon1Click();
+  void trayIconClick();
   void lnkWebsiteMouseEnter();
   void lnkWebsiteMouseLeave();
   void lnkWebsiteClick();
@@ -145,7 +145,7 @@ class TFrmMain : public TForm {
   TBevel bvlStatusBar;
   TLabel lblStatus;
   TLabel lnkWebsite;
-  TTrayIcon TrayIcon1;
+  TTrayIcon trayIcon;
   TPopupMenu PopupMenuLang;
 
  protected:

@@ -1,11 +1,11 @@
 // The window's texts: its captions in the current language, the language menu, the hotkey line,
 // the web-site link and the About box.
-#include "app/AppInfo.h"
 #include "app/HotkeysForm.h"
 #include "app/MainForm.h"
 #include "app/WebsiteHost.h"
 #include "i18n/Translation.h"
 #include "platform/Format.h"
+#include "product/AppInfo.h"
 
 namespace nevra {
 
@@ -60,7 +60,7 @@ void TFrmMain::UpdateHotkeyLabel() {
                                {FHotkeys.Text(THotkeyAction::haStart), FHotkeys.Text(THotkeyAction::haStop)}));
 }
 
-void TFrmMain::TrayIcon1Click() { FModes.RestoreFromTray(); }
+void TFrmMain::trayIconClick() { FModes.RestoreFromTray(); }
 
 void TFrmMain::lnkWebsiteMouseEnter() { lnkWebsite.SetUnderlined(true); }
 

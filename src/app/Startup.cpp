@@ -4,11 +4,11 @@
 #include <optional>
 #include <variant>
 
-#include "app/AppInfo.h"
 #include "app/CommandLine.h"
 #include "app/MainForm.h"
 #include "i18n/Translation.h"
 #include "platform/Platform.h"
+#include "product/AppInfo.h"
 #include "update/NewVersionCheck.h"
 #include "update/NewVersionForm.h"
 
@@ -43,6 +43,7 @@ int RunApplication(TPlatform& APlatform, const TUpdateSite& ASite, const std::ve
   }
   APlatform.App.SetTitle(kApplicationTitle);
   LoadTranslations(APlatform);
+  APlatform.Dialogs.SetTranslator([](const std::string& AText) { return Translate(AText); });
   const auto Parsed = ParseCommandLine(AArguments);
   if (const auto* Error = std::get_if<TCommandLineError>(&Parsed)) {
     APlatform.Dialogs.ShowMessage(TMessageKind::mkError, Error->Message + "\r\n\r\n" + CommandLineUsage());

@@ -1,4 +1,5 @@
 #pragma once
+#include <functional>
 #include <string>
 
 namespace nevra {
@@ -16,6 +17,9 @@ class IDialogs {
   // A modal dialog with a prompt, an edit field holding AValue, OK and Cancel (Enter and Esc).
   // True with the entered text in AValue when the user chose OK.
   virtual bool InputText(const std::string& ACaption, const std::string& APrompt, std::string& AValue) = 0;
+  // How the dialogs' own buttons (OK, Cancel, Yes, No) reach the program's language: English
+  // until this is set.
+  virtual void SetTranslator(std::function<std::string(const std::string&)> ATranslate) = 0;
 };
 
 }  // namespace nevra

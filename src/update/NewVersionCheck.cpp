@@ -4,11 +4,11 @@
 #include <stdexcept>
 #include <vector>
 
-#include "app/AppInfo.h"
 #include "i18n/Translation.h"
 #include "platform/Format.h"
 #include "platform/Platform.h"
 #include "platform/Text.h"
+#include "product/AppInfo.h"
 #include "update/UpdateClient.h"
 
 namespace nevra {

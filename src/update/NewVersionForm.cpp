@@ -14,8 +14,8 @@ namespace nevra {
 
 TfrmNewVersion::TfrmNewVersion(TPlatform& APlatform, const TUpdateSite& ASite, TUpdateOffer& AOffer)
     : TForm("frmNewVersion", 411, 232),
-      VirtualImage1(this, this, "VirtualImage1", XYWH(9, 15, 70, 75), "update-icon"),
-      ProgressBar1(this, this, "ProgressBar1", XYWH(8, 175, 369, 17)),
+      imgUpdate(this, this, "imgUpdate", XYWH(9, 15, 70, 75), "update-icon"),
+      prgDownload(this, this, "prgDownload", XYWH(8, 175, 369, 17)),
       // Wider than the English captions need, keeping the right edge: "Jetzt aktualisieren" and
       // "Überspringen" must fit too.
       btUpdateNow(this, this, "btUpdateNow", XYWH(126, 196, 140, 25)),
@@ -27,7 +27,7 @@ TfrmNewVersion::TfrmNewVersion(TPlatform& APlatform, const TUpdateSite& ASite, T
       FSite(ASite),
       FOffer(AOffer) {
   SetCaption("New Version");
-  ProgressBar1.SetVisible(false);
+  prgDownload.SetVisible(false);
   btUpdateNow.SetCaption("Update Now");
   btCancel.SetCaption("Cancel");
   btUpdateNow.OnClick = [this] { btUpdateNowClick(); };
@@ -80,8 +80,8 @@ void TfrmNewVersion::Download(const std::string& ATarget) {
   Client->SetOnProgress([this](const THttpProgress& AProgress) { DownloadWork(AProgress); });
   btCancel.SetCaption(Translate("Abort"));
   btUpdateNow.SetEnabled(false);
-  ProgressBar1.SetPosition(0);
-  ProgressBar1.SetVisible(true);
+  prgDownload.SetPosition(0);
+  prgDownload.SetVisible(true);
   FPlatform.Pump.ProcessMessages();
 
   {
@@ -131,7 +131,7 @@ void TfrmNewVersion::DownloadWork(const THttpProgress& AProgress) {
   if (FDownloadCancelRequested) throw std::runtime_error(Translate("Download is cancelled. Please download manually."));
   const std::string Encoding = LowerAscii(AProgress.TransferEncoding);
   if (Encoding.find("chunked") != std::string::npos || AProgress.ContentLength <= 0) return;
-  ProgressBar1.SetPosition(static_cast<int32_t>(AProgress.BytesSoFar * 100 / AProgress.ContentLength));
+  prgDownload.SetPosition(static_cast<int32_t>(AProgress.BytesSoFar * 100 / AProgress.ContentLength));
   FPlatform.Pump.ProcessMessages();
 }
 

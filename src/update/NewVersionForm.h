@@ -19,8 +19,8 @@ class TfrmNewVersion final : public TForm {
  public:
   TfrmNewVersion(TPlatform& APlatform, const TUpdateSite& ASite, TUpdateOffer& AOffer);
 
-  TImage VirtualImage1;
-  TProgressBar ProgressBar1;
+  TImage imgUpdate;
+  TProgressBar prgDownload;
   TButton btUpdateNow;
   TButton btCancel;
   // The offer and the change log, which comes from the web site and can be any length: it

@@ -1,7 +1,7 @@
 // The click run in virtual time: when clicks happen, how many, and what the status line says.
 #include <gtest/gtest.h>
 
-#include "app/AppInfo.h"
+#include "product/AppInfo.h"
 #include "support/FormFixture.h"
 
 namespace nevra::test {

@@ -4,10 +4,10 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
-#include "app/AppInfo.h"
 #include "app/CommandLine.h"
 #include "app/MainForm.h"
 #include "platform/fake/FakePlatform.h"
+#include "product/AppInfo.h"
 #include "support/TestUpdateSite.h"
 
 namespace nevra {

@@ -1,7 +1,7 @@
 // The compact strip and the tray: what is saved on the way in and restored on the way out.
 #include <gtest/gtest.h>
 
-#include "app/AppInfo.h"
+#include "product/AppInfo.h"
 #include "support/FormFixture.h"
 
 namespace nevra::test {
@@ -60,7 +60,7 @@ TEST_F(WindowModesTest, TrayClickShowsAndForegroundsAndLeavesTheRunAlone) {
   Form->chkMinimizeToTrayOnStart.SetChecked(true);
   StartRun();
   EXPECT_FALSE(P.Window.Visible);
-  Form->TrayIcon1.Click();
+  Form->trayIcon.Click();
   EXPECT_TRUE(P.Window.Visible);
   EXPECT_EQ(P.Window.Calls.back(), "BringToForeground");
   EXPECT_TRUE(Form->Running());
@@ -69,11 +69,11 @@ TEST_F(WindowModesTest, TrayClickShowsAndForegroundsAndLeavesTheRunAlone) {
 
   // On a visible window it only brings it to the front.
   P.Window.Calls.clear();
-  Form->TrayIcon1.Click();
+  Form->trayIcon.Click();
   EXPECT_EQ(P.Window.Calls, (std::vector<std::string>{"Show", "RestoreApplication", "BringToForeground"}));
 }
 
-TEST_F(WindowModesTest, TrayIconShowsTheTitle) { EXPECT_EQ(Form->TrayIcon1.Caption(), "Nevra Auto Clicker"); }
+TEST_F(WindowModesTest, TrayIconShowsTheTitle) { EXPECT_EQ(Form->trayIcon.Caption(), "Nevra Auto Clicker"); }
 
 }  // namespace
 }  // namespace nevra::test

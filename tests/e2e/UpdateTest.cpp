@@ -20,9 +20,9 @@
 #include "ProgramUnderTest.h"
 #include "TempFolder.h"
 #include "UiDriver.h"
-#include "app/AppInfo.h"
 #include "platform/win32/Win32Text.h"
 #include "platform/win32/services/Win32Environment.h"
+#include "product/AppInfo.h"
 
 namespace nevra::e2e {
 namespace {
@@ -168,7 +168,7 @@ TEST_F(UpdateTest, UpdateNowDownloadsWithProgressAndStartsTheVerifiedInstaller) 
   Start();
   const HWND Dialog = WaitForDialog();
   ASSERT_NE(Dialog, nullptr);
-  const HWND Bar = DialogControl(Dialog, "ProgressBar1");
+  const HWND Bar = DialogControl(Dialog, "prgDownload");
   tools::PostButtonClick(DialogControl(Dialog, "btUpdateNow"));
 
   // The bar moves while the site sends the installer piece by piece.

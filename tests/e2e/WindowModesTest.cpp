@@ -13,7 +13,7 @@
 #include "MessageWait.h"
 #include "ProcessWindows.h"
 #include "ProgramTest.h"
-#include "app/AppInfo.h"
+#include "product/AppInfo.h"
 
 namespace nevra::e2e {
 namespace {

@@ -1,7 +1,7 @@
 // The window in the chosen language and the language menu.
 #include <gtest/gtest.h>
 
-#include "app/AppInfo.h"
+#include "product/AppInfo.h"
 #include "support/FormFixture.h"
 
 namespace nevra::test {

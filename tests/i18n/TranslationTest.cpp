@@ -3,8 +3,8 @@
 
 #include <gtest/gtest.h>
 
-#include "app/AppInfo.h"
 #include "platform/fake/FakePlatform.h"
+#include "product/AppInfo.h"
 
 namespace nevra {
 namespace {

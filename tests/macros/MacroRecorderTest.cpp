@@ -1,7 +1,7 @@
 // Recording in virtual time: the countdown, the hook's messages, the offsets and the saved macro.
 #include <gtest/gtest.h>
 
-#include "app/AppInfo.h"
+#include "product/AppInfo.h"
 #include "support/FormFixture.h"
 
 namespace nevra::test {

@@ -6,10 +6,10 @@
 #include <string>
 #include <vector>
 
-#include "app/AppInfo.h"
 #include "app/MainForm.h"
 #include "i18n/Translation.h"
 #include "platform/fake/FakePlatform.h"
+#include "product/AppInfo.h"
 
 namespace nevra::test {
 

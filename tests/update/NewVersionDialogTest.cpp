@@ -3,10 +3,10 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
-#include "app/AppInfo.h"
 #include "app/Startup.h"
 #include "i18n/Translation.h"
 #include "platform/fake/FakePlatform.h"
+#include "product/AppInfo.h"
 #include "support/TestUpdateSite.h"
 #include "update/NewVersionForm.h"
 
@@ -73,7 +73,7 @@ TEST_F(NewVersionDialogTest, OffersTheUpdateAndDecliningEndsTheProgramOnlyWhenIt
       EXPECT_EQ(D.btUpdateNow.Caption(), "Update Now");
       EXPECT_TRUE(D.btUpdateNow.Enabled());
       EXPECT_EQ(D.btCancel.Caption(), Case.CancelCaption);
-      EXPECT_FALSE(D.ProgressBar1.Visible());
+      EXPECT_FALSE(D.prgDownload.Visible());
       if (Case.CloseBox)
         D.Close();
       else
@@ -92,11 +92,11 @@ TEST_F(NewVersionDialogTest, UpdateNowDownloadsWithProgressStartsTheSignedInstal
     P.Http.WhileWaiting = [&](size_t) {
       EXPECT_EQ(D.btCancel.Caption(), "Abort");
       EXPECT_FALSE(D.btUpdateNow.Enabled());
-      EXPECT_TRUE(D.ProgressBar1.Visible());
-      Bar.push_back(D.ProgressBar1.Position());
+      EXPECT_TRUE(D.prgDownload.Visible());
+      Bar.push_back(D.prgDownload.Position());
     };
     D.btUpdateNow.Click();
-    Bar.push_back(D.ProgressBar1.Position());
+    Bar.push_back(D.prgDownload.Position());
   });
   EXPECT_EQ(Tag, 0) << "the installer takes over";
   EXPECT_THAT(Bar, ElementsAre(0, 25, 50, 75, 100));
@@ -126,9 +126,9 @@ TEST_P(NoProgressTest, ChunkedOrUnannouncedLengthsLeaveTheBarAtZero) {
   ServeInstaller(GetParam());
   std::vector<int32_t> Bar;
   Show([&](TfrmNewVersion& D) {
-    P.Http.WhileWaiting = [&](size_t) { Bar.push_back(D.ProgressBar1.Position()); };
+    P.Http.WhileWaiting = [&](size_t) { Bar.push_back(D.prgDownload.Position()); };
     D.btUpdateNow.Click();
-    Bar.push_back(D.ProgressBar1.Position());
+    Bar.push_back(D.prgDownload.Position());
   });
   EXPECT_THAT(Bar, ::testing::Each(0));
   EXPECT_EQ(P.Shell.Started.size(), 1u);

@@ -110,6 +110,10 @@ class TFakeDialogs final : public IDialogs {
   // What the user types into each text-input dialog, in order; nothing left means Cancel.
   std::deque<std::string> Typed;
   bool InputText(const std::string& ACaption, const std::string& APrompt, std::string& AValue) override;
+  void SetTranslator(std::function<std::string(const std::string&)> ATranslate) override {
+    Translator = std::move(ATranslate);
+  }
+  std::function<std::string(const std::string&)> Translator;
 };
 
 class TFakeShell final : public IShell {

@@ -1,7 +1,5 @@
 #include "platform/win32/Win32Platform.h"
 
-#include "i18n/Translation.h"
-
 namespace nevra::win32 {
 
 TWin32Platform::TWin32Platform()
@@ -35,8 +33,6 @@ TWin32Platform::TWin32Platform()
                .Signatures = Signatures,
                .Instance = Instance,
                .Background = Background,
-               .Dispatcher = Dispatcher} {
-  Dialogs.SetTranslator([](const std::string& AText) { return Translate(AText); });
-}
+               .Dispatcher = Dispatcher} {}
 
 }  // namespace nevra::win32

@@ -3,11 +3,11 @@
 
 #include <exception>
 
-#include "app/AppInfo.h"
 #include "app/Startup.h"
 #include "platform/win32/Win32CommandLine.h"
 #include "platform/win32/Win32Platform.h"
 #include "platform/win32/Win32Text.h"
+#include "product/AppInfo.h"
 #include "update/UpdateSite.h"
 
 // The update site and the publisher come from the build (see CMakeLists.txt).

@@ -21,7 +21,9 @@ class TWin32Dialogs final : public IDialogs {
   TMessageResult ShowMessage(TMessageKind AKind, const std::string& AText) override;
   bool InputText(const std::string& ACaption, const std::string& APrompt, std::string& AValue) override;
   // The texts of the dialogs' own buttons (OK, Cancel) in the user's language.
-  void SetTranslator(std::function<std::string(const std::string&)> ATranslate) { FTranslate = std::move(ATranslate); }
+  void SetTranslator(std::function<std::string(const std::string&)> ATranslate) override {
+    FTranslate = std::move(ATranslate);
+  }
 
  private:
   // The scrolling dialog's icon, buttons and answer to Esc for a box of AKind.

@@ -4,7 +4,7 @@
 
 namespace nevra {
 
-// The program's name and version come from the project in CMakeLists.txt, which also gives them
+// The product: its name and version come from the project in CMakeLists.txt, which also gives them
 // to the version resource and the packages.
 #if !defined(NEVRA_APP_TITLE) || !defined(NEVRA_APP_VERSION)
 #error "The build sets NEVRA_APP_TITLE and NEVRA_APP_VERSION."
