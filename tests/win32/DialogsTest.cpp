@@ -151,7 +151,13 @@ TEST_P(Win32LongMessage, ComesWholeInAScrollingFieldOfABoxWithinTheScreen) {
   ASSERT_TRUE(Seen.Found);
   EXPECT_EQ(Seen.Caption, "Nevra Auto Clicker");
   ASSERT_TRUE(Seen.HasEdit) << "no scrolling field";
-  EXPECT_EQ(Seen.EditText, Text);
+  // Every character is there; a run too long to wrap quickly comes in lines of its own (copying
+  // gives the text as it is: see the keys below).
+  const auto WithoutBreaks = [](std::string AText) {
+    std::erase_if(AText, [](char C) { return C == '\r' || C == '\n'; });
+    return AText;
+  };
+  EXPECT_TRUE(WithoutBreaks(Seen.EditText) == WithoutBreaks(Text)) << "the field holds another text";
   EXPECT_EQ(Seen.EditStyle & (ES_MULTILINE | ES_READONLY | WS_VSCROLL), ES_MULTILINE | ES_READONLY | WS_VSCROLL);
   EXPECT_EQ(Seen.EditStyle & ES_AUTOHSCROLL, 0) << "the text must wrap";
   const bool Confirmation = Case.Kind == TMessageKind::mkConfirmation;
@@ -213,7 +219,8 @@ class Win32LongMessageKeys : public ::testing::TestWithParam<TKeyCase> {};
 TEST_P(Win32LongMessageKeys, CtrlACtrlCCopyTheWholeTextAndTheKeyAnswers) {
   const TKeyCase& Case = GetParam();
   TWin32Dialogs Dialogs({}, [] { return std::string("Nevra Auto Clicker"); });
-  const std::string Text = ManyLines();
+  // Many lines and a run the field breaks into lines of its own: the copy has neither more nor less.
+  const std::string Text = ManyLines() + UnbrokenRun();
   const DWORD GuiThread = GetCurrentThreadId();
   bool FieldHadFocus = false;
   DWORD SelectionStart = 1, SelectionEnd = 0;
@@ -237,9 +244,9 @@ TEST_P(Win32LongMessageKeys, CtrlACtrlCCopyTheWholeTextAndTheKeyAnswers) {
   const TMessageResult Result = Dialogs.ShowMessage(Case.Kind, Text);
   User.join();
   EXPECT_TRUE(FieldHadFocus) << "the text field does not have the keyboard";
-  EXPECT_EQ(Copied, Text);
+  EXPECT_TRUE(Copied == Text) << "copied " << Copied.size() << " characters of " << Text.size();
   EXPECT_EQ(SelectionStart, 0u);
-  EXPECT_EQ(SelectionEnd, Widen(Text).size());
+  EXPECT_GE(SelectionEnd, Widen(Text).size()) << "not the whole text is selected";
   EXPECT_EQ(Result, Case.Expected);
 }
 

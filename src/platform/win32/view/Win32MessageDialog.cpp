@@ -3,6 +3,8 @@
 #include <commctrl.h>
 
 #include <algorithm>
+#include <string>
+#include <vector>
 
 #include "platform/win32/Win32Handles.h"
 #include "platform/win32/Win32Text.h"
@@ -23,8 +25,65 @@ constexpr UINT_PTR kTextSubclassId = 0x4E4D;
 constexpr short kWidth = 330, kHeight = 190;
 constexpr short kMargin = 7, kButtonWidth = 50, kButtonHeight = 14, kButtonGap = 4;
 
+// The longest run without a blank the text box is given whole: the edit control wraps a longer
+// one by trying every character (a 32,000-letter word took seconds under Wine), so such a run
+// gets line breaks of its own every so many characters.
+constexpr size_t kLongestRun = 100;
+
+// The text as the box shows it, and where it has line breaks the text does not.
+struct TShownText {
+  std::wstring Text;
+  std::vector<size_t> Added;  // positions in Text of each added "\r\n", ascending
+};
+
+TShownText BreakLongRuns(const std::wstring& AText) {
+  TShownText Shown;
+  size_t Run = 0;
+  for (const wchar_t C : AText) {
+    const bool Blank = C == L' ' || C == L'\t' || C == L'\r' || C == L'\n';
+    if (!Blank && Run == kLongestRun) {
+      Shown.Added.push_back(Shown.Text.size());
+      Shown.Text += L"\r\n";
+      Run = 0;
+    }
+    Shown.Text += C;
+    Run = Blank ? 0 : Run + 1;
+  }
+  return Shown;
+}
+
+// The part of the original text that the box shows from AFrom to ATo: the added breaks left out.
+std::wstring OriginalOf(const TShownText& AShown, size_t AFrom, size_t ATo) {
+  std::wstring Original;
+  auto Next = std::lower_bound(AShown.Added.begin(), AShown.Added.end(), AFrom);
+  for (size_t At = AFrom; At < ATo && At < AShown.Text.size(); ++At) {
+    while (Next != AShown.Added.end() && *Next + 2 <= At) ++Next;
+    if (Next != AShown.Added.end() && At >= *Next && At < *Next + 2) continue;
+    Original += AShown.Text[At];
+  }
+  return Original;
+}
+
+void CopyToClipboard(HWND AOwner, const std::wstring& AText) {
+  if (!::OpenClipboard(AOwner)) return;
+  ::EmptyClipboard();
+  const size_t Bytes = (AText.size() + 1) * sizeof(wchar_t);
+  if (const HGLOBAL Memory = ::GlobalAlloc(GMEM_MOVEABLE, Bytes)) {
+    if (void* Target = ::GlobalLock(Memory)) {
+      std::copy(AText.c_str(), AText.c_str() + AText.size() + 1, static_cast<wchar_t*>(Target));
+      ::GlobalUnlock(Memory);
+      // The clipboard owns the memory once it has taken it.
+      if (::SetClipboardData(CF_UNICODETEXT, Memory) == nullptr) ::GlobalFree(Memory);
+    } else {
+      ::GlobalFree(Memory);
+    }
+  }
+  ::CloseClipboard();
+}
+
 struct TDialogState {
   const TMessageDialogSpec* Spec;
+  TShownText Shown;
 };
 
 RECT WorkAreaOf(HWND AWindow) {
@@ -88,9 +147,10 @@ void SizeAndCentre(HWND ADialog) {
 }
 
 // Ctrl+A selects the whole text (not every edit control of every Windows does), Ctrl+C copies the
-// selection; the keys reach the edit box as the characters they type.
+// selection as the message has it, without the breaks the box added; the keys reach the edit box
+// as the characters they type.
 LRESULT CALLBACK TextProc(HWND AWindow, UINT AMessage, WPARAM AWParam, LPARAM ALParam, UINT_PTR ASubclassId,
-                          DWORD_PTR) {
+                          DWORD_PTR ARefData) {
   constexpr WPARAM kCtrlA = 0x01, kCtrlC = 0x03;
   switch (AMessage) {
     case WM_CHAR:
@@ -99,7 +159,10 @@ LRESULT CALLBACK TextProc(HWND AWindow, UINT AMessage, WPARAM AWParam, LPARAM AL
         return 0;
       }
       if (AWParam == kCtrlC) {
-        ::SendMessageW(AWindow, WM_COPY, 0, 0);
+        DWORD From = 0, To = 0;
+        ::SendMessageW(AWindow, EM_GETSEL, reinterpret_cast<WPARAM>(&From), reinterpret_cast<LPARAM>(&To));
+        const auto& Shown = reinterpret_cast<const TDialogState*>(ARefData)->Shown;
+        if (To > From) CopyToClipboard(AWindow, OriginalOf(Shown, From, To));
         return 0;
       }
       break;
@@ -124,8 +187,9 @@ INT_PTR CALLBACK DialogProc(HWND ADialog, UINT AMessage, WPARAM AWParam, LPARAM 
       const HWND Text = ::GetDlgItem(ADialog, kTextId);
       // No limit: the default one is for typing, and the text may be longer.
       ::SendMessageW(Text, EM_SETLIMITTEXT, 0, 0);
-      ::SetWindowTextW(Text, WithWindowsLineBreaks(Widen(Spec.Text)).c_str());
-      ::SetWindowSubclass(Text, &TextProc, kTextSubclassId, 0);
+      State->Shown = BreakLongRuns(WithWindowsLineBreaks(Widen(Spec.Text)));
+      ::SetWindowTextW(Text, State->Shown.Text.c_str());
+      ::SetWindowSubclass(Text, &TextProc, kTextSubclassId, reinterpret_cast<DWORD_PTR>(State));
       SizeAndCentre(ADialog);
       Layout(ADialog, Spec);
       // The text has the keyboard, so the arrow keys scroll it at once; Enter still presses the
@@ -198,7 +262,7 @@ int RunMessageDialog(HWND AOwner, const TMessageDialogSpec& ASpec) {
                   T::kButton);
     Default = false;
   }
-  TDialogState State{&ASpec};
+  TDialogState State{&ASpec, {}};
   const INT_PTR Result = ::DialogBoxIndirectParamW(::GetModuleHandleW(nullptr), Template.Get(), AOwner, &DialogProc,
                                                    reinterpret_cast<LPARAM>(&State));
   return Result > 0 ? static_cast<int>(Result) : ASpec.EscapeId;
