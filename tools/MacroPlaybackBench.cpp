@@ -18,6 +18,7 @@
 #include "ProgramUnderTest.h"
 #include "TempFolder.h"
 #include "UiDriver.h"
+#include "product/AppInfo.h"
 
 namespace nevra::tools {
 
@@ -65,7 +66,7 @@ std::string Percent(double APlayed, double ARecorded) {
 
 void RunMacroPlaybackBench(const std::string& AProgram, const TMacroBenchSettings& ASettings, std::ostream& AOut) {
   const TTempFolder AppData(L"bench");
-  const std::filesystem::path Macros = AppData.Path() / "Nevra Auto Clicker" / "Macros";
+  const std::filesystem::path Macros = AppData.Path() / kApplicationTitle / "Macros";
   std::filesystem::create_directories(Macros);
   WriteMacroFile(Macros / "benchmark.nevramac", BenchMacro(ASettings));
 

@@ -14,6 +14,7 @@
 #include "MacroFile.h"
 #include "ProgramUnderTest.h"
 #include "TempFolder.h"
+#include "product/AppInfo.h"
 
 namespace nevra::tools {
 
@@ -56,7 +57,7 @@ void RunStartupBench(const std::string& AProgram, std::ostream& AOut) {
   AOut << "Start-up until the main window answers (median of " << kStarts << " starts, ms)\n";
   for (const TScenario& Scenario : Scenarios) {
     const TTempFolder AppData(L"startup");
-    const std::filesystem::path Macros = AppData.Path() / "Nevra Auto Clicker" / "Macros";
+    const std::filesystem::path Macros = AppData.Path() / kApplicationTitle / "Macros";
     std::filesystem::create_directories(Macros);
     uintmax_t Bytes = 0;
     for (int I = 0; I < Scenario.Files; ++I) {

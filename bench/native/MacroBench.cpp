@@ -5,6 +5,7 @@
 #include "app/MainForm.h"
 #include "macros/MacroModel.h"
 #include "platform/fake/FakePlatform.h"
+#include "product/AppInfo.h"
 
 namespace nevra {
 namespace {
@@ -50,8 +51,8 @@ BENCHMARK(BM_LoadFromFile)->Arg(1000000)->Unit(benchmark::kMillisecond);
 
 void BM_LoadMacros(benchmark::State& AState) {
   fake::TFakePlatform P;
-  P.App.SetTitle("Nevra Auto Clicker");
-  const std::string Folder = "C:\\Users\\Tester\\AppData\\Roaming\\Nevra Auto Clicker\\Macros";
+  P.App.SetTitle(kApplicationTitle);
+  const std::string Folder = std::string("C:\\Users\\Tester\\AppData\\Roaming\\") + kApplicationTitle + "\\Macros";
   P.Files.Folders.insert(Folder);
   const TRecordedMacro Small = MakeMacro(200);
   for (int I = 0; I < AState.range(0); ++I)

@@ -104,8 +104,8 @@ TEST_F(BehavioursTest, AboutBoxNamesTitleVersionAndHost) {
   Form->btnAbout.Click();
   ASSERT_EQ(P.Dialogs.Shown.size(), 1u);
   EXPECT_EQ(P.Dialogs.Shown[0].Kind, TMessageKind::mkInformation);
-  EXPECT_EQ(P.Dialogs.Shown[0].Text,
-            "Nevra Auto Clicker\r\nVersion: 2.5\r\n\r\nWebsite: www.nevra-autoclicker.example");
+  EXPECT_EQ(P.Dialogs.Shown[0].Text, std::string(kApplicationTitle) + "\r\nVersion: " + kVersion +
+                                         "\r\n\r\nWebsite: www.nevra-autoclicker.example");
 }
 
 }  // namespace

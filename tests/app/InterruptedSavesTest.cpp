@@ -5,12 +5,13 @@
 #include <gtest/gtest.h>
 
 #include "support/FormFixture.h"
+#include "support/TestPaths.h"
 
 namespace nevra::test {
 namespace {
 
-constexpr const char* kFolder = "C:\\Users\\Tester\\AppData\\Roaming\\Nevra Auto Clicker";
-constexpr const char* kMacros = "C:\\Users\\Tester\\AppData\\Roaming\\Nevra Auto Clicker\\Macros";
+const std::string kFolder = kAppDataFolder;
+const std::string kMacros = kMacrosFolder;
 
 TEST(InterruptedSaveNames, OnlyTheSavesOwnShapeNamesATarget) {
   EXPECT_EQ(TemporarySavePath("C:\\A\\settings.ini", 4242, 123456), "C:\\A\\settings.ini.4242.123456.tmp");

@@ -17,7 +17,7 @@ class SettingsStoreTest : public FormFixture {
 };
 
 TEST_F(SettingsStoreTest, FirstRunWritesEveryEntryInOrder) {
-  EXPECT_TRUE(P.Files.Folders.count("C:\\Users\\Tester\\AppData\\Roaming\\Nevra Auto Clicker"));
+  EXPECT_TRUE(P.Files.Folders.count(kAppDataFolder));
   Form->FormDestroy();
   EXPECT_EQ(Saved(),
             "[Target]\r\nmode=0\r\n"
@@ -222,7 +222,7 @@ TEST_F(SettingsStoreTest, FolderFallsBackToTheExecutablesWhenAppDataIsEmpty) {
   P.Environment.Variables.clear();
   Restart();
   Form->FormDestroy();
-  EXPECT_TRUE(P.Files.Files.count("C:\\Program Files\\Nevra Auto Clicker\\Nevra Auto Clicker\\settings.ini"));
+  EXPECT_TRUE(P.Files.Files.count(kProgramFolder + "\\" + kApplicationTitle + "\\settings.ini"));
 }
 
 }  // namespace

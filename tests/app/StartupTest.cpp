@@ -8,6 +8,7 @@
 #include "app/MainForm.h"
 #include "platform/fake/FakePlatform.h"
 #include "product/AppInfo.h"
+#include "support/TestPaths.h"
 #include "support/TestUpdateSite.h"
 
 namespace nevra {
@@ -24,9 +25,9 @@ TEST(Startup, RunsItsStepsInOrder) {
     StatusWhileShown = Form.lblStatus.Caption();
   };
   EXPECT_EQ(RunApplication(P.Platform, test::kTestSite), 0);
-  EXPECT_THAT(P.App.Calls,
-              ElementsAre("Initialize", "ApplyVisualStyle:Midnight Express Green", "SetTitle:Nevra Auto Clicker",
-                          "CreateMainWindow", "RunMessageLoop", "DestroyMainWindow"));
+  EXPECT_THAT(P.App.Calls, ElementsAre("Initialize", "ApplyVisualStyle:Midnight Express Green",
+                                       std::string("SetTitle:") + kApplicationTitle, "CreateMainWindow",
+                                       "RunMessageLoop", "DestroyMainWindow"));
   EXPECT_EQ(CaptionWhileShown, MainWindowCaption());
   EXPECT_EQ(StatusWhileShown, "Ready");
   EXPECT_TRUE(P.Dialogs.Shown.empty());
@@ -149,7 +150,7 @@ class FirstCopyTest : public ::testing::Test {
     for (const auto& Sent : P.Input.Sent()) Count += Sent.Record.Flags == MouseFlags::LeftDown;
     return Count;
   }
-  static constexpr const char* kMacros = "C:\\Users\\Tester\\AppData\\Roaming\\Nevra Auto Clicker\\Macros";
+  static inline const std::string kMacros = test::kMacrosFolder;
   fake::TFakePlatform P;
 };
 

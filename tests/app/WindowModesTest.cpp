@@ -73,7 +73,7 @@ TEST_F(WindowModesTest, TrayClickShowsAndForegroundsAndLeavesTheRunAlone) {
   EXPECT_EQ(P.Window.Calls, (std::vector<std::string>{"Show", "RestoreApplication", "BringToForeground"}));
 }
 
-TEST_F(WindowModesTest, TrayIconShowsTheTitle) { EXPECT_EQ(Form->trayIcon.Caption(), "Nevra Auto Clicker"); }
+TEST_F(WindowModesTest, TrayIconShowsTheTitle) { EXPECT_EQ(Form->trayIcon.Caption(), kApplicationTitle); }
 
 }  // namespace
 }  // namespace nevra::test

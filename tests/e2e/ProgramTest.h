@@ -9,11 +9,13 @@
 #include "ProgramPath.h"
 #include "ProgramUnderTest.h"
 #include "TempFolder.h"
+#include "product/AppInfo.h"
 
 namespace nevra::e2e {
 
 // Where the program keeps the user's language choice, in the registry of the Wine prefix.
-inline constexpr const wchar_t* kProgramKey = L"Software\\Nevra Auto Clicker";
+inline const std::wstring kProgramKeyName = L"Software\\" + std::filesystem::path(kApplicationTitle).wstring();
+inline const wchar_t* const kProgramKey = kProgramKeyName.c_str();
 inline constexpr const wchar_t* kLanguageValue = L"CurrentLanguage";
 
 // The translation catalogue shipped beside the program.
@@ -60,7 +62,7 @@ class TProgramTest : public ::testing::Test {
   const tools::TMainWindowDriver& Window() const { return FProgram->Window(); }
   DWORD ProcessId() const { return FProgram->ProcessId(); }
   // The program's own folder in its application data: settings.ini and the folder Macros.
-  std::filesystem::path ProgramFolder() const { return FAppData.Path() / "Nevra Auto Clicker"; }
+  std::filesystem::path ProgramFolder() const { return FAppData.Path() / kApplicationTitle; }
   std::filesystem::path SettingsFile() const { return ProgramFolder() / "settings.ini"; }
   std::filesystem::path MacrosFolder() const { return ProgramFolder() / "Macros"; }
 

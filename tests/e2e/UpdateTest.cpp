@@ -137,7 +137,7 @@ TEST_F(UpdateTest, AChangeLogOfAnyLengthScrollsInADialogWithinTheScreen) {
 }
 
 TEST_F(UpdateTest, ExitOnAMandatoryUpdateEndsTheProgramWithoutItsWindowAndLeavesTheSettings) {
-  const fs::path Settings = FAppData.Path() / "Nevra Auto Clicker" / "settings.ini";
+  const fs::path Settings = FAppData.Path() / kApplicationTitle / "settings.ini";
   fs::create_directories(Settings.parent_path());
   const std::string Saved = "[Click]\r\nIntervalMs=250\r\n";
   tools::WriteFileBytes(Settings, Saved);

@@ -3,6 +3,7 @@
 
 #include "product/AppInfo.h"
 #include "support/FormFixture.h"
+#include "support/TestPaths.h"
 
 namespace nevra::test {
 namespace {
@@ -50,11 +51,11 @@ TEST_F(InterfaceTranslationTest, ChoosingALanguageRetranslatesKeepsSelectionsAnd
   EXPECT_EQ(Form->cbClickType.Items()[2], "Maintenir");
   EXPECT_EQ(Form->cbClickType.ItemIndex(), 2);
   EXPECT_EQ(Status(), "Prêt") << "reset to Ready even while a run goes on";
-  EXPECT_EQ((P.Registry.Values[{"Software\\Nevra Auto Clicker", "CurrentLanguage"}]), "fr");
+  EXPECT_EQ((P.Registry.Values[{test::kRegistryKey, "CurrentLanguage"}]), "fr");
   Form->btnStop.Click();
 
   // After a restart the stored choice wins over the system language.
-  P.Files.Files["C:\\Program Files\\Nevra Auto Clicker\\transl.dt"] = "2\nEnglish\nFrançais\nen\nfr\nStart\nDémarrer\n";
+  P.Files.Files[test::kProgramFolder + "\\transl.dt"] = "2\nEnglish\nFrançais\nen\nfr\nStart\nDémarrer\n";
   LoadTranslations(P.Platform);
   EXPECT_EQ(GTranslations().Index(), 1);
 }
@@ -71,7 +72,7 @@ TEST_F(InterfaceTranslationTest, AnUnmatchedCodeChecksEnglishAndShowsTheCode) {
 TEST_F(InterfaceTranslationTest, ChoosingTheCurrentLanguageAgainRewritesTheChoice) {
   P.Registry.Values.clear();
   Form->PopupMenuLang.Click(1);
-  EXPECT_EQ((P.Registry.Values[{"Software\\Nevra Auto Clicker", "CurrentLanguage"}]), "de");
+  EXPECT_EQ((P.Registry.Values[{test::kRegistryKey, "CurrentLanguage"}]), "de");
   P.Registry.ReadOnly = true;
   Form->PopupMenuLang.Click(0);
   EXPECT_EQ(Form->btnStart.Caption(), "Start") << "the switch works even when it cannot be stored";

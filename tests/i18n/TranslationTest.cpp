@@ -5,13 +5,14 @@
 
 #include "platform/fake/FakePlatform.h"
 #include "product/AppInfo.h"
+#include "support/TestPaths.h"
 
 namespace nevra {
 namespace {
 
 constexpr const char* kExample =
     "2\r\nEnglish\r\nDeutsch\r\nen\r\nde\r\nStart\r\nStarten\r\nReady\r\nBereit\r\nHours\r\n\r\n";
-constexpr const char* kCatalogue = "C:\\Program Files\\Nevra Auto Clicker\\transl.dt";
+const std::string kCatalogue = test::kProgramFolder + "\\transl.dt";
 
 class TranslationTest : public ::testing::Test {
  protected:
@@ -46,7 +47,7 @@ TEST_F(TranslationTest, SystemLanguageThenTheStoredChoicePickTheLanguage) {
   EXPECT_EQ(T.Index(), 0);
   EXPECT_EQ(T.Code(), "jp");
 
-  P.Registry.Values[{"Software\\Nevra Auto Clicker", "CurrentLanguage"}] = "DE";
+  P.Registry.Values[{test::kRegistryKey, "CurrentLanguage"}] = "DE";
   Load();
   EXPECT_EQ(T.Index(), 1);
   EXPECT_EQ(T.Code(), "DE");

@@ -9,7 +9,7 @@
 namespace nevra::test {
 namespace {
 
-constexpr const char* kFolder = "C:\\Users\\Tester\\AppData\\Roaming\\Nevra Auto Clicker\\Macros";
+const std::string kFolder = kMacrosFolder;
 
 std::string PathOf(const std::string& AStem) { return std::string(kFolder) + "\\" + AStem + ".nevramac"; }
 

@@ -8,7 +8,7 @@
 namespace nevra::test {
 namespace {
 
-constexpr const char* kFolder = "C:\\Users\\Tester\\AppData\\Roaming\\Nevra Auto Clicker\\Macros";
+const std::string kFolder = kMacrosFolder;
 
 class MacroPlayerTest : public FormFixture {
  protected:

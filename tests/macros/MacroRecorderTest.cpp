@@ -7,7 +7,7 @@
 namespace nevra::test {
 namespace {
 
-constexpr const char* kFolder = "C:\\Users\\Tester\\AppData\\Roaming\\Nevra Auto Clicker\\Macros";
+const std::string kFolder = kMacrosFolder;
 constexpr uint32_t kMove = 0x200, kLDown = 0x201, kLUp = 0x202, kRDown = 0x204, kMUp = 0x208, kWheel = 0x20A,
                    kXDown = 0x20B;
 

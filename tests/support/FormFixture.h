@@ -10,6 +10,7 @@
 #include "i18n/Translation.h"
 #include "platform/fake/FakePlatform.h"
 #include "product/AppInfo.h"
+#include "support/TestPaths.h"
 
 namespace nevra::test {
 
@@ -40,8 +41,6 @@ class FormFixture : public ::testing::Test {
     if (ReadMacroNamesAtStart) P.Background.RunAll();
     P.App.Calls.clear();
   }
-
-  static constexpr const char* kSettingsPath = "C:\\Users\\Tester\\AppData\\Roaming\\Nevra Auto Clicker\\settings.ini";
 
   // The press/release records sent so far, as "D0"/"U0" (button index from the flags), moves as "M".
   std::vector<std::string> Events() const;

@@ -68,7 +68,7 @@ TEST_F(NewVersionDialogTest, OffersTheUpdateAndDecliningEndsTheProgramOnlyWhenIt
     SCOPED_TRACE(Case.CancelCaption + (Case.CloseBox ? " by the close box" : " by the button"));
     Offer.UpdateForced = Case.Forced;
     const int32_t Tag = Show([&](TfrmNewVersion& D) {
-      EXPECT_EQ(D.Caption(), " Nevra Auto Clicker");
+      EXPECT_EQ(D.Caption(), " " + std::string(kApplicationTitle));
       EXPECT_EQ(D.memMessage.Text(), Offer.NewVersionMessage);
       EXPECT_EQ(D.btUpdateNow.Caption(), "Update Now");
       EXPECT_TRUE(D.btUpdateNow.Enabled());

@@ -12,6 +12,7 @@
 #include "WindowSearch.h"
 #include "platform/win32/Win32Text.h"
 #include "platform/win32/services/Win32Dialogs.h"
+#include "product/AppInfo.h"
 
 namespace nevra::win32 {
 namespace {
@@ -87,12 +88,12 @@ class Win32Dialogs : public ::testing::TestWithParam<TBoxCase> {};
 
 TEST_P(Win32Dialogs, BoxShowsTitleTextAndTheKindsButtonsAndReturnsTheAnswer) {
   const TBoxCase& Case = GetParam();
-  TWin32Dialogs Dialogs({}, [] { return std::string("Nevra Auto Clicker"); });
+  TWin32Dialogs Dialogs({}, [] { return std::string(kApplicationTitle); });
   TSeenBox Seen;
   const std::string Text = "Makro gel\xc3\xb6scht: \xe4\xb8\xad";
   EXPECT_EQ(ShowAndAnswer(Dialogs, Case.Kind, Text, Case.Button, Seen), Case.Expected);
   ASSERT_TRUE(Seen.Found);
-  EXPECT_EQ(Seen.Caption, "Nevra Auto Clicker");
+  EXPECT_EQ(Seen.Caption, kApplicationTitle);
   EXPECT_TRUE(Seen.ShowsText);
   EXPECT_FALSE(Seen.HasEdit) << "a short text comes in a standard message box";
   const bool Confirmation = Case.Kind == TMessageKind::mkConfirmation;
@@ -144,12 +145,12 @@ class Win32LongMessage : public ::testing::TestWithParam<TLongCase> {};
 
 TEST_P(Win32LongMessage, ComesWholeInAScrollingFieldOfABoxWithinTheScreen) {
   const TLongCase& Case = GetParam();
-  TWin32Dialogs Dialogs({}, [] { return std::string("Nevra Auto Clicker"); });
+  TWin32Dialogs Dialogs({}, [] { return std::string(kApplicationTitle); });
   TSeenBox Seen;
   const std::string Text = Case.Text();
   EXPECT_EQ(ShowAndAnswer(Dialogs, Case.Kind, Text, Case.Button, Seen), Case.Expected);
   ASSERT_TRUE(Seen.Found);
-  EXPECT_EQ(Seen.Caption, "Nevra Auto Clicker");
+  EXPECT_EQ(Seen.Caption, kApplicationTitle);
   ASSERT_TRUE(Seen.HasEdit) << "no scrolling field";
   // Every character is there; a run too long to wrap quickly comes in lines of its own (copying
   // gives the text as it is: see the keys below).
@@ -218,7 +219,7 @@ class Win32LongMessageKeys : public ::testing::TestWithParam<TKeyCase> {};
 // default button and Esc as a message box would (No for a question, which a box leaves unanswered).
 TEST_P(Win32LongMessageKeys, CtrlACtrlCCopyTheWholeTextAndTheKeyAnswers) {
   const TKeyCase& Case = GetParam();
-  TWin32Dialogs Dialogs({}, [] { return std::string("Nevra Auto Clicker"); });
+  TWin32Dialogs Dialogs({}, [] { return std::string(kApplicationTitle); });
   // Many lines and a run the field breaks into lines of its own: the copy has neither more nor less.
   const std::string Text = ManyLines() + UnbrokenRun();
   const DWORD GuiThread = GetCurrentThreadId();
@@ -260,7 +261,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(Win32DialogsOwner, TheMainWindowOwnsTheBoxWhileItExists) {
   test::TTestWindow Main;
-  TWin32Dialogs Dialogs([&] { return Main.Handle(); }, [] { return std::string("Nevra Auto Clicker"); });
+  TWin32Dialogs Dialogs([&] { return Main.Handle(); }, [] { return std::string(kApplicationTitle); });
   TSeenBox Seen;
   ShowAndAnswer(Dialogs, TMessageKind::mkInformation, "owned", IDOK, Seen);
   ASSERT_TRUE(Seen.Found);
@@ -270,7 +271,7 @@ TEST(Win32DialogsOwner, TheMainWindowOwnsTheBoxWhileItExists) {
 TEST(Win32DialogsOwner, AMirroredOwnersScrollingBoxIsMirrored) {
   test::TTestWindow Main;
   SetWindowLongPtrW(Main.Handle(), GWL_EXSTYLE, GetWindowLongPtrW(Main.Handle(), GWL_EXSTYLE) | WS_EX_LAYOUTRTL);
-  TWin32Dialogs Dialogs([&] { return Main.Handle(); }, [] { return std::string("Nevra Auto Clicker"); });
+  TWin32Dialogs Dialogs([&] { return Main.Handle(); }, [] { return std::string(kApplicationTitle); });
   TSeenBox Seen;
   ShowAndAnswer(Dialogs, TMessageKind::mkError, UnbrokenRun(), IDOK, Seen);
   ASSERT_TRUE(Seen.HasEdit);

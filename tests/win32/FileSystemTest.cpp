@@ -92,7 +92,7 @@ TEST_F(Win32FileSystem, ExistenceAndReadingTellFilesFromFoldersAndMissingPaths) 
 }
 
 TEST_F(Win32FileSystem, CreateDirectoriesMakesEveryMissingLevel) {
-  const std::wstring Nested = L"Nevra Auto Clicker\\Macros\\\u041c\u0430\u043a\u0440\u043e\u0441\u044b";
+  const std::wstring Nested = L"Program Data\\Macros\\\u041c\u0430\u043a\u0440\u043e\u0441\u044b";
   EXPECT_TRUE(Files.CreateDirectories(PathOf(Nested)));
   EXPECT_TRUE(std::filesystem::is_directory(Folder / Nested));
   EXPECT_TRUE(Files.CreateDirectories(PathOf(Nested))) << "an existing folder";

@@ -7,6 +7,7 @@
 
 #include "TestWindow.h"
 #include "platform/win32/view/Win32TrayIcon.h"  // with <shellapi.h>, after <windows.h>
+#include "product/AppInfo.h"
 
 namespace nevra::win32 {
 namespace {
@@ -40,7 +41,7 @@ TEST(Win32TrayIcon, EveryChangeOfItsLifeIsHandledQuietly) {
   test::TTestWindow Window;
   {
     TWin32TrayIcon Tray(Window.Handle(), kCallback, 96);
-    Tray.SetTip("Nevra Auto Clicker \xe2\x80\x94 \xe4\xb8\xad");
+    Tray.SetTip(std::string(kApplicationTitle) + " \xe2\x80\x94 \xe4\xb8\xad");
     Tray.Readd();  // while hidden: nothing to add
     Tray.SetShown(true);
     Tray.SetTip(std::string(300, 'x'));  // longer than the system keeps: cut, not overrun

@@ -23,6 +23,7 @@
 #include "platform/SingleInstance.h"
 #include "platform/WindowOps.h"
 #include "platform/fake/FakeTime.h"
+#include "product/AppInfo.h"
 
 namespace nevra::fake {
 
@@ -190,7 +191,7 @@ class TFakeHotkeys final : public IHotkeys {
 class TFakeEnvironment final : public IEnvironment {
  public:
   std::map<std::string, std::string> Variables{{"APPDATA", "C:\\Users\\Tester\\AppData\\Roaming"}};
-  std::string ExeFolder = "C:\\Program Files\\Nevra Auto Clicker";
+  std::string ExeFolder = std::string("C:\\Program Files\\") + kApplicationTitle;
   std::string GetVariable(const std::string& AName) override;
   std::string Temp = "C:\\Users\\Tester\\AppData\\Local\\Temp";
   std::string ExecutableFolder() override { return ExeFolder; }

@@ -65,7 +65,14 @@ std::wstring OriginalOf(const TShownText& AShown, size_t AFrom, size_t ATo) {
 }
 
 void CopyToClipboard(HWND AOwner, const std::wstring& AText) {
-  if (!::OpenClipboard(AOwner)) return;
+  // Another program (a clipboard manager, say) may hold the clipboard for a moment.
+  constexpr int kTries = 50;
+  constexpr DWORD kBetweenTriesMs = 10;
+  int Tries = 0;
+  while (!::OpenClipboard(AOwner)) {
+    if (++Tries == kTries) return;
+    ::Sleep(kBetweenTriesMs);
+  }
   ::EmptyClipboard();
   const size_t Bytes = (AText.size() + 1) * sizeof(wchar_t);
   if (const HGLOBAL Memory = ::GlobalAlloc(GMEM_MOVEABLE, Bytes)) {
