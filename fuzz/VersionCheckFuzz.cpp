@@ -41,7 +41,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* AData, size_t ASize) {
   Platform.Http.Responses[kSite.Url(nevra::kVersionDocumentPath)] = nevra::fake::TFakeHttpResponse::Sized(Version, 7);
   Platform.Http.Responses[kSite.Url(nevra::kChangeLogPath)] = nevra::fake::TFakeHttpResponse::Sized(Changes, 5);
   nevra::TUpdateOffer Offer;
-  const bool Offered = nevra::CheckNewVersion(Platform.Platform, kSite, Offer);
+  const bool Offered = nevra::CheckNewVersion(Platform.Http, kSite, Offer);
 
   const auto Lines = nevra::SplitLines(nevra::SkipUtf8Bom(Version));
   const std::string_view First = Lines.empty() ? std::string_view() : Lines.front();

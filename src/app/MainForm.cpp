@@ -78,7 +78,7 @@ TFrmMain::TFrmMain(TPlatform& APlatform)
       FHotkeys(APlatform.Hotkeys),
       FRun(APlatform.Input, APlatform.Clock, APlatform.Timers, APlatform.Pump, APlatform.Random),
       FLibrary(APlatform.Files, APlatform.Background, MacrosFolderPath(APlatform)),
-      FRecorder(APlatform),
+      FRecorder(APlatform.MouseHook, APlatform.Input, APlatform.Clock, APlatform.Timers, APlatform.Locale),
       FPicker(APlatform.MouseHook, APlatform.Hotkeys, APlatform.Dispatcher) {
   for (const auto& [Control, Text] : Captions()) Control->SetCaption(Text);
   lblCoordSeparator.SetCaption("X");

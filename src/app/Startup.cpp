@@ -57,7 +57,7 @@ int RunApplication(TPlatform& APlatform, const TUpdateSite& ASite, const std::ve
   if (!APlatform.Instance.Claim()) return ForwardToFirstCopy(APlatform, Command, AArguments);
 
   TUpdateOffer Offer;
-  if (CheckNewVersion(APlatform, ASite, Offer)) {
+  if (CheckNewVersion(APlatform.Http, ASite, Offer)) {
     TfrmNewVersion Dialog(APlatform, ASite, Offer);
     APlatform.App.ShowModal(Dialog);
     // Declined a mandatory update, or the installer is on its way: no main window, nothing

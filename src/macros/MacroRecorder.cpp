@@ -12,14 +12,18 @@ std::string TwoDigits(int AValue) { return (AValue < 10 ? "0" : "") + std::to_st
 
 }  // namespace
 
-TMacroRecorder::TMacroRecorder(TPlatform& APlatform)
+TMacroRecorder::TMacroRecorder(IMouseHook& AHook, IMouseInput& AInput, IClock& AClock, ITimerFactory& ATimers,
+                               ILocale& ALocale)
     : CountdownTimer(
-          APlatform.Timers, [this] { CountdownTimerTick(); }, 1000),
-      FPlatform(APlatform) {}
+          ATimers, [this] { CountdownTimerTick(); }, 1000),
+      FHook(AHook),
+      FInput(AInput),
+      FClock(AClock),
+      FLocale(ALocale) {}
 
 TMacroRecorder::~TMacroRecorder() {
   // The hook's handler points here.
-  if (FRecording) FPlatform.MouseHook.Remove();
+  if (FRecording) FHook.Remove();
 }
 
 void TMacroRecorder::BeginCountdown() {
@@ -45,16 +49,16 @@ void TMacroRecorder::StartRecording() {
   CountdownTimer.SetEnabled(false);
   FEvents.clear();
   FLastPoint.reset();
-  FStartTick = FPlatform.Clock.TickCount();
+  FStartTick = FClock.TickCount();
   FLastTick = FStartTick;
-  if (FPlatform.MouseHook.Installed()) FPlatform.MouseHook.Remove();
-  FPlatform.MouseHook.Install([this](uint32_t AMessage, int32_t AX, int32_t AY) {
+  if (FHook.Installed()) FHook.Remove();
+  FHook.Install([this](uint32_t AMessage, int32_t AX, int32_t AY) {
     HookMessage(AMessage, AX, AY);
     return false;  // recorded, and passed on
   });
   FRecording = true;
   // A first move that only repeats where the cursor is already is not recorded.
-  if (TPoint Cursor; FPlatform.Input.GetCursorPos(Cursor)) FLastPoint = Cursor;
+  if (TPoint Cursor; FInput.GetCursorPos(Cursor)) FLastPoint = Cursor;
   if (OnRecordingStarted) OnRecordingStarted();
 }
 
@@ -85,14 +89,14 @@ void TMacroRecorder::Record(TMacroEventKind AKind, int32_t AX, int32_t AY, int32
     if (FLastPoint == Point) return;
     FLastPoint = Point;
   }
-  const uint32_t Tick = FPlatform.Clock.TickCount();
+  const uint32_t Tick = FClock.TickCount();
   // Unsigned 32-bit difference: right across the tick counter's wrap after 49.7 days.
   FEvents.push_back({Tick - FStartTick, AKind, AX, AY, AButton});
   FLastTick = Tick;
 }
 
 std::string TMacroRecorder::TimeStamp() const {
-  const TLocalTime Now = FPlatform.Clock.LocalTime();
+  const TLocalTime Now = FClock.LocalTime();
   return std::to_string(Now.Year) + "-" + TwoDigits(Now.Month) + "-" + TwoDigits(Now.Day) + " " + TwoDigits(Now.Hour) +
          "." + TwoDigits(Now.Minute) + "." + TwoDigits(Now.Second);
 }
@@ -102,7 +106,7 @@ TRecordingResult TMacroRecorder::Stop() {
   CountdownTimer.SetEnabled(false);
   uint32_t Duration = 0;
   if (FRecording) {
-    if (FPlatform.MouseHook.Installed()) FPlatform.MouseHook.Remove();
+    if (FHook.Installed()) FHook.Remove();
     FRecording = false;
     Duration = FLastTick - FStartTick;
   }
@@ -110,8 +114,7 @@ TRecordingResult TMacroRecorder::Stop() {
   if (!FEvents.empty()) {
     const std::string Stamp = TimeStamp();
     Result.Macro = std::make_unique<TRecordedMacro>();
-    Result.Macro->SetName(
-        Format(Translate("%s (%0.1fs)"), {Stamp, Duration / 1000.0}, FPlatform.Locale.DecimalSeparator()));
+    Result.Macro->SetName(Format(Translate("%s (%0.1fs)"), {Stamp, Duration / 1000.0}, FLocale.DecimalSeparator()));
     Result.Macro->SetDurationMs(Duration);
     Result.Macro->MutableEvents() = std::move(FEvents);
     Result.FileStem = Stamp;

@@ -7,8 +7,12 @@
 #include <vector>
 
 #include "macros/MacroModel.h"
+#include "platform/Clock.h"
 #include "platform/Geometry.h"
-#include "platform/Platform.h"
+#include "platform/Locale.h"
+#include "platform/MouseHook.h"
+#include "platform/MouseInput.h"
+#include "platform/Timers.h"
 #include "platform/controls/Timer.h"
 
 namespace nevra {
@@ -26,7 +30,7 @@ class TMacroRecorder {
  public:
   static constexpr int32_t kCountdownSeconds = 10;
 
-  explicit TMacroRecorder(TPlatform& APlatform);
+  TMacroRecorder(IMouseHook& AHook, IMouseInput& AInput, IClock& AClock, ITimerFactory& ATimers, ILocale& ALocale);
   ~TMacroRecorder();
   TMacroRecorder(const TMacroRecorder&) = delete;
   TMacroRecorder& operator=(const TMacroRecorder&) = delete;
@@ -55,7 +59,10 @@ class TMacroRecorder {
   void Record(TMacroEventKind AKind, int32_t AX, int32_t AY, int32_t AButton);
   std::string TimeStamp() const;
 
-  TPlatform& FPlatform;
+  IMouseHook& FHook;
+  IMouseInput& FInput;
+  IClock& FClock;
+  ILocale& FLocale;
   bool FWaiting = false;
   bool FRecording = false;
   int32_t FCountdownValue = 0;

@@ -49,4 +49,31 @@ struct TPlatform {
   TEventDispatcher& Dispatcher;
 };
 
+// The wiring, stated once: a TPlatform of the services a platform object holds under these names
+// (the Win32 one and the fake one).
+template <typename TServices>
+TPlatform PlatformOf(TServices& AServices) {
+  return TPlatform{.App = AServices.App,
+                   .Input = AServices.Input,
+                   .Clock = AServices.Clock,
+                   .Timers = AServices.Timers,
+                   .Pump = AServices.Pump,
+                   .Window = AServices.Window,
+                   .Dialogs = AServices.Dialogs,
+                   .Shell = AServices.Shell,
+                   .Random = AServices.Random,
+                   .Hotkeys = AServices.Hotkeys,
+                   .Environment = AServices.Environment,
+                   .Files = AServices.Files,
+                   .MouseHook = AServices.MouseHook,
+                   .KeyboardHook = AServices.KeyboardHook,
+                   .Locale = AServices.Locale,
+                   .Registry = AServices.Registry,
+                   .Http = AServices.Http,
+                   .Signatures = AServices.Signatures,
+                   .Instance = AServices.Instance,
+                   .Background = AServices.Background,
+                   .Dispatcher = AServices.Dispatcher};
+}
+
 }  // namespace nevra

@@ -6,7 +6,6 @@
 
 #include "i18n/Translation.h"
 #include "platform/Format.h"
-#include "platform/Platform.h"
 #include "platform/Text.h"
 #include "product/AppInfo.h"
 #include "update/UpdateClient.h"
@@ -76,12 +75,12 @@ int32_t OwnVersionNumber() {
   return ParseVersionNumber(Digits);
 }
 
-bool CheckNewVersion(TPlatform& APlatform, const TUpdateSite& ASite, TUpdateOffer& AOffer) {
+bool CheckNewVersion(IHttpClientFactory& AHttp, const TUpdateSite& ASite, TUpdateOffer& AOffer) {
   try {
     std::string FirstLine;
     std::vector<std::string> Changes;
     {
-      const TUpdateClient Client(APlatform.Http, false);
+      const TUpdateClient Client(AHttp, false);
       Client->SetFollowRedirects(true);
       Client->SetReadTimeout(kReadTimeoutMs);
       const std::string Version = FetchText(*Client, ASite.Url(kVersionDocumentPath));

@@ -2,11 +2,10 @@
 #include <cstdint>
 #include <string>
 
+#include "platform/Http.h"
 #include "update/UpdateSite.h"
 
 namespace nevra {
-
-struct TPlatform;
 
 // What the version check found, for the New Version dialog.
 struct TUpdateOffer {
@@ -22,6 +21,6 @@ int32_t OwnVersionNumber();
 // Asks the maker's site whether a newer version is out (once, at start-up, on the GUI thread).
 // True: an update is offered and AOffer says which. Every failure (no network, an error status,
 // a malformed document, a broken translation) counts as no update, silently.
-bool CheckNewVersion(TPlatform& APlatform, const TUpdateSite& ASite, TUpdateOffer& AOffer);
+bool CheckNewVersion(IHttpClientFactory& AHttp, const TUpdateSite& ASite, TUpdateOffer& AOffer);
 
 }  // namespace nevra

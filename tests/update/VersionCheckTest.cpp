@@ -25,7 +25,7 @@ class VersionCheckTest : public ::testing::Test {
   void Serve(const std::string& AVersionDocument, const std::string& AChangeLog = "Faster clicks\r\n") {
     ServeVersionDocuments(P.Http, AVersionDocument, AChangeLog);
   }
-  bool Check() { return CheckNewVersion(P.Platform, kTestSite, Offer); }
+  bool Check() { return CheckNewVersion(P.Http, kTestSite, Offer); }
 
   fake::TFakePlatform P;
   TUpdateOffer Offer;
@@ -68,7 +68,7 @@ TEST_F(VersionCheckTest, TheFirstLineDecides) {
     fake::TFakePlatform Fresh;
     TUpdateOffer Found;
     ServeVersionDocuments(Fresh.Http, Case.Document);
-    EXPECT_EQ(CheckNewVersion(Fresh.Platform, kTestSite, Found), Case.Offered) << Case.Document;
+    EXPECT_EQ(CheckNewVersion(Fresh.Http, kTestSite, Found), Case.Offered) << Case.Document;
     EXPECT_EQ(Found.UpdateForced, Case.Forced) << Case.Document;
     if (Case.Offered)
       EXPECT_EQ(Found.NewVersionMessage, Case.Heading + "\r\n\r\nWhat's new:\r\nFaster clicks\r\n") << Case.Document;
@@ -116,14 +116,14 @@ TEST_F(VersionCheckTest, AnyFailureMeansNoUpdateSilently) {
     fake::TFakePlatform Fresh;
     Fresh.Http.Responses[kTestSite.Url(kVersionDocumentPath)] = TFakeHttpResponse::Sized("26/26");
     Fresh.Http.Responses[kTestSite.Url(kChangeLogPath)] = TFakeHttpResponse::Failing("The server answered 500.");
-    EXPECT_FALSE(CheckNewVersion(Fresh.Platform, kTestSite, Offer));
+    EXPECT_FALSE(CheckNewVersion(Fresh.Http, kTestSite, Offer));
     EXPECT_FALSE(Offer.UpdateForced);
     EXPECT_EQ(Fresh.Http.Released, 1);
   }
   {
     SCOPED_TRACE("no network at all");
     fake::TFakePlatform Fresh;
-    EXPECT_FALSE(CheckNewVersion(Fresh.Platform, kTestSite, Offer));
+    EXPECT_FALSE(CheckNewVersion(Fresh.Http, kTestSite, Offer));
     EXPECT_TRUE(Fresh.Dialogs.Shown.empty());
   }
   EXPECT_TRUE(P.Dialogs.Shown.empty());
@@ -140,7 +140,7 @@ TEST_F(VersionCheckTest, TemplatesAreTranslatedBeforeFormattingAndABrokenOneEnds
   fake::TFakePlatform Fresh;
   TUpdateOffer Mandatory;
   ServeVersionDocuments(Fresh.Http, "26/26", "Mehr\n");
-  EXPECT_FALSE(CheckNewVersion(Fresh.Platform, kTestSite, Mandatory)) << "%d cannot take the version text";
+  EXPECT_FALSE(CheckNewVersion(Fresh.Http, kTestSite, Mandatory)) << "%d cannot take the version text";
   EXPECT_FALSE(Mandatory.UpdateForced);
   EXPECT_TRUE(Fresh.Dialogs.Shown.empty());
 }

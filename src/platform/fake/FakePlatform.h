@@ -20,6 +20,10 @@ struct TFakePlatform {
   TFakeDialogs Dialogs;
   TEventDispatcher Dispatcher;
   TFakeTime Time;
+  // Virtual time is the clock, the timers and the message pump at once.
+  IClock& Clock = Time;
+  ITimerFactory& Timers = Time;
+  IMessagePump& Pump = Time;
   TFakeMouseInput Input;
   TFakeWindowOps Window;
   TFakeShell Shell;
@@ -36,27 +40,7 @@ struct TFakePlatform {
   TFakeSignatureVerifier Signatures;
   TFakeSingleInstance Instance;
   TFakeBackgroundWork Background;
-  TPlatform Platform{.App = App,
-                     .Input = Input,
-                     .Clock = Time,
-                     .Timers = Time,
-                     .Pump = Time,
-                     .Window = Window,
-                     .Dialogs = Dialogs,
-                     .Shell = Shell,
-                     .Random = Random,
-                     .Hotkeys = Hotkeys,
-                     .Environment = Environment,
-                     .Files = Files,
-                     .MouseHook = MouseHook,
-                     .KeyboardHook = KeyboardHook,
-                     .Locale = Locale,
-                     .Registry = Registry,
-                     .Http = Http,
-                     .Signatures = Signatures,
-                     .Instance = Instance,
-                     .Background = Background,
-                     .Dispatcher = Dispatcher};
+  TPlatform Platform = PlatformOf(*this);
 
   // The user presses a key combination anywhere on the desktop: a registered hotkey's handler
   // runs through the dispatcher, as the message loop would deliver it.

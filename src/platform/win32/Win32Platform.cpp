@@ -13,26 +13,6 @@ TWin32Platform::TWin32Platform()
       Http(Pump),
       Instance(Dispatcher),
       Background(Dispatcher),
-      Platform{.App = App,
-               .Input = Input,
-               .Clock = Clock,
-               .Timers = Timers,
-               .Pump = Pump,
-               .Window = Window,
-               .Dialogs = Dialogs,
-               .Shell = Shell,
-               .Random = Random,
-               .Hotkeys = Hotkeys,
-               .Environment = Environment,
-               .Files = Files,
-               .MouseHook = MouseHook,
-               .KeyboardHook = KeyboardHook,
-               .Locale = Locale,
-               .Registry = Registry,
-               .Http = Http,
-               .Signatures = Signatures,
-               .Instance = Instance,
-               .Background = Background,
-               .Dispatcher = Dispatcher} {}
+      Platform(PlatformOf(*this)) {}
 
 }  // namespace nevra::win32
