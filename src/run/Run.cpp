@@ -7,7 +7,6 @@ namespace nevra {
 TRun::TRun(IMouseInput& AInput, IClock& AClock, ITimerFactory& ATimers, IMessagePump& APump, IRandom& ARandom)
     : FInput(AInput),
       FClock(AClock),
-      FPump(APump),
       FRandom(ARandom),
       FPlayer(AInput, AClock, APump),
       FTimer(ATimers.CreateTimer([this] { Tick(); })) {}

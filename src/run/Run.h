@@ -60,7 +60,6 @@ class TRun {
 
   IMouseInput& FInput;
   IClock& FClock;
-  IMessagePump& FPump;
   IRandom& FRandom;
   TMacroPlayer FPlayer;
   TRunRequest FRequest;
