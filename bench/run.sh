@@ -11,7 +11,8 @@
 # - Start-up: from starting the program until its window answers, with no macros, 5,000 macro
 #   files and one 200 MB macro.
 #   bench/run.sh [WINDOWS_BUILD_DIR]   (default build/windows)
-# NEVRA_BENCH_SECONDS sets the length of each click run (default 4).
+# NEVRA_BENCH_SECONDS sets the length of each click run (default 4), NEVRA_BENCH_INTERVALS the
+# intervals (default "100 10 1"); NEVRA_BENCH_CLICKS_ONLY=1 leaves out playback and start-up.
 set -euo pipefail
 ROOT=$(cd "$(dirname "$0")/.." && pwd)
 source "$ROOT/scripts/wine-env.sh"
@@ -26,7 +27,8 @@ nevra_require "$TARGET_EXE" "$DRIVER_EXE" "$BUILD/product.env"
 source "$BUILD/product.env"
 PROGRAM=$(nevra_find_program "$BUILD")
 RUN_SECONDS=${NEVRA_BENCH_SECONDS:-4}
-INTERVALS_MS=(100 10 1)
+read -r -a INTERVALS_MS <<<"${NEVRA_BENCH_INTERVALS:-100 10 1}"
+CLICKS_ONLY=${NEVRA_BENCH_CLICKS_ONLY:-0}
 # events, microseconds between events, moves between presses and releases, passes
 SPARSE_MACRO=(1000 8000 0 3)
 DENSE_MACRO=(2000 500 9 2)
@@ -92,15 +94,19 @@ driver close-window "$MAIN_CAPTION"
 wait "$PROGRAM_PID"
 
 playback() { driver macro-playback "$(winepath -w "$PROGRAM")" "$@" "$CLICK_X" "$CLICK_Y" | tr -d '\r'; }
-echo "macro playback, sparse: ${SPARSE_MACRO[*]}" >&2
-PLAYBACK=$(playback "${SPARSE_MACRO[@]}")
-echo "macro playback, dense: ${DENSE_MACRO[*]}" >&2
-PLAYBACK+=$'\n\n'$(playback "${DENSE_MACRO[@]}")
+PLAYBACK=""
+if [ "$CLICKS_ONLY" != 1 ]; then
+  echo "macro playback, sparse: ${SPARSE_MACRO[*]}" >&2
+  PLAYBACK=$(playback "${SPARSE_MACRO[@]}")
+  echo "macro playback, dense: ${DENSE_MACRO[*]}" >&2
+  PLAYBACK+=$'\n\n'$(playback "${DENSE_MACRO[@]}")
+fi
 
 echo
 echo "Clicks received by the target window, ${RUN_SECONDS} s per run (intervals between presses in ms)"
 printf '%-9s %6s %10s %10s %8s %8s %8s %8s %8s %8s\n' source ms requested/s achieved/s presses counted median p5 p95 max
 printf '%s\n' "${RESULTS[@]}"
+[ "$CLICKS_ONLY" = 1 ] && exit 0
 echo "start-up with macro folders of three sizes" >&2
 STARTUP=$(driver start-up "$(winepath -w "$PROGRAM")" | tr -d '\r')
 

@@ -17,9 +17,9 @@ void TClickSchedule::Advance(uint32_t AIntervalMs) {
 bool TClickSchedule::ClickDueAt(uint64_t ANowUs) {
   if (ANowUs < FDue) return false;
   const uint64_t Late = ANowUs - FDue;
-  // Whole intervals missed are passed over; the click goes to the last due time, at most one
-  // interval ago.
-  if (Late > FStepUs) FDue += (Late - 1) / FStepUs * FStepUs;
+  // Past the window, whole intervals missed are passed over: the click goes to the latest due
+  // time, less than one interval ago.
+  if (Late > std::max(FStepUs, kMakeUpWindowUs)) FDue += Late / FStepUs * FStepUs;
   return true;
 }
 
