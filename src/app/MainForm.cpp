@@ -202,6 +202,7 @@ void TFrmMain::FormCreate() {
   const std::vector<THotkeyAction> Refused = FHotkeys.Register();
   FLibrary.OnListed = [this] { MacrosListed(); };
   FLibrary.Load();
+  ShowMacroList();
   MacrosListed();
   UpdateHotkeyLabel();
   UpdateLanguageMenu();

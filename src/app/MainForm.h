@@ -182,7 +182,11 @@ class TFrmMain : public TForm {
 
   // The macros.
   TRecordedMacro* GetSelectedMacro() const;
-  void RefreshMacroList();
+  // The list box shows the library's macros; it keeps no copy of them.
+  void ShowMacroList();
+  enum class TMacroListChange { mlAdded, mlChanged };
+  // Tells the list box the library changed (macros added at the end, or any other change).
+  void MacroListChanged(TMacroListChange AChange);
   // Macros have joined the list; once it is whole, the remembered one is selected.
   void MacrosListed();
   void SelectMacro(const TRecordedMacro* AMacro);

@@ -7,18 +7,26 @@ namespace nevra {
 
 TRecordedMacro* TFrmMain::GetSelectedMacro() const { return FLibrary.At(lbMacros.ItemIndex()); }
 
-void TFrmMain::RefreshMacroList() {
+void TFrmMain::ShowMacroList() {
+  lbMacros.ShowItemsOf([this] { return FLibrary.Macros().size(); },
+                       [this](size_t AIndex) { return FLibrary.Macros()[AIndex]->Name(); });
+}
+
+void TFrmMain::MacroListChanged(TMacroListChange AChange) {
   // The selection stays with its macro, wherever the macro now stands: by identity, not by name,
   // so of "a" and "A" the one the user chose stays chosen.
   const TRecordedMacro* Selected = GetSelectedMacro();
-  lbMacros.SetItems(FLibrary.Names());
+  if (AChange == TMacroListChange::mlAdded)
+    lbMacros.ItemsAdded();
+  else
+    lbMacros.ItemsChanged();
   SelectMacro(Selected);
 }
 
 void TFrmMain::MacrosListed() {
-  RefreshMacroList();
+  MacroListChanged(TMacroListChange::mlAdded);
   if (FLibrary.Loading()) return;
-  const auto Count = static_cast<int32_t>(lbMacros.Items().size());
+  const auto Count = static_cast<int32_t>(lbMacros.ItemCount());
   if (FPendingSelectedMacroIndex >= 0 && FPendingSelectedMacroIndex < Count)
     lbMacros.SetItemIndex(FPendingSelectedMacroIndex);
   else if (lbMacros.ItemIndex() < 0 && Count > 0)
@@ -45,7 +53,7 @@ void TFrmMain::StopRecording(const std::string& AReason) {
     return;
   }
   const TRecordedMacro& Added = FLibrary.Add(std::move(Recorded.Macro), Recorded.FileStem);
-  RefreshMacroList();
+  MacroListChanged(TMacroListChange::mlAdded);
   SelectMacro(&Added);
   SetStatus(Format(Translate("Macro saved: %s. %s"), {Added.Name(), AReason}));
 }
@@ -60,7 +68,7 @@ void TFrmMain::bRenameClick() {
   if (!FPlatform.Dialogs.InputText(Translate("Rename macro"), Translate("Enter new macro name:"), Entered)) return;
   switch (FLibrary.Rename(*Macro, Entered)) {
     case TRenameOutcome::roRenamed:
-      RefreshMacroList();
+      MacroListChanged(TMacroListChange::mlChanged);
       SelectMacro(Macro);
       SetStatus(Translate("Macro renamed."));
       break;
@@ -88,7 +96,7 @@ void TFrmMain::bRemoveClick() {
   if (FRun.Active() && Playing != nullptr && Playing->Source == Macro->FileName()) FRun.Stop(TRunEndCause::ecMacroGone);
   const std::string Name = Macro->Name();
   FLibrary.Remove(*Macro);
-  RefreshMacroList();
+  MacroListChanged(TMacroListChange::mlChanged);
   // Another macro of that name, by the one rule names follow, takes the selection.
   SelectMacro(FLibrary.Find(Name).Macro);
   SetStatus(Translate("Selected macro removed."));

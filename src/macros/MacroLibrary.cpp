@@ -48,13 +48,6 @@ TMacroLibrary::TMacroLibrary(IFileSystem& AFiles, IBackgroundWork& ABackground, 
 
 TMacroLibrary::~TMacroLibrary() = default;
 
-std::vector<std::string> TMacroLibrary::Names() const {
-  std::vector<std::string> Names;
-  Names.reserve(FMacros.size());
-  for (const auto& Macro : FMacros) Names.push_back(Macro->Name());
-  return Names;
-}
-
 TRecordedMacro* TMacroLibrary::At(int64_t AIndex) const {
   if (AIndex < 0 || static_cast<size_t>(AIndex) >= FMacros.size()) return nullptr;
   return FMacros[static_cast<size_t>(AIndex)].get();

@@ -32,7 +32,6 @@ class TMacroLibrary {
 
   const std::string& Folder() const { return FFolder; }
   const std::vector<std::unique_ptr<TRecordedMacro>>& Macros() const { return FMacros; }
-  std::vector<std::string> Names() const;
   // The macro at AIndex of the list, or none.
   TRecordedMacro* At(int64_t AIndex) const;
   // Where the macro stands in the list; -1 when it is not there.

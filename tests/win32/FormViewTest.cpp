@@ -138,24 +138,39 @@ TEST_F(Win32FormView, ModelChangesShowInTheWindows) {
   EXPECT_EQ(SendMessageW(Native(Form.List), LB_GETCURSEL, 0, 0), 1);
 }
 
-TEST_F(Win32FormView, AListShowsItsEntriesWhetherTheyGrowOrChange) {
-  // A list that only grew gets just its new entries; any other change replaces them all.
-  const auto Shown = [this] {
+TEST_F(Win32FormView, AListShowsItsSourceWhetherItGrowsOrChanges) {
+  // The list box asks its source for the entries. Entries added at the end join those shown,
+  // which stay as they are (their item data survives); any other change shows them all anew.
+  const HWND List = Native(Form.List);
+  const auto Shown = [List] {
     std::vector<std::string> Entries;
-    const auto Count = SendMessageW(Native(Form.List), LB_GETCOUNT, 0, 0);
+    const auto Count = SendMessageW(List, LB_GETCOUNT, 0, 0);
     for (LRESULT I = 0; I < Count; ++I) {
       wchar_t Text[64] = {};
-      SendMessageW(Native(Form.List), LB_GETTEXT, static_cast<WPARAM>(I), reinterpret_cast<LPARAM>(Text));
+      SendMessageW(List, LB_GETTEXT, static_cast<WPARAM>(I), reinterpret_cast<LPARAM>(Text));
       Entries.push_back(Narrow(Text));
     }
     return Entries;
   };
   using TEntries = std::vector<std::string>;
-  for (const TEntries& Entries : {TEntries{"a", "b"}, TEntries{"a", "b", "c", "d"}, TEntries{"x", "b", "c", "d"},
-                                  TEntries{"x"}, TEntries{}, TEntries{"a"}}) {
-    Form.List.SetItems(Entries);
+  TEntries Source{"a", "b"};
+  Form.List.ShowItemsOf([&Source] { return Source.size(); }, [&Source](size_t AIndex) { return Source[AIndex]; });
+  EXPECT_EQ(Shown(), Source);
+  SendMessageW(List, LB_SETITEMDATA, 0, 42);
+  Source.insert(Source.end(), {"c", "d"});
+  Form.List.ItemsAdded();
+  EXPECT_EQ(Shown(), Source);
+  EXPECT_EQ(SendMessageW(List, LB_GETITEMDATA, 0, 0), 42) << "the first entry was shown anew";
+  for (const TEntries& Entries : {TEntries{"x", "b", "c", "d"}, TEntries{"x"}, TEntries{}, TEntries{"a"}}) {
+    Source = Entries;
+    Form.List.ItemsChanged();
     EXPECT_EQ(Shown(), Entries);
   }
+  // A list of its own, and the source is no longer asked.
+  Form.List.SetItems({"one", "two"});
+  Source.clear();
+  Form.List.ItemsChanged();
+  EXPECT_EQ(Shown(), (TEntries{"one", "two"}));
 }
 
 TEST_F(Win32FormView, EnablingAndVisibilityFollowTheContainers) {

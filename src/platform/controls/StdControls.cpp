@@ -113,15 +113,37 @@ void TComboBox::Select(int32_t AIndex) {
   Fire(OnChange);
 }
 
+void TListBox::ShowItemsOf(TItemCount ACount, TItemText AText) {
+  FOwnItems.clear();
+  FCount = std::move(ACount);
+  FText = std::move(AText);
+  ItemsChanged();
+}
+
 void TListBox::SetItems(std::vector<std::string> AItems) {
-  FItems = std::move(AItems);
+  FOwnItems = std::move(AItems);
+  FCount = [this] { return FOwnItems.size(); };
+  FText = [this](size_t AIndex) { return FOwnItems[AIndex]; };
+  ItemsChanged();
+}
+
+std::vector<std::string> TListBox::Items() const {
+  std::vector<std::string> Items;
+  const size_t Count = ItemCount();
+  Items.reserve(Count);
+  for (size_t Index = 0; Index < Count; ++Index) Items.push_back(ItemText(Index));
+  return Items;
+}
+
+void TListBox::ItemsChangedFrom(size_t AFirst) {
+  FFirstChanged = AFirst;
+  FCountTold = ItemCount();
   FItemIndex = -1;
   Changed(TControlProperty::cpItems);
 }
 
 void TListBox::SetItemIndex(int64_t AIndex) {
-  const int32_t Index =
-      (AIndex >= 0 && AIndex < static_cast<int64_t>(FItems.size())) ? static_cast<int32_t>(AIndex) : -1;
+  const int32_t Index = (AIndex >= 0 && AIndex < static_cast<int64_t>(ItemCount())) ? static_cast<int32_t>(AIndex) : -1;
   if (Index == FItemIndex) return;
   FItemIndex = Index;
   Changed(TControlProperty::cpItemIndex);

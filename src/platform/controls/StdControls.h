@@ -128,6 +128,10 @@ class TComboBox : public TControl {
       : TControl(TControlKind::ckComboBox, AOwner, AParent, std::move(AName), ABounds) {}
   const std::vector<std::string>& Items() const { return FItems; }
   void SetItems(std::vector<std::string> AItems);
+  size_t ItemCount() const { return FItems.size(); }
+  const std::string& ItemText(size_t AIndex) const { return FItems[AIndex]; }
+  // Every change of the entries replaces them all.
+  size_t FirstChangedItem() const { return 0; }
   int32_t ItemIndex() const { return FItemIndex; }
   void SetItemIndex(int64_t AIndex);
   // The user picks an entry: the index changes and OnChange runs.
@@ -139,19 +143,41 @@ class TComboBox : public TControl {
   int32_t FItemIndex = -1;
 };
 
+// A list of entries to choose from. It shows the entries of a list kept elsewhere (ShowItemsOf),
+// asking for them when it shows them, so that list stays the one source; or a list of its own
+// (SetItems) where there is no other.
 class TListBox : public TControl {
  public:
+  using TItemCount = std::function<size_t()>;
+  using TItemText = std::function<std::string(size_t)>;
+
   TListBox(TForm* AOwner, TControl* AParent, std::string AName, TRect ABounds)
       : TControl(TControlKind::ckListBox, AOwner, AParent, std::move(AName), ABounds) {}
-  const std::vector<std::string>& Items() const { return FItems; }
+  void ShowItemsOf(TItemCount ACount, TItemText AText);
   void SetItems(std::vector<std::string> AItems);
+  // The source changed somehow: every entry is shown anew and nothing stays selected.
+  void ItemsChanged() { ItemsChangedFrom(0); }
+  // Entries joined the end of the source since the box was last told; those before are as they were.
+  void ItemsAdded() { ItemsChangedFrom(FCountTold); }
+  // The first entry that may differ from what the box was last told (for the view, which then
+  // keeps the entries before it).
+  size_t FirstChangedItem() const { return FFirstChanged; }
+  size_t ItemCount() const { return FCount ? FCount() : 0; }
+  std::string ItemText(size_t AIndex) const { return FText(AIndex); }
+  std::vector<std::string> Items() const;
   int32_t ItemIndex() const { return FItemIndex; }
   void SetItemIndex(int64_t AIndex);
   void Select(int32_t AIndex);
   TNotifyEvent OnClick;
 
  private:
-  std::vector<std::string> FItems;
+  void ItemsChangedFrom(size_t AFirst);
+
+  TItemCount FCount;
+  TItemText FText;
+  std::vector<std::string> FOwnItems;  // what SetItems gave
+  size_t FCountTold = 0;
+  size_t FFirstChanged = 0;
   int32_t FItemIndex = -1;
 };
 

@@ -13,9 +13,9 @@ namespace {
 // Room below a drop-down list's field for the list it opens.
 constexpr int kDropDownListHeight = 200;
 
-constexpr TListMessages kComboBoxMessages{CB_RESETCONTENT, CB_ADDSTRING, CB_GETCOUNT,
+constexpr TListMessages kComboBoxMessages{CB_RESETCONTENT, CB_ADDSTRING, CB_DELETESTRING, CB_GETCOUNT,
                                           CB_SETCURSEL,    CB_GETCURSEL, CBN_SELCHANGE};
-constexpr TListMessages kListBoxMessages{LB_RESETCONTENT, LB_ADDSTRING, LB_GETCOUNT,
+constexpr TListMessages kListBoxMessages{LB_RESETCONTENT, LB_ADDSTRING, LB_DELETESTRING, LB_GETCOUNT,
                                          LB_SETCURSEL,    LB_GETCURSEL, LBN_SELCHANGE};
 }  // namespace
 
@@ -34,18 +34,20 @@ template <typename TListModel>
 void TNativeList<TListModel>::ShowItems() {
   {
     const TNativeContext::TMirroring Mirroring(Context());
-    const std::vector<std::string>& Items = FList.Items();
+    // The entries before the first that changed stay: a list of thousands that grows in batches
+    // gets just the new ones (each costs a message).
     const auto Held = static_cast<size_t>(::SendMessageW(Window(), FMessages.Count, 0, 0));
-    const bool OnlyGrew = Held == FShown.size() && Items.size() >= FShown.size() &&
-                          std::equal(FShown.begin(), FShown.end(), Items.begin());
+    const size_t Kept = std::min(Held, FList.FirstChangedItem());
     ::SendMessageW(Window(), WM_SETREDRAW, FALSE, 0);
-    if (!OnlyGrew) {
+    if (Kept == 0) {
       ::SendMessageW(Window(), FMessages.Reset, 0, 0);
-      FShown.clear();
+    } else {
+      for (size_t Index = Held; Index > Kept; --Index)
+        ::SendMessageW(Window(), FMessages.Delete, static_cast<WPARAM>(Index - 1), 0);
     }
-    for (size_t Index = FShown.size(); Index < Items.size(); ++Index)
-      ::SendMessageW(Window(), FMessages.Add, 0, reinterpret_cast<LPARAM>(Widen(Items[Index]).c_str()));
-    FShown = Items;
+    const size_t Count = FList.ItemCount();
+    for (size_t Index = Kept; Index < Count; ++Index)
+      ::SendMessageW(Window(), FMessages.Add, 0, reinterpret_cast<LPARAM>(Widen(FList.ItemText(Index)).c_str()));
     ::SendMessageW(Window(), WM_SETREDRAW, TRUE, 0);
     ::InvalidateRect(Window(), nullptr, TRUE);
   }

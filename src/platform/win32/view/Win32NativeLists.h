@@ -12,6 +12,7 @@ namespace nevra::win32 {
 struct TListMessages {
   UINT Reset;
   UINT Add;
+  UINT Delete;
   UINT Count;
   UINT SetSelection;
   UINT GetSelection;
@@ -37,9 +38,6 @@ class TNativeList : public TNativeControl {
   void ShowSelection();
   TListModel& FList;
   const TListMessages& FMessages;
-  // The entries the control holds, as last shown: a list that only grew gets just the new ones
-  // (each costs a message, and a list of thousands grows in batches).
-  std::vector<std::string> FShown;
 };
 
 // A drop-down list that takes no typed text.
