@@ -12,22 +12,10 @@ void PressButton(IMouseInput& AInput, int32_t AButton, bool ADown) {
   AInput.SendMouseInput(MouseButtonRecord(AButton, ADown));
 }
 
-void PerformClick(IMouseInput& AInput, IClock& AClock, int32_t AButton, TClickKind AKind, uint32_t AHoldMs) {
-  const auto Click = [&] {
+void ClickButton(IMouseInput& AInput, int32_t AButton, int32_t ATimes) {
+  for (int32_t Time = 0; Time < ATimes; ++Time) {
     PressButton(AInput, AButton, true);
     PressButton(AInput, AButton, false);
-  };
-  switch (AKind) {
-    case TClickKind::ckSingle: Click(); break;
-    case TClickKind::ckDouble:
-      Click();
-      Click();
-      break;
-    case TClickKind::ckHold:
-      PressButton(AInput, AButton, true);
-      if (AHoldMs > 0) AClock.Sleep(AHoldMs);
-      PressButton(AInput, AButton, false);
-      break;
   }
 }
 

@@ -1,7 +1,6 @@
 #pragma once
 #include <cstdint>
 
-#include "platform/Clock.h"
 #include "platform/MouseInput.h"
 
 namespace nevra {
@@ -15,8 +14,8 @@ enum class TClickKind : int32_t { ckSingle = 0, ckDouble = 1, ckHold = 2 };
 // An absolute move to a point of the virtual desktop.
 void MoveMouseTo(IMouseInput& AInput, int32_t AX, int32_t AY);
 void PressButton(IMouseInput& AInput, int32_t AButton, bool ADown);
-// A single or double click where the cursor is, or a press held for AHoldMs (the thread waits
-// meanwhile) and released.
-void PerformClick(IMouseInput& AInput, IClock& AClock, int32_t AButton, TClickKind AKind, uint32_t AHoldMs);
+// ATimes clicks where the cursor is: 1 a single click, 2 a double one. (A held click is its run's
+// business: it waits its hold time without keeping the thread.)
+void ClickButton(IMouseInput& AInput, int32_t AButton, int32_t ATimes);
 
 }  // namespace nevra

@@ -1,5 +1,6 @@
 #include "macros/MacroPlayer.h"
 
+#include "engine/HeldButtons.h"
 #include "engine/MouseRecords.h"
 
 namespace nevra {
@@ -8,13 +9,17 @@ namespace {
 
 // One event as one SendInput call: the move to its point, and its button when it has one. A
 // 1,000 Hz mouse records an event every millisecond, so every call into the system counts.
-void PerformEvent(IMouseInput& AInput, const TMacroMouseEvent& AEvent, const TVirtualDesktop& ADesktop) {
+void PerformEvent(IMouseInput& AInput, const TMacroMouseEvent& AEvent, const TVirtualDesktop& ADesktop,
+                  THeldButtons& AHeld) {
   const TMouseInputRecord Records[] = {MouseMoveRecord(AEvent.X, AEvent.Y, ADesktop),
                                        MouseButtonRecord(AEvent.Button, AEvent.Kind == mekDown)};
   switch (AEvent.Kind) {
     case mekMove: AInput.SendMouseInput(Records[0]); break;
     case mekDown:
-    case mekUp: AInput.SendMouseInput(Records); break;
+    case mekUp:
+      AInput.SendMouseInput(Records);
+      AHeld.Note(AEvent.Button, AEvent.Kind == mekDown);
+      break;
     default: break;  // a kind this version does not know costs its wait and nothing else
   }
 }
@@ -23,6 +28,8 @@ void PerformEvent(IMouseInput& AInput, const TMacroMouseEvent& AEvent, const TVi
 
 void TMacroPlayer::Play(const std::vector<TMacroMouseEvent>& AEvents, std::optional<uint64_t> APasses,
                         const std::function<bool()>& AStopped, const std::function<void()>& AOnPass) {
+  // However the playback ends, a button a recorded drag holds down is released.
+  THeldButtons Held(FInput);
   for (uint64_t Pass = 1; !AStopped(); ++Pass) {
     // Read once a pass: monitors are not rearranged in the middle of one.
     const TVirtualDesktop Desktop = FInput.GetVirtualDesktop();
@@ -35,7 +42,7 @@ void TMacroPlayer::Play(const std::vector<TMacroMouseEvent>& AEvents, std::optio
       if (Event.DeltaMs > Previous) Due += uint64_t{Event.DeltaMs - Previous} * 1000;
       if (!FPump.WaitUntil(Due, AStopped)) return;
       Previous = Event.DeltaMs;
-      PerformEvent(FInput, Event, Desktop);
+      PerformEvent(FInput, Event, Desktop, Held);
     }
     if (AStopped()) return;
     AOnPass();

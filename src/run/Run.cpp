@@ -9,12 +9,14 @@ TRun::TRun(IMouseInput& AInput, IClock& AClock, ITimerFactory& ATimers, IMessage
       FClock(AClock),
       FRandom(ARandom),
       FPlayer(AInput, AClock, APump),
+      FHeld(AInput),
       FTimer(ATimers.CreateTimer([this] { Tick(); })) {}
 
 TRun::~TRun() { FTimer->Disarm(); }
 
 void TRun::Start(TRunRequest ARequest) {
   FTimer->Disarm();
+  ReleaseHeld();
   FRequest = std::move(ARequest);
   FDone = 0;
   FActive = true;
@@ -43,6 +45,7 @@ void TRun::Stop(TRunEndCause ACause) {
 
 void TRun::End(TRunEndCause ACause) {
   FTimer->Disarm();
+  ReleaseHeld();
   FActive = false;
   FDelaying = false;
   if (OnEnded) OnEnded(TRunEnd{ACause, FDone, PlaysMacro(), std::holds_alternative<TRepeatCount>(FRequest.Length)});
@@ -59,6 +62,12 @@ void TRun::Tick() {
     DelayOver();
     return;
   }
+  // A held click's hold time is over; the next click keeps its due time.
+  if (FHolding) {
+    ReleaseHeld();
+    FTimer->ArmAt(FSchedule.Due());
+    return;
+  }
   const TClickTask& Task = std::get<TClickTask>(FRequest.Task);
   // The tick after the last click ends the run, one interval after it.
   if (LengthReached()) {
@@ -70,9 +79,14 @@ void TRun::Tick() {
   // taken once, so a tick makes at most the clicks of the make-up window.
   const uint64_t Now = FClock.MonotonicMicroseconds();
   while (!LengthReached() && FSchedule.ClickDueAt(Now)) {
-    Click(Task);
+    const bool Holds = Click(Task);
     ++FDone;
     FSchedule.Advance(DrawInterval(Task, FRandom));
+    if (Holds) {
+      // The window stays free while the button is down: Stop works during a hold.
+      FTimer->ArmAt(FClock.MonotonicMicroseconds() + uint64_t{Task.HoldMs} * 1000);
+      return;
+    }
   }
   FTimer->ArmAt(FSchedule.Due());
 }
@@ -91,10 +105,25 @@ void TRun::DelayOver() {
   }
 }
 
-void TRun::Click(const TClickTask& ATask) {
+bool TRun::Click(const TClickTask& ATask) {
   const int32_t Button = std::get<TMouseButton>(ATask.What).Index;
   if (const auto* Point = std::get_if<TAtPoint>(&ATask.Where)) MoveMouseTo(FInput, Point->Point.X, Point->Point.Y);
-  PerformClick(FInput, FClock, Button, ATask.Kind, ATask.HoldMs);
+  if (ATask.Kind != TClickKind::ckHold) {
+    ClickButton(FInput, Button, ATask.Kind == TClickKind::ckDouble ? 2 : 1);
+    return false;
+  }
+  FHeld.Press(Button);
+  if (ATask.HoldMs > 0) {
+    FHolding = Button;
+    return true;
+  }
+  FHeld.Release(Button);
+  return false;
+}
+
+void TRun::ReleaseHeld() {
+  FHolding.reset();
+  FHeld.ReleaseAll();
 }
 
 void TRun::Play(const TMacroTask& ATask) {

@@ -4,6 +4,7 @@
 #include <memory>
 #include <optional>
 
+#include "engine/HeldButtons.h"
 #include "macros/MacroPlayer.h"
 #include "platform/Clock.h"
 #include "platform/MouseInput.h"
@@ -53,7 +54,9 @@ class TRun {
  private:
   void Tick();
   void DelayOver();
-  void Click(const TClickTask& ATask);
+  // Returns whether the click holds its button down, to be released when its hold time is over.
+  bool Click(const TClickTask& ATask);
+  void ReleaseHeld();
   void Play(const TMacroTask& ATask);
   bool LengthReached() const;
   void End(TRunEndCause ACause);
@@ -64,6 +67,9 @@ class TRun {
   TMacroPlayer FPlayer;
   TRunRequest FRequest;
   TClickSchedule FSchedule;
+  // A held click's button, down until its hold time is over (the next tick).
+  THeldButtons FHeld;
+  std::optional<int32_t> FHolding;
   uint64_t FDone = 0;
   bool FActive = false;
   bool FDelaying = false;

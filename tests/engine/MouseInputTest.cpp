@@ -94,13 +94,27 @@ TEST_F(PerformClickTest, ClickTypesSendTheirButtonRecords) {
   }
 }
 
-TEST_F(PerformClickTest, HoldKeepsTheButtonDownForTheHoldTime) {
+TEST_F(PerformClickTest, HoldKeepsTheButtonDownForTheHoldTimeWithoutKeepingTheWindow) {
   Form->cbClickType.Select(2);
   Form->seHoldMs.SetValue(250);
-  ClickOnce();
-  ASSERT_EQ(P.Input.Sent().size(), 2u);
+  Form->btnStart.Click();
+  // The press at 100, its release at 350 and the next click at once, its due time past.
+  P.Time.RunFor(350);
+  ASSERT_EQ(Events(), (std::vector<std::string>{"D0", "U0", "D0"}));
   EXPECT_EQ(P.Input.Sent()[1].AtMs - P.Input.Sent()[0].AtMs, 250u);
-  EXPECT_THAT(P.Time.Sleeps(), ElementsAre(250));
+  EXPECT_TRUE(P.Time.Sleeps().empty()) << "the hold was waited out on the window's thread";
+}
+
+TEST_F(PerformClickTest, StoppingDuringAHoldReleasesTheButtonAtOnce) {
+  Form->cbClickType.Select(2);
+  Form->seHoldMs.SetValue(250);
+  Form->btnStart.Click();
+  P.Time.RunFor(150);
+  Form->btnStop.Click();
+  P.Time.RunFor(1000);
+  EXPECT_EQ(Events(), (std::vector<std::string>{"D0", "U0"}));
+  EXPECT_THAT(PressTimes(), ElementsAre(100));
+  EXPECT_EQ(P.Input.Sent()[1].AtMs, 150u);
 }
 
 TEST_F(PerformClickTest, HoldOfZeroReleasesAtOnce) {
@@ -115,7 +129,7 @@ TEST_F(PerformClickTest, HoldLongerThanTheIntervalCollapsesTheMissedTicks) {
   Form->cbClickType.Select(2);
   Form->seHoldMs.SetValue(250);
   Form->btnStart.Click();
-  P.Time.RunFor(400);
+  P.Time.RunFor(650);
   // Presses at 100 and, after the 250 ms hold, one late tick at 350; then back on the grid.
   EXPECT_THAT(PressTimes(), ElementsAre(100, 350, 600));
 }

@@ -264,7 +264,7 @@ class LargeMacroTest : public MacroLibraryTest {
 TEST_F(LargeMacroTest, PlaysAndRenamesWithAllItsEvents) {
   EXPECT_EQ(Listed(), std::vector<std::string>{"Big"});
   Repeat1AndStart();
-  EXPECT_EQ(P.Input.Sent().size(), 1002u) << "1,000 moves, and a move and a press";
+  EXPECT_EQ(P.Input.Sent().size(), 1003u) << "1,000 moves, a move and a press, and the press released at the end";
   EXPECT_EQ(Status(), "Completed macro repeat count. Runs done: 1");
 
   Rename("Bigger");

@@ -99,7 +99,8 @@ TEST_F(MacroPlayerTest, StoppingDuringTheThirdPassCountsTwo) {
 }
 
 // "Press, wait twenty seconds, release": whatever the user does five seconds into the pause
-// takes effect then, not after it; the press was performed and nothing after it.
+// takes effect then, not after it; the press was performed, and the button it holds is released
+// then rather than left down system-wide, and nothing else follows.
 TEST_F(MacroPlayerTest, StopHotkeyAndClosingDuringAPauseEndThePassAtOnce) {
   struct TCase {
     const char* What;
@@ -121,7 +122,8 @@ TEST_F(MacroPlayerTest, StopHotkeyAndClosingDuringAPauseEndThePassAtOnce) {
     const uint64_t Start = P.Time.Now();
     Form->btnStart.Click();
     EXPECT_EQ(P.Time.Now() - Start, 5100u);
-    EXPECT_EQ(Events(), (std::vector<std::string>{"M", "D0"}));
+    EXPECT_EQ(Events(), (std::vector<std::string>{"M", "D0", "U0"}));
+    EXPECT_EQ(P.Input.Sent().back().AtMs - Start, 5100u);
     EXPECT_EQ(Status(), C.Status);
     EXPECT_FALSE(Form->Running());
   }
@@ -168,7 +170,8 @@ TEST_F(MacroPlayerTest, StartDelayThenPlayback) {
   Form->btnStart.Click();
   EXPECT_TRUE(Form->Running());
   P.Time.RunFor(2000);
-  EXPECT_EQ(SendTimes(Start), (std::vector<uint64_t>{2010, 2010}));
+  // The move, the press, and at the end of the playback the release of the press.
+  EXPECT_EQ(SendTimes(Start), (std::vector<uint64_t>{2010, 2010, 2010}));
   EXPECT_EQ(Status(), "Completed macro repeat count. Runs done: 1");
 }
 
