@@ -77,15 +77,15 @@ LRESULT CALLBACK TClickTargetWindow::WindowProc(HWND AWnd, UINT AMsg, WPARAM AWP
 
 LRESULT TClickTargetWindow::HandleMessage(UINT AMsg, WPARAM AWParam, LPARAM ALParam) {
   switch (AMsg) {
-    case WM_LBUTTONDOWN: Record(TClickButton::cbLeft, true, false, ALParam); return 0;
-    case WM_LBUTTONDBLCLK: Record(TClickButton::cbLeft, true, true, ALParam); return 0;
-    case WM_LBUTTONUP: Record(TClickButton::cbLeft, false, false, ALParam); return 0;
-    case WM_RBUTTONDOWN: Record(TClickButton::cbRight, true, false, ALParam); return 0;
-    case WM_RBUTTONDBLCLK: Record(TClickButton::cbRight, true, true, ALParam); return 0;
-    case WM_RBUTTONUP: Record(TClickButton::cbRight, false, false, ALParam); return 0;
-    case WM_MBUTTONDOWN: Record(TClickButton::cbMiddle, true, false, ALParam); return 0;
-    case WM_MBUTTONDBLCLK: Record(TClickButton::cbMiddle, true, true, ALParam); return 0;
-    case WM_MBUTTONUP: Record(TClickButton::cbMiddle, false, false, ALParam); return 0;
+    case WM_LBUTTONDOWN: Record(TClickButton::cbLeft, true, false, AWParam, ALParam); return 0;
+    case WM_LBUTTONDBLCLK: Record(TClickButton::cbLeft, true, true, AWParam, ALParam); return 0;
+    case WM_LBUTTONUP: Record(TClickButton::cbLeft, false, false, AWParam, ALParam); return 0;
+    case WM_RBUTTONDOWN: Record(TClickButton::cbRight, true, false, AWParam, ALParam); return 0;
+    case WM_RBUTTONDBLCLK: Record(TClickButton::cbRight, true, true, AWParam, ALParam); return 0;
+    case WM_RBUTTONUP: Record(TClickButton::cbRight, false, false, AWParam, ALParam); return 0;
+    case WM_MBUTTONDOWN: Record(TClickButton::cbMiddle, true, false, AWParam, ALParam); return 0;
+    case WM_MBUTTONDBLCLK: Record(TClickButton::cbMiddle, true, true, AWParam, ALParam); return 0;
+    case WM_MBUTTONUP: Record(TClickButton::cbMiddle, false, false, AWParam, ALParam); return 0;
     // A right-button release would otherwise ask for a context menu.
     case WM_CONTEXTMENU: return 0;
     case WM_CLOSE:
@@ -102,13 +102,15 @@ LRESULT TClickTargetWindow::HandleMessage(UINT AMsg, WPARAM AWParam, LPARAM ALPa
   }
 }
 
-void TClickTargetWindow::Record(TClickButton AButton, bool APressed, bool ADoubleClick, LPARAM ALParam) {
+void TClickTargetWindow::Record(TClickButton AButton, bool APressed, bool ADoubleClick, WPARAM AWParam,
+                                LPARAM ALParam) {
   TClickRecord Entry;
   Entry.Counter = Now();
   Entry.MessageTime = static_cast<uint32_t>(GetMessageTime());
   Entry.Button = AButton;
   Entry.Pressed = APressed;
   Entry.DoubleClick = ADoubleClick;
+  Entry.WithCtrlOrShift = (AWParam & (MK_CONTROL | MK_SHIFT)) != 0;
   Entry.Client = POINT{GET_X_LPARAM(ALParam), GET_Y_LPARAM(ALParam)};
   Entry.Screen = Entry.Client;
   ClientToScreen(FHandle, &Entry.Screen);

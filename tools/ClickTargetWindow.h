@@ -23,8 +23,9 @@ struct TClickRecord {
   bool DoubleClick = false;  // the press came as WM_xBUTTONDBLCLK
   POINT Client{};
   POINT Screen{};
-  int64_t Counter = 0;       // QueryPerformanceCounter when the message was handled
-  uint32_t MessageTime = 0;  // GetMessageTime: when the input system took the event (ms ticks)
+  int64_t Counter = 0;           // QueryPerformanceCounter when the message was handled
+  uint32_t MessageTime = 0;      // GetMessageTime: when the input system took the event (ms ticks)
+  bool WithCtrlOrShift = false;  // the message's MK_CONTROL or MK_SHIFT: keys held with the button
 };
 
 // A borderless, always-on-top window that records every press and release of the left, right
@@ -51,7 +52,7 @@ class TClickTargetWindow {
   static void RegisterClassOnce();
   static LRESULT CALLBACK WindowProc(HWND AWnd, UINT AMsg, WPARAM AWParam, LPARAM ALParam);
   LRESULT HandleMessage(UINT AMsg, WPARAM AWParam, LPARAM ALParam);
-  void Record(TClickButton AButton, bool APressed, bool ADoubleClick, LPARAM ALParam);
+  void Record(TClickButton AButton, bool APressed, bool ADoubleClick, WPARAM AWParam, LPARAM ALParam);
 
   HWND FHandle = nullptr;
   std::vector<TClickRecord> FRecords;

@@ -45,6 +45,16 @@ void PressKeys(std::initializer_list<WORD> AKeys) {
   Send(Inputs);
 }
 
+void SendKeys(std::initializer_list<WORD> AKeys, bool AUp) {
+  std::vector<INPUT> Inputs;
+  if (AUp) {
+    for (auto Key = std::rbegin(AKeys); Key != std::rend(AKeys); ++Key) Inputs.push_back(KeyInput(*Key, true));
+  } else {
+    for (const WORD Key : AKeys) Inputs.push_back(KeyInput(Key, false));
+  }
+  Send(Inputs);
+}
+
 void MoveCursorTo(POINT APoint) {
   std::vector<INPUT> Inputs(1);
   Inputs[0].type = INPUT_MOUSE;

@@ -12,6 +12,9 @@ namespace nevra::tools {
 
 // Presses the keys in the given order and releases them in reverse (a hotkey: Ctrl, Shift, X).
 void PressKeys(std::initializer_list<WORD> AKeys);
+// Presses the keys in the given order and leaves them down (AUp false), or releases them in
+// reverse (AUp true): a hotkey held for a while.
+void SendKeys(std::initializer_list<WORD> AKeys, bool AUp);
 
 // Moves the cursor to the screen point (primary monitor) in one absolute move.
 void MoveCursorTo(POINT APoint);

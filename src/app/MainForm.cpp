@@ -128,6 +128,7 @@ TFrmMain::TFrmMain(TPlatform& APlatform)
 
   FHotkeys.OnPressed = [this](THotkeyAction AAction) { HotkeyPressed(AAction); };
   FRun.OnDelayOver = [this] { RunDelayOver(); };
+  FRun.OnWaitingForKeys = [this] { SetStatus(Translate("Waiting for the hotkey's keys to be released...")); };
   FRun.OnEnded = [this](const TRunEnd& AEnd) { RunEnded(AEnd); };
   // What a click run is set to is read again whenever it changes, and a run under way takes it.
   for (TSpinBox* Box :

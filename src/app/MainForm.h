@@ -173,7 +173,8 @@ class TFrmMain : public TForm {
   // run uses.
   bool CoordinatesUsable();
   // AInTray: the run hides the window in the tray whatever the window's box says.
-  void StartRun(std::optional<TMacroRun> AMacroRun = std::nullopt, bool AInTray = false);
+  // AByHotkey: the start hotkey's keys are still down, and the run waits until they are up.
+  void StartRun(std::optional<TMacroRun> AMacroRun = std::nullopt, bool AInTray = false, bool AByHotkey = false);
   void RunDelayOver();
   void RunEnded(const TRunEnd& AEnd);
   std::string RunEndText(const TRunEnd& AEnd) const;

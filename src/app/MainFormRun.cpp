@@ -20,7 +20,7 @@ void TFrmMain::btnStopClick() { FRun.Stop(TRunEndCause::ecButton); }
 void TFrmMain::HotkeyPressed(THotkeyAction AAction) {
   switch (AAction) {
     case THotkeyAction::haStart:
-      if (!FRecorder.Recording()) StartRun();
+      if (!FRecorder.Recording()) StartRun(std::nullopt, false, true);
       break;
     case THotkeyAction::haStop:
       if (FRecorder.Recording())
@@ -61,7 +61,7 @@ std::string TFrmMain::RunningCaption() const {
   return Format(Translate("Running... Press %s to stop"), {FHotkeys.Text(THotkeyAction::haStop)});
 }
 
-void TFrmMain::StartRun(std::optional<TMacroRun> AMacroRun, bool AInTray) {
+void TFrmMain::StartRun(std::optional<TMacroRun> AMacroRun, bool AInTray, bool AByHotkey) {
   if (FRun.Active() || FRecorder.Busy()) return;
   // A run takes the point the boxes hold: a pick in progress ends without one.
   FPicker.Cancel();
@@ -87,6 +87,8 @@ void TFrmMain::StartRun(std::optional<TMacroRun> AMacroRun, bool AInTray) {
     Request.Length = ReadRunLength();
   }
   Request.StartDelayS = static_cast<uint32_t>(seStartDelaySS.Value());
+  // A click that went out while Ctrl+Shift of the hotkey are still down would be a Ctrl+Shift+click.
+  if (AByHotkey) Request.KeysDown = [this] { return FHotkeys.KeysDown(THotkeyAction::haStart); };
   btnStart.SetEnabled(false);
   btnStop.SetEnabled(true);
   SetStatus(Translate("Started"));

@@ -135,4 +135,16 @@ std::string TGlobalHotkeys::TextOf(const THotkeyData& AKey) const {
   return HotkeyToText(AKey.Vk, AKey.Modifiers, [this](uint32_t AVk) { return FHotkeys.KeyName(AVk); });
 }
 
+bool TGlobalHotkeys::KeysDown(THotkeyAction AAction) const {
+  const THotkeyData& Key = Get(AAction);
+  const std::pair<uint32_t, uint32_t> Modifiers[] = {
+      {HotkeyModifiers::Alt, VirtualKeys::Alt},      {HotkeyModifiers::Control, VirtualKeys::Control},
+      {HotkeyModifiers::Shift, VirtualKeys::Shift},  {HotkeyModifiers::Win, VirtualKeys::LeftWin},
+      {HotkeyModifiers::Win, VirtualKeys::RightWin},
+  };
+  for (const auto& [Bit, Vk] : Modifiers)
+    if ((Key.Modifiers & Bit) != 0 && FHotkeys.KeyDown(Vk)) return true;
+  return Key.Vk != 0 && FHotkeys.KeyDown(Key.Vk);
+}
+
 }  // namespace nevra

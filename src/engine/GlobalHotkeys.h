@@ -80,6 +80,8 @@ class TGlobalHotkeys {
   // The combination as the window names it, such as "Shift+Ctrl+S".
   std::string Text(THotkeyAction AAction) const { return TextOf(Get(AAction)); }
   std::string TextOf(const THotkeyData& AKey) const;
+  // Whether a key of the hotkey's combination is still held down.
+  bool KeysDown(THotkeyAction AAction) const;
 
  private:
   static size_t Index(THotkeyAction AAction) { return static_cast<size_t>(AAction); }

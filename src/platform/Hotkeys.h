@@ -18,6 +18,9 @@ class IHotkeys {
   virtual void Unregister(int32_t AId) = 0;
   // The keyboard layout's name of a key (MapVirtualKeyW, GetKeyNameTextW); empty when it has none.
   virtual std::string KeyName(uint32_t AVk) = 0;
+  // Whether the key is down now, wherever the focus is (GetAsyncKeyState); Shift, Ctrl and Alt
+  // stand for either side.
+  virtual bool KeyDown(uint32_t AVk) = 0;
 };
 
 }  // namespace nevra

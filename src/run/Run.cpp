@@ -22,11 +22,20 @@ void TRun::Start(TRunRequest ARequest) {
   FActive = true;
   ++FGeneration;
   const uint64_t Now = FClock.MonotonicMicroseconds();
+  if (FRequest.KeysDown && FRequest.KeysDown()) {
+    FKeysWait = TKeysWait{Now, false};
+    FTimer->ArmAt(Now + kKeysPollUs);
+    return;
+  }
+  Begin(Now);
+}
+
+void TRun::Begin(uint64_t ANowUs) {
   FDelaying = FRequest.StartDelayS > 0;
   if (FDelaying) {
-    FTimer->ArmAt(Now + uint64_t{FRequest.StartDelayS} * 1000000);
+    FTimer->ArmAt(ANowUs + uint64_t{FRequest.StartDelayS} * 1000000);
   } else if (const auto* Clicks = std::get_if<TClickTask>(&FRequest.Task)) {
-    FSchedule.Begin(Now, DrawInterval(*Clicks, FRandom));
+    FSchedule.Begin(ANowUs, DrawInterval(*Clicks, FRandom));
     FTimer->ArmAt(FSchedule.Due());
   } else {
     Play(std::get<TMacroTask>(FRequest.Task));
@@ -45,6 +54,7 @@ void TRun::Stop(TRunEndCause ACause) {
 
 void TRun::End(TRunEndCause ACause) {
   FTimer->Disarm();
+  FKeysWait.reset();
   ReleaseHeld();
   FActive = false;
   FDelaying = false;
@@ -58,6 +68,10 @@ bool TRun::LengthReached() const {
 
 void TRun::Tick() {
   if (!FActive) return;
+  if (FKeysWait) {
+    WaitForKeys();
+    return;
+  }
   if (FDelaying) {
     DelayOver();
     return;
@@ -89,6 +103,19 @@ void TRun::Tick() {
     }
   }
   FTimer->ArmAt(FSchedule.Due());
+}
+
+void TRun::WaitForKeys() {
+  const uint64_t Now = FClock.MonotonicMicroseconds();
+  if (!FRequest.KeysDown()) {
+    FKeysWait.reset();
+    Begin(Now);
+    return;
+  }
+  FTimer->ArmAt(Now + kKeysPollUs);
+  if (FKeysWait->Announced || Now - FKeysWait->SinceUs < kKeysWaitAnnouncedAfterUs) return;
+  FKeysWait->Announced = true;
+  if (OnWaitingForKeys) OnWaitingForKeys();
 }
 
 void TRun::DelayOver() {

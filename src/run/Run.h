@@ -31,11 +31,13 @@ class TRun {
   // The start delay is over; the first click or pass follows when this returns, unless it
   // stopped the run.
   std::function<void()> OnDelayOver;
+  // The keys that started the run have been held down for a while: the run still waits for them.
+  std::function<void()> OnWaitingForKeys;
   // The run has ended; it is no longer active when this runs.
   std::function<void(const TRunEnd&)> OnEnded;
 
   // Starts a run (an active one is stopped first, without a report). A macro run without a delay
-  // plays before this returns.
+  // plays before this returns, unless the keys that started it are still down.
   void Start(TRunRequest ARequest);
   // A click run under way takes the window's new settings and length from its next click on.
   void Update(const TClickTask& ATask, const TRunLength& ALength);
@@ -52,7 +54,10 @@ class TRun {
   uint64_t Done() const { return FDone; }
 
  private:
+  // The run proper, once nothing holds it back: the delay, the first click or the playback.
+  void Begin(uint64_t ANowUs);
   void Tick();
+  void WaitForKeys();
   void DelayOver();
   // Returns whether the click holds its button down, to be released when its hold time is over.
   bool Click(const TClickTask& ATask);
@@ -73,6 +78,15 @@ class TRun {
   uint64_t FDone = 0;
   bool FActive = false;
   bool FDelaying = false;
+  // How often the keys that started a run are looked at while they are down, and after how long
+  // the run says it waits for them.
+  static constexpr uint64_t kKeysPollUs = 10000;
+  static constexpr uint64_t kKeysWaitAnnouncedAfterUs = 300000;
+  struct TKeysWait {
+    uint64_t SinceUs = 0;
+    bool Announced = false;
+  };
+  std::optional<TKeysWait> FKeysWait;
   // Counts the runs: a macro's playback that outlives its run (stopped, and another started from
   // a message handled in one of its waits) knows it is over.
   uint64_t FGeneration = 0;

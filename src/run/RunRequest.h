@@ -1,5 +1,6 @@
 #pragma once
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <variant>
 #include <vector>
@@ -64,6 +65,10 @@ struct TRunRequest {
   std::variant<TClickTask, TMacroTask> Task = TClickTask{};
   TRunLength Length = TUntilStopped{};
   uint32_t StartDelayS = 0;
+  // Whether the keys that started the run (its hotkey) are still held down: until they are up
+  // the run waits, before its delay, so that no input goes out with the hotkey's modifiers.
+  // None: nothing to wait for.
+  std::function<bool()> KeysDown = {};
 };
 
 // Why a run ended.

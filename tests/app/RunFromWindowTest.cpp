@@ -265,5 +265,28 @@ TEST_F(RunFromWindowTest, ATickDueWhenTheRunStoppedDoesNothing) {
   EXPECT_EQ(Status(), "Stopped by button. Clicks done: 1");
 }
 
+// Ctrl+Shift+S held for half a second: the run waits until the keys are up, so its first click
+// carries neither Ctrl nor Shift; the Start button starts at once whatever keys are down.
+TEST_F(RunFromWindowTest, TheStartHotkeysKeysAreReleasedBeforeTheFirstClick) {
+  P.Hotkeys.DownKeys = {VirtualKeys::Control, VirtualKeys::Shift, 'S'};
+  ASSERT_TRUE(P.PressHotkey(HotkeyModifiers::Control | HotkeyModifiers::Shift, 'S'));
+  P.Time.RunFor(400);
+  EXPECT_EQ(Status(), "Waiting for the hotkey's keys to be released...");
+  P.Hotkeys.DownKeys = {VirtualKeys::Control};
+  P.Time.RunFor(100);
+  EXPECT_EQ(Clicks(), 0u) << "Ctrl is still down";
+  P.Hotkeys.DownKeys.clear();
+  P.Time.RunFor(110);
+  EXPECT_THAT(PressTimes(), ElementsAre(610));
+  Stop();
+
+  P.Input.ClearSent();
+  P.Hotkeys.DownKeys = {VirtualKeys::Control, VirtualKeys::Shift, 'S'};
+  const uint64_t T0 = P.Time.Now();
+  Start();
+  P.Time.RunFor(100);
+  EXPECT_THAT(PressTimes(), ElementsAre(T0 + 100));
+}
+
 }  // namespace
 }  // namespace nevra::test

@@ -81,6 +81,28 @@ TEST_F(Hotkeys, CtrlShiftSStartsARunThatCtrlShiftXStopsWhileAnotherWindowHasTheF
   ExpectStoppedByHotkey();
 }
 
+// Ctrl+Shift+S held for half a second: the run waits until the keys are up, so no click reaches
+// the target with Ctrl or Shift down (in a browser a Ctrl+Shift+click opens a tab, in a list it
+// extends the selection).
+TEST_F(Hotkeys, AStartHotkeyHeldForHalfASecondSendsNoClickWithItsModifiers) {
+  tools::TClickRunSettings Settings;
+  Settings.X = 200;
+  Settings.Y = 150;
+  Settings.IntervalMs = 10;
+  tools::ApplyClickRunSettings(Window(), Settings);
+  SetForegroundWindow(Target.Handle());
+  tools::SendKeys({VK_CONTROL, VK_SHIFT, 'S'}, false);
+  tools::PumpFor(500ms);
+  EXPECT_EQ(Presses(), 0u) << "clicks went out while the hotkey's keys were down";
+  tools::SendKeys({VK_CONTROL, VK_SHIFT, 'S'}, true);
+  ASSERT_TRUE(WaitForPresses(20));
+  Window().PostClick("btnStop");
+  ASSERT_TRUE(tools::WaitUntil([&] { return Window().Enabled("btnStart"); }, 10s));
+  size_t WithModifiers = 0;
+  for (const tools::TClickRecord& Record : Target.Records()) WithModifiers += Record.WithCtrlOrShift ? 1 : 0;
+  EXPECT_EQ(WithModifiers, 0u) << "of " << Target.Records().size() << " presses and releases";
+}
+
 // settings.ini edited by hand names F8 (virtual key 119, no modifiers) as the stop hotkey.
 class HandEditedStopKey : public Hotkeys {
  protected:

@@ -156,6 +156,37 @@ TEST_F(RunTest, AStopEndsTheRunAtOnceWithItsCauseAndCountAndNothingFollows) {
   EXPECT_EQ(Ended->Done, 0u);
 }
 
+// Started by its hotkey, a run waits until the hotkey's keys are up: a click that went out with
+// Ctrl and Shift still down would be a Ctrl+Shift+click. After a moment it says that it waits;
+// a stop meanwhile ends it with nothing sent.
+TEST_F(RunTest, ARunWaitsUntilTheKeysThatStartedItAreUp) {
+  bool KeysDown = true;
+  int Announced = 0;
+  Run.OnWaitingForKeys = [&Announced] { ++Announced; };
+  TRunRequest Request{Clicks(100), TUntilStopped{}, 0};
+  Request.KeysDown = [&KeysDown] { return KeysDown; };
+  Run.Start(Request);
+  P.Time.RunFor(250);
+  EXPECT_EQ(Announced, 0) << "a short wait goes unmentioned";
+  P.Time.RunFor(750);
+  EXPECT_EQ(Announced, 1);
+  EXPECT_TRUE(P.Input.Sent().empty());
+  KeysDown = false;
+  P.Time.RunFor(210);
+  // Released at 1000, seen by the look at 1010: the first click one interval later.
+  EXPECT_EQ(Sent(), (std::vector<std::string>{"1110:D0", "1110:U0", "1210:D0", "1210:U0"}));
+  Run.Stop(TRunEndCause::ecButton);
+
+  KeysDown = true;
+  Run.Start(Request);
+  P.Time.RunFor(500);
+  Run.Stop(TRunEndCause::ecHotkey);
+  P.Time.RunFor(1000);
+  EXPECT_EQ(Ended->Done, 0u);
+  EXPECT_EQ(P.Input.Sent().size(), 4u);
+  EXPECT_EQ(P.Time.ArmedTimerCount(), 0);
+}
+
 // The due times are fixed when the run starts: a click that takes its time (under Wine each
 // SendInput is 50-150 microseconds) takes it from the wait before the next, not from the rate.
 TEST_F(RunTest, ClicksKeepTheirScheduleHoweverLongEachTakes) {

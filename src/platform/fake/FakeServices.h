@@ -177,10 +177,13 @@ class TFakeHotkeys final : public IHotkeys {
   std::set<std::pair<uint32_t, uint32_t>> TakenByOthers;  // (modifiers, vk), no-repeat bit ignored
   std::vector<std::string> Calls;
   std::map<uint32_t, std::string> LayoutNames;
+  // The keys the user holds down now.
+  std::set<uint32_t> DownKeys;
 
   bool Register(int32_t AId, uint32_t AModifiers, uint32_t AVk, std::function<void()> AOnPress) override;
   void Unregister(int32_t AId) override;
   std::string KeyName(uint32_t AVk) override;
+  bool KeyDown(uint32_t AVk) override { return DownKeys.contains(AVk); }
   // The handler a key combination would run, if one is registered for it.
   std::function<void()> HandlerFor(uint32_t AModifiers, uint32_t AVk) const;
 

@@ -59,4 +59,6 @@ std::string TWin32Hotkeys::KeyName(uint32_t AVk) {
   return Narrow(std::wstring_view(Name, static_cast<size_t>(Length)));
 }
 
+bool TWin32Hotkeys::KeyDown(uint32_t AVk) { return (::GetAsyncKeyState(static_cast<int>(AVk)) & 0x8000) != 0; }
+
 }  // namespace nevra::win32

@@ -23,6 +23,7 @@ class TWin32Hotkeys final : public IHotkeys {
   bool Register(int32_t AId, uint32_t AModifiers, uint32_t AVk, std::function<void()> AOnPress) override;
   void Unregister(int32_t AId) override;
   std::string KeyName(uint32_t AVk) override;
+  bool KeyDown(uint32_t AVk) override;
 
   class TReceiver;
 
