@@ -44,7 +44,9 @@ class Win32Timers : public ::testing::Test {
 
 TEST_F(Win32Timers, OneMillisecondTimerTicksAThousandTimesASecondWithoutDrift) {
   // A starved test machine drops ticks (they never pile up), a faulty timer never reaches the
-  // rate (SetTimer's 10 ms floor, or re-arming from each tick's end): the best of a few tries.
+  // rate (SetTimer's 10 ms floor: 200; re-arming from each tick's end, which under Wine costs a
+  // few tenths of a millisecond a tick: 1,000-1,700): the best of a few tries. A busy machine
+  // (a CI run beside two others) reached 1,895.
   auto Timer = MakeTimer();
   std::vector<size_t> Counts;
   for (int Try = 0; Try < 3; ++Try) {
@@ -53,10 +55,10 @@ TEST_F(Win32Timers, OneMillisecondTimerTicksAThousandTimesASecondWithoutDrift) {
     tools::PumpFor(2000ms);
     Timer->Disarm();
     Counts.push_back(Ticks.size());
-    if (Ticks.size() >= 1900) break;
+    if (Ticks.size() >= 1800) break;
   }
   const size_t Best = *std::max_element(Counts.begin(), Counts.end());
-  EXPECT_GE(Best, 1900u) << ::testing::PrintToString(Counts) << " ticks in 2 s";
+  EXPECT_GE(Best, 1800u) << ::testing::PrintToString(Counts) << " ticks in 2 s";
   EXPECT_LE(Best, 2010u) << ::testing::PrintToString(Counts) << " ticks in 2 s";
 }
 
