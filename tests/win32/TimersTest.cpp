@@ -44,9 +44,9 @@ class Win32Timers : public ::testing::Test {
 
 TEST_F(Win32Timers, OneMillisecondTimerTicksAThousandTimesASecondWithoutDrift) {
   // A starved test machine drops ticks (they never pile up), a faulty timer never reaches the
-  // rate (SetTimer's 10 ms floor: 200; re-arming from each tick's end, which under Wine costs a
-  // few tenths of a millisecond a tick: 1,000-1,700): the best of a few tries. A busy machine
-  // (a CI run beside two others) reached 1,895.
+  // rate (SetTimer's 10 ms floor: 200 at most; re-arming from each tick's end adds each tick's
+  // latency to every period): the best of a few tries. A busy machine (a CI run beside two other
+  // test runs) reached 1,895.
   auto Timer = MakeTimer();
   std::vector<size_t> Counts;
   for (int Try = 0; Try < 3; ++Try) {
