@@ -28,9 +28,9 @@
 #include "platform/win32/Win32Dpi.h"
 #include "platform/win32/Win32Handles.h"
 #include "platform/win32/Win32Text.h"
-#include "platform/win32/style/Win32Style.h"
 #include "platform/win32/style/Win32StyleGdi.h"
 #include "platform/win32/view/Win32Fonts.h"
+#include "platform/win32/view/Win32NativeButtons.h"
 #include "update/NewVersionForm.h"
 
 namespace nevra::e2e {
@@ -91,7 +91,7 @@ TTextRoom RoomFor(const TControl& AControl, int AClientWidth, int AClientHeight,
   switch (AControl.Kind()) {
     case TControlKind::ckButton:
       Room.Width -= 2 * Scaled(6);
-      if (win32::TWin32Style::ImageFor(AControl.Name()) != win32::TButtonImage::biNone)
+      if (win32::TNativeButton::ImageFor(AControl.Name()) != win32::TButtonImage::biNone)
         Room.Width -= Scaled(16) + Scaled(7);
       break;
     case TControlKind::ckCheckBox:

@@ -24,9 +24,9 @@
 #include "platform/win32/style/Win32Palette.h"
 #include "platform/win32/style/Win32Style.h"
 #include "platform/win32/style/Win32StyleGdi.h"
-#include "platform/win32/style/Win32StylePainter.h"
 #include "platform/win32/style/Win32StyleShapes.h"
 #include "platform/win32/view/Win32FormView.h"
+#include "platform/win32/view/Win32NativeButtons.h"
 #include "platform/win32/view/Win32NativeSpinBox.h"
 #include "support/SpinBoxGroup.h"
 #include "support/TestPrinters.h"
@@ -52,6 +52,33 @@ RECT RectIn(HWND AParent, HWND AWindow) {
   MapWindowPoints(nullptr, AParent, reinterpret_cast<POINT*>(&Rect), 2);
   return Rect;
 }
+
+// A window's client area as the window paints it into a device context of its own
+// (WM_PRINTCLIENT), to read its pixels.
+class TPrintedClient {
+ public:
+  explicit TPrintedClient(HWND AWindow)
+      : FClient(ClientOf(AWindow)),
+        FMemory(FScreen.Get()),
+        FBitmap(CreateCompatibleBitmap(FScreen.Get(), FClient.right, FClient.bottom)),
+        FSelected(FMemory.Get(), FBitmap.Get()) {
+    SendMessageW(AWindow, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(FMemory.Get()), PRF_CLIENT);
+  }
+  const RECT& Client() const { return FClient; }
+  COLORREF Pixel(LONG AX, LONG AY) const { return GetPixel(FMemory.Get(), AX, AY); }
+
+ private:
+  static RECT ClientOf(HWND AWindow) {
+    RECT Client{};
+    GetClientRect(AWindow, &Client);
+    return Client;
+  }
+  const TWindowDc FScreen{nullptr};
+  const RECT FClient;
+  TMemoryDc FMemory;
+  TBitmapOwner FBitmap;
+  TSelection FSelected;
+};
 
 class Win32StyledView : public ::testing::Test {
  protected:
@@ -138,15 +165,9 @@ TEST_F(Win32StyledView, ControlsStayStandardControlsThatToolsAndScreenReadersKno
 
 TEST_F(Win32StyledView, ThePaletteReachesControlsThatIgnoreSystemColours) {
   // The button paints itself in the style: its face, away from caption and frame.
-  RECT Client{};
-  GetClientRect(Native(Form.Start), &Client);
-  const TWindowDc Screen(nullptr);
-  TMemoryDc Memory(Screen.Get());
-  TBitmapOwner Bitmap(CreateCompatibleBitmap(Screen.Get(), Client.right, Client.bottom));
   {
-    TSelection Selected(Memory.Get(), Bitmap.Get());
-    SendMessageW(Native(Form.Start), WM_PRINTCLIENT, reinterpret_cast<WPARAM>(Memory.Get()), PRF_CLIENT);
-    EXPECT_EQ(GetPixel(Memory.Get(), 5, Client.bottom / 2), palette::kButtonFace);
+    const TPrintedClient Button(Native(Form.Start));
+    EXPECT_EQ(Button.Pixel(5, Button.Client().bottom / 2), palette::kButtonFace);
   }
   // Edit boxes get the field colours from WM_CTLCOLOREDIT.
   const TWindowDc Dc(Native(Form.Box.Hours));
@@ -189,17 +210,37 @@ TEST_F(Win32StyledView, AMirroredFormPaintsItsSpinArrows) {
   // The arrows take their frame's width from the edit box beside them, whose client area starts
   // at its right end once mirrored.
   Form.SetRightToLeft(true);
-  RECT Client{};
-  GetClientRect(Arrows(Form.Box.X), &Client);
-  const TWindowDc Screen(nullptr);
-  TMemoryDc Memory(Screen.Get());
-  TBitmapOwner Bitmap(CreateCompatibleBitmap(Screen.Get(), Client.right, Client.bottom));
-  TSelection Selected(Memory.Get(), Bitmap.Get());
-  SendMessageW(Arrows(Form.Box.X), WM_PRINTCLIENT, reinterpret_cast<WPARAM>(Memory.Get()), PRF_CLIENT);
+  const TPrintedClient Printed(Arrows(Form.Box.X));
+  const RECT& Client = Printed.Client();
   int FacePixels = 0;
   for (LONG Y = 0; Y < Client.bottom; ++Y)
-    for (LONG X = 0; X < Client.right; ++X) FacePixels += GetPixel(Memory.Get(), X, Y) == palette::kButtonFace;
+    for (LONG X = 0; X < Client.right; ++X) FacePixels += Printed.Pixel(X, Y) == palette::kButtonFace;
   EXPECT_GT(FacePixels, Client.right * Client.bottom / 4) << "the arrows' faces are missing";
+}
+
+TEST_F(Win32StyledView, TheListADropDownListOpensWearsTheFieldsColours) {
+  // The open list is a window of its own, no control of the form: the drop-down list owns it, so
+  // its WM_CTLCOLORLISTBOX (which the drop-down list passes on to the form) gets the style's
+  // answer, not the system's white.
+  COMBOBOXINFO Info{};
+  Info.cbSize = sizeof(Info);
+  ASSERT_TRUE(GetComboBoxInfo(Native(Form.Combo), &Info));
+  ASSERT_NE(Info.hwndList, nullptr);
+  const TWindowDc Dc(Info.hwndList);
+  ASSERT_TRUE(View->ControlColours(WM_CTLCOLORLISTBOX, Dc.Get(), Info.hwndList).has_value());
+  EXPECT_EQ(GetBkColor(Dc.Get()), palette::kField);
+  EXPECT_EQ(GetTextColor(Dc.Get()), palette::kText);
+  // A window of no control gets no answer: the default colours.
+  EXPECT_FALSE(View->ControlColours(WM_CTLCOLORSTATIC, Dc.Get(), Host.Handle()).has_value());
+}
+
+TEST_F(Win32StyledView, WindowsThatOutliveTheViewPaintAsStandardControlsAgain) {
+  // Each control takes its subclass off its windows when it goes: the button, still on the host
+  // window, paints itself as a standard button instead of calling a control that is gone.
+  const HWND Button = Native(Form.Start);
+  View.reset();
+  const TPrintedClient Printed(Button);
+  EXPECT_NE(Printed.Pixel(5, Printed.Client().bottom / 2), palette::kButtonFace);
 }
 
 // Where a button's image lies, as the screen shows it: the extent of the pixels in AColour and
@@ -224,7 +265,7 @@ TImageColumns ColumnsOf(HDC ADc, const RECT& AArea, COLORREF AColour) {
   return Columns;
 }
 
-TEST(Win32StylePainter, ThePlayImagePointsRightInAMirroredWindowTooAndTheStopImageStaysSquare) {
+TEST(Win32PushButtonPainting, ThePlayImagePointsRightInAMirroredWindowTooAndTheStopImageStaysSquare) {
   const RECT Area{0, 0, 120, 32};
   for (const bool Mirrored : {false, true}) {
     for (const TButtonImage Image : {TButtonImage::biPlay, TButtonImage::biStop}) {

@@ -53,6 +53,9 @@ inline bool IsRightToLeft(HWND AWindow) {
   return AWindow != nullptr && (::GetWindowLongPtrW(AWindow, GWL_EXSTYLE) & WS_EX_LAYOUTRTL) != 0;
 }
 
+// Whether AWindow takes input: not disabled, as it shows itself.
+inline bool IsEnabled(HWND AWindow) { return ::IsWindowEnabled(AWindow) != FALSE; }
+
 // Sets or clears ABits in AWindow's GWL_STYLE or GWL_EXSTYLE (AIndex); no call when they are so.
 inline void SetWindowBits(HWND AWindow, int AIndex, LONG_PTR ABits, bool AOn) {
   const LONG_PTR Bits = ::GetWindowLongPtrW(AWindow, AIndex);

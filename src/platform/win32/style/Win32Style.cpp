@@ -36,13 +36,6 @@ HBRUSH TWin32Style::Brush(COLORREF ASurface) const {
   return FWindowBrush.Get();
 }
 
-TButtonImage TWin32Style::ImageFor(const std::string& AControlName) {
-  if (AControlName == "btnStart") return TButtonImage::biPlay;
-  if (AControlName == "btnStop") return TButtonImage::biStop;
-  if (AControlName == "btnPickPoint") return TButtonImage::biCrosshair;
-  return TButtonImage::biNone;
-}
-
 bool TWin32Style::HighContrastIsOn() {
   HIGHCONTRASTW HighContrast{};
   HighContrast.cbSize = sizeof(HighContrast);

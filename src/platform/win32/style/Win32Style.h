@@ -4,13 +4,13 @@
 #include <string>
 
 #include "platform/win32/Win32Handles.h"
-#include "platform/win32/style/Win32StylePainter.h"
 
 namespace nevra::win32 {
 
 // The program's visual style "Midnight Express Green", made once before the first window: the
 // brushes of its surfaces and what it adds to a top-level window. The colours themselves live in
-// Win32Palette.h; how each control is drawn in Win32StylePainter.
+// Win32Palette.h, the primitives the looks are drawn with in Win32StyleDrawing.h and
+// Win32StyleShapes.h; each kind of native control (view/Win32Native*) paints its own windows.
 class TWin32Style {
  public:
   static constexpr const char* kName = "Midnight Express Green";
@@ -24,8 +24,6 @@ class TWin32Style {
   // The brush for one of the palette's surface colours (window, status panel, field, disabled
   // field); the window's brush for any other colour.
   HBRUSH Brush(COLORREF ASurface) const;
-  // The image the style puts on the push button of that name (the Start and Stop buttons).
-  static TButtonImage ImageFor(const std::string& AControlName);
   // True while Windows' high-contrast mode is on.
   static bool HighContrastIsOn();
   // A dark caption bar where Windows offers one (Windows 10 1809 and later); anything that

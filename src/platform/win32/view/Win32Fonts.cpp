@@ -2,6 +2,8 @@
 
 #include <cwchar>
 
+#include "platform/win32/style/Win32StyleGdi.h"
+
 namespace nevra::win32 {
 
 namespace {
@@ -23,6 +25,13 @@ TFontOwner CreateUiFont(UINT ADpi, bool AUnderlined, LONG AWeight) {
   Font.lfPitchAndFamily = DEFAULT_PITCH | FF_SWISS;
   std::wcsncpy(Font.lfFaceName, kFaceName, LF_FACESIZE - 1);
   return TFontOwner(::CreateFontIndirectW(&Font));
+}
+
+HFONT FontOf(HWND AWindow) { return reinterpret_cast<HFONT>(::SendMessageW(AWindow, WM_GETFONT, 0, 0)); }
+
+int LineHeightOf(HWND AWindow) {
+  const TWindowDc Dc(AWindow);
+  return Dc ? FontLineHeight(Dc.Get(), FontOf(AWindow)) : 0;
 }
 
 }  // namespace nevra::win32

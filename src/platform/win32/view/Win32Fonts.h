@@ -9,4 +9,10 @@ namespace nevra::win32 {
 // mouse is over, or heavier, for captions).
 TFontOwner CreateUiFont(UINT ADpi, bool AUnderlined = false, LONG AWeight = FW_NORMAL);
 
+// The font AWindow draws its text in (WM_GETFONT); null for the system's.
+HFONT FontOf(HWND AWindow);
+// The height of a line of AWindow's text in its font, as an edit box or a list lays it out; 0 when
+// it cannot be measured.
+int LineHeightOf(HWND AWindow);
+
 }  // namespace nevra::win32

@@ -8,6 +8,7 @@
 #include "platform/controls/TabOrder.h"
 #include "platform/win32/Win32Text.h"
 #include "platform/win32/Win32Window.h"
+#include "platform/win32/style/Win32Palette.h"
 #include "platform/win32/view/Win32NativeControls.h"
 
 namespace nevra::win32 {
@@ -46,7 +47,7 @@ void TWin32FormView::CreateControls() {
     FNatives[Index]->Create(StartsKeyboardGroup(*Controls[Index], Previous));
     Previous = Controls[Index];
   }
-  for (const auto& Native : FNatives) Native->ApplySkin();
+  for (const auto& Native : FNatives) Native->ApplyStyle();
   ArrangeZOrder(Order);
   for (const auto& Native : FNatives) Native->ApplyFont();
   Layout();
@@ -111,6 +112,9 @@ void TWin32FormView::SetDpi(UINT ADpi) {
   const auto OldFonts = FContext.SetDpi(ADpi);
   for (const auto& Native : FNatives) Native->ApplyFont();
   Layout();
+  // What the style draws is sized for the DPI: all of it again, borders included.
+  if (FContext.Style() != nullptr)
+    for (const auto& Native : FNatives) Native->Repaint();
 }
 
 // Model -> window ---------------------------------------------------------------------------
@@ -153,14 +157,15 @@ bool TWin32FormView::HandleCommand(WPARAM AWParam, LPARAM ALParam) {
 }
 
 bool TWin32FormView::HandleNotify(const NMHDR& AHeader, LRESULT& AResult) {
-  if (AHeader.code == NM_CUSTOMDRAW && FContext.Skins() != nullptr) {
+  TNativeControl* Native = FindByWindow(AHeader.hwndFrom);
+  if (Native == nullptr) return false;
+  if (AHeader.code == NM_CUSTOMDRAW) {
     // Painting goes on while the window exists, attached to the form or not.
-    const auto Result = FContext.Skins()->CustomDraw(reinterpret_cast<const NMCUSTOMDRAW&>(AHeader));
+    const auto Result = Native->CustomDraw(reinterpret_cast<const NMCUSTOMDRAW&>(AHeader));
     if (Result) AResult = *Result;
     return Result.has_value();
   }
-  TNativeControl* Native = FindByWindow(AHeader.hwndFrom);
-  return Native != nullptr && Native->HandleNotify(AHeader, AResult);
+  return Native->HandleNotify(AHeader, AResult);
 }
 
 bool TWin32FormView::HandleFormMessage(UINT AMessage, WPARAM AWParam, LPARAM ALParam) {
@@ -170,23 +175,21 @@ bool TWin32FormView::HandleFormMessage(UINT AMessage, WPARAM AWParam, LPARAM ALP
 }
 
 std::optional<HBRUSH> TWin32FormView::ControlColours(UINT AMessage, HDC ADc, HWND AControl) {
-  if (FContext.Skins() != nullptr) return FContext.Skins()->Colours(AMessage, ADc, AControl);
-  if (AMessage != WM_CTLCOLORSTATIC) return std::nullopt;
   TNativeControl* Native = FindByWindow(AControl);
-  return Native != nullptr ? Native->SystemColours(ADc) : std::nullopt;
+  return Native != nullptr ? Native->Colours(AMessage, ADc, AControl) : std::nullopt;
 }
 
 bool TWin32FormView::DrawItem(const DRAWITEMSTRUCT& AItem) {
-  if (AItem.CtlType == ODT_STATIC) {
-    TNativeControl* Native = FindByWindow(AItem.hwndItem);
-    return Native != nullptr && Native->DrawItem(AItem);
-  }
-  return FContext.Skins() != nullptr && FContext.Skins()->DrawItem(AItem);
+  TNativeControl* Native = FindByWindow(AItem.hwndItem);
+  return Native != nullptr && Native->DrawItem(AItem);
 }
 
 bool TWin32FormView::PaintBackground(HDC ADc) {
-  if (FContext.Skins() == nullptr) return false;
-  FContext.Skins()->PaintBackground(FContext.Window(), ADc);
+  const TWin32Style* Style = FContext.Style();
+  if (Style == nullptr) return false;
+  RECT Client{};
+  ::GetClientRect(FContext.Window(), &Client);
+  ::FillRect(ADc, &Client, Style->Brush(palette::kWindow));
   return true;
 }
 

@@ -19,8 +19,9 @@ namespace nevra::win32 {
 // its kinds), each a direct child of the form's window with the id ControlIdAt(its index in
 // TForm::Controls()). The view makes them, lays them out for the DPI, and routes to each what
 // concerns it: the model's changes, and the messages the form's window forwards here (WM_COMMAND,
-// WM_NOTIFY, WM_CTLCOLOR*, WM_DRAWITEM, WM_ERASEBKGND and the program's own messages). What the
-// user does becomes model actions, always through the dispatcher.
+// WM_NOTIFY, WM_CTLCOLOR*, WM_DRAWITEM and the program's own messages) go to the control whose
+// window sent them, which also paints itself; the view paints only the form's own background
+// (WM_ERASEBKGND). What the user does becomes model actions, always through the dispatcher.
 //
 // Keyboard: the tab order is the form's order of controls, except that the radio buttons of one
 // container follow each other (platform/controls/TabOrder.h): the dialog manager's groups are

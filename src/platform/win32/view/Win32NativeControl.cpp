@@ -1,16 +1,20 @@
 #include "platform/win32/view/Win32NativeControl.h"
 
-#include <utility>
+#include <algorithm>
 
 #include "platform/controls/ControlIds.h"
 #include "platform/controls/FormGeometry.h"
 #include "platform/win32/Win32Dpi.h"
 #include "platform/win32/Win32Text.h"
+#include "platform/win32/Win32Window.h"
 #include "platform/win32/view/Win32Fonts.h"
 
 namespace nevra::win32 {
 
 namespace {
+// One subclass per window, from TNativeControl only.
+constexpr UINT_PTR kSubclassId = 0x4E53;
+
 void SetShownAndEnabled(HWND AWindow, bool AShown, bool AEnabled) {
   if (AWindow == nullptr) return;
   // Only what changes: each call is a round trip to the window system.
@@ -20,28 +24,9 @@ void SetShownAndEnabled(HWND AWindow, bool AShown, bool AEnabled) {
 }
 }  // namespace
 
-TNativeContext::TNativeContext(TForm& AForm, HWND AWindow, TEventDispatcher& ADispatcher, UINT ADpi,
-                               const TWin32Style* AStyle)
-    : FForm(&AForm), FWindow(AWindow), FDispatcher(ADispatcher), FDpi(ADpi), FTooltips(AWindow) {
-  if (AStyle != nullptr) FSkins = std::make_unique<TWin32StyledControls>(*AStyle, FDpi);
-  FFont = CreateUiFont(FDpi);
-  FUnderlinedFont = CreateUiFont(FDpi, true);
-}
-
-std::pair<TFontOwner, TFontOwner> TNativeContext::SetDpi(UINT ADpi) {
-  FDpi = ADpi;
-  TFontOwner Font = CreateUiFont(FDpi);
-  TFontOwner Underlined = CreateUiFont(FDpi, true);
-  std::swap(FFont, Font);
-  std::swap(FUnderlinedFont, Underlined);
-  if (FSkins) FSkins->SetDpi(FDpi);
-  return {std::move(Font), std::move(Underlined)};
-}
-
-void TNativeContext::MoveFocusAwayFrom(HWND AWindow) const {
-  if (::GetFocus() != AWindow) return;
-  const HWND Next = ::GetNextDlgTabItem(FWindow, AWindow, FALSE);
-  ::SetFocus(Next != nullptr && Next != AWindow ? Next : FWindow);
+TNativeControl::~TNativeControl() {
+  for (HWND Window : FSubclassed)
+    if (::IsWindow(Window) != FALSE) ::RemoveWindowSubclass(Window, &SubclassProc, kSubclassId);
 }
 
 void TNativeControl::CreateWindowOf(const wchar_t* AClass, DWORD AStyle, DWORD AExStyle, bool AStartsGroup) {
@@ -58,11 +43,6 @@ void TNativeControl::CreateWindowOf(const wchar_t* AClass, DWORD AStyle, DWORD A
 HWND TNativeControl::CreateChildWindow(const wchar_t* AClass, DWORD AStyle, int AId) const {
   return ::CreateWindowExW(0, AClass, L"", AStyle, 0, 0, 0, 0, FContext.Window(),
                            reinterpret_cast<HMENU>(static_cast<INT_PTR>(AId)), ::GetModuleHandleW(nullptr), nullptr);
-}
-
-void TNativeControl::AttachSkin(TSkin ASkin, COLORREF ATextColour, TButtonImage AImage, HWND APartner) const {
-  if (FContext.Skins() == nullptr || FWindow == nullptr) return;
-  FContext.Skins()->Attach(FWindow, TSkinnedControl{ASkin, Surface(), ATextColour, AImage, APartner});
 }
 
 COLORREF TNativeControl::Surface() const { return OnPanelSurface(FModel) ? palette::kStatusPanel : palette::kWindow; }
@@ -129,6 +109,117 @@ void TNativeControl::ShowAndEnable() {
   }
   SetShownAndEnabled(FWindow, Shown, Enabled);
   SetShownAndEnabled(Companion(), Shown, Enabled);
+}
+
+// The look ---------------------------------------------------------------------------------
+
+std::optional<HBRUSH> TNativeControl::Colours(UINT AMessage, HDC ADc, HWND AWindow) {
+  if (Style() == nullptr) return std::nullopt;
+  switch (AMessage) {
+    case WM_CTLCOLOREDIT: return StyleColours(ADc, palette::kText, palette::kField);
+    case WM_CTLCOLORLISTBOX: return StyleColours(ADc, TextColour(IsEnabled(AWindow)), FieldColour(IsEnabled(AWindow)));
+    case WM_CTLCOLORSTATIC:
+      return StyleColours(ADc, IsEnabled(AWindow) ? TextOnSurface() : palette::kTextDisabled, Surface());
+    case WM_CTLCOLORBTN: return StyleColours(ADc, TextOnSurface(), Surface());
+    default: return std::nullopt;
+  }
+}
+
+HBRUSH TNativeControl::StyleColours(HDC ADc, COLORREF ATextColour, COLORREF ABackground) const {
+  ::SetTextColor(ADc, ATextColour);
+  ::SetBkColor(ADc, ABackground);
+  return Style()->Brush(ABackground);
+}
+
+void TNativeControl::Repaint() const {
+  for (HWND Window : {FWindow, Companion()})
+    if (Window != nullptr) ::RedrawWindow(Window, nullptr, nullptr, RDW_INVALIDATE | RDW_FRAME);
+}
+
+bool TNativeControl::Subclass(HWND AWindow) {
+  if (AWindow == nullptr ||
+      ::SetWindowSubclass(AWindow, &SubclassProc, kSubclassId, reinterpret_cast<DWORD_PTR>(this)) == FALSE)
+    return false;
+  if (std::find(FSubclassed.begin(), FSubclassed.end(), AWindow) == FSubclassed.end()) FSubclassed.push_back(AWindow);
+  return true;
+}
+
+void TNativeControl::Dress(HWND AWindow) {
+  if (Style() == nullptr || AWindow == nullptr) return;
+  Subclass(AWindow);
+  ::InvalidateRect(AWindow, nullptr, TRUE);
+}
+
+LRESULT TNativeControl::PassOn(HWND AWindow, UINT AMessage, WPARAM AWParam, LPARAM ALParam) {
+  return ::DefSubclassProc(AWindow, AMessage, AWParam, ALParam);
+}
+
+TPaintTarget TNativeControl::PaintTargetOf(HWND AWindow, HDC ADc) const {
+  RECT Client{};
+  ::GetClientRect(AWindow, &Client);
+  return TPaintTarget{ADc, Client, FContext.Dpi(), FontOf(AWindow)};
+}
+
+void TNativeControl::Refresh(HWND AWindow) const { ::RedrawWindow(AWindow, nullptr, nullptr, RDW_INVALIDATE); }
+
+std::optional<LRESULT> TNativeControl::PaintWhole(HWND AWindow, UINT AMessage, WPARAM AWParam) {
+  switch (AMessage) {
+    case WM_PAINT: {
+      PAINTSTRUCT PaintInfo{};
+      const HDC Dc = ::BeginPaint(AWindow, &PaintInfo);
+      if (Dc != nullptr) Paint(AWindow, Dc);
+      ::EndPaint(AWindow, &PaintInfo);
+      return 0;
+    }
+    case WM_PRINTCLIENT: Paint(AWindow, reinterpret_cast<HDC>(AWParam)); return 0;
+    case WM_ERASEBKGND: return 1;
+    default: return std::nullopt;
+  }
+}
+
+std::optional<LRESULT> TNativeControl::RefreshAfterChange(HWND AWindow, UINT AMessage, WPARAM AWParam, LPARAM ALParam) {
+  switch (AMessage) {
+    case WM_ENABLE:
+    case WM_SETFOCUS:
+    case WM_KILLFOCUS:
+    case WM_SETTEXT:
+    case WM_UPDATEUISTATE:
+    case BM_SETCHECK:
+    case BM_SETSTATE:
+    case CB_SETCURSEL: {
+      const LRESULT Result = PassOn(AWindow, AMessage, AWParam, ALParam);
+      Refresh(AWindow);
+      return Result;
+    }
+    default: return std::nullopt;
+  }
+}
+
+std::optional<LRESULT> TNativeControl::PaintButtonOrStatic(HWND AWindow, UINT AMessage, WPARAM AWParam,
+                                                           LPARAM ALParam) {
+  if (AMessage == WM_ENABLE) {
+    ::InvalidateRect(AWindow, nullptr, FALSE);
+    return 0;
+  }
+  if (const auto Result = PaintWhole(AWindow, AMessage, AWParam)) return Result;
+  return RefreshAfterChange(AWindow, AMessage, AWParam, ALParam);
+}
+
+LRESULT CALLBACK TNativeControl::SubclassProc(HWND AWindow, UINT AMessage, WPARAM AWParam, LPARAM ALParam, UINT_PTR,
+                                              DWORD_PTR ARefData) {
+  auto& Self = *reinterpret_cast<TNativeControl*>(ARefData);
+  if (AMessage == WM_NCDESTROY) {
+    ::RemoveWindowSubclass(AWindow, &SubclassProc, kSubclassId);
+    std::erase(Self.FSubclassed, AWindow);
+    return ::DefSubclassProc(AWindow, AMessage, AWParam, ALParam);
+  }
+  try {
+    if (const auto Result = Self.WindowMessage(AWindow, AMessage, AWParam, ALParam)) return *Result;
+  } catch (...) {
+    // Painting ran out of memory: the window's own handling is the best left to do. (The model's
+    // events never get here: the dispatcher reports what they throw.)
+  }
+  return ::DefSubclassProc(AWindow, AMessage, AWParam, ALParam);
 }
 
 }  // namespace nevra::win32

@@ -4,9 +4,10 @@
 
 #include "platform/controls/StdControls.h"
 #include "platform/win32/view/Win32NativeButtons.h"
+#include "platform/win32/view/Win32NativeComboBox.h"
 #include "platform/win32/view/Win32NativeHotkeyEdit.h"
 #include "platform/win32/view/Win32NativeLabel.h"
-#include "platform/win32/view/Win32NativeLists.h"
+#include "platform/win32/view/Win32NativeListBox.h"
 #include "platform/win32/view/Win32NativeMemo.h"
 #include "platform/win32/view/Win32NativeProgressBar.h"
 #include "platform/win32/view/Win32NativeSpinBox.h"
@@ -16,11 +17,10 @@
 namespace nevra::win32 {
 
 namespace {
-template <typename TNative, typename TModel, typename... TArguments>
-std::unique_ptr<TNativeControl> Make(TControl& AControl, size_t AIndex, TNativeContext& AContext,
-                                     const TArguments&... AArguments) {
+template <typename TNative, typename TModel>
+std::unique_ptr<TNativeControl> Make(TControl& AControl, size_t AIndex, TNativeContext& AContext) {
   // The kind names the model's class: each kind is made by exactly one.
-  return std::make_unique<TNative>(static_cast<TModel&>(AControl), AIndex, AContext, AArguments...);
+  return std::make_unique<TNative>(static_cast<TModel&>(AControl), AIndex, AContext);
 }
 }  // namespace
 
@@ -35,10 +35,9 @@ std::unique_ptr<TNativeControl> CreateNativeControl(TControl& AControl, size_t A
     case TControlKind::ckSpinBox: return Make<TNativeSpinBox, TSpinBox>(AControl, AIndex, AContext);
     case TControlKind::ckComboBox: return Make<TNativeComboBox, TComboBox>(AControl, AIndex, AContext);
     case TControlKind::ckListBox: return Make<TNativeListBox, TListBox>(AControl, AIndex, AContext);
-    case TControlKind::ckGroupBox:
-      return Make<TNativeStatic, TControl>(AControl, AIndex, AContext, TNativeStatic::kGroupBox);
-    case TControlKind::ckPanel: return Make<TNativeStatic, TControl>(AControl, AIndex, AContext, TNativeStatic::kPanel);
-    case TControlKind::ckBevel: return Make<TNativeStatic, TControl>(AControl, AIndex, AContext, TNativeStatic::kBevel);
+    case TControlKind::ckGroupBox: return Make<TNativeGroupBox, TControl>(AControl, AIndex, AContext);
+    case TControlKind::ckPanel: return Make<TNativePanel, TControl>(AControl, AIndex, AContext);
+    case TControlKind::ckBevel: return Make<TNativeBevel, TControl>(AControl, AIndex, AContext);
     case TControlKind::ckImage: return Make<TNativeImage, TImage>(AControl, AIndex, AContext);
     case TControlKind::ckProgressBar: return Make<TNativeProgressBar, TProgressBar>(AControl, AIndex, AContext);
     case TControlKind::ckHotkeyEdit: return Make<TNativeHotkeyEdit, THotkeyEdit>(AControl, AIndex, AContext);

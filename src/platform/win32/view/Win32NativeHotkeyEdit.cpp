@@ -3,6 +3,8 @@
 #include <iterator>
 
 #include "platform/InputCodes.h"
+#include "platform/win32/Win32Window.h"
+#include "platform/win32/view/Win32Fonts.h"
 
 namespace nevra::win32 {
 
@@ -19,7 +21,6 @@ constexpr TModifier kModifiers[] = {
     {HotkeyModifiers::Shift, HOTKEYF_SHIFT, VK_SHIFT},
     {HotkeyModifiers::Alt, HOTKEYF_ALT, VK_MENU},
 };
-constexpr UINT_PTR kFieldSubclassId = 1;
 
 std::wstring KeyName(UINT AVk, bool AExtended) {
   LONG Parameter = static_cast<LONG>(::MapVirtualKeyW(AVk, MAPVK_VK_TO_VSC)) << 16;
@@ -55,69 +56,61 @@ uint32_t RegisterModifiers(BYTE AHotkeyControlModifiers) {
 
 void TNativeHotkeyEdit::Create(bool AStartsGroup) {
   CreateWindowOf(HOTKEY_CLASSW, WS_TABSTOP, WS_EX_CLIENTEDGE, AStartsGroup);
-  if (Window() != nullptr)
-    FSubclassed = ::SetWindowSubclass(Window(), &TNativeHotkeyEdit::FieldProc, kFieldSubclassId,
-                                      reinterpret_cast<DWORD_PTR>(this)) != FALSE;
+  FSubclassed = Subclass(Window());
 }
 
-TNativeHotkeyEdit::~TNativeHotkeyEdit() {
-  if (FSubclassed && ::IsWindow(Window()) != FALSE)
-    ::RemoveWindowSubclass(Window(), &TNativeHotkeyEdit::FieldProc, kFieldSubclassId);
+std::optional<HBRUSH> TNativeHotkeyEdit::Colours(UINT AMessage, HDC ADc, HWND AWindow) {
+  // Disabled, the field asks as a static does: a disabled field's colours.
+  if (Style() != nullptr && AMessage == WM_CTLCOLORSTATIC)
+    return StyleColours(ADc, palette::kTextDisabled, palette::kFieldDisabled);
+  return TNativeControl::Colours(AMessage, ADc, AWindow);
 }
 
-void TNativeHotkeyEdit::ApplySkin() {
-  if (Context().Skins() == nullptr || Window() == nullptr) return;
-  AttachSkin(TSkin::skEdit);
-  FPaintsItself = FSubclassed;
-}
-
-LRESULT CALLBACK TNativeHotkeyEdit::FieldProc(HWND AWindow, UINT AMessage, WPARAM AWParam, LPARAM ALParam,
-                                              UINT_PTR ASubclassId, DWORD_PTR ARefData) {
-  auto& Self = *reinterpret_cast<TNativeHotkeyEdit*>(ARefData);
+std::optional<LRESULT> TNativeHotkeyEdit::WindowMessage(HWND AWindow, UINT AMessage, WPARAM AWParam, LPARAM ALParam) {
   switch (AMessage) {
     case WM_SETFOCUS:
     case WM_KILLFOCUS: {
-      THotkeyEdit& Edit = Self.FEdit;
+      THotkeyEdit& Edit = FEdit;
       const bool Entered = AMessage == WM_SETFOCUS;
-      Self.Context().Run([&Edit, Entered] { Entered ? Edit.Enter() : Edit.Leave(); });
+      Context().Run([&Edit, Entered] { Entered ? Edit.Enter() : Edit.Leave(); });
       break;
     }
     case WM_KEYDOWN:
     case WM_KEYUP:
     case WM_SYSKEYDOWN:
     case WM_SYSKEYUP:
-      if (Self.FShowAfterQueuedKeys) {
-        const LRESULT Result = ::DefSubclassProc(AWindow, AMessage, AWParam, ALParam);
-        Self.FShowAfterQueuedKeys = false;
-        Self.ShowHotkey();
+      if (FShowAfterQueuedKeys) {
+        const LRESULT Result = PassOn(AWindow, AMessage, AWParam, ALParam);
+        FShowAfterQueuedKeys = false;
+        ShowHotkey();
         return Result;
       }
       break;
     case WM_ERASEBKGND:
-      if (Self.FPaintsItself) return 1;
+      if (Style() != nullptr) return 1;
       break;
     case WM_PAINT:
-      if (!Self.FPaintsItself) break;
-      Self.PaintStyled(AWindow);
+      if (Style() == nullptr) break;
+      PaintField(AWindow);
       return 0;
-    case WM_NCDESTROY: ::RemoveWindowSubclass(AWindow, &TNativeHotkeyEdit::FieldProc, ASubclassId); break;
     default: break;
   }
-  return ::DefSubclassProc(AWindow, AMessage, AWParam, ALParam);
+  if (Style() == nullptr) return std::nullopt;
+  if (const auto Result = FFrame.WindowMessage(AWindow, AMessage, AWParam, ALParam)) return Result;
+  return RefreshAfterChange(AWindow, AMessage, AWParam, ALParam);
 }
 
-void TNativeHotkeyEdit::PaintStyled(HWND AWindow) const {
-  PAINTSTRUCT Paint{};
-  const HDC Dc = ::BeginPaint(AWindow, &Paint);
+void TNativeHotkeyEdit::PaintField(HWND AWindow) {
+  PAINTSTRUCT PaintInfo{};
+  const HDC Dc = ::BeginPaint(AWindow, &PaintInfo);
   if (Dc == nullptr) return;
   RECT Client{};
   ::GetClientRect(AWindow, &Client);
-  // The colours of an edit box, enabled or not, as the style gives them.
-  const TWin32StyledControls& Skins = *Context().Skins();
-  const bool Enabled = ::IsWindowEnabled(AWindow) != FALSE;
-  const auto Field = Skins.Colours(Enabled ? WM_CTLCOLOREDIT : WM_CTLCOLORSTATIC, Dc, AWindow);
+  // The colours of an edit box, enabled or not.
+  const bool Enabled = IsEnabled(AWindow);
+  const auto Field = Colours(Enabled ? WM_CTLCOLOREDIT : WM_CTLCOLORSTATIC, Dc, AWindow);
   if (Field) ::FillRect(Dc, &Client, *Field);
-  const auto Font = reinterpret_cast<HFONT>(::SendMessageW(AWindow, WM_GETFONT, 0, 0));
+  const HFONT Font = FontOf(AWindow);
   const HGDIOBJ OldFont = Font != nullptr ? ::SelectObject(Dc, Font) : nullptr;
   ::SetBkMode(Dc, TRANSPARENT);
   const std::wstring Text = CombinationText(static_cast<WORD>(::SendMessageW(AWindow, HKM_GETHOTKEY, 0, 0)));
@@ -134,7 +127,7 @@ void TNativeHotkeyEdit::PaintStyled(HWND AWindow) const {
     ::SetCaretPos(TextArea.left + Extent.cx, (Client.bottom - Metrics.tmHeight) / 2);
   }
   if (OldFont != nullptr) ::SelectObject(Dc, OldFont);
-  ::EndPaint(AWindow, &Paint);
+  ::EndPaint(AWindow, &PaintInfo);
 }
 
 void TNativeHotkeyEdit::Sync(TControlProperty AProperty) {

@@ -1,10 +1,14 @@
 #include "platform/win32/view/Win32NativeLabel.h"
 
+#include <string>
+
+#include "platform/win32/Win32Text.h"
+#include "platform/win32/Win32Window.h"
+#include "platform/win32/style/Win32StyleGdi.h"
+
 namespace nevra::win32 {
 
 namespace {
-
-constexpr UINT_PTR kLinkSubclassId = 0x4E4C;
 
 DWORD LabelStyle(const TLabel& ALabel) {
   // SS_NOPREFIX: a status text or file name with "&" shows the ampersand.
@@ -18,29 +22,74 @@ DWORD LabelStyle(const TLabel& ALabel) {
   return Style;
 }
 
+// The drawing flags that match a static control's own layout of its text.
+UINT LabelTextFlags(HWND AWindow) {
+  const auto Style = static_cast<DWORD>(::GetWindowLongPtrW(AWindow, GWL_STYLE));
+  UINT Flags = (Style & SS_NOPREFIX) != 0 ? DT_NOPREFIX : 0;
+  const DWORD Type = Style & SS_TYPEMASK;
+  Flags |= Type == SS_RIGHT ? DT_RIGHT : Type == SS_CENTER ? DT_CENTER : DT_LEFT;
+  if (Type == SS_LEFTNOWORDWRAP || (Style & SS_ELLIPSISMASK) != 0)
+    Flags |= DT_SINGLELINE | ((Style & SS_ELLIPSISMASK) == SS_ENDELLIPSIS ? DT_END_ELLIPSIS : 0);
+  else
+    Flags |= DT_WORDBREAK;
+  return Flags;
+}
+
+struct TLabelLook {
+  bool Enabled = true;
+  bool Focused = false;  // a link that has the keyboard focus
+  COLORREF TextColour;
+  COLORREF Surface;
+  UINT DrawTextFlags = 0;  // alignment, wrapping, ellipsis
+  std::wstring Text;
+};
+
+void PaintLabel(const TPaintTarget& ATarget, const TLabelLook& ALook) {
+  TPaintBuffer Buffer(ATarget.Dc, ATarget.Rect);
+  const HDC Dc = Buffer.Dc();
+  const RECT Area = Buffer.Area();
+  Fill(Dc, Area, ALook.Surface);
+  COLORREF Colour = ALook.Enabled ? ALook.TextColour : palette::kTextDisabled;
+  if (ALook.Focused && ALook.Enabled && !ALook.Text.empty()) {
+    // A label is as high as its text, with no room for a frame: a focused link is highlighted
+    // instead, dark text on the accent.
+    const SIZE Caption = TextSize(Dc, ATarget.Font, ALook.Text, ALook.DrawTextFlags, RectWidth(Area));
+    const int Left = (ALook.DrawTextFlags & DT_RIGHT) != 0 ? Area.right - Caption.cx : Area.left;
+    Fill(Dc, RECT{Left, Area.top, Left + Caption.cx, Area.top + Caption.cy}, palette::kAccent);
+    Colour = palette::kOnAccent;
+  }
+  PaintText(Dc, ATarget.Font, ALook.Text, Area, Colour, ALook.DrawTextFlags);
+  Buffer.Present();
+}
+
 }  // namespace
 
-void TNativeLabel::Create(bool AStartsGroup) { CreateWindowOf(WC_STATICW, LabelStyle(FLabel), 0, AStartsGroup); }
+// Label ------------------------------------------------------------------------------------
 
-void TNativeLabel::ApplySkin() { AttachSkin(TSkin::skLabel); }
+void TNativeLabel::Create(bool AStartsGroup) { CreateWindowOf(WC_STATICW, LabelStyle(FLabel), 0, AStartsGroup); }
 
 void TNativeLabel::ApplyFont() {
   if (Window() != nullptr)
     ::SendMessageW(Window(), WM_SETFONT, reinterpret_cast<WPARAM>(Context().Font(FLabel.Underlined())), TRUE);
 }
 
-TNativeLink::~TNativeLink() {
-  if (Window() != nullptr && ::IsWindow(Window()) != FALSE)
-    ::RemoveWindowSubclass(Window(), &TNativeLink::SubclassProc, kLinkSubclassId);
+std::optional<LRESULT> TNativeLabel::WindowMessage(HWND AWindow, UINT AMessage, WPARAM AWParam, LPARAM ALParam) {
+  if (Style() == nullptr) return std::nullopt;
+  return PaintButtonOrStatic(AWindow, AMessage, AWParam, ALParam);
 }
+
+void TNativeLabel::Paint(HWND AWindow, HDC ADc) {
+  PaintLabel(PaintTargetOf(AWindow, ADc), TLabelLook{IsEnabled(AWindow), ::GetFocus() == AWindow, TextOnSurface(),
+                                                     Surface(), LabelTextFlags(AWindow), WindowTextWide(AWindow)});
+}
+
+// Link -------------------------------------------------------------------------------------
 
 void TNativeLink::Create(bool AStartsGroup) {
   TNativeLabel::Create(AStartsGroup);
-  if (Window() != nullptr)
-    ::SetWindowSubclass(Window(), &TNativeLink::SubclassProc, kLinkSubclassId, reinterpret_cast<DWORD_PTR>(this));
+  // In either look: the hand cursor, the mouse's coming and going, Space and the focus.
+  Subclass(Window());
 }
-
-void TNativeLink::ApplySkin() { AttachSkin(TSkin::skLabel, kLinkTextColour); }
 
 bool TNativeLink::HandleCommand(UINT ACode) {
   if (!Context().TakesInput() || ACode != STN_CLICKED) return false;
@@ -53,7 +102,9 @@ bool TNativeLink::PressByEnter() {
   return true;
 }
 
-std::optional<HBRUSH> TNativeLink::SystemColours(HDC ADc) {
+std::optional<HBRUSH> TNativeLink::Colours(UINT AMessage, HDC ADc, HWND AWindow) {
+  if (Style() != nullptr || AMessage != WM_CTLCOLORSTATIC) return TNativeLabel::Colours(AMessage, ADc, AWindow);
+  // The system's look: its surface, in the link's colour.
   ::SetTextColor(ADc, kLinkTextColour);
   ::SetBkColor(ADc, ::GetSysColor(COLOR_BTNFACE));
   return ::GetSysColorBrush(COLOR_BTNFACE);
@@ -67,50 +118,36 @@ void TNativeLink::Activate() {
   });
 }
 
-void TNativeLink::MouseMove() {
-  if (FMouseInside) return;
-  FMouseInside = true;
-  TrackLeave(Window());
+std::optional<LRESULT> TNativeLink::WindowMessage(HWND AWindow, UINT AMessage, WPARAM AWParam, LPARAM ALParam) {
+  const bool Live = Context().Form() != nullptr;
   TLabel& Link = Label();
-  Context().Run([&Link] {
-    if (Link.OnMouseEnter) Link.OnMouseEnter();
-  });
-}
-
-void TNativeLink::MouseLeave() {
-  if (!FMouseInside) return;
-  FMouseInside = false;
-  TLabel& Link = Label();
-  Context().Run([&Link] {
-    if (Link.OnMouseLeave) Link.OnMouseLeave();
-  });
-}
-
-LRESULT CALLBACK TNativeLink::SubclassProc(HWND AWindow, UINT AMessage, WPARAM AWParam, LPARAM ALParam,
-                                           UINT_PTR ASubclassId, DWORD_PTR ARefData) {
-  auto& Self = *reinterpret_cast<TNativeLink*>(ARefData);
-  const bool Live = Self.Context().Form() != nullptr;
   switch (AMessage) {
     case WM_SETCURSOR: ::SetCursor(::LoadCursorW(nullptr, IDC_HAND)); return TRUE;
     case WM_MOUSEMOVE:
-      if (Live) Self.MouseMove();
+      if (Live && FMouse.Move(AWindow))
+        Context().Run([&Link] {
+          if (Link.OnMouseEnter) Link.OnMouseEnter();
+        });
       break;
     case WM_MOUSELEAVE:
-      if (Live) Self.MouseLeave();
+      if (Live && FMouse.Leave())
+        Context().Run([&Link] {
+          if (Link.OnMouseLeave) Link.OnMouseLeave();
+        });
       break;
     case WM_KEYDOWN:
       // Space opens a focused link as it presses a focused button; Enter arrives as IDOK.
       if (AWParam == VK_SPACE) {
-        if (Live) Self.Activate();
+        if (Live) Activate();
         return 0;
       }
       break;
     case WM_SETFOCUS:
     case WM_KILLFOCUS: ::InvalidateRect(AWindow, nullptr, TRUE); break;
     case WM_PAINT:
-      if (Self.Context().Skins() == nullptr && ::GetFocus() == AWindow) {
+      if (Style() == nullptr && ::GetFocus() == AWindow) {
         // The system's look: its own text, then the dotted focus rectangle around it.
-        const LRESULT Result = ::DefSubclassProc(AWindow, AMessage, AWParam, ALParam);
+        const LRESULT Result = PassOn(AWindow, AMessage, AWParam, ALParam);
         const TWindowDc Dc(AWindow);
         RECT Client{};
         ::GetClientRect(AWindow, &Client);
@@ -118,10 +155,9 @@ LRESULT CALLBACK TNativeLink::SubclassProc(HWND AWindow, UINT AMessage, WPARAM A
         return Result;
       }
       break;
-    case WM_NCDESTROY: ::RemoveWindowSubclass(AWindow, &TNativeLink::SubclassProc, ASubclassId); break;
     default: break;
   }
-  return ::DefSubclassProc(AWindow, AMessage, AWParam, ALParam);
+  return TNativeLabel::WindowMessage(AWindow, AMessage, AWParam, ALParam);
 }
 
 }  // namespace nevra::win32

@@ -6,17 +6,39 @@
 
 #include "platform/win32/Win32Dpi.h"
 #include "platform/win32/Win32Text.h"
+#include "platform/win32/Win32Window.h"
+#include "platform/win32/style/Win32StyleGdi.h"
+#include "platform/win32/view/Win32Fonts.h"
 
 namespace nevra::win32 {
 
 namespace {
-// Room below a drop-down list's field for the list it opens.
-constexpr int kDropDownListHeight = 200;
 
-constexpr TListMessages kComboBoxMessages{CB_RESETCONTENT, CB_ADDSTRING, CB_DELETESTRING, CB_GETCOUNT,
-                                          CB_SETCURSEL,    CB_GETCURSEL, CBN_SELCHANGE};
-constexpr TListMessages kListBoxMessages{LB_RESETCONTENT, LB_ADDSTRING, LB_DELETESTRING, LB_GETCOUNT,
-                                         LB_SETCURSEL,    LB_GETCURSEL, LBN_SELCHANGE};
+struct TListItemLook {
+  bool Enabled = true;
+  bool Selected = false;
+  bool Focused = false;  // the caret of a list that has the keyboard focus
+  std::wstring Text;
+};
+
+// One entry of a list box or of a drop-down list's list (ATarget.Rect is the entry).
+void PaintListItem(const TPaintTarget& ATarget, const TListItemLook& ALook) {
+  const HDC Dc = ATarget.Dc;
+  const RECT& Rect = ATarget.Rect;
+  COLORREF Back = FieldColour(ALook.Enabled);
+  COLORREF Fore = TextColour(ALook.Enabled);
+  if (ALook.Selected) {
+    Back = ALook.Enabled ? palette::kSelection : palette::kFrameDisabled;
+    Fore = ALook.Enabled ? palette::kSelectionText : palette::kText;
+  }
+  Fill(Dc, Rect, Back);
+  const RECT TextRect{Rect.left + ScaleForDpi(5, ATarget.Dpi), Rect.top, Rect.right - ScaleForDpi(3, ATarget.Dpi),
+                      Rect.bottom};
+  PaintText(Dc, ATarget.Font, ALook.Text, TextRect, Fore,
+            DT_SINGLELINE | DT_VCENTER | DT_LEFT | DT_END_ELLIPSIS | DT_NOPREFIX);
+  if (ALook.Focused && ALook.Enabled) Frame(Dc, Rect, LineWidth(ATarget.Dpi), palette::kAccent);
+}
+
 }  // namespace
 
 template <typename TListModel>
@@ -70,52 +92,29 @@ bool TNativeList<TListModel>::HandleCommand(UINT ACode) {
 }
 
 template <typename TListModel>
-void TNativeList<TListModel>::SizeEntries(int AFieldHeight) const {
-  if (Context().Skins() != nullptr && Window() != nullptr) Context().Skins()->SizeItems(Window(), AFieldHeight);
+bool TNativeList<TListModel>::DrawItem(const DRAWITEMSTRUCT& AItem) {
+  if (Style() == nullptr) return false;
+  if (AItem.itemID == static_cast<UINT>(-1)) return true;
+  const bool ItemEnabled = (AItem.itemState & ODS_DISABLED) == 0 && IsEnabled(AItem.hwndItem);
+  PaintListItem(TPaintTarget{AItem.hDC, AItem.rcItem, Context().Dpi(), FontOf(AItem.hwndItem)},
+                TListItemLook{ItemEnabled, (AItem.itemState & ODS_SELECTED) != 0, (AItem.itemState & ODS_FOCUS) != 0,
+                              EntryText(AItem.hwndItem, AItem.itemID)});
+  return true;
 }
 
-TNativeComboBox::TNativeComboBox(TComboBox& AModel, size_t AIndex, TNativeContext& AContext)
-    : TNativeList(AModel, AIndex, AContext, kComboBoxMessages) {}
-
-void TNativeComboBox::Create(bool AStartsGroup) {
-  // Styled, the entries are drawn by the style with their texts kept in the control.
-  const DWORD OwnerDrawn = Context().Skins() != nullptr ? DWORD{CBS_OWNERDRAWFIXED | CBS_HASSTRINGS} : DWORD{0};
-  CreateWindowOf(WC_COMBOBOXW, CBS_DROPDOWNLIST | WS_VSCROLL | WS_TABSTOP | OwnerDrawn, 0, AStartsGroup);
+template <typename TListModel>
+std::wstring TNativeList<TListModel>::EntryText(HWND AWindow, WPARAM AIndex) const {
+  const LRESULT Length = ::SendMessageW(AWindow, FMessages.TextLength, AIndex, 0);
+  if (Length <= 0) return {};
+  std::wstring Text(static_cast<size_t>(Length) + 1, L'\0');
+  const LRESULT Copied = ::SendMessageW(AWindow, FMessages.Text, AIndex, reinterpret_cast<LPARAM>(Text.data()));
+  Text.resize(Copied > 0 ? static_cast<size_t>(Copied) : 0);
+  return Text;
 }
 
-void TNativeComboBox::ApplySkin() { AttachSkin(TSkin::skComboBox); }
-
-void TNativeComboBox::Layout() {
-  if (Window() == nullptr) return;
-  RECT Rect = ScaledBounds();
-  const int FieldHeight = Rect.bottom - Rect.top;
-  Rect.bottom += ScaleForDpi(kDropDownListHeight, Context().Dpi());
-  MoveTo(Window(), Rect);
-  SizeEntries(FieldHeight);
-}
-
-bool TNativeComboBox::HandleCommand(UINT ACode) {
-  // A styled drop-down list shows whether its list is open.
-  if (Context().Skins() != nullptr && (ACode == CBN_DROPDOWN || ACode == CBN_CLOSEUP))
-    ::InvalidateRect(Window(), nullptr, FALSE);
-  return TNativeList::HandleCommand(ACode);
-}
-
-TNativeListBox::TNativeListBox(TListBox& AModel, size_t AIndex, TNativeContext& AContext)
-    : TNativeList(AModel, AIndex, AContext, kListBoxMessages) {}
-
-void TNativeListBox::Create(bool AStartsGroup) {
-  const DWORD OwnerDrawn = Context().Skins() != nullptr ? DWORD{LBS_OWNERDRAWFIXED | LBS_HASSTRINGS} : DWORD{0};
-  CreateWindowOf(WC_LISTBOXW, LBS_NOTIFY | LBS_NOINTEGRALHEIGHT | WS_VSCROLL | WS_TABSTOP | OwnerDrawn,
-                 WS_EX_CLIENTEDGE, AStartsGroup);
-}
-
-void TNativeListBox::ApplySkin() { AttachSkin(TSkin::skListBox); }
-
-void TNativeListBox::Layout() {
-  TNativeControl::Layout();
-  const RECT Rect = ScaledBounds();
-  SizeEntries(Rect.bottom - Rect.top);
+template <typename TListModel>
+int TNativeList<TListModel>::EntryHeight() const {
+  return LineHeightOf(Window()) + ScaleForDpi(5, Context().Dpi());
 }
 
 template class TNativeList<TComboBox>;

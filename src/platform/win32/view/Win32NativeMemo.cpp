@@ -1,6 +1,7 @@
 #include "platform/win32/view/Win32NativeMemo.h"
 
 #include "platform/win32/Win32Text.h"
+#include "platform/win32/Win32Window.h"
 
 namespace nevra::win32 {
 
@@ -10,8 +11,6 @@ void TNativeMemo::Create(bool AStartsGroup) {
   // No limit: the default one is for typing, and a text from outside may be longer.
   if (Window() != nullptr) ::SendMessageW(Window(), EM_SETLIMITTEXT, 0, 0);
 }
-
-void TNativeMemo::ApplySkin() { AttachSkin(TSkin::skMemo); }
 
 void TNativeMemo::Sync(TControlProperty AProperty) {
   if (Window() == nullptr) return;
@@ -23,6 +22,17 @@ void TNativeMemo::Sync(TControlProperty AProperty) {
   }
   const TNativeContext::TMirroring Mirroring(Context());
   ::SetWindowTextW(Window(), WithWindowsLineBreaks(Widen(FMemo.Text())).c_str());
+}
+
+std::optional<HBRUSH> TNativeMemo::Colours(UINT AMessage, HDC ADc, HWND AWindow) {
+  if (Style() != nullptr && AMessage == WM_CTLCOLORSTATIC)
+    return StyleColours(ADc, TextColour(IsEnabled(AWindow)), FieldColour(IsEnabled(AWindow)));
+  return TNativeControl::Colours(AMessage, ADc, AWindow);
+}
+
+std::optional<LRESULT> TNativeMemo::WindowMessage(HWND AWindow, UINT AMessage, WPARAM AWParam, LPARAM ALParam) {
+  if (const auto Result = FFrame.WindowMessage(AWindow, AMessage, AWParam, ALParam)) return Result;
+  return RefreshAfterChange(AWindow, AMessage, AWParam, ALParam);
 }
 
 }  // namespace nevra::win32

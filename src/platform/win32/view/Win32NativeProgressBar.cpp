@@ -8,7 +8,7 @@ void TNativeProgressBar::Create(bool AStartsGroup) {
   CreateWindowOf(PROGRESS_CLASSW, 0, 0, AStartsGroup);
   if (Window() == nullptr) return;
   ::SendMessageW(Window(), PBM_SETRANGE32, 0, TProgressBar::kMax);
-  if (Context().Skins() == nullptr) return;
+  if (Style() == nullptr) return;
   // The themed bar ignores colours; without a theme it takes the style's.
   ::SetWindowTheme(Window(), L"", L"");
   ::SendMessageW(Window(), PBM_SETBARCOLOR, 0, static_cast<LPARAM>(palette::kAccent));

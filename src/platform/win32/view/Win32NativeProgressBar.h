@@ -4,7 +4,8 @@
 
 namespace nevra::win32 {
 
-// A progress bar from 0 to TProgressBar::kMax. It takes the style's colours itself, so no skin.
+// A progress bar from 0 to TProgressBar::kMax. In the style, unthemed, it takes the style's colours
+// from its own messages and paints itself.
 class TNativeProgressBar final : public TNativeControl {
  public:
   TNativeProgressBar(TProgressBar& AModel, size_t AIndex, TNativeContext& AContext)
