@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "platform/win32/Win32Dpi.h"
+#include "platform/win32/services/Win32Clock.h"
 
 namespace nevra::win32 {
 
@@ -39,10 +40,14 @@ bool TWin32MouseInput::GetCursorPos(TPoint& APoint) {
 }
 
 TVirtualDesktop TWin32MouseInput::GetVirtualDesktop() {
+  const uint64_t Now = SteadyMicroseconds();
+  if (FDesktop && Now - FDesktopReadUs < kDesktopLifetimeUs) return *FDesktop;
   const HWND Window = FMainWindow ? FMainWindow() : nullptr;
-  return TVirtualDesktop{
+  FDesktop = TVirtualDesktop{
       SystemMetricForWindow(SM_XVIRTUALSCREEN, Window), SystemMetricForWindow(SM_YVIRTUALSCREEN, Window),
       SystemMetricForWindow(SM_CXVIRTUALSCREEN, Window), SystemMetricForWindow(SM_CYVIRTUALSCREEN, Window)};
+  FDesktopReadUs = Now;
+  return *FDesktop;
 }
 
 }  // namespace nevra::win32
