@@ -26,7 +26,8 @@ TMacroRecorder::~TMacroRecorder() {
   if (FRecording) FHook.Remove();
 }
 
-void TMacroRecorder::BeginCountdown() {
+void TMacroRecorder::BeginCountdown(TRecordSources ASources) {
+  FSources = ASources;
   FWaiting = true;
   FCountdownValue = kCountdownSeconds;
   CountdownTimer.SetEnabled(true);

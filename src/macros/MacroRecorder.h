@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "macros/MacroModel.h"
+#include "macros/RecordSources.h"
 #include "platform/Clock.h"
 #include "platform/Geometry.h"
 #include "platform/Locale.h"
@@ -40,8 +41,9 @@ class TMacroRecorder {
   // The hook is in and events are being recorded.
   std::function<void()> OnRecordingStarted;
 
-  // Starts the countdown; the recording starts a second after the countdown shows 1.
-  void BeginCountdown();
+  // Starts the countdown; the recording starts a second after the countdown shows 1 and takes in
+  // what ASources name.
+  void BeginCountdown(TRecordSources ASources = {});
   // Starts recording now (the countdown's end, or the hotkey that skips the rest of it).
   void StartRecording();
   // Ends the countdown or the recording. A countdown or a recording without events gives no macro.
@@ -63,6 +65,7 @@ class TMacroRecorder {
   IMouseInput& FInput;
   IClock& FClock;
   ILocale& FLocale;
+  TRecordSources FSources;
   bool FWaiting = false;
   bool FRecording = false;
   int32_t FCountdownValue = 0;

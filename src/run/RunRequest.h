@@ -58,6 +58,8 @@ struct TClickTask {
 struct TMacroTask {
   std::vector<TMacroMouseEvent> Events;
   std::string Source;  // the macro's file, by which the window knows which macro a run plays
+  // How fast the waits between events pass: 100 as recorded, 25 to 1,000 (a quarter to ten times).
+  uint32_t SpeedPercent = 100;
   friend bool operator==(const TMacroTask&, const TMacroTask&) = default;
 };
 
