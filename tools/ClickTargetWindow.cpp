@@ -86,6 +86,9 @@ LRESULT TClickTargetWindow::HandleMessage(UINT AMsg, WPARAM AWParam, LPARAM ALPa
     case WM_MBUTTONDOWN: Record(TClickButton::cbMiddle, true, false, AWParam, ALParam); return 0;
     case WM_MBUTTONDBLCLK: Record(TClickButton::cbMiddle, true, true, AWParam, ALParam); return 0;
     case WM_MBUTTONUP: Record(TClickButton::cbMiddle, false, false, AWParam, ALParam); return 0;
+    case WM_MOUSEWHEEL:
+    case WM_MOUSEHWHEEL: FWheel.push_back({AMsg == WM_MOUSEHWHEEL, GET_WHEEL_DELTA_WPARAM(AWParam)}); return 0;
+    case WM_CHAR: FTyped += static_cast<wchar_t>(AWParam); return 0;
     // A right-button release would otherwise ask for a context menu.
     case WM_CONTEXTMENU: return 0;
     case WM_CLOSE:

@@ -28,10 +28,17 @@ struct TClickRecord {
   bool WithCtrlOrShift = false;  // the message's MK_CONTROL or MK_SHIFT: keys held with the button
 };
 
+// One step of a mouse wheel as the target window saw it.
+struct TWheelRecord {
+  bool Horizontal = false;  // WM_MOUSEHWHEEL rather than WM_MOUSEWHEEL
+  int Delta = 0;            // 120 a notch; negative: towards the user (down) or to the left
+  friend bool operator==(const TWheelRecord&, const TWheelRecord&) = default;
+};
+
 // A borderless, always-on-top window that records every press and release of the left, right
-// and middle buttons. Its class has CS_DBLCLKS, as most real targets do, so every second press of
-// a fast series arrives as a double-click message; that is counted as a press all the same.
-// The records fill only while the creating thread handles messages.
+// and middle buttons, the wheels' steps and the characters typed into it. Its class has CS_DBLCLKS, as most real
+// targets do, so every second press of a fast series arrives as a double-click message; that is counted as a press all
+// the same. The records fill only while the creating thread handles messages.
 class TClickTargetWindow {
  public:
   TClickTargetWindow(const RECT& AScreenBounds, const std::wstring& ACaption);
@@ -43,7 +50,14 @@ class TClickTargetWindow {
   HWND Handle() const { return FHandle; }
   const std::vector<TClickRecord>& Records() const { return FRecords; }
   size_t Count(TClickButton AButton, bool APressed) const;
-  void Clear() { FRecords.clear(); }
+  const std::vector<TWheelRecord>& Wheel() const { return FWheel; }
+  // The characters typed while the window had the keyboard focus (WM_CHAR).
+  const std::wstring& Typed() const { return FTyped; }
+  void Clear() {
+    FRecords.clear();
+    FWheel.clear();
+    FTyped.clear();
+  }
 
   // Runs on WM_CLOSE, before the window is destroyed.
   std::function<void()> OnClose;
@@ -56,6 +70,8 @@ class TClickTargetWindow {
 
   HWND FHandle = nullptr;
   std::vector<TClickRecord> FRecords;
+  std::vector<TWheelRecord> FWheel;
+  std::wstring FTyped;
 };
 
 // QueryPerformanceCounter ticks to milliseconds.

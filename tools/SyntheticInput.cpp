@@ -55,6 +55,10 @@ void SendKeys(std::initializer_list<WORD> AKeys, bool AUp) {
   Send(Inputs);
 }
 
+void TypeKeys(std::initializer_list<WORD> AKeys) {
+  for (const WORD Key : AKeys) PressKeys({Key});
+}
+
 void MoveCursorTo(POINT APoint) {
   std::vector<INPUT> Inputs(1);
   Inputs[0].type = INPUT_MOUSE;
@@ -68,6 +72,14 @@ void SendButton(TClickButton AButton, bool APressed) {
   std::vector<INPUT> Inputs(1);
   Inputs[0].type = INPUT_MOUSE;
   Inputs[0].mi.dwFlags = ButtonFlags(AButton, APressed);
+  Send(Inputs);
+}
+
+void SendWheel(int ADelta, bool AHorizontal) {
+  std::vector<INPUT> Inputs(1);
+  Inputs[0].type = INPUT_MOUSE;
+  Inputs[0].mi.mouseData = static_cast<DWORD>(ADelta);
+  Inputs[0].mi.dwFlags = AHorizontal ? MOUSEEVENTF_HWHEEL : MOUSEEVENTF_WHEEL;
   Send(Inputs);
 }
 
