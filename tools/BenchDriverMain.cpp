@@ -5,11 +5,12 @@
 //                                left single clicks at (X, Y) every INTERVAL_MS for SECONDS,
 //                                started and stopped with the window's buttons; prints the
 //                                program's own count ("clicks_done=N")
-//   macro-playback PROGRAM EVENTS INTERVAL_US MOVES PASSES X Y
+//   macro-playback PROGRAM EVENTS INTERVAL_US MOVES PASSES X Y [SPEED_PERCENT]
 //                                starts PROGRAM with a macro of EVENTS presses and releases at
 //                                (X, Y) with MOVES mouse moves between each two, an event every
 //                                INTERVAL_US microseconds, plays it PASSES times onto a target
 //                                window of its own and prints recorded against played durations
+//                                (at SPEED_PERCENT, default 100, the recorded ones scaled)
 //   start-up PROGRAM             times PROGRAM's start with no macros, 5,000 macro files and one
 //                                200 MB macro
 #include <windows.h>
@@ -77,7 +78,7 @@ int main() {
       CloseWindow(Args[1]);
     } else if (Args.size() == 5 && Args[0] == "click-run") {
       ClickRun(std::stoi(Args[1]), std::stoi(Args[2]), std::stoi(Args[3]), std::stoi(Args[4]));
-    } else if (Args.size() == 8 && Args[0] == "macro-playback") {
+    } else if ((Args.size() == 8 || Args.size() == 9) && Args[0] == "macro-playback") {
       TMacroBenchSettings Settings;
       Settings.Events = std::stoi(Args[2]);
       Settings.IntervalUs = std::stoi(Args[3]);
@@ -85,6 +86,7 @@ int main() {
       Settings.Passes = std::stoi(Args[5]);
       Settings.X = std::stoi(Args[6]);
       Settings.Y = std::stoi(Args[7]);
+      if (Args.size() == 9) Settings.SpeedPercent = std::stoi(Args[8]);
       RunMacroPlaybackBench(Args[1], Settings, std::cout);
       std::cout.flush();
     } else if (Args.size() == 2 && Args[0] == "start-up") {
@@ -93,7 +95,7 @@ int main() {
     } else {
       std::fputs(
           "usage: NevraBenchDriver.exe wait-window CAPTION | close-window CAPTION |"
-          " click-run X Y INTERVAL_MS SECONDS | macro-playback PROGRAM EVENTS INTERVAL_US MOVES PASSES X Y |"
+          " click-run X Y INTERVAL_MS SECONDS | macro-playback PROGRAM EVENTS INTERVAL_US MOVES PASSES X Y [SPEED_PERCENT] |"
           " start-up PROGRAM\n",
           stderr);
       return 2;

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <chrono>
 #include <filesystem>
+#include <fstream>
 #include <iomanip>
 #include <map>
 #include <ostream>
@@ -69,6 +70,10 @@ void RunMacroPlaybackBench(const std::string& AProgram, const TMacroBenchSetting
   const std::filesystem::path Macros = AppData.Path() / kApplicationTitle / "Macros";
   std::filesystem::create_directories(Macros);
   WriteMacroFile(Macros / "benchmark.nevramac", BenchMacro(ASettings));
+  if (ASettings.SpeedPercent != 100) {
+    std::ofstream Settings(Macros.parent_path() / "settings.ini", std::ios::binary);
+    Settings << "[Macros]\r\nplaybackSpeedPercent=" << ASettings.SpeedPercent << "\r\n";
+  }
 
   TClickTargetWindow Target(kClickTargetBounds, kClickTargetCaption);
   TProgramUnderTest Program(AppData.Path(), AProgram);
@@ -94,14 +99,17 @@ void RunMacroPlaybackBench(const std::string& AProgram, const TMacroBenchSetting
 
   const std::vector<TClickRecord>& Records = Target.Records();
   const auto Events = static_cast<size_t>(ASettings.Events);
-  // From the first press of a pass to its last release, and to the next pass's first press.
-  const double RecordedPass = OffsetMs(ASettings, int64_t{ASettings.Events} * Stride);
-  const double RecordedSpan = RecordedPass - OffsetMs(ASettings, Stride);
+  // From the first press of a pass to its last release, and to the next pass's first press; at
+  // another speed, the times the recording's take at that speed.
+  const double Scale = 100.0 / ASettings.SpeedPercent;
+  const double RecordedPass = OffsetMs(ASettings, int64_t{ASettings.Events} * Stride) * Scale;
+  const double RecordedSpan = RecordedPass - OffsetMs(ASettings, Stride) * Scale;
   AOut << std::fixed << std::setprecision(0);
   AOut << "Macro playback: " << ASettings.Events << " presses and releases";
   if (ASettings.MovesBetween > 0) AOut << " with " << ASettings.MovesBetween << " moves between each two";
-  AOut << ", an event every " << ASettings.IntervalUs << " us, " << ASettings.Passes
-       << " passes (times of the input system, ms)\n";
+  AOut << ", an event every " << ASettings.IntervalUs << " us, " << ASettings.Passes << " passes";
+  if (ASettings.SpeedPercent != 100) AOut << " at " << ASettings.SpeedPercent << " % speed (recorded: scaled)";
+  AOut << " (times of the input system, ms)\n";
   AOut << std::left << std::setw(6) << "pass" << std::right << std::setw(16) << "recorded span" << std::setw(14)
        << "played span" << std::setw(11) << "over" << std::setw(16) << "recorded pass" << std::setw(14) << "played pass"
        << std::setw(11) << "over" << '\n';

@@ -18,6 +18,8 @@ struct TMacroBenchSettings {
   int Passes = 3;
   int X = 200;
   int Y = 150;
+  // The program's playback speed: 100 as recorded, 400 four times as fast (the waits a quarter).
+  int SpeedPercent = 100;
 };
 
 // Starts the program at AProgram with an application-data folder of its own holding the macro,
