@@ -9,6 +9,7 @@
 #include <variant>
 
 #include "support/FormFixture.h"
+#include "support/MacroFixtures.h"
 
 namespace nevra::test {
 namespace {
@@ -202,7 +203,8 @@ class PlayerTest : public ::testing::Test {
     Player.Play(
         AEvents, 1, [&] { return Stopped; }, [] {}, ASpeedPercent);
   }
-  // Each record sent, in order: "M" a move, "D3"/"U4" a side button's press or release (X1, X2),
+  // Each record sent, in order: "M" a move, "D0"/"U1" a button's press or release (3 and 4 the
+  // side buttons X1 and X2),
   // "W-120"/"H60" a turn of either wheel, "K+41:1E"/"K-A3:1D e" a key's press or release with
   // its virtual key, scan code and extended flag.
   std::vector<std::string> Sent() const {
@@ -220,6 +222,10 @@ class PlayerTest : public ::testing::Test {
           case MouseFlags::SideUp: std::snprintf(Text, sizeof Text, "U%d", Data + 2); break;
           case MouseFlags::Wheel: std::snprintf(Text, sizeof Text, "W%d", Data); break;
           case MouseFlags::HorizontalWheel: std::snprintf(Text, sizeof Text, "H%d", Data); break;
+          case MouseFlags::LeftDown: std::snprintf(Text, sizeof Text, "D0"); break;
+          case MouseFlags::LeftUp: std::snprintf(Text, sizeof Text, "U0"); break;
+          case MouseFlags::RightDown: std::snprintf(Text, sizeof Text, "D1"); break;
+          case MouseFlags::RightUp: std::snprintf(Text, sizeof Text, "U1"); break;
           default: std::snprintf(Text, sizeof Text, "%s", (Mouse.Flags & MouseFlags::Move) ? "M" : "?");
         }
       }
@@ -238,6 +244,17 @@ class PlayerTest : public ::testing::Test {
   TMacroPlayer Player{P.Input, P.KeyInput, P.Time, P.Time};
   uint64_t Start = 0;
 };
+
+// What a file written before keys and wheels makes the player send, and when: as it always did
+// (the kind it never knew only waits).
+TEST_F(PlayerTest, AFileWrittenBeforeKeysPlaysAsBefore) {
+  TRecordedMacro Macro;
+  MacroFromText(ReadMacroFixture("mouse-only.nevramac"), Macro);
+  PlayOnce(Macro.Events());
+  EXPECT_EQ(Sent(), (std::vector<std::string>{"M", "M", "M", "D0", "M", "U0", "M", "M", "D1", "M", "U1"}));
+  EXPECT_EQ(SentAtMs(), (std::vector<uint64_t>{0, 120, 300, 300, 420, 420, 800, 900, 900, 1250, 1250}));
+  EXPECT_EQ(P.Time.Waits(), (std::vector<uint32_t>{120, 180, 120, 180, 200, 100, 350}));
+}
 
 TEST_F(PlayerTest, KeysWheelsAndSideButtonsBecomeTheirInputInOrder) {
   PlayOnce({{10, mekKeyDown, 'H', 0x23, 0},
