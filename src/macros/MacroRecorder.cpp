@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstddef>
+#include <iterator>
 
 #include "i18n/Translation.h"
 #include "platform/Format.h"
@@ -12,6 +13,18 @@ namespace nevra {
 namespace {
 
 std::string TwoDigits(int AValue) { return (AValue < 10 ? "0" : "") + std::to_string(AValue); }
+
+// The RegisterHotKey bit of a modifier key, either side; 0 for any other key.
+uint32_t ModifierBit(uint32_t AVk) {
+  static constexpr uint32_t kBits[] = {HotkeyModifiers::Shift, HotkeyModifiers::Control, HotkeyModifiers::Alt};
+  if (AVk >= VirtualKeys::Shift && AVk <= VirtualKeys::Alt) return kBits[AVk - VirtualKeys::Shift];
+  if (AVk >= VirtualKeys::LeftShift && AVk <= VirtualKeys::RightAlt) return kBits[(AVk - VirtualKeys::LeftShift) / 2];
+  if (AVk == VirtualKeys::LeftWin || AVk == VirtualKeys::RightWin) return HotkeyModifiers::Win;
+  return 0;
+}
+
+constexpr uint32_t kModifierBits =
+    HotkeyModifiers::Alt | HotkeyModifiers::Control | HotkeyModifiers::Shift | HotkeyModifiers::Win;
 
 }  // namespace
 
@@ -95,12 +108,8 @@ void TMacroRecorder::MouseHooked(const TMouseHookEvent& AEvent) {
   };
   TMacroEventKind Kind = mekMove;
   int32_t Button = -1;
-  for (const TButtonMessage& Candidate : kButtons)
-    if (Candidate.Message == AEvent.Message) {
-      Kind = Candidate.Kind;
-      Button = Candidate.Button;
-    }
   switch (AEvent.Message) {
+    case Msg::Move: break;
     case Msg::SideDown:
     case Msg::SideUp:
       if (AEvent.Data != SideButtons::X1 && AEvent.Data != SideButtons::X2) return;
@@ -112,28 +121,18 @@ void TMacroRecorder::MouseHooked(const TMouseHookEvent& AEvent) {
       Kind = AEvent.Message == Msg::Wheel ? mekWheel : mekHWheel;
       Button = AEvent.Data;
       break;
-    default:
-      if (Kind == mekMove && AEvent.Message != Msg::Move) return;  // a message no event stands for
+    default: {
+      const auto Found = std::find_if(std::begin(kButtons), std::end(kButtons), [&](const TButtonMessage& ACandidate) {
+        return ACandidate.Message == AEvent.Message;
+      });
+      if (Found == std::end(kButtons)) return;  // a message no event stands for
+      Kind = Found->Kind;
+      Button = Found->Button;
+    }
   }
   Record(mekMove, AEvent.X, AEvent.Y, -1);
   if (Kind != mekMove) Record(Kind, AEvent.X, AEvent.Y, Button);
 }
-
-namespace {
-
-// The RegisterHotKey bit of a modifier key, either side; 0 for any other key.
-uint32_t ModifierBit(uint32_t AVk) {
-  static constexpr uint32_t kBits[] = {HotkeyModifiers::Shift, HotkeyModifiers::Control, HotkeyModifiers::Alt};
-  if (AVk >= VirtualKeys::Shift && AVk <= VirtualKeys::Alt) return kBits[AVk - VirtualKeys::Shift];
-  if (AVk >= VirtualKeys::LeftShift && AVk <= VirtualKeys::RightAlt) return kBits[(AVk - VirtualKeys::LeftShift) / 2];
-  if (AVk == VirtualKeys::LeftWin || AVk == VirtualKeys::RightWin) return HotkeyModifiers::Win;
-  return 0;
-}
-
-constexpr uint32_t kModifierBits =
-    HotkeyModifiers::Alt | HotkeyModifiers::Control | HotkeyModifiers::Shift | HotkeyModifiers::Win;
-
-}  // namespace
 
 bool TMacroRecorder::IsOwnHotkey(const TKeyEvent& AEvent) const {
   for (const THotkeyData& Hotkey : FOwnHotkeys)
@@ -151,7 +150,7 @@ void TMacroRecorder::KeyHooked(const TKeyEvent& AEvent) {
     FKeysDown.erase(Known);
     if (!Recorded) return;
   } else if (IsOwnHotkey(AEvent)) {
-    // The stop hotkey ends the recording here; the others leave it running, and their keys out.
+    // The stop hotkey ends the recording as soon as this returns; the others leave it running.
     DropLeadUpTo(AEvent);
     FKeysDown[AEvent.Vk] = false;
     return;
