@@ -76,9 +76,10 @@ TFrmMain::TFrmMain(TPlatform& APlatform)
       FPlatform(APlatform),
       FModes(APlatform.Window, *this, pnlStatusBar, chkTopMost),
       FHotkeys(APlatform.Hotkeys),
-      FRun(APlatform.Input, APlatform.Clock, APlatform.Timers, APlatform.Pump, APlatform.Random),
+      FRun(APlatform.Input, APlatform.KeyInput, APlatform.Clock, APlatform.Timers, APlatform.Pump, APlatform.Random),
       FLibrary(APlatform.Files, APlatform.Background, MacrosFolderPath(APlatform)),
-      FRecorder(APlatform.MouseHook, APlatform.Input, APlatform.Clock, APlatform.Timers, APlatform.Locale),
+      FRecorder(APlatform.MouseHook, APlatform.KeyboardHook, APlatform.Input, APlatform.Clock, APlatform.Timers,
+                APlatform.Locale),
       FPicker(APlatform.MouseHook, APlatform.Hotkeys, APlatform.Dispatcher) {
   for (const auto& [Control, Text] : Captions()) Control->SetCaption(Text);
   lblCoordSeparator.SetCaption("X");

@@ -39,6 +39,7 @@ void TFrmMain::SelectMacro(const TRecordedMacro* AMacro) { lbMacros.SetItemIndex
 
 void TFrmMain::btnCreateMacrosClick() {
   if (FRecorder.Busy() || FRun.Active()) return;
+  FRecorder.SetOwnHotkeys({StartHotkey(), StopHotkey(), StartMacrosHotkey()});
   FPicker.Cancel();
   FRecorder.BeginCountdown();
   FModes.EnterStrip(Format(Translate("Recording starts in %d..."), {int64_t{TMacroRecorder::kCountdownSeconds}}));

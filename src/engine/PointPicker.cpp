@@ -12,8 +12,7 @@ constexpr int32_t kCancelHotkeyId = 1010;
 bool TPointPicker::Start(std::function<bool(TPoint)> AIsCancelSpot) {
   Finish();
   FIsCancelSpot = std::move(AIsCancelSpot);
-  if (!FHook.Install([this](uint32_t AMessage, int32_t AX, int32_t AY) { return HookMessage(AMessage, AX, AY); }))
-    return false;
+  if (!FHook.Install([this](const TMouseHookEvent& AEvent) { return HookMessage(AEvent); })) return false;
   // Should another program hold Esc, a pick still ends with a click or the picker's button.
   FHotkeys.Register(kCancelHotkeyId, 0, VirtualKeys::Escape, [this] { Cancel(); });
   FPicking = true;
@@ -35,9 +34,9 @@ void TPointPicker::Finish() {
   FHotkeys.Unregister(kCancelHotkeyId);
 }
 
-bool TPointPicker::HookMessage(uint32_t AMessage, int32_t AX, int32_t AY) {
-  const TPoint Point{AX, AY};
-  switch (AMessage) {
+bool TPointPicker::HookMessage(const TMouseHookEvent& AEvent) {
+  const TPoint Point{AEvent.X, AEvent.Y};
+  switch (AEvent.Message) {
     case MouseMessages::Move:
       if (OnMove) FDispatcher.Run([this, Point] { OnMove(Point); });
       return false;

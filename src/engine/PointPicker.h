@@ -32,7 +32,7 @@ class TPointPicker {
   bool Picking() const { return FPicking; }
 
  private:
-  bool HookMessage(uint32_t AMessage, int32_t AX, int32_t AY);
+  bool HookMessage(const TMouseHookEvent& AEvent);
   void Finish();
 
   IMouseHook& FHook;

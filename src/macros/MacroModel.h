@@ -10,16 +10,26 @@ namespace nevra {
 
 class IFileSystem;
 
-// What a recorded mouse event did. A file may carry any other value in its place; such an event
-// is kept as it is and playback performs nothing for it.
-enum TMacroEventKind : uint8_t { mekMove = 0, mekDown = 1, mekUp = 2 };
+// What a recorded event did. The numbers are the file's; a file may carry any other value in
+// their place (one a later version writes): such an event is kept as it is and playback performs
+// nothing for it, so an older copy plays the mouse part of a newer file.
+enum TMacroEventKind : uint8_t {
+  mekMove = 0,     // the cursor to X, Y
+  mekDown = 1,     // Button pressed at X, Y
+  mekUp = 2,       // Button released at X, Y
+  mekKeyDown = 3,  // X the virtual key, Y its scan code, Button 1 for an extended key, else 0
+  mekKeyUp = 4,    // as mekKeyDown
+  mekWheel = 5,    // the wheel turned at X, Y by Button (signed, 120 a notch; away from the user > 0)
+  mekHWheel = 6,   // the horizontal wheel turned at X, Y by Button (signed; to the right > 0)
+};
 
+// One recorded event; the fields mean what its kind says (see TMacroEventKind).
 struct TMacroMouseEvent {
   uint32_t DeltaMs = 0;  // offset from the start of the recording, not from the previous event
   TMacroEventKind Kind = mekMove;
   int32_t X = 0;  // virtual-desktop pixels, negative left of or above the primary monitor
   int32_t Y = 0;
-  int32_t Button = -1;  // 0 left, 1 right, 2 middle; -1 for moves
+  int32_t Button = -1;  // 0 left, 1 right, 2 middle, 3 X1, 4 X2; -1 for moves
   friend bool operator==(const TMacroMouseEvent&, const TMacroMouseEvent&) = default;
 };
 

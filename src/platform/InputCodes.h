@@ -59,6 +59,16 @@ inline constexpr uint32_t RightDown = 0x0204;
 inline constexpr uint32_t RightUp = 0x0205;
 inline constexpr uint32_t MiddleDown = 0x0207;
 inline constexpr uint32_t MiddleUp = 0x0208;
+inline constexpr uint32_t Wheel = 0x020A;
+inline constexpr uint32_t SideDown = 0x020B;  // WM_XBUTTONDOWN: the data says X1 or X2
+inline constexpr uint32_t SideUp = 0x020C;
+inline constexpr uint32_t HorizontalWheel = 0x020E;
 }  // namespace MouseMessages
+
+// Which side button a WM_XBUTTON* message or an X button input means (XBUTTON1, XBUTTON2).
+namespace SideButtons {
+inline constexpr int32_t X1 = 0x0001;
+inline constexpr int32_t X2 = 0x0002;
+}  // namespace SideButtons
 
 }  // namespace nevra

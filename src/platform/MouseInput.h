@@ -15,6 +15,10 @@ inline constexpr uint32_t RightDown = 0x0008;
 inline constexpr uint32_t RightUp = 0x0010;
 inline constexpr uint32_t MiddleDown = 0x0020;
 inline constexpr uint32_t MiddleUp = 0x0040;
+inline constexpr uint32_t SideDown = 0x0080;  // MOUSEEVENTF_XDOWN: MouseData says XBUTTON1 or 2
+inline constexpr uint32_t SideUp = 0x0100;
+inline constexpr uint32_t Wheel = 0x0800;            // MouseData: the signed delta
+inline constexpr uint32_t HorizontalWheel = 0x1000;  // MouseData: the signed delta, right is positive
 inline constexpr uint32_t VirtualDesk = 0x4000;
 inline constexpr uint32_t Absolute = 0x8000;
 }  // namespace MouseFlags

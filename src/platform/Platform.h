@@ -10,6 +10,7 @@
 #include "platform/Hotkeys.h"
 #include "platform/Http.h"
 #include "platform/KeyboardHook.h"
+#include "platform/KeyboardInput.h"
 #include "platform/Locale.h"
 #include "platform/MouseHook.h"
 #include "platform/MouseInput.h"
@@ -28,6 +29,7 @@ namespace nevra {
 struct TPlatform {
   IApplication& App;
   IMouseInput& Input;
+  IKeyboardInput& KeyInput;
   IClock& Clock;
   ITimerFactory& Timers;
   IMessagePump& Pump;
@@ -55,6 +57,7 @@ template <typename TServices>
 TPlatform PlatformOf(TServices& AServices) {
   return TPlatform{.App = AServices.App,
                    .Input = AServices.Input,
+                   .KeyInput = AServices.KeyInput,
                    .Clock = AServices.Clock,
                    .Timers = AServices.Timers,
                    .Pump = AServices.Pump,

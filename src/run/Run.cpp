@@ -4,11 +4,12 @@
 
 namespace nevra {
 
-TRun::TRun(IMouseInput& AInput, IClock& AClock, ITimerFactory& ATimers, IMessagePump& APump, IRandom& ARandom)
+TRun::TRun(IMouseInput& AInput, IKeyboardInput& AKeys, IClock& AClock, ITimerFactory& ATimers, IMessagePump& APump,
+           IRandom& ARandom)
     : FInput(AInput),
       FClock(AClock),
       FRandom(ARandom),
-      FPlayer(AInput, AClock, APump),
+      FPlayer(AInput, AKeys, AClock, APump),
       FHeld(AInput),
       FTimer(ATimers.CreateTimer([this] { Tick(); })) {}
 
@@ -160,7 +161,8 @@ void TRun::Play(const TMacroTask& ATask) {
   const std::vector<TMacroMouseEvent> Events = ATask.Events;
   std::optional<uint64_t> Passes;
   if (const auto* Count = std::get_if<TRepeatCount>(&FRequest.Length)) Passes = Count->Count;
-  FPlayer.Play(Events, Passes, Over, [this] { ++FDone; });
+  FPlayer.Play(
+      Events, Passes, Over, [this] { ++FDone; }, ATask.SpeedPercent);
   if (!Over()) End(TRunEndCause::ecCompleted);
 }
 

@@ -7,6 +7,7 @@
 #include "engine/HeldButtons.h"
 #include "macros/MacroPlayer.h"
 #include "platform/Clock.h"
+#include "platform/KeyboardInput.h"
 #include "platform/MouseInput.h"
 #include "platform/Random.h"
 #include "platform/Timers.h"
@@ -23,7 +24,8 @@ namespace nevra {
 // from the tick that ends the delay, handling the window's messages in every wait.
 class TRun {
  public:
-  TRun(IMouseInput& AInput, IClock& AClock, ITimerFactory& ATimers, IMessagePump& APump, IRandom& ARandom);
+  TRun(IMouseInput& AInput, IKeyboardInput& AKeys, IClock& AClock, ITimerFactory& ATimers, IMessagePump& APump,
+       IRandom& ARandom);
   ~TRun();
   TRun(const TRun&) = delete;
   TRun& operator=(const TRun&) = delete;

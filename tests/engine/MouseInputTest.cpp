@@ -47,16 +47,21 @@ TEST(MouseRecords, EveryRecordCarriesExactlyItsFields) {
   const TMouseInputRecord Move = MouseMoveRecord(960, 540, TVirtualDesktop{0, 0, 1920, 1080});
   EXPECT_EQ(Move, (TMouseInputRecord{32785, 32798, 0, 0xC001, 0, 0}));
 
-  const uint32_t Down[] = {0x0002, 0x0008, 0x0020};
-  const uint32_t Up[] = {0x0004, 0x0010, 0x0040};
-  for (int32_t Button = 0; Button < 3; ++Button) {
-    EXPECT_EQ(MouseButtonRecord(Button, true), (TMouseInputRecord{0, 0, 0, Down[Button], 0, 0}));
-    EXPECT_EQ(MouseButtonRecord(Button, false), (TMouseInputRecord{0, 0, 0, Up[Button], 0, 0}));
+  // Left, right, middle, then the side buttons: XDOWN/XUP with XBUTTON1 or XBUTTON2 as data.
+  const uint32_t Down[] = {0x0002, 0x0008, 0x0020, 0x0080, 0x0080};
+  const uint32_t Up[] = {0x0004, 0x0010, 0x0040, 0x0100, 0x0100};
+  const uint32_t Data[] = {0, 0, 0, 1, 2};
+  for (int32_t Button = 0; Button < 5; ++Button) {
+    EXPECT_EQ(MouseButtonRecord(Button, true), (TMouseInputRecord{0, 0, Data[Button], Down[Button], 0, 0}));
+    EXPECT_EQ(MouseButtonRecord(Button, false), (TMouseInputRecord{0, 0, Data[Button], Up[Button], 0, 0}));
   }
-  for (int32_t Button : {-1, 3, 255}) {
+  for (int32_t Button : {-1, 5, 255}) {
     EXPECT_EQ(MouseButtonRecord(Button, true), TMouseInputRecord{});
     EXPECT_EQ(MouseButtonRecord(Button, false), TMouseInputRecord{});
   }
+  // The delta's bits, sign included, in the DWORD.
+  EXPECT_EQ(MouseWheelRecord(-120, false), (TMouseInputRecord{0, 0, 0xFFFFFF88u, 0x0800, 0, 0}));
+  EXPECT_EQ(MouseWheelRecord(30, true), (TMouseInputRecord{0, 0, 30, 0x1000, 0, 0}));
 }
 
 class PerformClickTest : public FormFixture {

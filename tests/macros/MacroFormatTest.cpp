@@ -1,11 +1,16 @@
 // The ".nevramac" format: exact bytes written, and how every kind of line is read.
 #include <gtest/gtest.h>
 
+#include <string>
+
 #include "macros/MacroModel.h"
 #include "platform/fake/FakePlatform.h"
+#include "support/MacroFixtures.h"
 
 namespace nevra {
 namespace {
+
+using test::ReadMacroFixture;
 
 TRecordedMacro Sample() {
   TRecordedMacro M;
@@ -26,6 +31,46 @@ TEST(MacroFormat, WritesTheExactBytes) {
   EXPECT_EQ(MacroToText(Unnamed),
             "\xEF\xBB\xBF"
             "DurationMs=0\r\n");
+}
+
+// A file the program wrote before it knew keys and wheels: moves, presses, releases and a kind
+// it never knew (9). It reads as it always did, and is written back byte for byte.
+TEST(MacroFormat, AFileWrittenBeforeKeysReadsAndWritesBackAsBefore) {
+  const std::string Bytes = ReadMacroFixture("mouse-only.nevramac");
+  TRecordedMacro Read;
+  MacroFromText(Bytes, Read);
+  EXPECT_EQ(Read.Name(), "Written before keys");
+  EXPECT_EQ(Read.DurationMs(), 1250u);
+  EXPECT_EQ(Read.Events(), (std::vector<TMacroMouseEvent>{{0, mekMove, 640, 360, -1},
+                                                          {120, mekMove, 650, 370, -1},
+                                                          {300, mekDown, 650, 370, 0},
+                                                          {420, mekUp, 650, 370, 0},
+                                                          {600, static_cast<TMacroEventKind>(9), 0, 0, 0},
+                                                          {800, mekMove, -100, 20, -1},
+                                                          {900, mekDown, -100, 20, 1},
+                                                          {1250, mekUp, -100, 20, 1}}));
+  EXPECT_EQ(MacroToText(Read), Bytes);
+}
+
+// Keys, wheels and side buttons are new kinds in the same five fields.
+TEST(MacroFormat, KeysWheelsAndSideButtonsRoundTrip) {
+  TRecordedMacro M;
+  M.SetName("Keys");
+  M.SetDurationMs(70);
+  M.MutableEvents() = {{10, mekKeyDown, 0x41, 0x1E, 0},
+                       {20, mekKeyUp, 0x41, 0x1E, 0},
+                       {30, mekKeyDown, 0xA3, 0x1D, 1},
+                       {40, mekWheel, -5, 7, -120},
+                       {50, mekHWheel, 8, 9, 30},
+                       {60, mekDown, 8, 9, 3},
+                       {70, mekUp, 8, 9, 4}};
+  const std::string Text = MacroToText(M);
+  EXPECT_EQ(Text,
+            "\xEF\xBB\xBFName=Keys\r\nDurationMs=70\r\nE=10|3|65|30|0\r\nE=20|4|65|30|0\r\nE=30|3|163|29|1\r\n"
+            "E=40|5|-5|7|-120\r\nE=50|6|8|9|30\r\nE=60|1|8|9|3\r\nE=70|2|8|9|4\r\n");
+  TRecordedMacro Read;
+  MacroFromText(Text, Read);
+  EXPECT_EQ(Read.Events(), M.Events());
 }
 
 TEST(MacroFormat, RoundTripKeepsEveryField) {

@@ -47,7 +47,7 @@ class RunTest : public ::testing::Test {
   }
 
   fake::TFakePlatform P;
-  TRun Run{P.Input, P.Time, P.Time, P.Time, P.Random};
+  TRun Run{P.Input, P.KeyInput, P.Time, P.Time, P.Time, P.Random};
   std::optional<TRunEnd> Ended;
   uint64_t EndedAt = 0;
   std::optional<uint64_t> DelayOverAt;
@@ -65,6 +65,7 @@ TEST_F(RunTest, EachRequestSendsItsInputOnTimeAndEndsWithItsCount) {
   TClickTask Jittered = Clicks(100);
   Jittered.JitterMs = 30;
   const TMacroTask Macro{{{10, mekDown, 5, 5, 0}, {20, mekUp, 5, 5, 0}}, "m.nevramac"};
+  const TMacroTask FastMacro{{{40, mekDown, 5, 5, 0}, {80, mekUp, 5, 5, 0}}, "m.nevramac", 400};
   struct TCase {
     const char* What;
     TRunRequest Request;
@@ -110,6 +111,12 @@ TEST_F(RunTest, EachRequestSendsItsInputOnTimeAndEndsWithItsCount) {
        {"10:M", "10:D0", "20:M", "20:U0", "30:M", "30:D0", "40:M", "40:U0"},
        {TRunEndCause::ecCompleted, 2, true, true},
        40},
+      {"a macro at four times its pace",
+       {FastMacro, TRepeatCount{1}, 0},
+       {},
+       {"10:M", "10:D0", "20:M", "20:U0"},
+       {TRunEndCause::ecCompleted, 1, true, true},
+       20},
   };
   for (const TCase& C : Cases) {
     SCOPED_TRACE(C.What);

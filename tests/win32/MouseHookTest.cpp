@@ -24,35 +24,29 @@ using namespace std::chrono_literals;
 struct THookEvent {
   uint32_t Message;
   TPoint Point;
+  int32_t Data = 0;
   bool operator==(const THookEvent&) const = default;
 };
 
 void PrintTo(const THookEvent& AEvent, std::ostream* AOut) {
   *AOut << "0x" << std::hex << AEvent.Message << std::dec << " at ";
   nevra::PrintTo(AEvent.Point, AOut);
+  *AOut << " data " << AEvent.Data;
 }
 
 // Hook procedures that record into globals and pass every event on.
 std::vector<THookEvent> GEvents;
 std::vector<THookEvent> GOtherEvents;
 
-bool Record(uint32_t AMessage, int32_t AX, int32_t AY) {
-  GEvents.push_back({AMessage, {AX, AY}});
+bool Record(const TMouseHookEvent& AEvent) {
+  GEvents.push_back({AEvent.Message, {AEvent.X, AEvent.Y}, AEvent.Data});
   return false;
 }
-bool RecordOther(uint32_t AMessage, int32_t AX, int32_t AY) {
-  GOtherEvents.push_back({AMessage, {AX, AY}});
+bool RecordOther(const TMouseHookEvent& AEvent) {
+  GOtherEvents.push_back({AEvent.Message, {AEvent.X, AEvent.Y}, AEvent.Data});
   return false;
 }
-bool Throw(uint32_t, int32_t, int32_t) { throw std::runtime_error("a fault in the procedure"); }
-
-void SendMouse(DWORD AFlags, DWORD AData = 0) {
-  INPUT Input{};
-  Input.type = INPUT_MOUSE;
-  Input.mi.dwFlags = AFlags;
-  Input.mi.mouseData = AData;
-  ASSERT_EQ(SendInput(1, &Input, sizeof(INPUT)), 1u);
-}
+bool Throw(const TMouseHookEvent&) { throw std::runtime_error("a fault in the procedure"); }
 
 class Win32MouseHook : public ::testing::Test {
  protected:
@@ -77,22 +71,21 @@ class Win32MouseHook : public ::testing::Test {
   TWin32MouseHook Hook;
 };
 
-TEST_F(Win32MouseHook, SeesMovesPressesAndWheelsWithTheirMessageAndPoint) {
+// The records the player sends for side buttons and wheels come back through the hook as the
+// recorder reads them: which button, and the wheel's signed delta, a notch's or less.
+TEST_F(Win32MouseHook, SeesMovesPressesSideButtonsAndWheelsWithTheirMessagePointAndData) {
   ASSERT_TRUE(Hook.Install(&Record));
   EXPECT_TRUE(Hook.Installed());
   const TPoint At{300, 200};
   MoveTo(At);
   ASSERT_TRUE(WaitForEvent(GEvents, {WM_MOUSEMOVE, At})) << "the move never reached the hook";
-  for (int32_t Button : {0, 1, 2}) {
+  for (int32_t Button : {0, 1, 2, 3, 4}) {
     Input.SendMouseInput(MouseButtonRecord(Button, true));
     Input.SendMouseInput(MouseButtonRecord(Button, false));
   }
-  // The program ignores these later; the hook still has to pass them on.
-  SendMouse(MOUSEEVENTF_WHEEL, static_cast<DWORD>(-WHEEL_DELTA));
-  SendMouse(MOUSEEVENTF_HWHEEL, WHEEL_DELTA);
-  SendMouse(MOUSEEVENTF_XDOWN, XBUTTON1);
-  SendMouse(MOUSEEVENTF_XUP, XBUTTON1);
-  ASSERT_TRUE(WaitForEvent(GEvents, {WM_XBUTTONUP, At}));
+  Input.SendMouseInput(MouseWheelRecord(-WHEEL_DELTA, false));
+  Input.SendMouseInput(MouseWheelRecord(40, true));
+  ASSERT_TRUE(WaitForEvent(GEvents, {WM_MOUSEHWHEEL, At, 40}));
 
   // Input from an earlier test (a move Wine still had queued) may reach the hook before ours:
   // only what follows our move counts.
@@ -104,9 +97,18 @@ TEST_F(Win32MouseHook, SeesMovesPressesAndWheelsWithTheirMessageAndPoint) {
     else
       Others.push_back(Event);
   }
-  const std::vector<THookEvent> Expected{
-      {WM_LBUTTONDOWN, At}, {WM_LBUTTONUP, At},  {WM_RBUTTONDOWN, At}, {WM_RBUTTONUP, At},   {WM_MBUTTONDOWN, At},
-      {WM_MBUTTONUP, At},   {WM_MOUSEWHEEL, At}, {WM_MOUSEHWHEEL, At}, {WM_XBUTTONDOWN, At}, {WM_XBUTTONUP, At}};
+  const std::vector<THookEvent> Expected{{WM_LBUTTONDOWN, At},
+                                         {WM_LBUTTONUP, At},
+                                         {WM_RBUTTONDOWN, At},
+                                         {WM_RBUTTONUP, At},
+                                         {WM_MBUTTONDOWN, At},
+                                         {WM_MBUTTONUP, At},
+                                         {WM_XBUTTONDOWN, At, XBUTTON1},
+                                         {WM_XBUTTONUP, At, XBUTTON1},
+                                         {WM_XBUTTONDOWN, At, XBUTTON2},
+                                         {WM_XBUTTONUP, At, XBUTTON2},
+                                         {WM_MOUSEWHEEL, At, -WHEEL_DELTA},
+                                         {WM_MOUSEHWHEEL, At, 40}};
   EXPECT_EQ(Others, Expected);
 }
 

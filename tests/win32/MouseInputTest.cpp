@@ -139,11 +139,11 @@ INSTANTIATE_TEST_SUITE_P(Buttons, Win32Clicks,
                            return std::string(AInfo.param.Name);
                          });
 
-TEST_F(Win32MouseInput, AButtonIndexBeyondMiddleActsOnNoButton) {
+TEST_F(Win32MouseInput, AButtonIndexBeyondTheSideButtonsActsOnNoButton) {
   tools::TClickTargetWindow Target(RECT{50, 50, 350, 250}, L"Nevra Win32 Click Target");
   ASSERT_EQ(CursorAfterMoveTo(TPoint{150, 100}), (TPoint{150, 100}));
-  Input.SendMouseInput(MouseButtonRecord(3, true));
-  Input.SendMouseInput(MouseButtonRecord(3, false));
+  Input.SendMouseInput(MouseButtonRecord(5, true));
+  Input.SendMouseInput(MouseButtonRecord(5, false));
   // A left click after them shows that the queue has been worked through.
   Input.SendMouseInput(MouseButtonRecord(0, true));
   Input.SendMouseInput(MouseButtonRecord(0, false));

@@ -13,7 +13,11 @@ namespace nevra::fake {
 // The whole platform in memory, on virtual time.
 struct TFakePlatform {
   explicit TFakePlatform(uint32_t AStartTick = 1000)
-      : Dispatcher(Dialogs), Time(Dispatcher, AStartTick), Input(Time), Background(Dispatcher) {}
+      : Dispatcher(Dialogs),
+        Time(Dispatcher, AStartTick),
+        Input(Time, SentInput),
+        KeyInput(Time, SentInput),
+        Background(Dispatcher) {}
   TFakePlatform(const TFakePlatform&) = delete;
   TFakePlatform& operator=(const TFakePlatform&) = delete;
 
@@ -24,7 +28,10 @@ struct TFakePlatform {
   IClock& Clock = Time;
   ITimerFactory& Timers = Time;
   IMessagePump& Pump = Time;
+  // What the mouse and keyboard inputs sent, in order.
+  TFakeInputLog SentInput;
   TFakeMouseInput Input;
+  TFakeKeyboardInput KeyInput;
   TFakeWindowOps Window;
   TFakeShell Shell;
   TFakeRandom Random;

@@ -6,6 +6,7 @@
 #include <optional>
 #include <set>
 #include <string>
+#include <variant>
 #include <vector>
 
 #include "platform/Application.h"
@@ -14,6 +15,7 @@
 #include "platform/FileSystem.h"
 #include "platform/Hotkeys.h"
 #include "platform/KeyboardHook.h"
+#include "platform/KeyboardInput.h"
 #include "platform/Locale.h"
 #include "platform/MouseHook.h"
 #include "platform/MouseInput.h"
@@ -27,15 +29,27 @@
 
 namespace nevra::fake {
 
+// Every record the fake mouse and keyboard inputs sent, in the order they went out, so a test
+// sees keys and mouse records interleaved as the system would get them.
+struct TFakeSentInput {
+  std::variant<TMouseInputRecord, TKeyInputRecord> Input;
+  uint64_t AtMs;  // virtual time of the SendInput call
+};
+using TFakeInputLog = std::vector<TFakeSentInput>;
+
 class TFakeMouseInput final : public IMouseInput {
  public:
-  explicit TFakeMouseInput(TFakeTime& ATime) : FTime(ATime) {}
+  TFakeMouseInput(TFakeTime& ATime, TFakeInputLog& ALog) : FTime(ATime), FLog(ALog) {}
   struct TSent {
     TMouseInputRecord Record;
     uint64_t AtMs;  // virtual time of the SendInput call
   };
   const std::vector<TSent>& Sent() const { return FSent; }
-  void ClearSent() { FSent.clear(); }
+  // Forgets what was sent, the keys in the shared log too.
+  void ClearSent() {
+    FSent.clear();
+    FLog.clear();
+  }
 
   TPoint Cursor{400, 300};
   bool CursorReadable = true;
@@ -45,7 +59,10 @@ class TFakeMouseInput final : public IMouseInput {
 
   using IMouseInput::SendMouseInput;
   void SendMouseInput(std::span<const TMouseInputRecord> ARecords) override {
-    for (const TMouseInputRecord& Record : ARecords) FSent.push_back({Record, FTime.Now()});
+    for (const TMouseInputRecord& Record : ARecords) {
+      FSent.push_back({Record, FTime.Now()});
+      FLog.push_back({Record, FTime.Now()});
+    }
     FTime.Spend(CostMicroseconds);
   }
   bool GetCursorPos(TPoint& APoint) override {
@@ -56,7 +73,18 @@ class TFakeMouseInput final : public IMouseInput {
 
  private:
   TFakeTime& FTime;
+  TFakeInputLog& FLog;
   std::vector<TSent> FSent;
+};
+
+class TFakeKeyboardInput final : public IKeyboardInput {
+ public:
+  TFakeKeyboardInput(TFakeTime& ATime, TFakeInputLog& ALog) : FTime(ATime), FLog(ALog) {}
+  void SendKeyInput(const TKeyInputRecord& ARecord) override { FLog.push_back({ARecord, FTime.Now()}); }
+
+ private:
+  TFakeTime& FTime;
+  TFakeInputLog& FLog;
 };
 
 class TFakeWindowOps final : public IWindowOps {
@@ -238,10 +266,10 @@ class TFakeMouseHook final : public IMouseHook {
   bool Installed() const override { return static_cast<bool>(FProc); }
   // The system sees a mouse message: it reaches the hook procedure, if one is installed. True
   // when the procedure took it (no window receives it).
-  bool Send(uint32_t AMessage, int32_t AX, int32_t AY) const {
+  bool Send(uint32_t AMessage, int32_t AX, int32_t AY, int32_t AData = 0) const {
     // A copy: the procedure may remove the hook.
     const TMouseHookProc Proc = FProc;
-    return Proc && Proc(AMessage, AX, AY);
+    return Proc && Proc(TMouseHookEvent{AMessage, AX, AY, AData});
   }
 
  private:

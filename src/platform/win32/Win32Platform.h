@@ -12,6 +12,7 @@
 #include "platform/win32/services/Win32FileSystem.h"
 #include "platform/win32/services/Win32Hotkeys.h"
 #include "platform/win32/services/Win32KeyboardHook.h"
+#include "platform/win32/services/Win32KeyboardInput.h"
 #include "platform/win32/services/Win32Locale.h"
 #include "platform/win32/services/Win32MessagePump.h"
 #include "platform/win32/services/Win32MouseHook.h"
@@ -36,6 +37,7 @@ struct TWin32Platform {
   TWin32TimerFactory Timers;
   TWin32Application App;
   TWin32MouseInput Input;
+  TWin32KeyboardInput KeyInput;
   TWin32Clock Clock;
   TWin32WindowOps Window;
   TWin32Shell Shell;
