@@ -39,12 +39,12 @@ bool SeparatesOnARow(const TControl& ALabel, const TControl& ALeft, const TContr
 
 }  // namespace
 
-bool CanNameSpinBox(const TControl& AControl) {
+bool CanNameField(const TControl& AControl) {
   return AControl.Kind() == TControlKind::ckLabel || AControl.Kind() == TControlKind::ckCheckBox ||
          AControl.Kind() == TControlKind::ckRadioButton;
 }
 
-std::string SpinBoxAccessibleName(const std::vector<TControl*>& AControls, size_t AIndex) {
+std::string FieldAccessibleName(const std::vector<TControl*>& AControls, size_t AIndex) {
   if (AIndex >= AControls.size()) return {};
   const TControl& Box = *AControls[AIndex];
   const TControl* Later = &Box;  // the control after the candidate in the container
@@ -54,11 +54,11 @@ std::string SpinBoxAccessibleName(const std::vector<TControl*>& AControls, size_
     if (Candidate.Parent() != Box.Parent()) continue;
     const TControl* Earlier = PreviousInContainer(AControls, Index);
     const TControl* After = std::exchange(Later, &Candidate);
-    if (Candidate.Kind() == TControlKind::ckSpinBox) {
+    if (Candidate.Kind() == Box.Kind()) {
       ++Ordinal;
       continue;
     }
-    if (!CanNameSpinBox(Candidate) || (Earlier != nullptr && SeparatesOnARow(Candidate, *Earlier, *After))) continue;
+    if (!CanNameField(Candidate) || (Earlier != nullptr && SeparatesOnARow(Candidate, *Earlier, *After))) continue;
     const std::string Name = SpokenCaption(Candidate.Caption());
     return Ordinal > 1 ? Name + " (" + std::to_string(Ordinal) + ")" : Name;
   }
