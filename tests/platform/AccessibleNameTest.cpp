@@ -45,6 +45,11 @@ TEST(AccessibleName, AFieldIsNamedByTheCaptionThatIntroducesIt) {
                             {&Form.Alone, ""},
                             {&Form.Speed, "Speed"}})
     EXPECT_EQ(FieldAccessibleName(Form.Controls(), IndexOf(Form, *Case.SpinBox)), Case.Name) << Case.SpinBox->Name();
+  // Chinese, Japanese and Korean mark the mnemonic by a bracketed letter after the word.
+  for (const char* Caption : {"\xE9\x80\x9F\xE5\xBA\xA6(&P)\xEF\xBC\x9A", "\xE9\x80\x9F\xE5\xBA\xA6(&P):"}) {
+    Form.SpeedLabel.SetCaption(Caption);
+    EXPECT_EQ(FieldAccessibleName(Form.Controls(), IndexOf(Form, Form.Speed)), "\xE9\x80\x9F\xE5\xBA\xA6") << Caption;
+  }
 }
 
 }  // namespace

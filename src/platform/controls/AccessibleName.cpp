@@ -1,20 +1,33 @@
 #include "platform/controls/AccessibleName.h"
 
+#include <string_view>
 #include <utility>
 
 namespace nevra {
 
 namespace {
 
-// "&Delay (s):" -> "Delay (s)": no mnemonic marks, no trailing colon.
+// "&Delay (s):" -> "Delay (s)", "速度(&P)：" -> "速度": no mnemonic marks (nor the bracketed letter
+// that carries one in Chinese, Japanese and Korean), no trailing colon, full-width or not.
 std::string SpokenCaption(const std::string& ACaption) {
   std::string Spoken;
   for (size_t Index = 0; Index < ACaption.size(); ++Index) {
+    if (ACaption.compare(Index, 2, "(&") == 0 && Index + 3 < ACaption.size() && ACaption[Index + 3] == ')') {
+      Index += 3;
+      continue;
+    }
     if (ACaption[Index] == '&' && Index + 1 < ACaption.size()) ++Index;
     Spoken += ACaption[Index];
   }
-  while (!Spoken.empty() && (Spoken.back() == ':' || Spoken.back() == ' ')) Spoken.pop_back();
-  return Spoken;
+  constexpr std::string_view kFullWidthColon = "\xEF\xBC\x9A";
+  for (;;) {
+    if (!Spoken.empty() && (Spoken.back() == ':' || Spoken.back() == ' '))
+      Spoken.pop_back();
+    else if (Spoken.ends_with(kFullWidthColon))
+      Spoken.resize(Spoken.size() - kFullWidthColon.size());
+    else
+      return Spoken;
+  }
 }
 
 const TControl* PreviousInContainer(const std::vector<TControl*>& AControls, size_t AIndex) {
