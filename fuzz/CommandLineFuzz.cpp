@@ -2,8 +2,8 @@
 // shortcut, a script or a later copy gives these; what the program promises about them:
 // - reading never crashes, and a command line it cannot follow gets a message to show;
 // - a command it reads is one the program can follow: /repeat only with /play and only from 1 to
-//   65535, a macro name only with /play and only one that followed /play, /help alone, and
-//   nothing asked only when no argument was given;
+//   65535, /speed only with /play and only from 25 to 1000, a macro name only with /play and only one that followed
+//   /play, /help alone, and nothing asked only when no argument was given;
 // - nothing given is ignored: one more word after a command it read makes it an error;
 // - help answers whatever else is there: /? after a command it read gives help alone;
 // - options read the same in any letter case and with "/" or "--";
@@ -68,6 +68,10 @@ std::vector<std::string> AsArguments(const TCommand& ACommand, bool AOtherSpelli
   if (const char* Name = ActionName(ACommand.Action)) Action.push_back(Option(Name, AOtherSpelling));
   if (ACommand.Action == TCommandAction::caPlay) Action.push_back(ACommand.MacroName);
   if (ACommand.Passes) Passes = {Option("repeat", AOtherSpelling), std::to_string(*ACommand.Passes)};
+  if (ACommand.SpeedPercent) {
+    Passes.push_back(Option("speed", AOtherSpelling));
+    Passes.push_back(std::to_string(*ACommand.SpeedPercent));
+  }
   if (ACommand.Minimized) Minimized.push_back(Option("minimized", AOtherSpelling));
   std::vector<std::string> Arguments;
   for (const auto* Part :
@@ -98,9 +102,12 @@ bool FollowsPlay(const std::vector<std::string>& AArguments, const std::string& 
 void CheckCommand(const std::vector<std::string>& AArguments, const TCommand& ACommand) {
   const bool Plays = ACommand.Action == TCommandAction::caPlay;
   if (ACommand.Passes && (!Plays || *ACommand.Passes < 1 || *ACommand.Passes > 65535)) __builtin_trap();
+  if (ACommand.SpeedPercent && (!Plays || *ACommand.SpeedPercent < 25 || *ACommand.SpeedPercent > 1000))
+    __builtin_trap();
   if (!Plays && !ACommand.MacroName.empty()) __builtin_trap();
   if (Plays && !FollowsPlay(AArguments, ACommand.MacroName)) __builtin_trap();
-  if (ACommand.Action == TCommandAction::caHelp && (ACommand.Minimized || ACommand.Passes)) __builtin_trap();
+  if (ACommand.Action == TCommandAction::caHelp && (ACommand.Minimized || ACommand.Passes || ACommand.SpeedPercent))
+    __builtin_trap();
   if (ACommand.Action == TCommandAction::caNone && !ACommand.Minimized && !AArguments.empty()) __builtin_trap();
 
   std::vector<std::string> WithStray = AArguments;
@@ -109,7 +116,7 @@ void CheckCommand(const std::vector<std::string>& AArguments, const TCommand& AC
 
   std::vector<std::string> WithHelp = AArguments;
   WithHelp.push_back("/?");
-  if (!ReadsAs(WithHelp, TCommand{TCommandAction::caHelp, {}, {}, false})) __builtin_trap();
+  if (!ReadsAs(WithHelp, TCommand{TCommandAction::caHelp, {}, {}, false, {}})) __builtin_trap();
 
   // Without /play every argument is an option (what takes a value comes only with /play), but
   // help answers whatever else is there.

@@ -33,6 +33,10 @@
 #   # target "Macros:" chosen by keyboard, with four macros in the profile
 #   NEVRA_SHOT_KEYS="Tab Down Down space" NEVRA_SHOT_SETUP='d="$WINEPREFIX/drive_c/users/$(id -un)/AppData/Roaming/Nevra Auto Clicker/Macros"; mkdir -p "$d"; for n in "Daily login" "Fill the order form" "Refresh dashboard" "Close pop-ups"; do printf "Name=%s\r\nDurationMs=1500\r\n" "$n" >"$d/$n.nevramac"; done' \
 #     scripts/shot.sh EXE docs/screenshot-disabled.png
+#   # the compact strip of a recording that takes in keys too: target "Macros:" by keyboard, then
+#   # Create clicked; the countdown runs out before the caption matches
+#   NEVRA_SHOT_PAD=96 NEVRA_SHOT_KEYS="Tab Down Down space" NEVRA_SHOT_CLICK="73 229" \
+#   NEVRA_SHOT_TITLE="Recording keys" scripts/shot.sh EXE docs/screenshot-recording.png
 #   # picking a point: the crosshair button clicked, the pointer moved away
 #   NEVRA_SHOT_CLICK="216 169" NEVRA_SHOT_MOVE="700 420" scripts/shot.sh EXE docs/screenshot-picking.png
 #   # the Hotkeys dialog, in English and (with CurrentLanguage=de set as below) in German

@@ -1,5 +1,6 @@
 #include "app/CommandLine.h"
 
+#include "app/MacroChoices.h"
 #include "i18n/Translation.h"
 #include "platform/Format.h"
 #include "platform/Text.h"
@@ -43,8 +44,9 @@ std::string OptionOf(TCommandAction AAction) {
 
 std::variant<TCommand, TCommandLineError> ParseCommandLine(const std::vector<std::string>& AArguments) {
   TCommand Command;
-  std::vector<std::string> ActionsGiven;  // as written, for a message about too many
-  std::optional<std::string> PassOption;  // /repeat or /until-stopped, as written
+  std::vector<std::string> ActionsGiven;   // as written, for a message about too many
+  std::optional<std::string> PassOption;   // /repeat or /until-stopped, as written
+  std::optional<std::string> SpeedOption;  // /speed, as written
   for (size_t I = 0; I < AArguments.size(); ++I) {
     const std::string& Argument = AArguments[I];
     const auto Name = OptionName(Argument);
@@ -66,6 +68,18 @@ std::variant<TCommand, TCommandLineError> ParseCommandLine(const std::vector<std
       Command.Passes = static_cast<uint32_t>(*Passes);
       continue;
     }
+    if (*Name == "speed") {
+      if (SpeedOption)
+        return Error(Translate("These options cannot be used together: %s"), *SpeedOption + ", " + Argument);
+      SpeedOption = Argument;
+      if (I + 1 == AArguments.size()) return Error(Translate("The option %s needs a value."), Argument);
+      const std::string& Percent = AArguments[++I];
+      const auto Speed = ParseInt32(Percent);
+      if (!Speed || !PlayableSpeed(*Speed))
+        return Error(Translate("/speed needs a whole number from 25 to 1000 (percent), not \"%s\"."), Percent);
+      Command.SpeedPercent = static_cast<uint32_t>(*Speed);
+      continue;
+    }
     const TActionOption* Found = nullptr;
     for (const TActionOption& Option : kActions)
       if (*Name == Option.Name) Found = &Option;
@@ -79,16 +93,19 @@ std::variant<TCommand, TCommandLineError> ParseCommandLine(const std::vector<std
   }
   // Help answers whatever else is there.
   for (const std::string& Given : ActionsGiven)
-    if (OptionName(Given) == "help" || OptionName(Given) == "?") return TCommand{TCommandAction::caHelp, {}, {}, false};
+    if (OptionName(Given) == "help" || OptionName(Given) == "?")
+      return TCommand{TCommandAction::caHelp, {}, {}, false, {}};
   if (ActionsGiven.size() > 1) {
     std::string Listed = ActionsGiven.front();
     for (size_t I = 1; I < ActionsGiven.size(); ++I) Listed += ", " + ActionsGiven[I];
     return Error(Translate("These options cannot be used together: %s"), Listed);
   }
-  if (PassOption && Command.Action != TCommandAction::caPlay) {
-    const std::string Listed = ActionsGiven.empty() ? *PassOption : ActionsGiven.front() + ", " + *PassOption;
-    return Error(Translate("These options cannot be used together: %s"), Listed);
-  }
+  // /repeat, /until-stopped and /speed say how /play plays.
+  for (const std::optional<std::string>& PlayOption : {PassOption, SpeedOption})
+    if (PlayOption && Command.Action != TCommandAction::caPlay) {
+      const std::string Listed = ActionsGiven.empty() ? *PlayOption : ActionsGiven.front() + ", " + *PlayOption;
+      return Error(Translate("These options cannot be used together: %s"), Listed);
+    }
   return Command;
 }
 
@@ -103,6 +120,7 @@ std::string CommandLineUsage() {
       Translate("Command-line options (with / or --, in any letter case):"),
       Translate("/start, /stop, /toggle: start or stop a run, as the Start and Stop buttons do"),
       Translate("/play \"name\" [/repeat N | /until-stopped]: play the macro of that name"),
+      Translate("/speed N: with /play, play at N percent of the recorded speed (25 to 1000)"),
       Translate("/record: start recording, as the recording hotkey does"),
       Translate("/minimized: start in the notification area"),
       Translate("/help or /?: show this help"),

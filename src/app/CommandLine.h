@@ -25,6 +25,8 @@ struct TCommand {
   std::optional<uint32_t> Passes;
   // /minimized: start in the notification area (a copy already running ignores it).
   bool Minimized = false;
+  // /play: the speed in percent of the recorded one (/speed N), or the window's when there is none.
+  std::optional<uint32_t> SpeedPercent = std::nullopt;
   friend bool operator==(const TCommand&, const TCommand&) = default;
 };
 
@@ -35,7 +37,7 @@ struct TCommandLineError {
 
 // Reads the arguments (without the program's own path). Options start with "/" or "--" and are
 // matched without regard to letter case: /start, /stop, /toggle, /play "name" [/repeat N |
-// /until-stopped], /record, /minimized, /help or /?.
+// /until-stopped] [/speed N], /record, /minimized, /help or /?.
 std::variant<TCommand, TCommandLineError> ParseCommandLine(const std::vector<std::string>& AArguments);
 
 // The option that asks for an action, such as "/play"; empty for none.

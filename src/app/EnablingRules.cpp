@@ -23,7 +23,9 @@ void TFrmMain::ApplyTargetMode(TTargetMode AMode) {
   const bool Hold = Clicking && cbClickType.ItemIndex() == kClickTypeHold;
   SetAllEnabled({&seHoldMs, &lblHold}, Hold);
   SetAllEnabled({&edtCoordX, &lblCoordSeparator, &edtCoordY}, AMode == tmCoordinates);
-  SetAllEnabled({&btnCreateMacros, &bRemove, &bRename, &lbMacros}, AMode == tmMacros);
+  SetAllEnabled(
+      {&btnCreateMacros, &bRemove, &bRename, &lbMacros, &lblRecordSources, &cbRecordSources, &lblSpeed, &cbSpeed},
+      AMode == tmMacros);
 }
 
 void TFrmMain::rbCurrentCursorPositionClick() { ApplyTargetMode(tmCursor); }

@@ -2,6 +2,7 @@
 
 #include <initializer_list>
 
+#include "app/MacroChoices.h"
 #include "i18n/Translation.h"
 #include "platform/Format.h"
 #include "product/AppInfo.h"
@@ -33,7 +34,12 @@ TFrmMain::TFrmMain(TPlatform& APlatform)
       btnCreateMacros(this, &grpTarget, "btnCreateMacros", XYWH(12, 136, 98, 25)),
       bRemove(this, &grpTarget, "bRemove", XYWH(114, 136, 99, 25)),
       bRename(this, &grpTarget, "bRename", XYWH(12, 165, 201, 25)),
-      lbMacros(this, &grpTarget, "lbMacros", XYWH(12, 197, 201, 230)),
+      lbMacros(this, &grpTarget, "lbMacros", XYWH(12, 197, 201, 153)),
+      // The sources' entries need the whole width in some languages: their label goes above.
+      lblRecordSources(this, &grpTarget, "lblRecordSources", XYWH(12, 358, 201, 15)),
+      cbRecordSources(this, &grpTarget, "cbRecordSources", XYWH(12, 375, 201, 23)),
+      lblSpeed(this, &grpTarget, "lblSpeed", XYWH(12, 408, 100, 15)),
+      cbSpeed(this, &grpTarget, "cbSpeed", XYWH(118, 404, 95, 23)),
       grpInterval(this, this, "grpInterval", XYWH(253, 10, 297, 97)),
       // Each column as wide as its longest caption among the languages needs: seconds and
       // milliseconds take what hours and minutes can spare.
@@ -85,13 +91,15 @@ TFrmMain::TFrmMain(TPlatform& APlatform)
   lblCoordSeparator.SetCaption("X");
   btnLang.SetCaption("en");
   lnkWebsite.MakeLink();
+  lblRecordSources.MakeMnemonic();
+  lblSpeed.MakeMnemonic();
 
   // Design-time states; the enabling rules keep them consistent from FormCreate on.
   rbCurrentCursorPosition.SetChecked(true);
   btnStop.SetEnabled(false);
-  for (TControl* C :
-       std::initializer_list<TControl*>{&edtCoordX, &lblCoordSeparator, &edtCoordY, &btnCreateMacros, &bRemove,
-                                        &bRename, &lbMacros, &seJitterMs, &lblHold, &seHoldMs, &seRepeat})
+  for (TControl* C : std::initializer_list<TControl*>{
+           &edtCoordX, &lblCoordSeparator, &edtCoordY, &btnCreateMacros, &bRemove, &bRename, &lbMacros,
+           &lblRecordSources, &cbRecordSources, &lblSpeed, &cbSpeed, &seJitterMs, &lblHold, &seHoldMs, &seRepeat})
     C->SetEnabled(false);
 
   btnStart.OnClick = [this] { btnStartClick(); };
@@ -151,7 +159,7 @@ TFrmMain::TFrmMain(TPlatform& APlatform)
   };
   FPicker.OnCancelled = [this] { EndPick(FStatusBeforePick); };
   FRecorder.OnRecordingStarted = [this] {
-    FModes.EnterStrip(Format(Translate("Recording... Press %s to stop"), {FHotkeys.Text(THotkeyAction::haStop)}));
+    FModes.EnterStrip(RecordingCaption());
     SetStatus(Translate("Recording macro..."));
   };
 }
@@ -169,6 +177,8 @@ std::vector<std::pair<TControl*, const char*>> TFrmMain::Captions() {
       {&btnCreateMacros, "Create"},
       {&bRemove, "Remove"},
       {&bRename, "Rename"},
+      {&lblRecordSources, "&Record:"},
+      {&lblSpeed, "S&peed:"},
       {&grpInterval, "Click Interval"},
       {&lblH, "Hours"},
       {&lblM, "Minutes"},
@@ -197,6 +207,8 @@ void TFrmMain::FormCreate() {
   // Double-buffered painting is the native view's business: it always paints that way.
   cbButton.SetItems({"Left", "Right", "Middle"});
   cbClickType.SetItems({"Single", "Double", "Hold"});
+  cbRecordSources.SetItems({RecordSourceKeys().begin(), RecordSourceKeys().end()});
+  ShowSpeeds();
   for (const TSettingsField& Field : SettingsFields()) Field.Set(Field.Default);
   LoadSettings();
   // A hand-edited file may hold what no hotkey can be; such a hotkey keeps its default.

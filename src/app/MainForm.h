@@ -111,6 +111,10 @@ class TFrmMain : public TForm {
   TButton bRemove;
   TButton bRename;
   TListBox lbMacros;
+  TLabel lblRecordSources;
+  TComboBox cbRecordSources;
+  TLabel lblSpeed;
+  TComboBox cbSpeed;
   TGroupBox grpInterval;
   TLabel lblH;
   TSpinBox seHours;
@@ -164,6 +168,8 @@ class TFrmMain : public TForm {
   struct TMacroRun {
     TRecordedMacro* Macro = nullptr;
     std::optional<uint64_t> Passes;
+    // The speed a command line asked for; the window's otherwise.
+    std::optional<uint32_t> SpeedPercent;
   };
   // The click run the window is set to, and how long it lasts.
   TClickTask ReadClickTask() const;
@@ -183,6 +189,13 @@ class TFrmMain : public TForm {
 
   // The macros.
   TRecordedMacro* GetSelectedMacro() const;
+  // What a recording takes in, and the speed a macro plays at, as the two lists are set.
+  TRecordSources ReadRecordSources() const;
+  uint32_t ReadSpeedPercent() const;
+  // The speed list's entries, with the user's decimal separator; the selection stays.
+  void ShowSpeeds();
+  // The strip's text while recording: it says so when the keyboard is recorded too.
+  std::string RecordingCaption() const;
   // The list box shows the library's macros; it keeps no copy of them.
   void ShowMacroList();
   enum class TMacroListChange { mlAdded, mlChanged };
@@ -216,6 +229,8 @@ class TFrmMain : public TForm {
   TPointPicker FPicker;
 
   int32_t FPendingSelectedMacroIndex = -1;
+  // What the recording under way takes in.
+  TRecordSources FRecordingSources;
   std::string FStatusBeforePick;
 };
 

@@ -1,4 +1,6 @@
-// The macro list in the window: recording into it, renaming and removing through its dialogs.
+// The macro part of the window: recording into the list (what a recording takes in), renaming
+// and removing through its dialogs, and the speed a macro plays at.
+#include "app/MacroChoices.h"
 #include "app/MainForm.h"
 #include "i18n/Translation.h"
 #include "platform/Format.h"
@@ -37,11 +39,40 @@ void TFrmMain::MacrosListed() {
 
 void TFrmMain::SelectMacro(const TRecordedMacro* AMacro) { lbMacros.SetItemIndex(FLibrary.IndexOf(AMacro)); }
 
+TRecordSources TFrmMain::ReadRecordSources() const { return RecordSourcesAt(cbRecordSources.ItemIndex()); }
+
+uint32_t TFrmMain::ReadSpeedPercent() const {
+  const auto Speeds = PlaybackSpeedPercents();
+  const int32_t Index = cbSpeed.ItemIndex();
+  return Index >= 0 && static_cast<size_t>(Index) < Speeds.size() ? Speeds[static_cast<size_t>(Index)]
+                                                                  : kRecordedSpeedPercent;
+}
+
+void TFrmMain::ShowSpeeds() {
+  const int32_t Selected = cbSpeed.ItemIndex();
+  // Numbers follow the user's regional settings, as Windows shows them everywhere.
+  const std::string Separator = FPlatform.Locale.DecimalSeparator();
+  std::vector<std::string> Items;
+  for (const uint32_t Percent : PlaybackSpeedPercents()) Items.push_back(PlaybackSpeedText(Percent, Separator));
+  cbSpeed.SetItems(std::move(Items));
+  cbSpeed.SetItemIndex(Selected);
+}
+
+std::string TFrmMain::RecordingCaption() const {
+  const std::string StopKeys = FHotkeys.Text(THotkeyAction::haStop);
+  if (!FRecordingSources.Keyboard) return Format(Translate("Recording... Press %s to stop"), {StopKeys});
+  // Keystrokes may be private (a password typed meanwhile): the strip says they are taken in, in
+  // a text no longer than the mouse's, as the strip is narrow.
+  if (!FRecordingSources.Mouse) return Format(Translate("Recording keys only... %s stops"), {StopKeys});
+  return Format(Translate("Recording keys too... %s stops"), {StopKeys});
+}
+
 void TFrmMain::btnCreateMacrosClick() {
   if (FRecorder.Busy() || FRun.Active()) return;
   FRecorder.SetOwnHotkeys({StartHotkey(), StopHotkey(), StartMacrosHotkey()});
   FPicker.Cancel();
-  FRecorder.BeginCountdown();
+  FRecordingSources = ReadRecordSources();
+  FRecorder.BeginCountdown(FRecordingSources);
   FModes.EnterStrip(Format(Translate("Recording starts in %d..."), {int64_t{TMacroRecorder::kCountdownSeconds}}));
 }
 

@@ -68,7 +68,7 @@ void TFrmMain::StartRun(std::optional<TMacroRun> AMacroRun, bool AInTray, bool A
   if (!AMacroRun && rbMacros.Checked()) {
     // The remembered macro is selected once the list is whole.
     FLibrary.FinishLoading();
-    AMacroRun = TMacroRun{GetSelectedMacro(), std::nullopt};
+    AMacroRun = TMacroRun{GetSelectedMacro(), std::nullopt, std::nullopt};
     if (rbRepeatCount.Checked()) AMacroRun->Passes = static_cast<uint64_t>(seRepeat.Value());
     if (AMacroRun->Macro == nullptr) {
       FPlatform.Dialogs.ShowMessage(TMessageKind::mkInformation, Translate("Please select a macro to play back."));
@@ -80,7 +80,8 @@ void TFrmMain::StartRun(std::optional<TMacroRun> AMacroRun, bool AInTray, bool A
   if (AMacroRun) {
     // Before anything changes: a file that cannot be read any more is reported and nothing starts.
     AMacroRun->Macro->LoadEvents(FPlatform.Files);
-    Request.Task = TMacroTask{AMacroRun->Macro->Events(), AMacroRun->Macro->FileName()};
+    Request.Task = TMacroTask{AMacroRun->Macro->Events(), AMacroRun->Macro->FileName(),
+                              AMacroRun->SpeedPercent.value_or(ReadSpeedPercent())};
     if (AMacroRun->Passes) Request.Length = TRepeatCount{*AMacroRun->Passes};
   } else {
     Request.Task = ReadClickTask();
@@ -202,7 +203,7 @@ int TFrmMain::FollowCommand(const TCommand& ACommand, bool AFromOtherCopy) {
       const TMacroLibrary::TFound Found = FLibrary.Find(ACommand.MacroName);
       if (Found.Macro == nullptr) return Found.Ambiguous ? kAnswerAmbiguousMacro : kExitNoSuchMacro;
       if (RunOrRecording) return Busy();
-      StartRun(TMacroRun{Found.Macro, ACommand.Passes}, InTray);
+      StartRun(TMacroRun{Found.Macro, ACommand.Passes, ACommand.SpeedPercent}, InTray);
       break;
     }
     case TCommandAction::caHelp: break;

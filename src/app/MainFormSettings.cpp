@@ -1,6 +1,7 @@
 // settings.ini: one table of entries drives the defaults, the load when the window is made and
 // the save when it is destroyed.
 #include "app/IniFile.h"
+#include "app/MacroChoices.h"
 #include "app/MainForm.h"
 #include "i18n/Translation.h"
 #include "platform/Format.h"
@@ -104,6 +105,19 @@ std::vector<TSettingsField> TFrmMain::SettingsFields() {
       {"Macros", "selected", -1,
        [this] { return FPendingSelectedMacroIndex >= 0 ? FPendingSelectedMacroIndex : lbMacros.ItemIndex(); },
        [this](int32_t AIndex) { FPendingSelectedMacroIndex = AIndex; }});
+  // What a recording takes in: 0 the mouse and the keyboard, 1 the mouse, 2 the keyboard. Any other
+  // number means the default.
+  Fields.push_back({"Macros", "recordWhat", 0, [this] { return cbRecordSources.ItemIndex(); },
+                    [this](int32_t AIndex) {
+                      const bool Listed = AIndex >= 0 && static_cast<size_t>(AIndex) < RecordSourceKeys().size();
+                      cbRecordSources.SetItemIndex(Listed ? AIndex : 0);
+                    }});
+  // A speed between the listed ones (a hand-edited file) takes the nearest; one no macro can play
+  // at, the recorded speed.
+  Fields.push_back(
+      {"Macros", "playbackSpeedPercent", static_cast<int32_t>(kRecordedSpeedPercent),
+       [this] { return static_cast<int32_t>(ReadSpeedPercent()); },
+       [this](int32_t APercent) { cbSpeed.SetItemIndex(static_cast<int64_t>(PlaybackSpeedIndex(APercent))); }});
   return Fields;
 }
 

@@ -1,6 +1,10 @@
 // The window's texts: its captions in the current language, the language menu, the hotkey line,
 // the web-site link and the About box.
+#include <array>
+#include <span>
+
 #include "app/HotkeysForm.h"
+#include "app/MacroChoices.h"
 #include "app/MainForm.h"
 #include "app/WebsiteHost.h"
 #include "i18n/Translation.h"
@@ -12,7 +16,7 @@ namespace nevra {
 namespace {
 
 // Replaces the item texts in place and keeps the selection.
-void TranslateItems(TComboBox& ABox, std::initializer_list<const char*> AKeys) {
+void TranslateItems(TComboBox& ABox, std::span<const char* const> AKeys) {
   const int32_t Selected = ABox.ItemIndex();
   std::vector<std::string> Items;
   for (const char* Key : AKeys) Items.push_back(Translate(Key));
@@ -26,9 +30,13 @@ void TFrmMain::TranslateInterface() {
   SetRightToLeft(GTranslations().RightToLeft());
   btnLang.SetCaption(GTranslations().Code());
   for (const auto& [Control, Text] : Captions()) Control->SetCaption(Translate(Text));
-  TranslateItems(cbButton, {"Left", "Right", "Middle"});
-  TranslateItems(cbClickType, {"Single", "Double", "Hold"});
+  TranslateItems(cbButton, std::array{"Left", "Right", "Middle"});
+  TranslateItems(cbClickType, std::array{"Single", "Double", "Hold"});
+  TranslateItems(cbRecordSources, RecordSourceKeys());
+  ShowSpeeds();
   btnPickPoint.SetHint(Translate("Pick a point on the screen"));
+  cbRecordSources.SetHint(Translate("What Create records: the mouse, the keyboard or both"));
+  cbSpeed.SetHint(Translate("How fast a macro plays, against the speed it was recorded at"));
   UpdateHotkeyLabel();
   SetStatus(Translate("Ready"));
 }

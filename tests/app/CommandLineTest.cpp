@@ -22,19 +22,21 @@ TEST_F(CommandLineTest, EveryOptionInAnySpelling) {
   };
   const TCase Cases[] = {
       {{}, {}},
-      {{"/start"}, {A::caStart, "", {}, false}},
-      {{"--STOP"}, {A::caStop, "", {}, false}},
-      {{"/Toggle"}, {A::caToggle, "", {}, false}},
-      {{"/record"}, {A::caRecord, "", {}, false}},
-      {{"/minimized"}, {A::caNone, "", {}, true}},
-      {{"/minimized", "/start"}, {A::caStart, "", {}, true}},
-      {{"/play", "Open menu"}, {A::caPlay, "Open menu", {}, false}},
-      {{"--play", "/odd name", "/repeat", "3"}, {A::caPlay, "/odd name", 3u, false}},
-      {{"/REPEAT", "65535", "/play", "x"}, {A::caPlay, "x", 65535u, false}},
-      {{"/play", "x", "/until-stopped"}, {A::caPlay, "x", {}, false}},
-      {{"/help"}, {A::caHelp, "", {}, false}},
-      {{"/?"}, {A::caHelp, "", {}, false}},
-      {{"/start", "/stop", "/?"}, {A::caHelp, "", {}, false}},
+      {{"/start"}, {A::caStart, "", {}, false, {}}},
+      {{"--STOP"}, {A::caStop, "", {}, false, {}}},
+      {{"/Toggle"}, {A::caToggle, "", {}, false, {}}},
+      {{"/record"}, {A::caRecord, "", {}, false, {}}},
+      {{"/minimized"}, {A::caNone, "", {}, true, {}}},
+      {{"/minimized", "/start"}, {A::caStart, "", {}, true, {}}},
+      {{"/play", "Open menu"}, {A::caPlay, "Open menu", {}, false, {}}},
+      {{"--play", "/odd name", "/repeat", "3"}, {A::caPlay, "/odd name", 3u, false, {}}},
+      {{"/REPEAT", "65535", "/play", "x"}, {A::caPlay, "x", 65535u, false, {}}},
+      {{"/play", "x", "/until-stopped"}, {A::caPlay, "x", {}, false, {}}},
+      {{"/play", "x", "--Speed", "25", "/repeat", "2"}, {A::caPlay, "x", 2u, false, 25u}},
+      {{"/speed", "1000", "/play", "x"}, {A::caPlay, "x", {}, false, 1000u}},
+      {{"/help"}, {A::caHelp, "", {}, false, {}}},
+      {{"/?"}, {A::caHelp, "", {}, false, {}}},
+      {{"/start", "/stop", "/?"}, {A::caHelp, "", {}, false, {}}},
   };
   for (const TCase& C : Cases) {
     const auto Parsed = ParseCommandLine(C.Arguments);
@@ -60,6 +62,12 @@ TEST_F(CommandLineTest, BadInputIsNamed) {
       {{"/start", "/stop"}, "These options cannot be used together: /start, /stop"},
       {{"/start", "/repeat", "2"}, "These options cannot be used together: /start, /repeat"},
       {{"/until-stopped"}, "These options cannot be used together: /until-stopped"},
+      {{"/play", "x", "/speed"}, "The option /speed needs a value."},
+      {{"/play", "x", "/speed", "24"}, "/speed needs a whole number from 25 to 1000 (percent), not \"24\"."},
+      {{"/play", "x", "/speed", "1001"}, "/speed needs a whole number from 25 to 1000 (percent), not \"1001\"."},
+      {{"/play", "x", "/speed", "1.5"}, "/speed needs a whole number from 25 to 1000 (percent), not \"1.5\"."},
+      {{"/play", "x", "/speed", "50", "/speed", "200"}, "These options cannot be used together: /speed, /speed"},
+      {{"/record", "/speed", "50"}, "These options cannot be used together: /record, /speed"},
   };
   for (const auto& [Arguments, Message] : Cases) {
     const auto Parsed = ParseCommandLine(Arguments);

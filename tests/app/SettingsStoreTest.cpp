@@ -6,15 +6,7 @@
 namespace nevra::test {
 namespace {
 
-class SettingsStoreTest : public FormFixture {
- protected:
-  // Starts the program again with this settings file.
-  void StartWith(const std::string& AIni) {
-    P.Files.Files[kSettingsPath] = AIni;
-    Create();
-  }
-  std::string Saved() { return P.Files.Files[kSettingsPath]; }
-};
+using SettingsStoreTest = FormFixture;
 
 TEST_F(SettingsStoreTest, FirstRunWritesEveryEntryInOrder) {
   EXPECT_TRUE(P.Files.Folders.count(kAppDataFolder));
@@ -30,7 +22,7 @@ TEST_F(SettingsStoreTest, FirstRunWritesEveryEntryInOrder) {
             "[HotkeyStop]\r\nvk=88\r\nmod=6\r\n"
             "[HotkeyStartMacros]\r\nvk=82\r\nmod=6\r\n"
             "[Coords]\r\nx=0\r\ny=0\r\n"
-            "[Macros]\r\nselected=-1\r\n");
+            "[Macros]\r\nselected=-1\r\nrecordWhat=0\r\nplaybackSpeedPercent=100\r\n");
 }
 
 TEST_F(SettingsStoreTest, EverySettingSurvivesARestart) {

@@ -56,7 +56,7 @@ TEST_F(MacroRecorderTest, CountdownShowsTenThenBlinksDownToOneAndRecordsAtTheEle
   P.Time.RunFor(1000);
   EXPECT_TRUE(Form->Recording());
   EXPECT_FALSE(Form->WaitingForRecordStart());
-  EXPECT_EQ(Captions.back(), "  Recording... Press Shift+Ctrl+X to stop");
+  EXPECT_EQ(Captions.back(), "  Recording keys too... Shift+Ctrl+X stops");
   EXPECT_EQ(Status(), "Recording macro...");
   EXPECT_TRUE(P.MouseHook.Installed());
   Form->SetView(nullptr);

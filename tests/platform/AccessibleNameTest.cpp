@@ -1,4 +1,5 @@
-// The names screen readers hear for spin boxes, whose own text is only their number.
+// The names screen readers hear for spin boxes and drop-down lists, whose own text is only their
+// value.
 #include "platform/controls/AccessibleName.h"
 
 #include <gtest/gtest.h>
@@ -18,6 +19,9 @@ struct TNamingForm : TForm {
   test::TSpinBoxGroup Box{this};
   TGroupBox Other{this, this, "Other", {400, 50, 500, 290}};
   TSpinBox Alone{this, &Other, "Alone", {10, 20, 90, 43}, 0, 9};
+  // A list named by the label above it, whatever spin box came before.
+  TLabel SpeedLabel{this, &Other, "SpeedLabel", {10, 50, 90, 65}};
+  TComboBox Speed{this, &Other, "Speed", {10, 67, 90, 90}};
 };
 
 size_t IndexOf(const TForm& AForm, const TControl& AControl) {
@@ -27,8 +31,9 @@ size_t IndexOf(const TForm& AForm, const TControl& AControl) {
   throw std::logic_error("not a control of the form");
 }
 
-TEST(AccessibleName, ASpinBoxIsNamedByTheCaptionThatIntroducesIt) {
+TEST(AccessibleName, AFieldIsNamedByTheCaptionThatIntroducesIt) {
   TNamingForm Form;
+  Form.SpeedLabel.SetCaption("S&peed:");
   struct TCase {
     const TControl* SpinBox;
     const char* Name;
@@ -37,8 +42,14 @@ TEST(AccessibleName, ASpinBoxIsNamedByTheCaptionThatIntroducesIt) {
                             {&Form.Box.Y, "Coordinates (2)"},
                             {&Form.Box.Hours, "Hours"},
                             {&Form.Box.JitterMs, "Jitter"},
-                            {&Form.Alone, ""}})
-    EXPECT_EQ(SpinBoxAccessibleName(Form.Controls(), IndexOf(Form, *Case.SpinBox)), Case.Name) << Case.SpinBox->Name();
+                            {&Form.Alone, ""},
+                            {&Form.Speed, "Speed"}})
+    EXPECT_EQ(FieldAccessibleName(Form.Controls(), IndexOf(Form, *Case.SpinBox)), Case.Name) << Case.SpinBox->Name();
+  // Chinese, Japanese and Korean mark the mnemonic by a bracketed letter after the word.
+  for (const char* Caption : {"\xE9\x80\x9F\xE5\xBA\xA6(&P)\xEF\xBC\x9A", "\xE9\x80\x9F\xE5\xBA\xA6(&P):"}) {
+    Form.SpeedLabel.SetCaption(Caption);
+    EXPECT_EQ(FieldAccessibleName(Form.Controls(), IndexOf(Form, Form.Speed)), "\xE9\x80\x9F\xE5\xBA\xA6") << Caption;
+  }
 }
 
 }  // namespace

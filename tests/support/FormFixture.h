@@ -32,6 +32,14 @@ class FormFixture : public ::testing::Test {
     Create();
   }
 
+  // Starts the program again with this settings file.
+  void StartWith(const std::string& AIni) {
+    P.Files.Files[kSettingsPath] = AIni;
+    Create();
+  }
+  // settings.ini as the program last wrote it.
+  std::string Saved() { return P.Files.Files[kSettingsPath]; }
+
   void Create() {
     Form.reset();
     Form = std::make_unique<TFrmMain>(P.Platform);

@@ -25,7 +25,7 @@ struct TIniWrite {
   const char* Value;
 };
 
-// What the program writes on its first run, in its order: 24 entries in 11 sections.
+// What the program writes on its first run, in its order: 26 entries in 11 sections.
 const std::vector<TIniWrite> kFirstRunWrites{
     {"Target", "mode", "0"},
     {"Interval", "h", "0"},
@@ -51,6 +51,8 @@ const std::vector<TIniWrite> kFirstRunWrites{
     {"Coords", "x", "0"},
     {"Coords", "y", "0"},
     {"Macros", "selected", "-1"},
+    {"Macros", "recordWhat", "0"},
+    {"Macros", "playbackSpeedPercent", "100"},
 };
 
 const std::string kFirstRunMiddle =
@@ -136,11 +138,15 @@ INSTANTIATE_TEST_SUITE_P(
                    {{"UI", "y", "3"}, {"Ui", "x", "4"}},
                    "[ui]\r\nx=4\r\ny=3\r\n[UI]\r\ny=2\r\n"},
         TWriteCase{"FirstRunOfTheSettingsStore", std::nullopt, kFirstRunWrites,
-                   "[Target]\r\nmode=0\r\n" + kFirstRunMiddle + "[Macros]\r\nselected=-1\r\n"},
-        TWriteCase{
-            "SettingsStoreOverAUsersFile",
-            "[Macros]\r\nselected=2\r\n;picked by hand\r\n[Mine]\r\na=b\r\n[target]\r\nMODE=1\r\n", kFirstRunWrites,
-            "[Macros]\r\nselected=-1\r\n;picked by hand\r\n[Mine]\r\na=b\r\n[target]\r\nMODE=0\r\n" + kFirstRunMiddle}),
+                   "[Target]\r\nmode=0\r\n" + kFirstRunMiddle +
+                       "[Macros]\r\nselected=-1\r\nrecordWhat=0\r\nplaybackSpeedPercent=100\r\n"},
+        TWriteCase{"SettingsStoreOverAUsersFile",
+                   "[Macros]\r\nselected=2\r\n;picked by hand\r\n[Mine]\r\na=b\r\n[target]\r\nMODE=1\r\n",
+                   kFirstRunWrites,
+                   "[Macros]\r\nselected=-1\r\n;picked by "
+                   "hand\r\nrecordWhat=0\r\nplaybackSpeedPercent=100\r\n[Mine]\r\na=b\r\n"
+                   "[target]\r\nMODE=0\r\n" +
+                       kFirstRunMiddle}),
     [](const ::testing::TestParamInfo<TWriteCase>& AInfo) { return std::string(AInfo.param.Name); });
 
 // Wine's profile functions rebuild the whole file from what they parsed: blank lines go, and the

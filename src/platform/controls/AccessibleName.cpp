@@ -1,20 +1,33 @@
 #include "platform/controls/AccessibleName.h"
 
+#include <string_view>
 #include <utility>
 
 namespace nevra {
 
 namespace {
 
-// "&Delay (s):" -> "Delay (s)": no mnemonic marks, no trailing colon.
+// "&Delay (s):" -> "Delay (s)", "速度(&P)：" -> "速度": no mnemonic marks (nor the bracketed letter
+// that carries one in Chinese, Japanese and Korean), no trailing colon, full-width or not.
 std::string SpokenCaption(const std::string& ACaption) {
   std::string Spoken;
   for (size_t Index = 0; Index < ACaption.size(); ++Index) {
+    if (ACaption.compare(Index, 2, "(&") == 0 && Index + 3 < ACaption.size() && ACaption[Index + 3] == ')') {
+      Index += 3;
+      continue;
+    }
     if (ACaption[Index] == '&' && Index + 1 < ACaption.size()) ++Index;
     Spoken += ACaption[Index];
   }
-  while (!Spoken.empty() && (Spoken.back() == ':' || Spoken.back() == ' ')) Spoken.pop_back();
-  return Spoken;
+  constexpr std::string_view kFullWidthColon = "\xEF\xBC\x9A";
+  for (;;) {
+    if (!Spoken.empty() && (Spoken.back() == ':' || Spoken.back() == ' '))
+      Spoken.pop_back();
+    else if (Spoken.ends_with(kFullWidthColon))
+      Spoken.resize(Spoken.size() - kFullWidthColon.size());
+    else
+      return Spoken;
+  }
 }
 
 const TControl* PreviousInContainer(const std::vector<TControl*>& AControls, size_t AIndex) {
@@ -39,12 +52,12 @@ bool SeparatesOnARow(const TControl& ALabel, const TControl& ALeft, const TContr
 
 }  // namespace
 
-bool CanNameSpinBox(const TControl& AControl) {
+bool CanNameField(const TControl& AControl) {
   return AControl.Kind() == TControlKind::ckLabel || AControl.Kind() == TControlKind::ckCheckBox ||
          AControl.Kind() == TControlKind::ckRadioButton;
 }
 
-std::string SpinBoxAccessibleName(const std::vector<TControl*>& AControls, size_t AIndex) {
+std::string FieldAccessibleName(const std::vector<TControl*>& AControls, size_t AIndex) {
   if (AIndex >= AControls.size()) return {};
   const TControl& Box = *AControls[AIndex];
   const TControl* Later = &Box;  // the control after the candidate in the container
@@ -54,11 +67,11 @@ std::string SpinBoxAccessibleName(const std::vector<TControl*>& AControls, size_
     if (Candidate.Parent() != Box.Parent()) continue;
     const TControl* Earlier = PreviousInContainer(AControls, Index);
     const TControl* After = std::exchange(Later, &Candidate);
-    if (Candidate.Kind() == TControlKind::ckSpinBox) {
+    if (Candidate.Kind() == Box.Kind()) {
       ++Ordinal;
       continue;
     }
-    if (!CanNameSpinBox(Candidate) || (Earlier != nullptr && SeparatesOnARow(Candidate, *Earlier, *After))) continue;
+    if (!CanNameField(Candidate) || (Earlier != nullptr && SeparatesOnARow(Candidate, *Earlier, *After))) continue;
     const std::string Name = SpokenCaption(Candidate.Caption());
     return Ordinal > 1 ? Name + " (" + std::to_string(Ordinal) + ")" : Name;
   }

@@ -35,6 +35,11 @@ class TLabel : public TControl {
   // A label that acts as a link: hand cursor, link colour, and these events.
   bool IsLink() const { return FIsLink; }
   void MakeLink() { FIsLink = true; }
+  // A label whose caption marks a mnemonic with "&" (before the view is made): Alt and that
+  // letter move the focus to the control after it, as the dialog manager does for static texts.
+  // Other labels show an "&" as it is (a file name, a status text).
+  bool Mnemonic() const { return FMnemonic; }
+  void MakeMnemonic() { FMnemonic = true; }
   TNotifyEvent OnClick;
   TNotifyEvent OnMouseEnter;
   TNotifyEvent OnMouseLeave;
@@ -44,6 +49,7 @@ class TLabel : public TControl {
   bool FWordWrap;
   bool FUnderlined = false;
   bool FIsLink = false;
+  bool FMnemonic = false;
 };
 
 class TGroupBox : public TControl {

@@ -59,7 +59,7 @@ void TWin32FormView::CreateControls() {
   SetWindowTextUtf8(FContext.Window(), Form.Caption());
   if (Form.RightToLeft()) ApplyReadingOrder();
   // Once, now that every caption is in place.
-  NameSpinBoxes();
+  NameFields();
 }
 
 void TWin32FormView::ArrangeZOrder(const std::vector<size_t>& ATabOrder) {
@@ -81,7 +81,7 @@ void TWin32FormView::ArrangeZOrder(const std::vector<size_t>& ATabOrder) {
       ::SetWindowPos(Native->Window(), HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
 }
 
-void TWin32FormView::NameSpinBoxes() {
+void TWin32FormView::NameFields() {
   if (FContext.Form() == nullptr) return;
   for (const auto& Native : FNatives) Native->UpdateAccessibleName(FContext.Form()->Controls());
 }
@@ -134,8 +134,8 @@ void TWin32FormView::ControlChanged(TControl& AControl, TControlProperty AProper
   if (AProperty == TControlProperty::cpEnabled || AProperty == TControlProperty::cpVisible) {
     for (const auto& Other : FNatives)
       if (Other.get() != Native && IsWithin(Other->Model(), AControl)) Other->ShowAndEnable();
-  } else if (AProperty == TControlProperty::cpCaption && CanNameSpinBox(AControl)) {
-    NameSpinBoxes();
+  } else if (AProperty == TControlProperty::cpCaption && CanNameField(AControl)) {
+    NameFields();
   }
 }
 

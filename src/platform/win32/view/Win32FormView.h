@@ -68,7 +68,7 @@ class TWin32FormView final : public IControlView {
   void CreateControls();
   // ATabOrder: indices into FNatives in tab order.
   void ArrangeZOrder(const std::vector<size_t>& ATabOrder);
-  void NameSpinBoxes();
+  void NameFields();
   void Layout();
   // Mirrors the window and every control for a form read right to left, or back.
   void ApplyReadingOrder();

@@ -151,9 +151,23 @@ LRESULT TWin32FormWindow::HandleMessage(UINT AMessage, WPARAM AWParam, LPARAM AL
       }
       break;
     case WM_SETFOCUS: FocusFirstControl(); return 0;
+    case WM_NEXTDLGCTL:
+      // What a dialog's own procedure does, for the dialog manager: Wine's IsDialogMessage moves
+      // the focus this way to the control after a label whose mnemonic was pressed.
+      MoveFocus(AWParam, ALParam);
+      return 0;
     default: break;
   }
   return Default(AMessage, AWParam, ALParam);
+}
+
+void TWin32FormWindow::MoveFocus(WPARAM AWParam, LPARAM ALParam) {
+  HWND Target = nullptr;
+  if (LOWORD(ALParam) != 0)
+    Target = reinterpret_cast<HWND>(AWParam);
+  else
+    Target = ::GetNextDlgTabItem(Handle(), ::GetFocus(), AWParam != 0 ? TRUE : FALSE);
+  if (Target != nullptr && (Target == Handle() || ::IsChild(Handle(), Target) != FALSE)) ::SetFocus(Target);
 }
 
 }  // namespace nevra::win32

@@ -59,6 +59,8 @@ class TWin32FormWindow final : public TWin32Window {
   void OnClose();
   // The form sees every message first; true when it handled it (AResult is then the answer).
   void FocusFirstControl();
+  // WM_NEXTDLGCTL: to the window ALParam names, or to the next (AWParam 0) or previous tab stop.
+  void MoveFocus(WPARAM AWParam, LPARAM ALParam);
 
   TForm* FForm;
   TEventDispatcher& FDispatcher;

@@ -3,6 +3,7 @@
 #include <string>
 #include <utility>
 
+#include "platform/controls/AccessibleName.h"
 #include "platform/win32/Win32Dpi.h"
 #include "platform/win32/Win32Window.h"
 #include "platform/win32/style/Win32StyleGdi.h"
@@ -122,6 +123,12 @@ void TNativeComboBox::Paint(HWND AWindow, HDC ADc) {
   PaintComboBox(
       PaintTargetOf(AWindow, ADc),
       TComboBoxLook{TInteraction{IsEnabled(AWindow), FMouse.Over(), Open, ::GetFocus() == AWindow}, std::move(Text)});
+}
+
+void TNativeComboBox::UpdateAccessibleName(const std::vector<TControl*>& AControls) {
+  if (Window() == nullptr) return;
+  if (const std::string Name = FieldAccessibleName(AControls, Index()); !Name.empty())
+    Context().AccessibleNames().SetName(Window(), Name);
 }
 
 }  // namespace nevra::win32

@@ -17,6 +17,8 @@ class TNativeComboBox final : public TNativeList<TComboBox> {
   void Layout() override;
   bool HandleCommand(UINT ACode) override;
   bool DrawItem(const DRAWITEMSTRUCT& AItem) override;
+  // Named by the label before it, when there is one; otherwise by its hint.
+  void UpdateAccessibleName(const std::vector<TControl*>& AControls) override;
 
  private:
   std::optional<LRESULT> WindowMessage(HWND AWindow, UINT AMessage, WPARAM AWParam, LPARAM ALParam) override;

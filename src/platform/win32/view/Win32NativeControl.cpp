@@ -84,8 +84,10 @@ void TNativeControl::Sync(TControlProperty AProperty) {
     case TControlProperty::cpFont: ApplyFont(); break;
     case TControlProperty::cpHint:
       FContext.Tooltips().SetTip(FWindow, FModel.Hint());
-      // A control that shows no text (a button with only an image) is named by its hint.
+      // A control that shows no text (a button with only an image) is named by its hint, unless
+      // a label names it (a drop-down list with a tooltip).
       if (FModel.Caption().empty()) FContext.AccessibleNames().SetName(FWindow, FModel.Hint());
+      if (FContext.Form() != nullptr) UpdateAccessibleName(FContext.Form()->Controls());
       break;
     default: break;
   }

@@ -11,8 +11,9 @@ namespace nevra::win32 {
 namespace {
 
 DWORD LabelStyle(const TLabel& ALabel) {
-  // SS_NOPREFIX: a status text or file name with "&" shows the ampersand.
-  DWORD Style = SS_NOPREFIX;
+  // SS_NOPREFIX: a status text or file name with "&" shows the ampersand; a label that marks a
+  // mnemonic underlines its letter instead.
+  DWORD Style = ALabel.Mnemonic() ? 0 : SS_NOPREFIX;
   if (ALabel.WordWrap())
     Style |= ALabel.Alignment() == TAlignment::taRight ? SS_RIGHT : SS_LEFT;
   else

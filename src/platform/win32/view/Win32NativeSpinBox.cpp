@@ -148,7 +148,7 @@ bool TNativeSpinBox::HandleNotify(const NMHDR& AHeader, LRESULT& AResult) {
 }
 
 void TNativeSpinBox::UpdateAccessibleName(const std::vector<TControl*>& AControls) {
-  if (Window() != nullptr) Context().AccessibleNames().SetName(Window(), SpinBoxAccessibleName(AControls, Index()));
+  if (Window() != nullptr) Context().AccessibleNames().SetName(Window(), FieldAccessibleName(AControls, Index()));
 }
 
 // The look ---------------------------------------------------------------------------------
