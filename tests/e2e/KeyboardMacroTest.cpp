@@ -111,7 +111,12 @@ TEST_F(KeyboardMacro, TypedKeysAndWheelStepsAreRecordedWithoutTheHotkeysAndPlayB
   Window().Click("btnCreateMacros");
   // The start-macros hotkey cuts the countdown short; its keys are not part of the recording.
   PressHotkey('R');
-  ASSERT_TRUE(tools::WaitUntil([&] { return Window().Caption().rfind("  Recording...", 0) == 0; }, kTimeout))
+  ASSERT_TRUE(tools::WaitUntil(
+      [&] {
+        return Window().Caption().rfind("  Recording", 0) == 0 &&
+               Window().Caption().find("starts") == std::string::npos;
+      },
+      kTimeout))
       << "caption: " << Window().Caption();
 
   SetForegroundWindow(Target.Handle());
