@@ -43,7 +43,10 @@ void TWin32WindowOps::SetTopMost(bool ATopMost) {
 
 void TWin32WindowOps::ShowTopMostAt(const TRect& ABounds) {
   if (Window() == nullptr) return;
-  ::SetWindowPos(Window(), HWND_TOPMOST, ABounds.Left, ABounds.Top, ABounds.Width(), ABounds.Height(), SWP_SHOWWINDOW);
+  // Without the activation: a run started by the hotkey from another window types into that
+  // window, not into the strip.
+  ::SetWindowPos(Window(), HWND_TOPMOST, ABounds.Left, ABounds.Top, ABounds.Width(), ABounds.Height(),
+                 SWP_SHOWWINDOW | SWP_NOACTIVATE);
 }
 
 void TWin32WindowOps::RestoreApplication() {
