@@ -18,7 +18,7 @@ class IWindowOps {
   virtual void Hide() = 0;
   // SetWindowPos with HWND_TOPMOST or HWND_NOTOPMOST, SWP_NOMOVE | SWP_NOSIZE.
   virtual void SetTopMost(bool ATopMost) = 0;
-  // SetWindowPos with HWND_TOPMOST, the given bounds and SWP_SHOWWINDOW.
+  // SetWindowPos with HWND_TOPMOST, the given bounds and SWP_SHOWWINDOW, without activating it.
   virtual void ShowTopMostAt(const TRect& ABounds) = 0;
   virtual void RestoreApplication() = 0;
   virtual void BringToForeground() = 0;
