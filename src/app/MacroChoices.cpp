@@ -3,6 +3,8 @@
 #include <array>
 #include <cstdlib>
 
+#include "macros/MacroPlayer.h"
+
 namespace nevra {
 
 namespace {
@@ -10,9 +12,6 @@ constexpr std::array<const char*, 3> kRecordSourceKeys{"Mouse and keyboard", "Mo
 constexpr std::array<TRecordSources, 3> kRecordSources{TRecordSources{true, true}, TRecordSources{true, false},
                                                        TRecordSources{false, true}};
 constexpr std::array<uint32_t, 10> kSpeedPercents{25, 50, 75, 100, 150, 200, 300, 400, 500, 1000};
-// The range a macro task takes.
-constexpr int64_t kSlowestPercent = 25;
-constexpr int64_t kFastestPercent = 1000;
 }  // namespace
 
 std::span<const char* const> RecordSourceKeys() { return kRecordSourceKeys; }
@@ -24,7 +23,10 @@ TRecordSources RecordSourcesAt(int32_t AIndex) {
 
 std::span<const uint32_t> PlaybackSpeedPercents() { return kSpeedPercents; }
 
-bool PlayableSpeed(int64_t APercent) { return APercent >= kSlowestPercent && APercent <= kFastestPercent; }
+// The player's own range: what it would clamp to is refused here instead.
+bool PlayableSpeed(int64_t APercent) {
+  return APercent >= TMacroPlayer::kMinSpeedPercent && APercent <= TMacroPlayer::kMaxSpeedPercent;
+}
 
 size_t PlaybackSpeedIndex(int64_t APercent) {
   if (!PlayableSpeed(APercent)) APercent = kRecordedSpeedPercent;
