@@ -1,5 +1,5 @@
 // The main window's enabling rules: which controls the target mode, the repeat choice, the
-// click type and the jitter switch enable, and the two exclusive window options.
+// click type, the button list and the jitter switch enable, and the two exclusive window options.
 #include <initializer_list>
 
 #include "app/MainForm.h"
@@ -22,6 +22,7 @@ void TFrmMain::ApplyTargetMode(TTargetMode AMode) {
   seJitterMs.SetEnabled(Clicking && chkJitter.Checked());
   const bool Hold = Clicking && cbClickType.ItemIndex() == kClickTypeHold;
   SetAllEnabled({&seHoldMs, &lblHold}, Hold);
+  SetAllEnabled({&lblKey, &btnKey}, Clicking && cbButton.ItemIndex() == kButtonKeyIndex);
   SetAllEnabled({&edtCoordX, &lblCoordSeparator, &edtCoordY}, AMode == tmCoordinates);
   SetAllEnabled(
       {&btnCreateMacros, &bRemove, &bRename, &lbMacros, &lblRecordSources, &cbRecordSources, &lblSpeed, &cbSpeed},
@@ -39,6 +40,12 @@ void TFrmMain::cbClickTypeChange() {
   const bool Hold = cbClickType.ItemIndex() == kClickTypeHold;
   seHoldMs.SetEnabled(Hold);
   lblHold.SetEnabled(Hold);
+}
+
+void TFrmMain::cbButtonChange() {
+  const bool Key = cbButton.ItemIndex() == kButtonKeyIndex;
+  lblKey.SetEnabled(Key);
+  btnKey.SetEnabled(Key);
 }
 
 void TFrmMain::chkJitterClick() { seJitterMs.SetEnabled(chkJitter.Checked()); }

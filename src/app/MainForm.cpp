@@ -18,10 +18,10 @@ constexpr int32_t kCoordinateLimit = 100000;
 
 // The window's design: every control with its place in 96-DPI units, relative to its container.
 TFrmMain::TFrmMain(TPlatform& APlatform)
-    : TForm("FrmMain", 569, 585),
+    : TForm("FrmMain", 569, 619),
       btnStart(this, this, "btnStart", XYWH(10, 10, 107, 41)),
       btnStop(this, this, "btnStop", XYWH(128, 10, 107, 41)),
-      grpTarget(this, this, "grpTarget", XYWH(10, 60, 225, 439)),
+      grpTarget(this, this, "grpTarget", XYWH(10, 60, 225, 473)),
       rbCurrentCursorPosition(this, &grpTarget, "rbCurrentCursorPosition", XYWH(12, 24, 200, 19)),
       rbCoordinates(this, &grpTarget, "rbCoordinates", XYWH(12, 52, 200, 19)),
       // The whole virtual desktop: monitors left of or above the main one have negative coordinates.
@@ -34,12 +34,12 @@ TFrmMain::TFrmMain(TPlatform& APlatform)
       btnCreateMacros(this, &grpTarget, "btnCreateMacros", XYWH(12, 136, 98, 25)),
       bRemove(this, &grpTarget, "bRemove", XYWH(114, 136, 99, 25)),
       bRename(this, &grpTarget, "bRename", XYWH(12, 165, 201, 25)),
-      lbMacros(this, &grpTarget, "lbMacros", XYWH(12, 197, 201, 153)),
+      lbMacros(this, &grpTarget, "lbMacros", XYWH(12, 197, 201, 187)),
       // The sources' entries need the whole width in some languages: their label goes above.
-      lblRecordSources(this, &grpTarget, "lblRecordSources", XYWH(12, 358, 201, 15)),
-      cbRecordSources(this, &grpTarget, "cbRecordSources", XYWH(12, 375, 201, 23)),
-      lblSpeed(this, &grpTarget, "lblSpeed", XYWH(12, 408, 100, 15)),
-      cbSpeed(this, &grpTarget, "cbSpeed", XYWH(118, 404, 95, 23)),
+      lblRecordSources(this, &grpTarget, "lblRecordSources", XYWH(12, 392, 201, 15)),
+      cbRecordSources(this, &grpTarget, "cbRecordSources", XYWH(12, 409, 201, 23)),
+      lblSpeed(this, &grpTarget, "lblSpeed", XYWH(12, 442, 100, 15)),
+      cbSpeed(this, &grpTarget, "cbSpeed", XYWH(118, 438, 95, 23)),
       grpInterval(this, this, "grpInterval", XYWH(253, 10, 297, 97)),
       // Each column as wide as its longest caption among the languages needs: seconds and
       // milliseconds take what hours and minutes can spare.
@@ -53,27 +53,31 @@ TFrmMain::TFrmMain(TPlatform& APlatform)
       seMillis(this, &grpInterval, "seMillis", XYWH(206, 37, 86, 23), 0, 999),
       chkJitter(this, &grpInterval, "chkJitter", XYWH(10, 68, 226, 19)),
       seJitterMs(this, &grpInterval, "seJitterMs", XYWH(240, 66, 52, 23), 0, 999),
-      grpClickType(this, this, "grpClickType", XYWH(253, 120, 297, 97)),
+      grpClickType(this, this, "grpClickType", XYWH(253, 120, 297, 131)),
       cbButton(this, &grpClickType, "cbButton", XYWH(10, 24, 136, 23)),
       cbClickType(this, &grpClickType, "cbClickType", XYWH(10, 60, 136, 23)),
       lblHold(this, &grpClickType, "lblHold", XYWH(160, 20, 120, 32), TAlignment::taLeft, true),
       seHoldMs(this, &grpClickType, "seHoldMs", XYWH(160, 60, 90, 23), 0, 10000),
-      grpDelay(this, this, "grpDelay", XYWH(253, 231, 297, 57)),
+      // The key a run presses when the button list says "Key": the button shows it and, pressed,
+      // takes the next key. Wider than the column: a combination's name is long.
+      lblKey(this, &grpClickType, "lblKey", XYWH(10, 100, 66, 15)),
+      btnKey(this, &grpClickType, "btnKey", XYWH(80, 96, 206, 23)),
+      grpDelay(this, this, "grpDelay", XYWH(253, 265, 297, 57)),
       lblDelayMs(this, &grpDelay, "lblDelayMs", XYWH(10, 26, 136, 15)),
       seStartDelaySS(this, &grpDelay, "seStartDelaySS", XYWH(160, 22, 90, 23), 0, 65535),
-      grpClicks(this, this, "grpClicks", XYWH(253, 301, 297, 87)),
+      grpClicks(this, this, "grpClicks", XYWH(253, 335, 297, 87)),
       rbUntilStopped(this, &grpClicks, "rbUntilStopped", XYWH(10, 24, 276, 19)),
       rbRepeatCount(this, &grpClicks, "rbRepeatCount", XYWH(10, 54, 140, 19)),
       seRepeat(this, &grpClicks, "seRepeat", XYWH(160, 52, 90, 23), 1, 65535),
-      grpSafety(this, this, "grpSafety", XYWH(253, 400, 297, 97)),
+      grpSafety(this, this, "grpSafety", XYWH(253, 434, 297, 97)),
       // Two lines high: the caption wraps in the languages where it is longest.
       chkMinimizeToTrayOnStart(this, &grpSafety, "chkMinimizeToTrayOnStart", XYWH(10, 20, 276, 32)),
       chkTopMost(this, &grpSafety, "chkTopMost", XYWH(10, 60, 276, 19)),
-      lblHotkeys(this, this, "lblHotkeys", XYWH(10, 509, 540, 15)),
-      btnLang(this, this, "btnLang", XYWH(253, 531, 54, 25)),
-      btnHotkeys(this, this, "btnHotkeys", XYWH(313, 531, 116, 25)),
-      btnAbout(this, this, "btnAbout", XYWH(435, 531, 119, 25)),
-      pnlStatusBar(this, this, "pnlStatusBar", XYWH(0, 562, 569, 23)),
+      lblHotkeys(this, this, "lblHotkeys", XYWH(10, 543, 540, 15)),
+      btnLang(this, this, "btnLang", XYWH(253, 565, 54, 25)),
+      btnHotkeys(this, this, "btnHotkeys", XYWH(313, 565, 116, 25)),
+      btnAbout(this, this, "btnAbout", XYWH(435, 565, 119, 25)),
+      pnlStatusBar(this, this, "pnlStatusBar", XYWH(0, 596, 569, 23)),
       bvlStatusBar(this, &pnlStatusBar, "bvlStatusBar", XYWH(0, 0, 569, 2)),
       lblStatus(this, &pnlStatusBar, "lblStatus", XYWH(10, 4, 340, 15)),
       lnkWebsite(this, &pnlStatusBar, "lnkWebsite", XYWH(350, 4, 209, 15), TAlignment::taRight),
@@ -86,20 +90,23 @@ TFrmMain::TFrmMain(TPlatform& APlatform)
       FLibrary(APlatform.Files, APlatform.Background, MacrosFolderPath(APlatform)),
       FRecorder(APlatform.MouseHook, APlatform.KeyboardHook, APlatform.Input, APlatform.Clock, APlatform.Timers,
                 APlatform.Locale),
-      FPicker(APlatform.MouseHook, APlatform.Hotkeys, APlatform.Dispatcher) {
+      FPicker(APlatform.MouseHook, APlatform.Hotkeys, APlatform.Dispatcher),
+      FKeyCapture(APlatform.KeyboardHook, APlatform.MouseHook, APlatform.Dispatcher) {
   for (const auto& [Control, Text] : Captions()) Control->SetCaption(Text);
   lblCoordSeparator.SetCaption("X");
   btnLang.SetCaption("en");
   lnkWebsite.MakeLink();
   lblRecordSources.MakeMnemonic();
   lblSpeed.MakeMnemonic();
+  lblKey.MakeMnemonic();
 
   // Design-time states; the enabling rules keep them consistent from FormCreate on.
   rbCurrentCursorPosition.SetChecked(true);
   btnStop.SetEnabled(false);
-  for (TControl* C : std::initializer_list<TControl*>{
-           &edtCoordX, &lblCoordSeparator, &edtCoordY, &btnCreateMacros, &bRemove, &bRename, &lbMacros,
-           &lblRecordSources, &cbRecordSources, &lblSpeed, &cbSpeed, &seJitterMs, &lblHold, &seHoldMs, &seRepeat})
+  for (TControl* C :
+       std::initializer_list<TControl*>{&edtCoordX, &lblCoordSeparator, &edtCoordY, &btnCreateMacros, &bRemove,
+                                        &bRename, &lbMacros, &lblRecordSources, &cbRecordSources, &lblSpeed, &cbSpeed,
+                                        &seJitterMs, &lblHold, &seHoldMs, &lblKey, &btnKey, &seRepeat})
     C->SetEnabled(false);
 
   btnStart.OnClick = [this] { btnStartClick(); };
@@ -120,6 +127,8 @@ TFrmMain::TFrmMain(TPlatform& APlatform)
   rbUntilStopped.OnClick = ThenRunSettings(&TFrmMain::rbUntilStoppedClick);
   chkJitter.OnClick = ThenRunSettings(&TFrmMain::chkJitterClick);
   cbClickType.OnChange = ThenRunSettings(&TFrmMain::cbClickTypeChange);
+  cbButton.OnChange = ThenRunSettings(&TFrmMain::cbButtonChange);
+  btnKey.OnClick = [this] { btnKeyClick(); };
   chkTopMost.OnClick = [this] { chkTopMostClick(); };
   chkMinimizeToTrayOnStart.OnClick = [this] { chkMinimizeToTrayOnStartClick(); };
   trayIcon.OnClick = [this] { trayIconClick(); };
@@ -143,7 +152,6 @@ TFrmMain::TFrmMain(TPlatform& APlatform)
   for (TSpinBox* Box :
        {&seHours, &seMinutes, &seSeconds, &seMillis, &seJitterMs, &seHoldMs, &seRepeat, &edtCoordX, &edtCoordY})
     Box->OnChange = [this] { RunSettingsChanged(); };
-  cbButton.OnChange = [this] { RunSettingsChanged(); };
   FRecorder.OnCountdownTick = [this](int32_t ASecondsLeft) {
     // The blink: a blank caption for a moment, then the number.
     FModes.SetStripCaption("");
@@ -158,6 +166,8 @@ TFrmMain::TFrmMain(TPlatform& APlatform)
     EndPick(FStatusBeforePick);
   };
   FPicker.OnCancelled = [this] { EndPick(FStatusBeforePick); };
+  FKeyCapture.OnCaptured = [this](TKeyStroke AStroke) { EndKeyCapture(AStroke); };
+  FKeyCapture.OnCancelled = [this] { EndKeyCapture(std::nullopt); };
   FRecorder.OnRecordingStarted = [this] {
     FModes.EnterStrip(RecordingCaption());
     SetStatus(Translate("Recording macro..."));
@@ -187,6 +197,7 @@ std::vector<std::pair<TControl*, const char*>> TFrmMain::Captions() {
       {&chkJitter, "Jitter +/- (ms)"},
       {&grpClickType, "Click Type"},
       {&lblHold, "Hold time (ms)"},
+      {&lblKey, "&Key:"},
       {&grpDelay, "Start Delay"},
       {&lblDelayMs, "Delay (s)"},
       {&grpClicks, "Repeat"},
@@ -205,7 +216,7 @@ void TFrmMain::FormCreate() {
   lnkWebsite.SetCaption(kWebsiteUrl);
   trayIcon.SetCaption(FPlatform.App.Title());
   // Double-buffered painting is the native view's business: it always paints that way.
-  cbButton.SetItems({"Left", "Right", "Middle"});
+  cbButton.SetItems({"Left", "Right", "Middle", "Key"});
   cbClickType.SetItems({"Single", "Double", "Hold"});
   cbRecordSources.SetItems({RecordSourceKeys().begin(), RecordSourceKeys().end()});
   ShowSpeeds();

@@ -9,6 +9,7 @@
 #include "app/CommandLine.h"
 #include "app/WindowModes.h"
 #include "engine/GlobalHotkeys.h"
+#include "engine/KeyCapture.h"
 #include "engine/PointPicker.h"
 #include "macros/MacroLibrary.h"
 #include "macros/MacroRecorder.h"
@@ -23,6 +24,12 @@ namespace nevra {
 // there is no APPDATA) and the Macros folder beside it. The folder is made when missing.
 std::string SettingsFilePath(TPlatform& APlatform);
 std::string MacrosFolderPath(TPlatform& APlatform);
+
+// The entries of the button list, in the order settings.ini numbers them: the three mouse
+// buttons, then a key.
+inline constexpr int32_t kButtonKeyIndex = 3;
+// The key a run presses before the user chooses one: Space.
+inline constexpr TKeyStroke kDefaultClickKey{0x20, 0};
 
 // The target of a run, in the order settings.ini numbers it.
 enum TTargetMode : int32_t { tmCursor = 0, tmCoordinates = 1, tmMacros = 2 };
@@ -57,6 +64,8 @@ class TFrmMain : public TForm {
   void chkMinimizeToTrayOnStartClick();
   void chkJitterClick();
   void cbClickTypeChange();
+  void cbButtonChange();
+  void btnKeyClick();
   void rbCurrentCursorPositionClick();
   void rbCoordinatesClick();
   void rbMacrosClick();
@@ -89,6 +98,9 @@ class TFrmMain : public TForm {
   const TRun& Run() const { return FRun; }
   const TMacroRecorder& Recorder() const { return FRecorder; }
   bool Picking() const { return FPicker.Picking(); }
+  bool CapturingKey() const { return FKeyCapture.Capturing(); }
+  // The key a run presses when the button list says "Key".
+  const TKeyStroke& ClickKey() const { return FClickKey; }
   // Every entry of settings.ini, in the order a save writes them.
   std::vector<TSettingsField> SettingsFields();
   // Does what a command line asks (AFromOtherCopy: handed over by a copy started later) and
@@ -131,6 +143,8 @@ class TFrmMain : public TForm {
   TComboBox cbClickType;
   TLabel lblHold;
   TSpinBox seHoldMs;
+  TLabel lblKey;
+  TButton btnKey;
   TGroupBox grpDelay;
   TLabel lblDelayMs;
   TSpinBox seStartDelaySS;
@@ -210,6 +224,14 @@ class TFrmMain : public TForm {
   void PickPointMoved(const TPoint& APoint);
   void EndPick(const std::string& AStatus);
 
+  // The key a run presses.
+  void SetClickKey(const TKeyStroke& AStroke);
+  // The key button shows the key, or asks for one while a capture goes on.
+  void ShowClickKey();
+  // A capture has ended: with the key taken, or none (cancelled).
+  void EndKeyCapture(std::optional<TKeyStroke> AStroke);
+  std::string KeyCapturePrompt() const;
+
   // Settings.
   void LoadSettings();
   void SaveSettings();
@@ -227,11 +249,14 @@ class TFrmMain : public TForm {
   TMacroLibrary FLibrary;
   TMacroRecorder FRecorder;
   TPointPicker FPicker;
+  TKeyCapture FKeyCapture;
+  TKeyStroke FClickKey = kDefaultClickKey;
 
   int32_t FPendingSelectedMacroIndex = -1;
   // What the recording under way takes in.
   TRecordSources FRecordingSources;
   std::string FStatusBeforePick;
+  std::string FStatusBeforeKeyCapture;
 };
 
 }  // namespace nevra

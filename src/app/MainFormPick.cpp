@@ -12,6 +12,7 @@ void TFrmMain::btnPickPointClick() {
     return;
   }
   if (FRun.Active() || FRecorder.Busy()) return;
+  FKeyCapture.Cancel();
   FStatusBeforePick = lblStatus.Caption();
   // A second click on the button cancels, as the README promises; taken as the point, it would put
   // the button's own place in X and Y.

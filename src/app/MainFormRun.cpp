@@ -36,7 +36,10 @@ void TFrmMain::HotkeyPressed(THotkeyAction AAction) {
 
 TClickTask TFrmMain::ReadClickTask() const {
   TClickTask Task;
-  Task.What = TMouseButton{std::max(cbButton.ItemIndex(), 0)};
+  if (cbButton.ItemIndex() == kButtonKeyIndex)
+    Task.What = FClickKey;
+  else
+    Task.What = TMouseButton{std::max(cbButton.ItemIndex(), 0)};
   Task.Kind = static_cast<TClickKind>(std::max(cbClickType.ItemIndex(), 0));
   Task.HoldMs = static_cast<uint32_t>(seHoldMs.Value());
   // StartRun made sure the boxes hold numbers and show them within their range.
@@ -63,8 +66,10 @@ std::string TFrmMain::RunningCaption() const {
 
 void TFrmMain::StartRun(std::optional<TMacroRun> AMacroRun, bool AInTray, bool AByHotkey) {
   if (FRun.Active() || FRecorder.Busy()) return;
-  // A run takes the point the boxes hold: a pick in progress ends without one.
+  // A run takes the point the boxes hold and the key the button shows: a pick or a key capture in
+  // progress ends without one.
   FPicker.Cancel();
+  FKeyCapture.Cancel();
   if (!AMacroRun && rbMacros.Checked()) {
     // The remembered macro is selected once the list is whole.
     FLibrary.FinishLoading();

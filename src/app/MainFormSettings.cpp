@@ -5,6 +5,7 @@
 #include "app/MainForm.h"
 #include "i18n/Translation.h"
 #include "platform/Format.h"
+#include "platform/InputCodes.h"
 #include "platform/InterruptedSaves.h"
 #include "platform/Text.h"
 
@@ -98,6 +99,22 @@ std::vector<TSettingsField> TFrmMain::SettingsFields() {
     Fields.push_back(HotkeyPart(Action, "vk", &THotkeyData::Vk));
     Fields.push_back(HotkeyPart(Action, "mod", &THotkeyData::Modifiers));
   }
+  // The key a run presses when the button list says "Key" (button=3): its virtual key and the
+  // modifier bits held with it. What no run could press means the default, Space alone.
+  Fields.push_back({"Click", "keyVk", static_cast<int32_t>(kDefaultClickKey.Vk),
+                    [this] { return static_cast<int32_t>(FClickKey.Vk); },
+                    [this](int32_t AVk) {
+                      const bool Usable = AVk > 0 && static_cast<uint32_t>(AVk) < VirtualKeys::Last;
+                      SetClickKey({Usable ? static_cast<uint32_t>(AVk) : kDefaultClickKey.Vk, FClickKey.Modifiers});
+                    }});
+  Fields.push_back({"Click", "keyMod", static_cast<int32_t>(kDefaultClickKey.Modifiers),
+                    [this] { return static_cast<int32_t>(FClickKey.Modifiers); },
+                    [this](int32_t AModifiers) {
+                      constexpr int32_t kAll = HotkeyModifiers::Alt | HotkeyModifiers::Control |
+                                               HotkeyModifiers::Shift | HotkeyModifiers::Win;
+                      const bool Usable = (AModifiers & ~kAll) == 0;
+                      SetClickKey({FClickKey.Vk, Usable ? static_cast<uint32_t>(AModifiers) : 0u});
+                    }});
   Fields.push_back(SpinField("Coords", "x", 0, edtCoordX));
   Fields.push_back(SpinField("Coords", "y", 0, edtCoordY));
   // The list is read after the settings: the position is applied then.
@@ -134,6 +151,7 @@ void TFrmMain::LoadSettings() {
   // Last, so the enabling rules decide the final state of every control.
   chkJitterClick();
   cbClickTypeChange();
+  cbButtonChange();
   rbRepeatCountClick();
   ApplyTargetMode(GetTargetMode());
 }

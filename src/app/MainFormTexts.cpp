@@ -30,11 +30,13 @@ void TFrmMain::TranslateInterface() {
   SetRightToLeft(GTranslations().RightToLeft());
   btnLang.SetCaption(GTranslations().Code());
   for (const auto& [Control, Text] : Captions()) Control->SetCaption(Translate(Text));
-  TranslateItems(cbButton, std::array{"Left", "Right", "Middle"});
+  TranslateItems(cbButton, std::array{"Left", "Right", "Middle", "Key"});
   TranslateItems(cbClickType, std::array{"Single", "Double", "Hold"});
   TranslateItems(cbRecordSources, RecordSourceKeys());
   ShowSpeeds();
   btnPickPoint.SetHint(Translate("Pick a point on the screen"));
+  btnKey.SetHint(Translate("Press to choose the key. It goes to the window that has the keyboard focus."));
+  ShowClickKey();
   cbRecordSources.SetHint(Translate("What Create records: the mouse, the keyboard or both"));
   cbSpeed.SetHint(Translate("How fast a macro plays, against the speed it was recorded at"));
   UpdateHotkeyLabel();

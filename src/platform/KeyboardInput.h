@@ -26,6 +26,8 @@ class IKeyboardInput {
   virtual ~IKeyboardInput() = default;
   // One SendInput call carrying this one key event. The result is not reported.
   virtual void SendKeyInput(const TKeyInputRecord& ARecord) = 0;
+  // The scan code the keyboard layout gives a virtual key (MapVirtualKeyW); 0 when it has none.
+  virtual uint16_t ScanCodeOf(uint32_t AVk) = 0;
 };
 
 }  // namespace nevra

@@ -7,10 +7,12 @@ namespace nevra {
 TRun::TRun(IMouseInput& AInput, IKeyboardInput& AKeys, IClock& AClock, ITimerFactory& ATimers, IMessagePump& APump,
            IRandom& ARandom)
     : FInput(AInput),
+      FKeys(AKeys),
       FClock(AClock),
       FRandom(ARandom),
       FPlayer(AInput, AKeys, AClock, APump),
       FHeld(AInput),
+      FHeldKeys(AKeys),
       FTimer(ATimers.CreateTimer([this] { Tick(); })) {}
 
 TRun::~TRun() { FTimer->Disarm(); }
@@ -134,24 +136,37 @@ void TRun::DelayOver() {
 }
 
 bool TRun::Click(const TClickTask& ATask) {
-  const int32_t Button = std::get<TMouseButton>(ATask.What).Index;
+  if (const auto* Stroke = std::get_if<TKeyStroke>(&ATask.What)) return KeyClick(ATask, *Stroke);
   if (const auto* Point = std::get_if<TAtPoint>(&ATask.Where)) MoveMouseTo(FInput, Point->Point.X, Point->Point.Y);
+  return MouseClick(ATask, std::get<TMouseButton>(ATask.What).Index);
+}
+
+bool TRun::MouseClick(const TClickTask& ATask, int32_t AButton) {
   if (ATask.Kind != TClickKind::ckHold) {
-    ClickButton(FInput, Button, ATask.Kind == TClickKind::ckDouble ? 2 : 1);
+    ClickButton(FInput, AButton, ATask.Kind == TClickKind::ckDouble ? 2 : 1);
     return false;
   }
-  FHeld.Press(Button);
-  if (ATask.HoldMs > 0) {
-    FHolding = Button;
-    return true;
+  FHeld.Press(AButton);
+  FHolding = ATask.HoldMs > 0;
+  if (!FHolding) FHeld.Release(AButton);
+  return FHolding;
+}
+
+bool TRun::KeyClick(const TClickTask& ATask, const TKeyStroke& AStroke) {
+  if (ATask.Kind != TClickKind::ckHold) {
+    TapKeyStroke(FHeldKeys, FKeys, AStroke, ATask.Kind == TClickKind::ckDouble ? 2 : 1);
+    return false;
   }
-  FHeld.Release(Button);
-  return false;
+  PressKeyStroke(FHeldKeys, FKeys, AStroke, true);
+  FHolding = ATask.HoldMs > 0;
+  if (!FHolding) PressKeyStroke(FHeldKeys, FKeys, AStroke, false);
+  return FHolding;
 }
 
 void TRun::ReleaseHeld() {
-  FHolding.reset();
+  FHolding = false;
   FHeld.ReleaseAll();
+  FHeldKeys.ReleaseAll();
 }
 
 void TRun::Play(const TMacroTask& ATask) {

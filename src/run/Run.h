@@ -5,6 +5,7 @@
 #include <optional>
 
 #include "engine/HeldButtons.h"
+#include "engine/HeldKeys.h"
 #include "macros/MacroPlayer.h"
 #include "platform/Clock.h"
 #include "platform/KeyboardInput.h"
@@ -61,22 +62,27 @@ class TRun {
   void Tick();
   void WaitForKeys();
   void DelayOver();
-  // Returns whether the click holds its button down, to be released when its hold time is over.
+  // Returns whether the click holds its button or key down, to be released when its hold time is
+  // over.
   bool Click(const TClickTask& ATask);
+  bool MouseClick(const TClickTask& ATask, int32_t AButton);
+  bool KeyClick(const TClickTask& ATask, const TKeyStroke& AStroke);
   void ReleaseHeld();
   void Play(const TMacroTask& ATask);
   bool LengthReached() const;
   void End(TRunEndCause ACause);
 
   IMouseInput& FInput;
+  IKeyboardInput& FKeys;
   IClock& FClock;
   IRandom& FRandom;
   TMacroPlayer FPlayer;
   TRunRequest FRequest;
   TClickSchedule FSchedule;
-  // A held click's button, down until its hold time is over (the next tick).
+  // A held click's button or key, down until its hold time is over (the next tick).
   THeldButtons FHeld;
-  std::optional<int32_t> FHolding;
+  THeldKeys FHeldKeys;
+  bool FHolding = false;
   uint64_t FDone = 0;
   bool FActive = false;
   bool FDelaying = false;

@@ -5,6 +5,7 @@
 #include <variant>
 #include <vector>
 
+#include "engine/KeyStrokes.h"
 #include "engine/MouseActions.h"
 #include "macros/MacroModel.h"
 #include "platform/Geometry.h"
@@ -20,7 +21,9 @@ struct TMouseButton {
   int32_t Index = 0;  // 0 left, 1 right, 2 middle
   friend bool operator==(const TMouseButton&, const TMouseButton&) = default;
 };
-using TPressed = std::variant<TMouseButton>;
+// A key goes to the window that has the keyboard focus: where the click would land does not
+// apply to it.
+using TPressed = std::variant<TMouseButton, TKeyStroke>;
 
 // Where a click lands.
 struct TAtCursor {

@@ -40,7 +40,7 @@ TEST_F(RunFromWindowTest, DefaultsAfterCreation) {
   EXPECT_FALSE(Form->lbMacros.Enabled());
   EXPECT_FALSE(Form->btnCreateMacros.Enabled());
   EXPECT_EQ(Form->cbButton.ItemIndex(), 0);
-  EXPECT_EQ(Form->cbButton.Items(), (std::vector<std::string>{"Left", "Right", "Middle"}));
+  EXPECT_EQ(Form->cbButton.Items(), (std::vector<std::string>{"Left", "Right", "Middle", "Key"}));
   EXPECT_EQ(Form->cbClickType.ItemIndex(), 0);
   EXPECT_EQ(Form->cbClickType.Items(), (std::vector<std::string>{"Single", "Double", "Hold"}));
   EXPECT_EQ(Form->seHoldMs.Value(), 80);

@@ -15,7 +15,7 @@ TEST_F(SettingsStoreTest, FirstRunWritesEveryEntryInOrder) {
             "[Target]\r\nmode=0\r\n"
             "[Interval]\r\nh=0\r\nm=0\r\ns=0\r\nms=100\r\njitterEnabled=0\r\njitterMs=0\r\n"
             "[Repeat]\r\nuntilStopped=1\r\ncount=100\r\n"
-            "[Click]\r\nbutton=0\r\ntype=0\r\nholdMs=80\r\n"
+            "[Click]\r\nbutton=0\r\ntype=0\r\nholdMs=80\r\nkeyVk=32\r\nkeyMod=0\r\n"
             "[UI]\r\ntopMost=0\r\nminimizeOnStart=0\r\n"
             "[Delay]\r\nstartDelayS=0\r\n"
             "[HotkeyStart]\r\nvk=83\r\nmod=6\r\n"
@@ -70,7 +70,7 @@ TEST_F(SettingsStoreTest, EverySettingSurvivesARestart) {
 TEST_F(SettingsStoreTest, HandEditedValuesAreReadAsTheWindowWouldTakeThem) {
   StartWith(
       "[Target]\r\nmode=7\r\n[Interval]\r\nms=5000\r\njitterEnabled=2\r\n[Repeat]\r\nuntilStopped=0\r\n"
-      "[Click]\r\nbutton=3\r\ntype=2\r\n[UI]\r\ntopMost=1\r\nminimizeOnStart=1\r\n[HotkeyStop]\r\nvk=0x58\r\nmod="
+      "[Click]\r\nbutton=4\r\ntype=2\r\n[UI]\r\ntopMost=1\r\nminimizeOnStart=1\r\n[HotkeyStop]\r\nvk=0x58\r\nmod="
       "2\r\n");
   EXPECT_TRUE(Form->rbCurrentCursorPosition.Checked());
   EXPECT_FALSE(Form->edtCoordX.Enabled());

@@ -283,8 +283,9 @@ TEST_F(PlayerTest, AStopReleasesTheKeysAndButtonsStillHeld) {
             {36, mekKeyUp, 'Q', 0x10, 0},
             {5000, mekKeyUp, 0xA0, 0x2A, 0}},
            100, 100);
-  EXPECT_EQ(Sent(), (std::vector<std::string>{"K+A0:2A", "M", "D4", "K+A3:1D e", "K+51:10", "K-51:10", "K-A0:2A",
-                                              "K-A3:1D e", "U4"}));
+  // The keys go up last pressed first.
+  EXPECT_EQ(Sent(), (std::vector<std::string>{"K+A0:2A", "M", "D4", "K+A3:1D e", "K+51:10", "K-51:10", "K-A3:1D e",
+                                              "K-A0:2A", "U4"}));
   EXPECT_EQ(SentAtMs().back(), 100u) << "released when the stop came";
 }
 

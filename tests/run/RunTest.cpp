@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <optional>
 #include <string>
 #include <vector>
@@ -214,6 +215,80 @@ TEST_F(RunTest, AnUpdateTakesEffectAtTheNextClick) {
   P.Time.RunFor(1000);
   EXPECT_EQ(Sent(), (std::vector<std::string>{"100:D0", "100:U0", "200:D1", "200:U1", "240:D1", "240:U1"}));
   EXPECT_EQ(*Ended, (TRunEnd{TRunEndCause::ecCompleted, 3, false, true}));
+}
+
+// A key as the click: the modifiers go down first and come up last, each key with its layout's
+// scan code; a held key waits its hold time while the window stays free, and a stop during the
+// hold lets every key go. No key run moves the mouse, whatever the place says.
+TEST_F(RunTest, AKeyRunPressesTheKeyWithItsModifiersAndLeavesNothingDown) {
+  constexpr uint16_t kScan = fake::TFakeKeyboardInput::kScanCodeOffset;
+  // "<time>:<D or U><virtual key, hex>", "E" after an extended key; mouse records as "<time>:mouse".
+  const auto KeysSent = [this](uint64_t AT0) {
+    std::vector<std::string> Out;
+    for (const fake::TFakeSentInput& Sent : P.SentInput) {
+      const auto* Key = std::get_if<TKeyInputRecord>(&Sent.Input);
+      std::string What = "mouse";
+      if (Key != nullptr) {
+        char Text[16];
+        std::snprintf(Text, sizeof Text, "%c%X%s", (Key->Flags & KeyFlags::KeyUp) != 0 ? 'U' : 'D', Key->Vk,
+                      (Key->Flags & KeyFlags::ExtendedKey) != 0 ? "E" : "");
+        What = Text;
+        EXPECT_EQ(Key->ScanCode, Key->Vk + kScan) << "the layout's scan code";
+      }
+      Out.push_back(std::to_string(Sent.AtMs - AT0) + ":" + What);
+    }
+    return Out;
+  };
+  const auto KeyTask = [](TKeyStroke AStroke, TClickKind AKind) {
+    TClickTask Task = Clicks(100);
+    Task.What = AStroke;
+    Task.Kind = AKind;
+    Task.HoldMs = 30;
+    Task.Where = TAtPoint{{10, 20}};
+    return Task;
+  };
+  constexpr uint32_t kCtrlShift = HotkeyModifiers::Control | HotkeyModifiers::Shift;
+  struct TCase {
+    const char* What;
+    TClickTask Task;
+    uint64_t Count;
+    std::vector<std::string> Sent;
+  };
+  const TCase Cases[] = {
+      {"Space, twice",
+       KeyTask({VirtualKeys::Space, 0}, TClickKind::ckSingle),
+       2,
+       {"100:D20", "100:U20", "200:D20", "200:U20"}},
+      {"Ctrl+Shift+F5, a double one",
+       KeyTask({0x74, kCtrlShift}, TClickKind::ckDouble),
+       1,
+       {"100:D11", "100:D10", "100:D74", "100:U74", "100:U10", "100:U11", "100:D11", "100:D10", "100:D74", "100:U74",
+        "100:U10", "100:U11"}},
+      {"Alt+Right arrow, held",
+       KeyTask({VirtualKeys::Right, HotkeyModifiers::Alt}, TClickKind::ckHold),
+       1,
+       {"100:D12", "100:D27E", "130:U27E", "130:U12"}},
+  };
+  for (const TCase& C : Cases) {
+    SCOPED_TRACE(C.What);
+    P.SentInput.clear();
+    const uint64_t T0 = P.Time.Now();
+    Run.Start({C.Task, TRepeatCount{C.Count}, 0});
+    P.Time.RunFor(1000);
+    EXPECT_EQ(KeysSent(T0), C.Sent);
+    EXPECT_EQ(Ended->Done, C.Count);
+  }
+
+  // Stopped in the middle of a held Ctrl+Shift+F5.
+  P.SentInput.clear();
+  TClickTask Held = KeyTask({0x74, kCtrlShift}, TClickKind::ckHold);
+  Held.HoldMs = 500;
+  const uint64_t T0 = P.Time.Now();
+  Run.Start({Held, TUntilStopped{}, 0});
+  P.Time.RunFor(300);
+  Run.Stop(TRunEndCause::ecButton);
+  P.Time.RunFor(1000);
+  EXPECT_EQ(KeysSent(T0), (std::vector<std::string>{"100:D11", "100:D10", "100:D74", "300:U74", "300:U10", "300:U11"}));
 }
 
 }  // namespace

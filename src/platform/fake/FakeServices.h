@@ -81,6 +81,10 @@ class TFakeKeyboardInput final : public IKeyboardInput {
  public:
   TFakeKeyboardInput(TFakeTime& ATime, TFakeInputLog& ALog) : FTime(ATime), FLog(ALog) {}
   void SendKeyInput(const TKeyInputRecord& ARecord) override { FLog.push_back({ARecord, FTime.Now()}); }
+  // A layout of its own: every key's scan code is its virtual key plus kScanCodeOffset, so a test
+  // tells the two apart.
+  static constexpr uint16_t kScanCodeOffset = 0x100;
+  uint16_t ScanCodeOf(uint32_t AVk) override { return static_cast<uint16_t>(AVk + kScanCodeOffset); }
 
  private:
   TFakeTime& FTime;

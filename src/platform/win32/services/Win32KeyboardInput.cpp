@@ -20,4 +20,8 @@ void TWin32KeyboardInput::SendKeyInput(const TKeyInputRecord& ARecord) {
   ::SendInput(1, &Input, sizeof(INPUT));
 }
 
+uint16_t TWin32KeyboardInput::ScanCodeOf(uint32_t AVk) {
+  return static_cast<uint16_t>(::MapVirtualKeyW(AVk, MAPVK_VK_TO_VSC));
+}
+
 }  // namespace nevra::win32

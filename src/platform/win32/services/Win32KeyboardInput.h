@@ -9,6 +9,7 @@ namespace nevra::win32 {
 class TWin32KeyboardInput final : public IKeyboardInput {
  public:
   void SendKeyInput(const TKeyInputRecord& ARecord) override;
+  uint16_t ScanCodeOf(uint32_t AVk) override;
 };
 
 // The INPUT record SendKeyInput sends for ARecord: zeroed in full, type INPUT_KEYBOARD.
