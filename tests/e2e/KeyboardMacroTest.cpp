@@ -1,6 +1,7 @@
-// Macros with the keyboard and the wheels: typed keys and wheel steps made outside the program are
-// recorded, without the hotkeys that start and stop the recording, and the steps play back; a key
-// a playback holds down is let go when the playback is stopped.
+// The keyboard and the wheels: keys typed and wheel steps made on the display are recorded, without
+// the hotkeys that start and stop the recording, and play back (the text into a fresh notepad, the
+// steps onto the target); a key a playback holds down is let go when the playback is stopped; and a
+// run presses a key taken from the keyboard instead of a mouse button.
 #include <gtest/gtest.h>
 
 #include <windows.h>
@@ -16,6 +17,7 @@
 #include "MessageWait.h"
 #include "ProgramTest.h"
 #include "SyntheticInput.h"
+#include "XServerInput.h"
 
 namespace nevra::e2e {
 namespace {
@@ -106,7 +108,7 @@ class KeyboardMacro : public TProgramTest {
   tools::TClickTargetWindow Target{tools::kClickTargetBounds, tools::kClickTargetCaption};
 };
 
-TEST_F(KeyboardMacro, TypedKeysAndWheelStepsAreRecordedWithoutTheHotkeysAndTheStepsPlayBack) {
+TEST_F(KeyboardMacro, TypedKeysAndWheelStepsAreRecordedWithoutTheHotkeysAndPlayBack) {
   Window().Click("rbMacros");
   Window().Click("btnCreateMacros");
   // The start-macros hotkey cuts the countdown short; its keys are not part of the recording.
@@ -119,14 +121,16 @@ TEST_F(KeyboardMacro, TypedKeysAndWheelStepsAreRecordedWithoutTheHotkeysAndTheSt
       kTimeout))
       << "caption: " << Window().Caption();
 
+  // Typed and turned on the display itself: through Wine's keyboard driver, as a user's keys come.
   SetForegroundWindow(Target.Handle());
-  tools::TypeKeys({'H', 'E', 'L', 'L', 'O'});
+  ASSERT_TRUE(tools::RunXdotool(L"key --delay 60 h e l l o"));
   ASSERT_TRUE(tools::WaitUntil([&] { return Target.Typed().find(L"o") != std::wstring::npos; }, kTimeout))
       << "the target did not get the typing";
-  tools::MoveCursorTo(kWheelPoint);
-  for (const int Delta : {-120, -120, -120}) tools::SendWheel(Delta);
-  tools::SendWheel(120, true);
-  ASSERT_TRUE(tools::WaitUntil([&] { return Target.Wheel().size() == 4; }, kTimeout));
+  // Buttons 4 to 7 of the X server are the wheels: 5 a step down, 7 one to the right.
+  ASSERT_TRUE(tools::RunXdotool(L"mousemove --sync " + std::to_wstring(kWheelPoint.x) + L" " +
+                                std::to_wstring(kWheelPoint.y) + L" click --repeat 3 --delay 60 5 click 7"));
+  ASSERT_TRUE(tools::WaitUntil([&] { return Target.Wheel().size() == 4; }, 10s))
+      << "wheel steps: " << Target.Wheel().size();
   const std::vector<tools::TWheelRecord> UserWheel = Target.Wheel();
   PressHotkey('X');
   ASSERT_TRUE(tools::WaitUntil([&] { return Window().Caption() == tools::kMainWindowCaption; }, kTimeout))
@@ -164,42 +168,16 @@ TEST_F(KeyboardMacro, TypedKeysAndWheelStepsAreRecordedWithoutTheHotkeysAndTheSt
   tools::WaitUntil([&] { return Target.Wheel().size() >= UserWheel.size(); }, 5s);
   tools::PumpFor(300ms);
   EXPECT_EQ(Target.Wheel(), UserWheel);
-}
 
-// Not yet passing under Wine: a fresh notepad receives the played text, but the click target of
-// this process gets only the first two or three characters, though it stays active and focused
-// throughout the playback (seen with GetGUIThreadInfo).
-TEST_F(KeyboardMacro, DISABLED_PlayedKeysTypeTheSameTextIntoTheTargetAndAFreshNotepad) {
-  CloseProgram();
-  std::filesystem::create_directories(MacrosFolder());
-  tools::TMacroFile Hello{"Hello", 0, {}};
-  uint32_t At = 100;
-  for (const int Key : {'H', 'E', 'L', 'L', 'O'}) {
-    const int Scan = static_cast<int>(MapVirtualKeyW(static_cast<UINT>(Key), MAPVK_VK_TO_VSC));
-    Hello.Events.push_back({At, kKeyDown, Key, Scan, 0});
-    Hello.Events.push_back({At + 20, kKeyUp, Key, Scan, 0});
-    At += 50;
-  }
-  Hello.DurationMs = Hello.Events.back().DeltaMs;
-  tools::WriteMacroFile(MacrosFolder() / "hello.nevramac", Hello);
-  StartProgram();
-  Window().Click("rbMacros");
-  ASSERT_TRUE(Window().WaitForListCount("lbMacros", 1, std::chrono::seconds(10)));
-  Window().SelectListEntry("lbMacros", 0);
-  Window().Click("rbRepeatCount");
-  Window().SetText("seRepeat", "1");
-
-  PressHotkey('S');
-  ASSERT_TRUE(PlayedOnce()) << "status: " << Window().Status();
-  tools::PumpFor(300ms);
-  EXPECT_EQ(Target.Typed(), L"hello");
-
+  // And the typing, into a notepad that has never seen it.
   TNotepad Notepad;
   ASSERT_NE(Notepad.Window(), nullptr) << "notepad did not start";
   SetForegroundWindow(Notepad.Window());
   tools::PumpFor(300ms);
   tools::PressKeys({VK_CONTROL, VK_SHIFT, 'S'});
-  EXPECT_TRUE(tools::WaitUntil([&] { return Notepad.Text() == L"hello"; }, kTimeout));
+  ASSERT_TRUE(PlayedOnce()) << "status: " << Window().Status();
+  EXPECT_TRUE(tools::WaitUntil([&] { return Notepad.Text() == L"hello"; }, kTimeout))
+      << "notepad holds: " << std::string(Notepad.Text().begin(), Notepad.Text().end());
 }
 
 TEST_F(KeyboardMacro, AKeyHeldByAStoppedPlaybackIsReleased) {
@@ -222,6 +200,40 @@ TEST_F(KeyboardMacro, AKeyHeldByAStoppedPlaybackIsReleased) {
   ASSERT_TRUE(Window().WaitForStatus("Stopped by button. Runs done: 0", kTimeout)) << "status: " << Window().Status();
   EXPECT_TRUE(tools::WaitUntil([] { return (GetAsyncKeyState('A') & 0x8000) == 0; }, 1s)) << "the key is still down";
   EXPECT_EQ(Target.Typed().find_first_not_of(L'a'), std::wstring::npos) << "something else was typed";
+}
+
+// "Key" in the button list: the button takes the next key pressed on the display, Tab as well, and
+// a counted run started by the hotkey over notepad types that key, with its Shift, at its
+// interval, and leaves no key down.
+TEST_F(KeyboardMacro, ARunPressesTheKeyTakenFromTheKeyboardIntoNotepadAtItsInterval) {
+  constexpr int kKeyIndex = 3;
+  Window().Select("cbButton", kKeyIndex);
+  ASSERT_TRUE(tools::WaitUntil([&] { return Window().Enabled("btnKey"); }, kTimeout));
+  EXPECT_EQ(Window().Text("btnKey"), "Space");
+  for (const auto& [Keys, Shown] : {std::pair{L"Tab", "Tab"}, std::pair{L"shift+x", "Shift+X"}}) {
+    Window().Click("btnKey");
+    ASSERT_TRUE(tools::WaitUntil([&] { return Window().Text("btnKey") == "Press a key..."; }, kTimeout));
+    ASSERT_TRUE(tools::RunXdotool(std::wstring(L"key ") + Keys));
+    EXPECT_TRUE(tools::WaitUntil([&] { return Window().Text("btnKey") == Shown; }, kTimeout))
+        << "the button shows " << Window().Text("btnKey");
+  }
+  Window().Click("rbRepeatCount");
+  Window().SetText("seRepeat", "5");
+
+  TNotepad Notepad;
+  ASSERT_NE(Notepad.Window(), nullptr) << "notepad did not start";
+  SetForegroundWindow(Notepad.Window());
+  tools::PumpFor(300ms);
+  const auto Started = std::chrono::steady_clock::now();
+  tools::PressKeys({VK_CONTROL, VK_SHIFT, 'S'});
+  ASSERT_TRUE(Window().WaitForStatus("Completed repeat count. Clicks done: 5", kTimeout))
+      << "status: " << Window().Status();
+  // Five keys one interval apart, the first an interval after the start, the end one after the last.
+  EXPECT_GE(std::chrono::steady_clock::now() - Started, 600ms);
+  EXPECT_TRUE(tools::WaitUntil([&] { return Notepad.Text() == L"XXXXX"; }, kTimeout))
+      << "notepad holds: " << std::string(Notepad.Text().begin(), Notepad.Text().end());
+  for (const int Key : {VK_SHIFT, int{'X'}})
+    EXPECT_EQ(GetAsyncKeyState(Key) & 0x8000, 0) << "key " << Key << " is down";
 }
 
 }  // namespace
