@@ -39,14 +39,18 @@
 #   NEVRA_SHOT_TITLE="Recording keys" scripts/shot.sh EXE docs/screenshot-recording.png
 #   # picking a point: the crosshair button clicked, the pointer moved away
 #   NEVRA_SHOT_CLICK="216 169" NEVRA_SHOT_MOVE="700 420" scripts/shot.sh EXE docs/screenshot-picking.png
+#   # a key as the click: "Key" chosen in settings.ini, then the key button clicked, which waits
+#   # for a key
+#   NEVRA_SHOT_SETUP='d="$WINEPREFIX/drive_c/users/$(id -un)/AppData/Roaming/Nevra Auto Clicker"; mkdir -p "$d"; printf "[Click]\r\nbutton=3\r\nkeyVk=116\r\nkeyMod=6\r\n" >"$d/settings.ini"' \
+#   NEVRA_SHOT_CLICK="441 249" scripts/shot.sh EXE docs/screenshot-key.png
 #   # the Hotkeys dialog, in English and (with CurrentLanguage=de set as below) in German
-#   NEVRA_SHOT_CLICK="373 565" NEVRA_SHOT_WINDOW="^Hotkeys$" scripts/shot.sh EXE docs/screenshot-hotkeys.png
+#   NEVRA_SHOT_CLICK="373 599" NEVRA_SHOT_WINDOW="^Hotkeys$" scripts/shot.sh EXE docs/screenshot-hotkeys.png
 #   NEVRA_SHOT_SETUP="wine reg add 'HKCU\\Software\\Nevra Auto Clicker' /v CurrentLanguage /d de /f" \
-#   NEVRA_SHOT_CLICK="373 565" NEVRA_SHOT_WINDOW="^Tastenk" scripts/shot.sh EXE docs/screenshot-hotkeys-de.png
+#   NEVRA_SHOT_CLICK="373 599" NEVRA_SHOT_WINDOW="^Tastenk" scripts/shot.sh EXE docs/screenshot-hotkeys-de.png
 #   # the Arabic window: scripts/shot-languages.sh writes docs/screenshots/main-ar.png
 #   # its language menu, opened by a click on the language button
 #   NEVRA_SHOT_SETUP="wine reg add 'HKCU\\Software\\Nevra Auto Clicker' /v CurrentLanguage /d ar /f" \
-#   NEVRA_SHOT_CLICK="291 565" NEVRA_SHOT_FULL=1 scripts/shot.sh EXE docs/screenshots/menu-ar-full.png
+#   NEVRA_SHOT_CLICK="291 599" NEVRA_SHOT_FULL=1 scripts/shot.sh EXE docs/screenshots/menu-ar-full.png
 #   # the box for an unknown option too long for a message box (300 letters here, 32,000 at most)
 #   NEVRA_SHOT_ARGS="/$(printf 'x%.0s' $(seq 300))" scripts/shot.sh EXE docs/screenshot-long-message.png
 #   # the New Version dialog: scripts/shot-update.sh

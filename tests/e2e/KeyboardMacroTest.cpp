@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <chrono>
+#include <cstdint>
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -87,6 +88,15 @@ class TNotepad {
   HWND FWindow = nullptr;
 };
 
+// Gives the window the X server's keyboard focus, so that keys typed on the display (xdotool) reach
+// it through Wine's keyboard driver. With no window manager Wine moves that focus only for a click
+// on the display; a window it had given the focus to and that has gone leaves it nowhere. Wine
+// keeps each window's X window in the "__wine_x11_whole_window" property.
+bool FocusOnDisplay(HWND AWindow) {
+  const auto XWindow = reinterpret_cast<uintptr_t>(GetPropW(AWindow, L"__wine_x11_whole_window"));
+  return XWindow != 0 && tools::RunXdotool(L"windowfocus --sync " + std::to_wstring(XWindow));
+}
+
 class KeyboardMacro : public TProgramTest {
  protected:
   void PressHotkey(WORD AKey) const {
@@ -123,9 +133,13 @@ TEST_F(KeyboardMacro, TypedKeysAndWheelStepsAreRecordedWithoutTheHotkeysAndPlayB
 
   // Typed and turned on the display itself: through Wine's keyboard driver, as a user's keys come.
   SetForegroundWindow(Target.Handle());
+  ASSERT_TRUE(FocusOnDisplay(Target.Handle()));
   ASSERT_TRUE(tools::RunXdotool(L"key --delay 60 h e l l o"));
   ASSERT_TRUE(tools::WaitUntil([&] { return Target.Typed().find(L"o") != std::wstring::npos; }, kTimeout))
-      << "the target did not get the typing";
+      << "the target did not get the typing; it got " << Target.Typed().size() << " characters, the first "
+      << (Target.Typed().empty() ? 0 : static_cast<int>(Target.Typed()[0])) << "; Ctrl "
+      << (GetAsyncKeyState(VK_CONTROL) & 0x8000) << " Shift " << (GetAsyncKeyState(VK_SHIFT) & 0x8000) << " Alt "
+      << (GetAsyncKeyState(VK_MENU) & 0x8000) << "; foreground " << (GetForegroundWindow() == Target.Handle());
   // Buttons 4 to 7 of the X server are the wheels: 5 a step down, 7 one to the right.
   ASSERT_TRUE(tools::RunXdotool(L"mousemove --sync " + std::to_wstring(kWheelPoint.x) + L" " +
                                 std::to_wstring(kWheelPoint.y) + L" click --repeat 3 --delay 60 5 click 7"));
@@ -210,6 +224,7 @@ TEST_F(KeyboardMacro, ARunPressesTheKeyTakenFromTheKeyboardIntoNotepadAtItsInter
   Window().Select("cbButton", kKeyIndex);
   ASSERT_TRUE(tools::WaitUntil([&] { return Window().Enabled("btnKey"); }, kTimeout));
   EXPECT_EQ(Window().Text("btnKey"), "Space");
+  ASSERT_TRUE(FocusOnDisplay(Window().Handle()));
   for (const auto& [Keys, Shown] : {std::pair{L"Tab", "Tab"}, std::pair{L"shift+x", "Shift+X"}}) {
     Window().Click("btnKey");
     ASSERT_TRUE(tools::WaitUntil([&] { return Window().Text("btnKey") == "Press a key..."; }, kTimeout));

@@ -102,7 +102,7 @@ class Language : public TProgramTest {
     for (const auto& [Control, English] : TranslatedCaptions())
       EXPECT_EQ(Window().Text(Control), Text(English)) << Control;
     EXPECT_EQ(Window().ComboItemTexts("cbButton"),
-              (std::vector<std::string>{Text("Left"), Text("Right"), Text("Middle")}));
+              (std::vector<std::string>{Text("Left"), Text("Right"), Text("Middle"), Text("Key")}));
     EXPECT_EQ(Window().Text("lblHotkeys"),
               FormatTwice(Text("Hotkeys \xE2\x80\x94 Start: %s  |  Stop: %s"), "Shift+Ctrl+S", "Shift+Ctrl+X"));
   }
@@ -143,7 +143,7 @@ class LanguageWithoutCatalogue : public Language {
 
 TEST_F(LanguageWithoutCatalogue, ShowsEveryTextInEnglish) {
   for (const auto& [Control, English] : TranslatedCaptions()) EXPECT_EQ(Window().Text(Control), English) << Control;
-  EXPECT_EQ(Window().ComboItemTexts("cbButton"), (std::vector<std::string>{"Left", "Right", "Middle"}));
+  EXPECT_EQ(Window().ComboItemTexts("cbButton"), (std::vector<std::string>{"Left", "Right", "Middle", "Key"}));
   // The code stays what was chosen; only the texts are missing.
   EXPECT_EQ(Window().Text("btnLang"), "de");
 }
