@@ -88,13 +88,27 @@ class TNotepad {
   HWND FWindow = nullptr;
 };
 
-// Gives the window the X server's keyboard focus, so that keys typed on the display (xdotool) reach
-// it through Wine's keyboard driver. With no window manager Wine moves that focus only for a click
-// on the display; a window it had given the focus to and that has gone leaves it nowhere. Wine
-// keeps each window's X window in the "__wine_x11_whole_window" property.
+// Gives a window of this session the X server's keyboard focus, so the keys typed on the display
+// (xdotool) reach it. With no window manager Wine does not always move that focus to the window it
+// activates (after a window that had the focus has gone, it is nowhere); it keeps each window's X
+// window in the "__wine_x11_whole_window" property.
 bool FocusOnDisplay(HWND AWindow) {
   const auto XWindow = reinterpret_cast<uintptr_t>(GetPropW(AWindow, L"__wine_x11_whole_window"));
   return XWindow != 0 && tools::RunXdotool(L"windowfocus --sync " + std::to_wstring(XWindow));
+}
+
+// A left click made on the display itself, at a point of the screen; the window clicked then has
+// the keyboard.
+bool ClickOnDisplay(POINT APoint) {
+  return tools::RunXdotool(L"mousemove --sync " + std::to_wstring(APoint.x) + L" " + std::to_wstring(APoint.y) +
+                           L" click 1") &&
+         FocusOnDisplay(GetAncestor(WindowFromPoint(APoint), GA_ROOT));
+}
+
+POINT CentreOf(HWND AWindow) {
+  RECT Bounds{};
+  GetWindowRect(AWindow, &Bounds);
+  return {(Bounds.left + Bounds.right) / 2, (Bounds.top + Bounds.bottom) / 2};
 }
 
 class KeyboardMacro : public TProgramTest {
@@ -131,18 +145,16 @@ TEST_F(KeyboardMacro, TypedKeysAndWheelStepsAreRecordedWithoutTheHotkeysAndPlayB
       kTimeout))
       << "caption: " << Window().Caption();
 
-  // Typed and turned on the display itself: through Wine's keyboard driver, as a user's keys come.
-  SetForegroundWindow(Target.Handle());
-  ASSERT_TRUE(FocusOnDisplay(Target.Handle()));
+  // Clicked, typed into and turned on the display itself: through Wine's drivers, as a user's input
+  // comes. The click is part of the macro, as a user clicks into a field before typing.
+  ASSERT_TRUE(ClickOnDisplay(kWheelPoint));
+  ASSERT_TRUE(tools::WaitUntil([&] { return GetForegroundWindow() == Target.Handle(); }, kTimeout));
   ASSERT_TRUE(tools::RunXdotool(L"key --delay 60 h e l l o"));
   ASSERT_TRUE(tools::WaitUntil([&] { return Target.Typed().find(L"o") != std::wstring::npos; }, kTimeout))
-      << "the target did not get the typing; it got " << Target.Typed().size() << " characters, the first "
-      << (Target.Typed().empty() ? 0 : static_cast<int>(Target.Typed()[0])) << "; Ctrl "
-      << (GetAsyncKeyState(VK_CONTROL) & 0x8000) << " Shift " << (GetAsyncKeyState(VK_SHIFT) & 0x8000) << " Alt "
-      << (GetAsyncKeyState(VK_MENU) & 0x8000) << "; foreground " << (GetForegroundWindow() == Target.Handle());
+      << "the target got " << Target.Typed().size() << " characters";
   // Buttons 4 to 7 of the X server are the wheels: 5 a step down, 7 one to the right.
-  ASSERT_TRUE(tools::RunXdotool(L"mousemove --sync " + std::to_wstring(kWheelPoint.x) + L" " +
-                                std::to_wstring(kWheelPoint.y) + L" click --repeat 3 --delay 60 5 click 7"));
+  // The pointer is still where the click was.
+  ASSERT_TRUE(tools::RunXdotool(L"click --repeat 3 --delay 60 5 click 7"));
   ASSERT_TRUE(tools::WaitUntil([&] { return Target.Wheel().size() == 4; }, 10s))
       << "wheel steps: " << Target.Wheel().size();
   const std::vector<tools::TWheelRecord> UserWheel = Target.Wheel();
@@ -183,15 +195,20 @@ TEST_F(KeyboardMacro, TypedKeysAndWheelStepsAreRecordedWithoutTheHotkeysAndPlayB
   tools::PumpFor(300ms);
   EXPECT_EQ(Target.Wheel(), UserWheel);
 
-  // And the typing, into a notepad that has never seen it.
+  // And the typing, into a notepad that has never seen it, where the target was: the recorded
+  // click lands in its text.
+  ShowWindow(Target.Handle(), SW_HIDE);
   TNotepad Notepad;
   ASSERT_NE(Notepad.Window(), nullptr) << "notepad did not start";
-  SetForegroundWindow(Notepad.Window());
+  const RECT& Where = tools::kClickTargetBounds;
+  SetWindowPos(Notepad.Window(), HWND_TOP, Where.left, Where.top, Where.right - Where.left, Where.bottom - Where.top,
+               0);
+  ASSERT_TRUE(ClickOnDisplay(CentreOf(Notepad.Window())));
   tools::PumpFor(300ms);
   tools::PressKeys({VK_CONTROL, VK_SHIFT, 'S'});
   ASSERT_TRUE(PlayedOnce()) << "status: " << Window().Status();
   EXPECT_TRUE(tools::WaitUntil([&] { return Notepad.Text() == L"hello"; }, kTimeout))
-      << "notepad holds: " << std::string(Notepad.Text().begin(), Notepad.Text().end());
+      << "notepad holds " << Notepad.Text().size() << " characters";
 }
 
 TEST_F(KeyboardMacro, AKeyHeldByAStoppedPlaybackIsReleased) {
@@ -237,7 +254,8 @@ TEST_F(KeyboardMacro, ARunPressesTheKeyTakenFromTheKeyboardIntoNotepadAtItsInter
 
   TNotepad Notepad;
   ASSERT_NE(Notepad.Window(), nullptr) << "notepad did not start";
-  SetForegroundWindow(Notepad.Window());
+  SetWindowPos(Notepad.Window(), HWND_TOP, tools::kClickTargetBounds.right + 20, 0, 400, 300, 0);
+  ASSERT_TRUE(ClickOnDisplay(CentreOf(Notepad.Window())));
   tools::PumpFor(300ms);
   const auto Started = std::chrono::steady_clock::now();
   tools::PressKeys({VK_CONTROL, VK_SHIFT, 'S'});
@@ -246,7 +264,7 @@ TEST_F(KeyboardMacro, ARunPressesTheKeyTakenFromTheKeyboardIntoNotepadAtItsInter
   // Five keys one interval apart, the first an interval after the start, the end one after the last.
   EXPECT_GE(std::chrono::steady_clock::now() - Started, 600ms);
   EXPECT_TRUE(tools::WaitUntil([&] { return Notepad.Text() == L"XXXXX"; }, kTimeout))
-      << "notepad holds: " << std::string(Notepad.Text().begin(), Notepad.Text().end());
+      << "notepad holds " << Notepad.Text().size() << " characters";
   for (const int Key : {VK_SHIFT, int{'X'}})
     EXPECT_EQ(GetAsyncKeyState(Key) & 0x8000, 0) << "key " << Key << " is down";
 }
