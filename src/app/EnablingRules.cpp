@@ -33,8 +33,14 @@ void TFrmMain::rbCurrentCursorPositionClick() { ApplyTargetMode(tmCursor); }
 void TFrmMain::rbCoordinatesClick() { ApplyTargetMode(tmCoordinates); }
 void TFrmMain::rbMacrosClick() { ApplyTargetMode(tmMacros); }
 
-void TFrmMain::rbRepeatCountClick() { seRepeat.SetEnabled(rbRepeatCount.Checked()); }
-void TFrmMain::rbUntilStoppedClick() { seRepeat.SetEnabled(rbRepeatCount.Checked()); }
+void TFrmMain::rbRepeatCountClick() { RepeatChoiceChanged(); }
+void TFrmMain::rbUntilStoppedClick() { RepeatChoiceChanged(); }
+void TFrmMain::rbForTimeClick() { RepeatChoiceChanged(); }
+
+void TFrmMain::RepeatChoiceChanged() {
+  seRepeat.SetEnabled(rbRepeatCount.Checked());
+  SetAllEnabled({&seForHours, &lblForSeparator1, &seForMinutes, &lblForSeparator2, &seForSeconds}, rbForTime.Checked());
+}
 
 void TFrmMain::cbClickTypeChange() {
   const bool Hold = cbClickType.ItemIndex() == kClickTypeHold;

@@ -18,10 +18,10 @@ constexpr int32_t kCoordinateLimit = 100000;
 
 // The window's design: every control with its place in 96-DPI units, relative to its container.
 TFrmMain::TFrmMain(TPlatform& APlatform)
-    : TForm("FrmMain", 569, 619),
+    : TForm("FrmMain", 569, 649),
       btnStart(this, this, "btnStart", XYWH(10, 10, 107, 41)),
       btnStop(this, this, "btnStop", XYWH(128, 10, 107, 41)),
-      grpTarget(this, this, "grpTarget", XYWH(10, 60, 225, 473)),
+      grpTarget(this, this, "grpTarget", XYWH(10, 60, 225, 503)),
       rbCurrentCursorPosition(this, &grpTarget, "rbCurrentCursorPosition", XYWH(12, 24, 200, 19)),
       rbCoordinates(this, &grpTarget, "rbCoordinates", XYWH(12, 52, 200, 19)),
       // The whole virtual desktop: monitors left of or above the main one have negative coordinates.
@@ -34,12 +34,12 @@ TFrmMain::TFrmMain(TPlatform& APlatform)
       btnCreateMacros(this, &grpTarget, "btnCreateMacros", XYWH(12, 136, 98, 25)),
       bRemove(this, &grpTarget, "bRemove", XYWH(114, 136, 99, 25)),
       bRename(this, &grpTarget, "bRename", XYWH(12, 165, 201, 25)),
-      lbMacros(this, &grpTarget, "lbMacros", XYWH(12, 197, 201, 187)),
+      lbMacros(this, &grpTarget, "lbMacros", XYWH(12, 197, 201, 217)),
       // The sources' entries need the whole width in some languages: their label goes above.
-      lblRecordSources(this, &grpTarget, "lblRecordSources", XYWH(12, 392, 201, 15)),
-      cbRecordSources(this, &grpTarget, "cbRecordSources", XYWH(12, 409, 201, 23)),
-      lblSpeed(this, &grpTarget, "lblSpeed", XYWH(12, 442, 100, 15)),
-      cbSpeed(this, &grpTarget, "cbSpeed", XYWH(118, 438, 95, 23)),
+      lblRecordSources(this, &grpTarget, "lblRecordSources", XYWH(12, 422, 201, 15)),
+      cbRecordSources(this, &grpTarget, "cbRecordSources", XYWH(12, 439, 201, 23)),
+      lblSpeed(this, &grpTarget, "lblSpeed", XYWH(12, 472, 100, 15)),
+      cbSpeed(this, &grpTarget, "cbSpeed", XYWH(118, 468, 95, 23)),
       grpInterval(this, this, "grpInterval", XYWH(253, 10, 297, 97)),
       // Each column as wide as its longest caption among the languages needs: seconds and
       // milliseconds take what hours and minutes can spare.
@@ -65,19 +65,26 @@ TFrmMain::TFrmMain(TPlatform& APlatform)
       grpDelay(this, this, "grpDelay", XYWH(253, 265, 297, 57)),
       lblDelayMs(this, &grpDelay, "lblDelayMs", XYWH(10, 26, 136, 15)),
       seStartDelaySS(this, &grpDelay, "seStartDelaySS", XYWH(160, 22, 90, 23), 0, 65535),
-      grpClicks(this, this, "grpClicks", XYWH(253, 335, 297, 87)),
+      grpClicks(this, this, "grpClicks", XYWH(253, 335, 297, 117)),
       rbUntilStopped(this, &grpClicks, "rbUntilStopped", XYWH(10, 24, 276, 19)),
       rbRepeatCount(this, &grpClicks, "rbRepeatCount", XYWH(10, 54, 140, 19)),
       seRepeat(this, &grpClicks, "seRepeat", XYWH(160, 52, 90, 23), 1, 65535),
-      grpSafety(this, this, "grpSafety", XYWH(253, 434, 297, 97)),
+      // Hours, minutes and seconds of a run for a time, up to 99:59:59, the colons between them.
+      rbForTime(this, &grpClicks, "rbForTime", XYWH(10, 84, 136, 19)),
+      seForHours(this, &grpClicks, "seForHours", XYWH(150, 82, 42, 23), 0, 99),
+      lblForSeparator1(this, &grpClicks, "lblForSeparator1", XYWH(193, 86, 6, 15)),
+      seForMinutes(this, &grpClicks, "seForMinutes", XYWH(200, 82, 40, 23), 0, 59),
+      lblForSeparator2(this, &grpClicks, "lblForSeparator2", XYWH(241, 86, 6, 15)),
+      seForSeconds(this, &grpClicks, "seForSeconds", XYWH(248, 82, 40, 23), 0, 59),
+      grpSafety(this, this, "grpSafety", XYWH(253, 464, 297, 97)),
       // Two lines high: the caption wraps in the languages where it is longest.
       chkMinimizeToTrayOnStart(this, &grpSafety, "chkMinimizeToTrayOnStart", XYWH(10, 20, 276, 32)),
       chkTopMost(this, &grpSafety, "chkTopMost", XYWH(10, 60, 276, 19)),
-      lblHotkeys(this, this, "lblHotkeys", XYWH(10, 543, 540, 15)),
-      btnLang(this, this, "btnLang", XYWH(253, 565, 54, 25)),
-      btnHotkeys(this, this, "btnHotkeys", XYWH(313, 565, 116, 25)),
-      btnAbout(this, this, "btnAbout", XYWH(435, 565, 119, 25)),
-      pnlStatusBar(this, this, "pnlStatusBar", XYWH(0, 596, 569, 23)),
+      lblHotkeys(this, this, "lblHotkeys", XYWH(10, 573, 540, 15)),
+      btnLang(this, this, "btnLang", XYWH(253, 595, 54, 25)),
+      btnHotkeys(this, this, "btnHotkeys", XYWH(313, 595, 116, 25)),
+      btnAbout(this, this, "btnAbout", XYWH(435, 595, 119, 25)),
+      pnlStatusBar(this, this, "pnlStatusBar", XYWH(0, 626, 569, 23)),
       bvlStatusBar(this, &pnlStatusBar, "bvlStatusBar", XYWH(0, 0, 569, 2)),
       lblStatus(this, &pnlStatusBar, "lblStatus", XYWH(10, 4, 340, 15)),
       lnkWebsite(this, &pnlStatusBar, "lnkWebsite", XYWH(350, 4, 209, 15), TAlignment::taRight),
@@ -91,9 +98,12 @@ TFrmMain::TFrmMain(TPlatform& APlatform)
       FRecorder(APlatform.MouseHook, APlatform.KeyboardHook, APlatform.Input, APlatform.Clock, APlatform.Timers,
                 APlatform.Locale),
       FPicker(APlatform.MouseHook, APlatform.Hotkeys, APlatform.Dispatcher),
-      FKeyCapture(APlatform.KeyboardHook, APlatform.MouseHook, APlatform.Dispatcher) {
+      FKeyCapture(APlatform.KeyboardHook, APlatform.MouseHook, APlatform.Dispatcher),
+      FTimeLeftTicker(APlatform.Timers, [this] { ShowTimeLeft(); }) {
   for (const auto& [Control, Text] : Captions()) Control->SetCaption(Text);
   lblCoordSeparator.SetCaption("X");
+  lblForSeparator1.SetCaption(":");
+  lblForSeparator2.SetCaption(":");
   btnLang.SetCaption("en");
   lnkWebsite.MakeLink();
   lblRecordSources.MakeMnemonic();
@@ -103,10 +113,11 @@ TFrmMain::TFrmMain(TPlatform& APlatform)
   // Design-time states; the enabling rules keep them consistent from FormCreate on.
   rbCurrentCursorPosition.SetChecked(true);
   btnStop.SetEnabled(false);
-  for (TControl* C :
-       std::initializer_list<TControl*>{&edtCoordX, &lblCoordSeparator, &edtCoordY, &btnCreateMacros, &bRemove,
-                                        &bRename, &lbMacros, &lblRecordSources, &cbRecordSources, &lblSpeed, &cbSpeed,
-                                        &seJitterMs, &lblHold, &seHoldMs, &lblKey, &btnKey, &seRepeat})
+  for (TControl* C : std::initializer_list<TControl*>{
+           &edtCoordX,        &lblCoordSeparator, &edtCoordY,        &btnCreateMacros, &bRemove,  &bRename,
+           &lbMacros,         &lblRecordSources,  &cbRecordSources,  &lblSpeed,        &cbSpeed,  &seJitterMs,
+           &lblHold,          &seHoldMs,          &lblKey,           &btnKey,          &seRepeat, &seForHours,
+           &lblForSeparator1, &seForMinutes,      &lblForSeparator2, &seForSeconds})
     C->SetEnabled(false);
 
   btnStart.OnClick = [this] { btnStartClick(); };
@@ -125,6 +136,7 @@ TFrmMain::TFrmMain(TPlatform& APlatform)
   rbMacros.OnClick = [this] { rbMacrosClick(); };
   rbRepeatCount.OnClick = ThenRunSettings(&TFrmMain::rbRepeatCountClick);
   rbUntilStopped.OnClick = ThenRunSettings(&TFrmMain::rbUntilStoppedClick);
+  rbForTime.OnClick = ThenRunSettings(&TFrmMain::rbForTimeClick);
   chkJitter.OnClick = ThenRunSettings(&TFrmMain::chkJitterClick);
   cbClickType.OnChange = ThenRunSettings(&TFrmMain::cbClickTypeChange);
   cbButton.OnChange = ThenRunSettings(&TFrmMain::cbButtonChange);
@@ -149,8 +161,8 @@ TFrmMain::TFrmMain(TPlatform& APlatform)
   FRun.OnWaitingForKeys = [this] { SetStatus(Translate("Waiting for the hotkey's keys to be released...")); };
   FRun.OnEnded = [this](const TRunEnd& AEnd) { RunEnded(AEnd); };
   // What a click run is set to is read again whenever it changes, and a run under way takes it.
-  for (TSpinBox* Box :
-       {&seHours, &seMinutes, &seSeconds, &seMillis, &seJitterMs, &seHoldMs, &seRepeat, &edtCoordX, &edtCoordY})
+  for (TSpinBox* Box : {&seHours, &seMinutes, &seSeconds, &seMillis, &seJitterMs, &seHoldMs, &seRepeat, &seForHours,
+                        &seForMinutes, &seForSeconds, &edtCoordX, &edtCoordY})
     Box->OnChange = [this] { RunSettingsChanged(); };
   FRecorder.OnCountdownTick = [this](int32_t ASecondsLeft) {
     // The blink: a blank caption for a moment, then the number.
@@ -203,6 +215,7 @@ std::vector<std::pair<TControl*, const char*>> TFrmMain::Captions() {
       {&grpClicks, "Repeat"},
       {&rbUntilStopped, "Repeat until stopped"},
       {&rbRepeatCount, "Repeat"},
+      {&rbForTime, "For (h:m:s)"},
       {&grpSafety, "Additional"},
       {&chkMinimizeToTrayOnStart, "Minimize to tray when starting"},
       {&chkTopMost, "Always on top"},

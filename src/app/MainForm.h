@@ -16,6 +16,7 @@
 #include "platform/Platform.h"
 #include "platform/controls/Control.h"
 #include "platform/controls/StdControls.h"
+#include "platform/controls/Timer.h"
 #include "run/Run.h"
 
 namespace nevra {
@@ -71,6 +72,7 @@ class TFrmMain : public TForm {
   void rbMacrosClick();
   void rbRepeatCountClick();
   void rbUntilStoppedClick();
+  void rbForTimeClick();
   void trayIconClick();
   void lnkWebsiteMouseEnter();
   void lnkWebsiteMouseLeave();
@@ -152,6 +154,12 @@ class TFrmMain : public TForm {
   TRadioButton rbUntilStopped;
   TRadioButton rbRepeatCount;
   TSpinBox seRepeat;
+  TRadioButton rbForTime;
+  TSpinBox seForHours;
+  TLabel lblForSeparator1;
+  TSpinBox seForMinutes;
+  TLabel lblForSeparator2;
+  TSpinBox seForSeconds;
   TGroupBox grpSafety;
   TCheckBox chkMinimizeToTrayOnStart;
   TCheckBox chkTopMost;
@@ -184,6 +192,8 @@ class TFrmMain : public TForm {
     std::optional<uint64_t> Passes;
     // The speed a command line asked for; the window's otherwise.
     std::optional<uint32_t> SpeedPercent;
+    // How long it plays, when the window says "For (h:m:s)".
+    std::optional<uint32_t> Seconds;
   };
   // The click run the window is set to, and how long it lasts.
   TClickTask ReadClickTask() const;
@@ -199,7 +209,16 @@ class TFrmMain : public TForm {
   void RunEnded(const TRunEnd& AEnd);
   std::string RunEndText(const TRunEnd& AEnd) const;
   void HotkeyPressed(THotkeyAction AAction);
-  std::string RunningCaption() const;
+  // The strip's caption during a run, with the time left of a run for a time.
+  std::string RunningCaption(std::optional<uint64_t> ALeftMs) const;
+  // The tray icon's tip during a run for a time.
+  std::string TimeLeftTip(uint64_t ALeftMs) const;
+  // A run for a time: the strip and the tray icon's tip show the time left, every second.
+  void ShowTimeLeft();
+  // The time a run for a time lasts, from the three boxes.
+  uint32_t ReadRunSeconds() const;
+  // The repeat choice enables the boxes that go with it.
+  void RepeatChoiceChanged();
 
   // The macros.
   TRecordedMacro* GetSelectedMacro() const;
@@ -251,6 +270,7 @@ class TFrmMain : public TForm {
   TPointPicker FPicker;
   TKeyCapture FKeyCapture;
   TKeyStroke FClickKey = kDefaultClickKey;
+  TTimer FTimeLeftTicker;
 
   int32_t FPendingSelectedMacroIndex = -1;
   // What the recording under way takes in.

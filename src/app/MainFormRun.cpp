@@ -1,5 +1,7 @@
 // A run from the window: Start and Stop, the hotkeys, the command line, and what the window shows
 // while a run goes on and when it ends. The run itself is TRun's.
+#include <cstdio>
+
 #include "app/MainForm.h"
 #include "i18n/Translation.h"
 #include "platform/Format.h"
@@ -8,6 +10,15 @@
 namespace nevra {
 
 namespace {
+// "1:02:03": a time left, rounded up to the second.
+std::string HoursMinutesSeconds(uint64_t AMs) {
+  const uint64_t Seconds = (AMs + 999) / 1000;
+  char Text[32];
+  std::snprintf(Text, sizeof Text, "%llu:%02llu:%02llu", static_cast<unsigned long long>(Seconds / 3600),
+                static_cast<unsigned long long>(Seconds / 60 % 60), static_cast<unsigned long long>(Seconds % 60));
+  return Text;
+}
+
 // After hiding the window, give the system a moment to repaint what was under it before input
 // starts to land there.
 constexpr uint32_t kAfterHideMs = 250;
@@ -52,7 +63,12 @@ TClickTask TFrmMain::ReadClickTask() const {
 
 TRunLength TFrmMain::ReadRunLength() const {
   if (rbRepeatCount.Checked()) return TRepeatCount{static_cast<uint64_t>(seRepeat.Value())};
+  if (rbForTime.Checked()) return TForTime{ReadRunSeconds()};
   return TUntilStopped{};
+}
+
+uint32_t TFrmMain::ReadRunSeconds() const {
+  return static_cast<uint32_t>(seForHours.Value() * 3600 + seForMinutes.Value() * 60 + seForSeconds.Value());
 }
 
 void TFrmMain::RunSettingsChanged() {
@@ -60,8 +76,22 @@ void TFrmMain::RunSettingsChanged() {
   if (FRun.Active()) FRun.Update(ReadClickTask(), ReadRunLength());
 }
 
-std::string TFrmMain::RunningCaption() const {
-  return Format(Translate("Running... Press %s to stop"), {FHotkeys.Text(THotkeyAction::haStop)});
+std::string TFrmMain::RunningCaption(std::optional<uint64_t> ALeftMs) const {
+  const std::string StopKeys = FHotkeys.Text(THotkeyAction::haStop);
+  if (ALeftMs)
+    return Format(Translate("Running, %s left... Press %s to stop"), {HoursMinutesSeconds(*ALeftMs), StopKeys});
+  return Format(Translate("Running... Press %s to stop"), {StopKeys});
+}
+
+std::string TFrmMain::TimeLeftTip(uint64_t ALeftMs) const {
+  return FPlatform.App.Title() + " \xE2\x80\x94 " + Format(Translate("%s left"), {HoursMinutesSeconds(ALeftMs)});
+}
+
+void TFrmMain::ShowTimeLeft() {
+  const auto LeftMs = FRun.TimeLeftMs();
+  if (!LeftMs) return;
+  if (FModes.StripActive()) FModes.SetStripCaption(RunningCaption(LeftMs));
+  trayIcon.SetCaption(TimeLeftTip(*LeftMs));
 }
 
 void TFrmMain::StartRun(std::optional<TMacroRun> AMacroRun, bool AInTray, bool AByHotkey) {
@@ -73,14 +103,19 @@ void TFrmMain::StartRun(std::optional<TMacroRun> AMacroRun, bool AInTray, bool A
   if (!AMacroRun && rbMacros.Checked()) {
     // The remembered macro is selected once the list is whole.
     FLibrary.FinishLoading();
-    AMacroRun = TMacroRun{GetSelectedMacro(), std::nullopt, std::nullopt};
+    AMacroRun = TMacroRun{GetSelectedMacro(), std::nullopt, std::nullopt, std::nullopt};
     if (rbRepeatCount.Checked()) AMacroRun->Passes = static_cast<uint64_t>(seRepeat.Value());
+    if (rbForTime.Checked()) AMacroRun->Seconds = ReadRunSeconds();
     if (AMacroRun->Macro == nullptr) {
       FPlatform.Dialogs.ShowMessage(TMessageKind::mkInformation, Translate("Please select a macro to play back."));
       return;
     }
   }
   if (!AMacroRun && rbCoordinates.Checked() && !CoordinatesUsable()) return;
+  if ((AMacroRun ? AMacroRun->Seconds == 0u : rbForTime.Checked() && ReadRunSeconds() == 0)) {
+    FPlatform.Dialogs.ShowMessage(TMessageKind::mkInformation, Translate("Set how long the run lasts."));
+    return;
+  }
   TRunRequest Request;
   if (AMacroRun) {
     // Before anything changes: a file that cannot be read any more is reported and nothing starts.
@@ -88,6 +123,7 @@ void TFrmMain::StartRun(std::optional<TMacroRun> AMacroRun, bool AInTray, bool A
     Request.Task = TMacroTask{AMacroRun->Macro->Events(), AMacroRun->Macro->FileName(),
                               AMacroRun->SpeedPercent.value_or(ReadSpeedPercent())};
     if (AMacroRun->Passes) Request.Length = TRepeatCount{*AMacroRun->Passes};
+    if (AMacroRun->Seconds) Request.Length = TForTime{*AMacroRun->Seconds};
   } else {
     Request.Task = ReadClickTask();
     Request.Length = ReadRunLength();
@@ -98,7 +134,13 @@ void TFrmMain::StartRun(std::optional<TMacroRun> AMacroRun, bool AInTray, bool A
   btnStart.SetEnabled(false);
   btnStop.SetEnabled(true);
   SetStatus(Translate("Started"));
-  FModes.BeginRun(chkMinimizeToTrayOnStart.Checked() || AInTray, RunningCaption());
+  std::optional<uint64_t> TimeMs;
+  if (const auto* Time = std::get_if<TForTime>(&Request.Length)) TimeMs = uint64_t{Time->Seconds} * 1000;
+  FModes.BeginRun(chkMinimizeToTrayOnStart.Checked() || AInTray, RunningCaption(TimeMs));
+  if (TimeMs) {
+    trayIcon.SetCaption(TimeLeftTip(*TimeMs));
+    FTimeLeftTicker.SetEnabled(true);
+  }
   FRun.Start(std::move(Request));
 }
 
@@ -123,7 +165,7 @@ bool TFrmMain::CoordinatesUsable() {
 
 void TFrmMain::RunDelayOver() {
   if (!FModes.RunInTray()) {
-    FModes.EnterStrip(RunningCaption());
+    FModes.EnterStrip(RunningCaption(FRun.TimeLeftMs()));
     return;
   }
   // The window, shown from the tray during the delay, goes again before a macro plays into what
@@ -151,6 +193,7 @@ std::string TFrmMain::RunEndText(const TRunEnd& AEnd) const {
     case TRunEndCause::ecHotkey:
       Text = Runs ? "Stopped by hotkey. Runs done: " : "Stopped by hotkey. Clicks done: ";
       break;
+    case TRunEndCause::ecTimeUp: Text = Runs ? "Time is up. Runs done: " : "Time is up. Clicks done: "; break;
     case TRunEndCause::ecClosing: return Translate("Closing");
     case TRunEndCause::ecMacroGone: return Translate("No macro selected.");
   }
@@ -158,6 +201,8 @@ std::string TFrmMain::RunEndText(const TRunEnd& AEnd) const {
 }
 
 void TFrmMain::RunEnded(const TRunEnd& AEnd) {
+  FTimeLeftTicker.SetEnabled(false);
+  trayIcon.SetCaption(FPlatform.App.Title());
   btnStart.SetEnabled(true);
   btnStop.SetEnabled(false);
   SetStatus(RunEndText(AEnd));
@@ -208,7 +253,7 @@ int TFrmMain::FollowCommand(const TCommand& ACommand, bool AFromOtherCopy) {
       const TMacroLibrary::TFound Found = FLibrary.Find(ACommand.MacroName);
       if (Found.Macro == nullptr) return Found.Ambiguous ? kAnswerAmbiguousMacro : kExitNoSuchMacro;
       if (RunOrRecording) return Busy();
-      StartRun(TMacroRun{Found.Macro, ACommand.Passes, ACommand.SpeedPercent}, InTray);
+      StartRun(TMacroRun{Found.Macro, ACommand.Passes, ACommand.SpeedPercent, std::nullopt}, InTray);
       break;
     }
     case TCommandAction::caHelp: break;

@@ -77,6 +77,19 @@ std::vector<TSettingsField> TFrmMain::SettingsFields() {
       {"Repeat", "untilStopped", 1, [this] { return rbUntilStopped.Checked() ? 1 : 0; },
        [this](int32_t AValue) { (AValue != 0 ? rbUntilStopped : rbRepeatCount).SetChecked(true); }},
       SpinField("Repeat", "count", 100, seRepeat),
+      // A run for a time: chosen when 1 (whatever untilStopped says, which a copy of the program
+      // that knows no time reads as a count), for forSeconds, 1 to 359,999 (99:59:59).
+      {"Repeat", "forTime", 0, [this] { return rbForTime.Checked() ? 1 : 0; },
+       [this](int32_t AValue) {
+         if (AValue == 1) rbForTime.SetChecked(true);
+       }},
+      {"Repeat", "forSeconds", 60, [this] { return static_cast<int32_t>(ReadRunSeconds()); },
+       [this](int32_t ASeconds) {
+         const int32_t Seconds = ASeconds >= 0 ? ASeconds : 60;
+         seForHours.SetValue(Seconds / 3600);
+         seForMinutes.SetValue(Seconds / 60 % 60);
+         seForSeconds.SetValue(Seconds % 60);
+       }},
       ListField("Click", "button", 0, cbButton),
       ListField("Click", "type", 0, cbClickType),
       SpinField("Click", "holdMs", 80, seHoldMs),
@@ -152,7 +165,7 @@ void TFrmMain::LoadSettings() {
   chkJitterClick();
   cbClickTypeChange();
   cbButtonChange();
-  rbRepeatCountClick();
+  RepeatChoiceChanged();
   ApplyTargetMode(GetTargetMode());
 }
 

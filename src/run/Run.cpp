@@ -1,5 +1,6 @@
 #include "run/Run.h"
 
+#include <algorithm>
 #include <utility>
 
 namespace nevra {
@@ -22,6 +23,7 @@ void TRun::Start(TRunRequest ARequest) {
   ReleaseHeld();
   FRequest = std::move(ARequest);
   FDone = 0;
+  FBeganUs.reset();
   FActive = true;
   ++FGeneration;
   const uint64_t Now = FClock.MonotonicMicroseconds();
@@ -37,12 +39,40 @@ void TRun::Begin(uint64_t ANowUs) {
   FDelaying = FRequest.StartDelayS > 0;
   if (FDelaying) {
     FTimer->ArmAt(ANowUs + uint64_t{FRequest.StartDelayS} * 1000000);
-  } else if (const auto* Clicks = std::get_if<TClickTask>(&FRequest.Task)) {
+    return;
+  }
+  FBeganUs = ANowUs;
+  if (const auto* Clicks = std::get_if<TClickTask>(&FRequest.Task)) {
     FSchedule.Begin(ANowUs, DrawInterval(*Clicks, FRandom));
-    FTimer->ArmAt(FSchedule.Due());
+    ArmFor(FSchedule.Due());
   } else {
     Play(std::get<TMacroTask>(FRequest.Task));
   }
+}
+
+std::optional<uint64_t> TRun::EndsAtUs() const {
+  const auto* Time = std::get_if<TForTime>(&FRequest.Length);
+  if (Time == nullptr || !FBeganUs) return std::nullopt;
+  return *FBeganUs + uint64_t{Time->Seconds} * 1000000;
+}
+
+bool TRun::TimeUp(uint64_t ANowUs) const {
+  const auto EndsAt = EndsAtUs();
+  return EndsAt && ANowUs >= *EndsAt;
+}
+
+void TRun::ArmFor(uint64_t AUs) {
+  const auto EndsAt = EndsAtUs();
+  FTimer->ArmAt(EndsAt ? std::min(AUs, *EndsAt) : AUs);
+}
+
+std::optional<uint64_t> TRun::TimeLeftMs() const {
+  const auto* Time = std::get_if<TForTime>(&FRequest.Length);
+  if (!FActive || Time == nullptr) return std::nullopt;
+  const auto EndsAt = EndsAtUs();
+  if (!EndsAt) return uint64_t{Time->Seconds} * 1000;
+  const uint64_t Now = FClock.MonotonicMicroseconds();
+  return Now >= *EndsAt ? 0 : (*EndsAt - Now + 999) / 1000;
 }
 
 void TRun::Update(const TClickTask& ATask, const TRunLength& ALength) {
@@ -79,10 +109,16 @@ void TRun::Tick() {
     DelayOver();
     return;
   }
-  // A held click's hold time is over; the next click keeps its due time.
-  if (FHolding) {
+  // A macro's playback learns of the end from its next look at whether the run is over.
+  if (PlaysMacro()) {
+    if (TimeUp(FClock.MonotonicMicroseconds())) End(TRunEndCause::ecTimeUp);
+    return;
+  }
+  // A held click's hold time is over; the next click keeps its due time. (Its time up, the run
+  // lets go at once.)
+  if (FHolding && !TimeUp(FClock.MonotonicMicroseconds())) {
     ReleaseHeld();
-    FTimer->ArmAt(FSchedule.Due());
+    ArmFor(FSchedule.Due());
     return;
   }
   const TClickTask& Task = std::get<TClickTask>(FRequest.Task);
@@ -95,17 +131,23 @@ void TRun::Tick() {
   // up here, as one timer round trip each it would fall further behind at 1 ms. The moment is
   // taken once, so a tick makes at most the clicks of the make-up window.
   const uint64_t Now = FClock.MonotonicMicroseconds();
-  while (!LengthReached() && FSchedule.ClickDueAt(Now)) {
+  const auto EndsAt = EndsAtUs();
+  const auto DueInTime = [&] { return !EndsAt || FSchedule.Due() <= *EndsAt; };
+  while (!LengthReached() && DueInTime() && FSchedule.ClickDueAt(Now)) {
     const bool Holds = Click(Task);
     ++FDone;
     FSchedule.Advance(DrawInterval(Task, FRandom));
     if (Holds) {
       // The window stays free while the button is down: Stop works during a hold.
-      FTimer->ArmAt(FClock.MonotonicMicroseconds() + uint64_t{Task.HoldMs} * 1000);
+      ArmFor(FClock.MonotonicMicroseconds() + uint64_t{Task.HoldMs} * 1000);
       return;
     }
   }
-  FTimer->ArmAt(FSchedule.Due());
+  if (TimeUp(Now)) {
+    End(TRunEndCause::ecTimeUp);
+    return;
+  }
+  ArmFor(FSchedule.Due());
 }
 
 void TRun::WaitForKeys() {
@@ -127,9 +169,10 @@ void TRun::DelayOver() {
   if (OnDelayOver) OnDelayOver();
   // The handler may have stopped the run, or started another.
   if (!FActive || Generation != FGeneration) return;
+  FBeganUs = FClock.MonotonicMicroseconds();
   if (const auto* Clicks = std::get_if<TClickTask>(&FRequest.Task)) {
     FSchedule.Begin(FClock.MonotonicMicroseconds(), DrawInterval(*Clicks, FRandom));
-    FTimer->ArmAt(FSchedule.Due());
+    ArmFor(FSchedule.Due());
   } else {
     Play(std::get<TMacroTask>(FRequest.Task));
   }
@@ -176,6 +219,8 @@ void TRun::Play(const TMacroTask& ATask) {
   const std::vector<TMacroMouseEvent> Events = ATask.Events;
   std::optional<uint64_t> Passes;
   if (const auto* Count = std::get_if<TRepeatCount>(&FRequest.Length)) Passes = Count->Count;
+  // The run's timer ends a run for a time from one of the playback's waits.
+  if (const auto EndsAt = EndsAtUs()) FTimer->ArmAt(*EndsAt);
   FPlayer.Play(
       Events, Passes, Over, [this] { ++FDone; }, ATask.SpeedPercent);
   if (!Over()) End(TRunEndCause::ecCompleted);

@@ -55,6 +55,9 @@ class TRun {
   const TRunRequest& Request() const { return FRequest; }
   // Clicks, or a macro's complete passes, of the run under way or the last one.
   uint64_t Done() const { return FDone; }
+  // How long a run for a time still lasts, in milliseconds (rounded up): all of its time until
+  // its start delay is over. None for a run of another length, or no run.
+  std::optional<uint64_t> TimeLeftMs() const;
 
  private:
   // The run proper, once nothing holds it back: the delay, the first click or the playback.
@@ -70,6 +73,12 @@ class TRun {
   void ReleaseHeld();
   void Play(const TMacroTask& ATask);
   bool LengthReached() const;
+  // When a run for a time ends: its time after the start delay ended. None before that, and for a
+  // run of another length.
+  std::optional<uint64_t> EndsAtUs() const;
+  // Arms the timer for AUs, or for the end of the run's time if that comes first.
+  void ArmFor(uint64_t AUs);
+  bool TimeUp(uint64_t ANowUs) const;
   void End(TRunEndCause ACause);
 
   IMouseInput& FInput;
@@ -84,6 +93,8 @@ class TRun {
   THeldKeys FHeldKeys;
   bool FHolding = false;
   uint64_t FDone = 0;
+  // When the run proper began, its start delay over, on the steady clock.
+  std::optional<uint64_t> FBeganUs;
   bool FActive = false;
   bool FDelaying = false;
   // How often the keys that started a run are looked at while they are down, and after how long

@@ -43,7 +43,13 @@ struct TRepeatCount {
   uint64_t Count = 1;
   friend bool operator==(const TRepeatCount&, const TRepeatCount&) = default;
 };
-using TRunLength = std::variant<TUntilStopped, TRepeatCount>;
+// For a time: the run ends by itself once this long has passed since its start delay ended; a
+// click due at that very moment is made, a macro's pass under way stops at once.
+struct TForTime {
+  uint32_t Seconds = 60;
+  friend bool operator==(const TForTime&, const TForTime&) = default;
+};
+using TRunLength = std::variant<TUntilStopped, TRepeatCount, TForTime>;
 
 // Clicking at an interval.
 struct TClickTask {
@@ -83,6 +89,7 @@ enum class TRunEndCause {
   ecHotkey,     // the stop hotkey
   ecClosing,    // the window closes
   ecMacroGone,  // its macro left the list before it could play
+  ecTimeUp,     // its time is up
 };
 
 struct TRunEnd {

@@ -14,7 +14,7 @@ TEST_F(SettingsStoreTest, FirstRunWritesEveryEntryInOrder) {
   EXPECT_EQ(Saved(),
             "[Target]\r\nmode=0\r\n"
             "[Interval]\r\nh=0\r\nm=0\r\ns=0\r\nms=100\r\njitterEnabled=0\r\njitterMs=0\r\n"
-            "[Repeat]\r\nuntilStopped=1\r\ncount=100\r\n"
+            "[Repeat]\r\nuntilStopped=1\r\ncount=100\r\nforTime=0\r\nforSeconds=60\r\n"
             "[Click]\r\nbutton=0\r\ntype=0\r\nholdMs=80\r\nkeyVk=32\r\nkeyMod=0\r\n"
             "[UI]\r\ntopMost=0\r\nminimizeOnStart=0\r\n"
             "[Delay]\r\nstartDelayS=0\r\n"

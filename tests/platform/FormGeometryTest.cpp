@@ -19,7 +19,7 @@ class FormGeometry : public ::testing::Test {
 TEST_F(FormGeometry, BoundsAddTheOriginsOfEveryContainer) {
   EXPECT_EQ(FormBounds(Form.btnStart), (TRect{10, 10, 117, 51}));         // on the form itself
   EXPECT_EQ(FormBounds(Form.rbCoordinates), (TRect{22, 112, 222, 131}));  // in grpTarget at (10, 60)
-  EXPECT_EQ(FormBounds(Form.lblStatus), (TRect{10, 600, 350, 615}));      // in pnlStatusBar at (0, 596)
+  EXPECT_EQ(FormBounds(Form.lblStatus), (TRect{10, 630, 350, 645}));      // in pnlStatusBar at (0, 626)
   EXPECT_EQ(FormBounds(Form.seRepeat), (TRect{413, 387, 503, 410}));      // in grpClicks at (253, 335)
 }
 

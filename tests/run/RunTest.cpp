@@ -67,6 +67,11 @@ TEST_F(RunTest, EachRequestSendsItsInputOnTimeAndEndsWithItsCount) {
   Jittered.JitterMs = 30;
   const TMacroTask Macro{{{10, mekDown, 5, 5, 0}, {20, mekUp, 5, 5, 0}}, "m.nevramac"};
   const TMacroTask FastMacro{{{40, mekDown, 5, 5, 0}, {80, mekUp, 5, 5, 0}}, "m.nevramac", 400};
+  // A pass of 400 ms that holds the button from 100 to 300.
+  const TMacroTask SlowMacro{{{100, mekDown, 5, 5, 0}, {300, mekUp, 5, 5, 0}, {400, mekMove, 6, 6, -1}}, "m.nevramac"};
+  TClickTask LongHolds = Clicks(100);
+  LongHolds.Kind = TClickKind::ckHold;
+  LongHolds.HoldMs = 50;
   struct TCase {
     const char* What;
     TRunRequest Request;
@@ -118,6 +123,34 @@ TEST_F(RunTest, EachRequestSendsItsInputOnTimeAndEndsWithItsCount) {
        {"10:M", "10:D0", "20:M", "20:U0"},
        {TRunEndCause::ecCompleted, 1, true, true},
        20},
+      // A run for a time: the click due at the very end is made, and the end comes with it.
+      {"clicks for a second",
+       {Clicks(100), TForTime{1}, 0},
+       {},
+       {"100:D0", "100:U0", "200:D0", "200:U0", "300:D0", "300:U0", "400:D0", "400:U0", "500:D0",  "500:U0",
+        "600:D0", "600:U0", "700:D0", "700:U0", "800:D0", "800:U0", "900:D0", "900:U0", "1000:D0", "1000:U0"},
+       {TRunEndCause::ecTimeUp, 10, false, false},
+       1000},
+      {"the time counts from the end of the start delay",
+       {Clicks(400), TForTime{1}, 1},
+       {},
+       {"1400:D0", "1400:U0", "1800:D0", "1800:U0"},
+       {TRunEndCause::ecTimeUp, 2, false, false},
+       2000},
+      {"a hold at the end of the time is let go at once",
+       {LongHolds, TForTime{1}, 0},
+       {},
+       {"100:D0", "150:U0", "200:D0", "250:U0", "300:D0", "350:U0", "400:D0", "450:U0", "500:D0",  "550:U0",
+        "600:D0", "650:U0", "700:D0", "750:U0", "800:D0", "850:U0", "900:D0", "950:U0", "1000:D0", "1000:U0"},
+       {TRunEndCause::ecTimeUp, 10, false, false},
+       1000},
+      {"a macro for a time stops in the middle of a pass and lets go",
+       {SlowMacro, TForTime{1}, 0},
+       {},
+       {"100:M", "100:D0", "300:M", "300:U0", "400:M", "500:M", "500:D0", "700:M", "700:U0", "800:M", "900:M", "900:D0",
+        "1000:U0"},
+       {TRunEndCause::ecTimeUp, 2, true, false},
+       1000},
   };
   for (const TCase& C : Cases) {
     SCOPED_TRACE(C.What);
@@ -203,6 +236,21 @@ TEST_F(RunTest, ClicksKeepTheirScheduleHoweverLongEachTakes) {
   P.Time.RunFor(1000);
   Run.Stop(TRunEndCause::ecButton);
   EXPECT_EQ(Ended->Done, 1000u);
+}
+
+// What the strip and the tray show of a run for a time: all of it during the start delay, then
+// what is left, rounded up to the millisecond; nothing for a run of another length.
+TEST_F(RunTest, ARunForATimeTellsHowLongItStillLasts) {
+  EXPECT_FALSE(Run.TimeLeftMs().has_value()) << "no run";
+  Run.Start({Clicks(100), TForTime{90}, 2});
+  P.Time.RunFor(1500);
+  EXPECT_EQ(Run.TimeLeftMs(), 90000u);
+  P.Time.RunFor(30500);
+  EXPECT_EQ(Run.TimeLeftMs(), 60000u);
+  Run.Stop(TRunEndCause::ecButton);
+  EXPECT_FALSE(Run.TimeLeftMs().has_value());
+  Run.Start({Clicks(100), TRepeatCount{5}, 0});
+  EXPECT_FALSE(Run.TimeLeftMs().has_value());
 }
 
 // A change made in the window during a click run takes effect at its next click.
