@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "platform/fake/FakePlatform.h"
+#include "support/RunSeeds.h"
 
 namespace nevra {
 namespace {
@@ -70,7 +71,7 @@ TEST_F(RunTest, EachRequestSendsItsInputOnTimeAndEndsWithItsCount) {
   struct TCase {
     const char* What;
     TRunRequest Request;
-    std::vector<uint32_t> Draws;  // the random draws: 0, 1, 2 shift an interval by -J, 0, +J
+    std::vector<uint32_t> Draws;  // the run's jitter draws: 0, 1, 2 shift an interval by -J, 0, +J
     std::vector<std::string> Sent;
     TRunEnd End;
     uint64_t EndedAt;
@@ -122,7 +123,7 @@ TEST_F(RunTest, EachRequestSendsItsInputOnTimeAndEndsWithItsCount) {
   for (const TCase& C : Cases) {
     SCOPED_TRACE(C.What);
     P.Input.ClearSent();
-    P.Random.Script.assign(C.Draws.begin(), C.Draws.end());
+    P.Random.Script = {test::SeedDrawingThreeValues(C.Draws)};
     Ended.reset();
     const uint64_t T0 = P.Time.Now();
     Run.Start(C.Request);
