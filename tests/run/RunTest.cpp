@@ -317,6 +317,8 @@ TEST_F(RunTest, ClicksLandInTheirDiscAndTheCursorGoesBack) {
 }
 
 // A run's draws come from its seed alone: the same seed gives the same run, another seed another.
+// The window passing its settings on during the run (unchanged here) carries on with the run's
+// draws rather than starting them again.
 TEST_F(RunTest, TheSameSeedGivesTheSameRun) {
   TClickTask Task = Clicks(100);
   Task.Kind = TClickKind::ckHold;
@@ -325,12 +327,14 @@ TEST_F(RunTest, TheSameSeedGivesTheSameRun) {
   Task.JitterShape = TJitterShape::jsNormal;
   Task.Where = TAtPoint{{900, 500}};
   Task.RadiusPx = 50;
-  const auto RunWithSeed = [&](uint32_t ASeed) {
+  const auto RunWithSeed = [&](uint32_t ASeed, bool AUpdated) {
     P.Input.ClearSent();
     P.Random.Script = {ASeed};
     const uint64_t T0 = P.Time.Now();
     Run.Start({Task, TRepeatCount{50}, 0});
-    P.Time.RunFor(10000);
+    P.Time.RunFor(2000);
+    if (AUpdated) Run.Update(Task, TRepeatCount{50});
+    P.Time.RunFor(8000);
     std::vector<std::string> Out;
     for (const auto& Sent : P.Input.Sent()) {
       const TPoint At = MovedTo(Sent.Record, P.Input.Desktop);
@@ -339,9 +343,11 @@ TEST_F(RunTest, TheSameSeedGivesTheSameRun) {
     }
     return Out;
   };
-  const std::vector<std::string> First = RunWithSeed(1234);
-  EXPECT_EQ(RunWithSeed(1234), First);
-  EXPECT_NE(RunWithSeed(1235), First);
+  const std::vector<std::string> First = RunWithSeed(1234, false);
+  EXPECT_EQ(First.size(), 150u);
+  EXPECT_EQ(RunWithSeed(1234, false), First);
+  EXPECT_EQ(RunWithSeed(1234, true), First);
+  EXPECT_NE(RunWithSeed(1235, false), First);
 }
 
 // A key as the click: the modifiers go down first and come up last, each key with its layout's
