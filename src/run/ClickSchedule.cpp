@@ -23,11 +23,4 @@ bool TClickSchedule::ClickDueAt(uint64_t ANowUs) {
   return true;
 }
 
-uint32_t DrawInterval(const TClickTask& ATask, IRandom& ARandom) {
-  const int64_t Base = std::max<uint32_t>(ATask.IntervalMs, 1);
-  // -1, 0 or +1 with equal chances: the jitter takes exactly the values -J, 0 and +J.
-  const int64_t Shift = (static_cast<int64_t>(ARandom.Next(3)) - 1) * int64_t{ATask.JitterMs};
-  return static_cast<uint32_t>(std::max<int64_t>(Base + Shift, 1));
-}
-
 }  // namespace nevra

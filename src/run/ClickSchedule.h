@@ -1,9 +1,6 @@
 #pragma once
 #include <cstdint>
 
-#include "platform/Random.h"
-#include "run/RunRequest.h"
-
 namespace nevra {
 
 // When the clicks of a run fall due, on the steady clock (microseconds). Each due time is the one
@@ -29,9 +26,5 @@ class TClickSchedule {
   uint64_t FDue = 0;
   uint64_t FStepUs = 1000;  // the interval the due time was drawn with
 };
-
-// The interval before a click: the task's base (0 counts as 1 ms) less its jitter, as it is, or
-// plus its jitter, with equal chances, and never below 1 ms.
-uint32_t DrawInterval(const TClickTask& ATask, IRandom& ARandom);
 
 }  // namespace nevra

@@ -1,7 +1,10 @@
 #include "run/Run.h"
 
 #include <algorithm>
+#include <limits>
 #include <utility>
+
+#include "run/RandomDraws.h"
 
 namespace nevra {
 
@@ -26,6 +29,8 @@ void TRun::Start(TRunRequest ARequest) {
   FBeganUs.reset();
   FActive = true;
   ++FGeneration;
+  // A seed of its own for each run: the run's draws are then one sequence, replayed by its seed.
+  FDraws.Seed(FRandom.Next(std::numeric_limits<uint32_t>::max()));
   const uint64_t Now = FClock.MonotonicMicroseconds();
   if (FRequest.KeysDown && FRequest.KeysDown()) {
     FKeysWait = TKeysWait{Now, false};
@@ -43,7 +48,7 @@ void TRun::Begin(uint64_t ANowUs) {
   }
   FBeganUs = ANowUs;
   if (const auto* Clicks = std::get_if<TClickTask>(&FRequest.Task)) {
-    FSchedule.Begin(ANowUs, DrawInterval(*Clicks, FRandom));
+    FSchedule.Begin(ANowUs, DrawInterval(*Clicks, FDraws));
     ArmFor(FSchedule.Due());
   } else {
     Play(std::get<TMacroTask>(FRequest.Task));
@@ -134,12 +139,12 @@ void TRun::Tick() {
   const auto EndsAt = EndsAtUs();
   const auto DueInTime = [&] { return !EndsAt || FSchedule.Due() <= *EndsAt; };
   while (!LengthReached() && DueInTime() && FSchedule.ClickDueAt(Now)) {
-    const bool Holds = Click(Task);
+    const uint32_t HeldMs = Click(Task);
     ++FDone;
-    FSchedule.Advance(DrawInterval(Task, FRandom));
-    if (Holds) {
+    FSchedule.Advance(DrawInterval(Task, FDraws));
+    if (HeldMs > 0) {
       // The window stays free while the button is down: Stop works during a hold.
-      ArmFor(FClock.MonotonicMicroseconds() + uint64_t{Task.HoldMs} * 1000);
+      ArmFor(FClock.MonotonicMicroseconds() + uint64_t{HeldMs} * 1000);
       return;
     }
   }
@@ -171,45 +176,76 @@ void TRun::DelayOver() {
   if (!FActive || Generation != FGeneration) return;
   FBeganUs = FClock.MonotonicMicroseconds();
   if (const auto* Clicks = std::get_if<TClickTask>(&FRequest.Task)) {
-    FSchedule.Begin(FClock.MonotonicMicroseconds(), DrawInterval(*Clicks, FRandom));
+    FSchedule.Begin(FClock.MonotonicMicroseconds(), DrawInterval(*Clicks, FDraws));
     ArmFor(FSchedule.Due());
   } else {
     Play(std::get<TMacroTask>(FRequest.Task));
   }
 }
 
-bool TRun::Click(const TClickTask& ATask) {
+uint32_t TRun::Click(const TClickTask& ATask) {
   if (const auto* Stroke = std::get_if<TKeyStroke>(&ATask.What)) return KeyClick(ATask, *Stroke);
-  if (const auto* Point = std::get_if<TAtPoint>(&ATask.Where)) MoveMouseTo(FInput, Point->Point.X, Point->Point.Y);
-  return MouseClick(ATask, std::get<TMouseButton>(ATask.What).Index);
+  const int32_t Button = std::get<TMouseButton>(ATask.What).Index;
+  if (const auto* Point = std::get_if<TAtPoint>(&ATask.Where)) {
+    const TPoint At = Scattered(ATask, Point->Point);
+    MoveMouseTo(FInput, At.X, At.Y);
+    return MouseClick(ATask, Button);
+  }
+  TPoint Cursor;
+  if (ATask.RadiusPx == 0 || !FInput.GetCursorPos(Cursor)) return MouseClick(ATask, Button);
+  // The click lands beside the cursor, and the cursor goes back where it was: moved by each
+  // click, the user's cursor would wander off in a random walk, and leave the place they chose.
+  const TPoint At = Scattered(ATask, Cursor);
+  MoveMouseTo(FInput, At.X, At.Y);
+  FCursorHome = Cursor;
+  const uint32_t HeldMs = MouseClick(ATask, Button);
+  // A held button keeps the cursor where it went down, so the hold is no drag; it goes back
+  // after the release.
+  if (HeldMs == 0) PutCursorBack();
+  return HeldMs;
 }
 
-bool TRun::MouseClick(const TClickTask& ATask, int32_t AButton) {
+TPoint TRun::Scattered(const TClickTask& ATask, TPoint APlace) {
+  if (ATask.RadiusPx == 0) return APlace;
+  const TPoint Offset = DrawOffsetInDisc(ATask.RadiusPx, FDraws);
+  return TPoint{APlace.X + Offset.X, APlace.Y + Offset.Y};
+}
+
+uint32_t TRun::MouseClick(const TClickTask& ATask, int32_t AButton) {
   if (ATask.Kind != TClickKind::ckHold) {
     ClickButton(FInput, AButton, ATask.Kind == TClickKind::ckDouble ? 2 : 1);
-    return false;
+    return 0;
   }
+  const uint32_t HoldMs = DrawHoldMs(ATask, FDraws);
   FHeld.Press(AButton);
-  FHolding = ATask.HoldMs > 0;
+  FHolding = HoldMs > 0;
   if (!FHolding) FHeld.Release(AButton);
-  return FHolding;
+  return HoldMs;
 }
 
-bool TRun::KeyClick(const TClickTask& ATask, const TKeyStroke& AStroke) {
+uint32_t TRun::KeyClick(const TClickTask& ATask, const TKeyStroke& AStroke) {
   if (ATask.Kind != TClickKind::ckHold) {
     TapKeyStroke(FHeldKeys, FKeys, AStroke, ATask.Kind == TClickKind::ckDouble ? 2 : 1);
-    return false;
+    return 0;
   }
+  const uint32_t HoldMs = DrawHoldMs(ATask, FDraws);
   PressKeyStroke(FHeldKeys, FKeys, AStroke, true);
-  FHolding = ATask.HoldMs > 0;
+  FHolding = HoldMs > 0;
   if (!FHolding) PressKeyStroke(FHeldKeys, FKeys, AStroke, false);
-  return FHolding;
+  return HoldMs;
 }
 
 void TRun::ReleaseHeld() {
   FHolding = false;
   FHeld.ReleaseAll();
   FHeldKeys.ReleaseAll();
+  PutCursorBack();
+}
+
+void TRun::PutCursorBack() {
+  if (!FCursorHome) return;
+  MoveMouseTo(FInput, FCursorHome->X, FCursorHome->Y);
+  FCursorHome.reset();
 }
 
 void TRun::Play(const TMacroTask& ATask) {

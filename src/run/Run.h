@@ -13,6 +13,7 @@
 #include "platform/Random.h"
 #include "platform/Timers.h"
 #include "run/ClickSchedule.h"
+#include "run/RunRandom.h"
 #include "run/RunRequest.h"
 
 namespace nevra {
@@ -65,12 +66,15 @@ class TRun {
   void Tick();
   void WaitForKeys();
   void DelayOver();
-  // Returns whether the click holds its button or key down, to be released when its hold time is
-  // over.
-  bool Click(const TClickTask& ATask);
-  bool MouseClick(const TClickTask& ATask, int32_t AButton);
-  bool KeyClick(const TClickTask& ATask, const TKeyStroke& AStroke);
+  // Returns how long the click holds its button or key down, to be released when that time is
+  // over; 0 when nothing stays down.
+  uint32_t Click(const TClickTask& ATask);
+  uint32_t MouseClick(const TClickTask& ATask, int32_t AButton);
+  uint32_t KeyClick(const TClickTask& ATask, const TKeyStroke& AStroke);
+  // Where a mouse click lands: its place, moved within the task's radius.
+  TPoint Scattered(const TClickTask& ATask, TPoint APlace);
   void ReleaseHeld();
+  void PutCursorBack();
   void Play(const TMacroTask& ATask);
   bool LengthReached() const;
   // When a run for a time ends: its time after the start delay ended. None before that, and for a
@@ -84,7 +88,10 @@ class TRun {
   IMouseInput& FInput;
   IKeyboardInput& FKeys;
   IClock& FClock;
+  // Draws each run's seed.
   IRandom& FRandom;
+  // The run's own draws: its intervals, where its clicks land, how long they hold.
+  TRunRandom FDraws;
   TMacroPlayer FPlayer;
   TRunRequest FRequest;
   TClickSchedule FSchedule;
@@ -92,6 +99,9 @@ class TRun {
   THeldButtons FHeld;
   THeldKeys FHeldKeys;
   bool FHolding = false;
+  // Where the cursor was before a click at the cursor went off to a point of its disc: it goes
+  // back there as soon as the click is over.
+  std::optional<TPoint> FCursorHome;
   uint64_t FDone = 0;
   // When the run proper began, its start delay over, on the steady clock.
   std::optional<uint64_t> FBeganUs;

@@ -51,15 +51,30 @@ struct TForTime {
 };
 using TRunLength = std::variant<TUntilStopped, TRepeatCount, TForTime>;
 
+// How the jitter of an interval is drawn. Settings files keep the number, so a new shape goes
+// last, and 0 is what a file without one always meant.
+enum class TJitterShape : int32_t {
+  jsThreeValues = 0,  // the base less the jitter, the base, or the base plus it, with equal chances
+  jsUniform = 1,      // any whole millisecond from the base less the jitter to the base plus it
+  jsNormal = 2,       // normally around the base, the jitter as its standard deviation, within twice it
+};
+
 // Clicking at an interval.
 struct TClickTask {
   TPressed What = TMouseButton{};
   TClickKind Kind = TClickKind::ckSingle;
   uint32_t HoldMs = 80;  // a Hold click's press
+  // A Hold click's press lasts any whole millisecond from HoldMs less this to HoldMs plus this,
+  // and never less than 0.
+  uint32_t HoldJitterMs = 0;
   TPlace Where = TAtCursor{};
+  // Each mouse click lands anywhere in the disc of this radius (pixels) around the place, evenly
+  // over its area; 0: exactly at the place. A key goes to the focused window and ignores it.
+  uint32_t RadiusPx = 0;
   uint32_t IntervalMs = 100;  // between two clicks; 0 counts as 1
-  // Each interval is the base, the base less this or the base plus this, with equal chances.
+  // How far an interval may stray from the base, drawn in the shape below; never below 1 ms.
   uint32_t JitterMs = 0;
+  TJitterShape JitterShape = TJitterShape::jsThreeValues;
   friend bool operator==(const TClickTask&, const TClickTask&) = default;
 };
 

@@ -3,6 +3,7 @@
 
 #include "product/AppInfo.h"
 #include "support/FormFixture.h"
+#include "support/RunSeeds.h"
 
 namespace nevra::test {
 namespace {
@@ -139,11 +140,11 @@ TEST_F(RunFromWindowTest, JitterDrawsMinusZeroPlusAndClampsToOneMillisecond) {
   Form->chkJitter.SetChecked(true);
   Form->seJitterMs.SetValue(150);
   // Draws 0, 1, 2 give k = -1, 0, +1: intervals 100 - 150 (clamped to 1), 100 and 250.
-  P.Random.Script = {0, 1, 2, 1};
+  P.Random.Script = {SeedDrawingThreeValues({0, 1, 2, 1})};
   Start();
   P.Time.RunFor(1 + 100 + 250);
   EXPECT_THAT(PressTimes(), ElementsAre(1, 101, 351));
-  for (uint32_t Bound : P.Random.Bounds) EXPECT_EQ(Bound, 3u);
+  EXPECT_EQ(P.Random.Bounds.size(), 1u) << "the run draws its seed once, then draws from its own generator";
 }
 
 TEST_F(RunFromWindowTest, JitterIsIgnoredWhileItsBoxIsUnchecked) {

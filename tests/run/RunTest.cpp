@@ -4,12 +4,15 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <cstdio>
 #include <optional>
+#include <set>
 #include <string>
 #include <vector>
 
 #include "platform/fake/FakePlatform.h"
+#include "support/RunSeeds.h"
 
 namespace nevra {
 namespace {
@@ -75,7 +78,7 @@ TEST_F(RunTest, EachRequestSendsItsInputOnTimeAndEndsWithItsCount) {
   struct TCase {
     const char* What;
     TRunRequest Request;
-    std::vector<uint32_t> Draws;  // the random draws: 0, 1, 2 shift an interval by -J, 0, +J
+    std::vector<uint32_t> Draws;  // the run's jitter draws: 0, 1, 2 shift an interval by -J, 0, +J
     std::vector<std::string> Sent;
     TRunEnd End;
     uint64_t EndedAt;
@@ -155,7 +158,7 @@ TEST_F(RunTest, EachRequestSendsItsInputOnTimeAndEndsWithItsCount) {
   for (const TCase& C : Cases) {
     SCOPED_TRACE(C.What);
     P.Input.ClearSent();
-    P.Random.Script.assign(C.Draws.begin(), C.Draws.end());
+    P.Random.Script = {test::SeedDrawingThreeValues(C.Draws)};
     Ended.reset();
     const uint64_t T0 = P.Time.Now();
     Run.Start(C.Request);
@@ -263,6 +266,136 @@ TEST_F(RunTest, AnUpdateTakesEffectAtTheNextClick) {
   P.Time.RunFor(1000);
   EXPECT_EQ(Sent(), (std::vector<std::string>{"100:D0", "100:U0", "200:D1", "200:U1", "240:D1", "240:U1"}));
   EXPECT_EQ(*Ended, (TRunEnd{TRunEndCause::ecCompleted, 3, false, true}));
+}
+
+// Where a move sent to the fake mouse goes, in pixels: the inverse of the normalisation to
+// 0-65535 across the fake desktop, exact while a pixel spans more than one step of it.
+TPoint MovedTo(const TMouseInputRecord& ARecord, const TVirtualDesktop& ADesktop) {
+  const auto Axis = [](int32_t AValue, int32_t AOrigin, int32_t ASize) {
+    return AOrigin + static_cast<int32_t>(std::lround(AValue * (ASize - 1.0) / 65535.0));
+  };
+  return {Axis(ARecord.Dx, ADesktop.Left, ADesktop.Width), Axis(ARecord.Dy, ADesktop.Top, ADesktop.Height)};
+}
+
+// With a radius, a click at a point lands anywhere in the disc around it; a click at the cursor
+// lands in the disc around the cursor, and the cursor goes back to where it was as soon as the
+// click is over: with the release of a held click (moved while down it would drag), and when a
+// stop cuts a hold short. A Hold click's hold time takes its random part. A key ignores the radius.
+TEST_F(RunTest, ClicksLandInTheirDiscAndTheCursorGoesBack) {
+  constexpr uint32_t kRadius = 25;
+  constexpr uint64_t kClicks = 200;
+  const TPoint Point{900, 500};
+  const TPoint Cursor = P.Input.Cursor;
+  const auto Task = [](TPlace AWhere, TClickKind AKind) {
+    TClickTask Out = Clicks(100);
+    Out.Where = AWhere;
+    Out.Kind = AKind;
+    Out.RadiusPx = kRadius;
+    Out.HoldMs = 40;
+    Out.HoldJitterMs = 30;
+    return Out;
+  };
+  TClickTask Key = Task(TAtPoint{Point}, TClickKind::ckSingle);
+  Key.What = TKeyStroke{VirtualKeys::Space, 0};
+  struct TCase {
+    const char* What;
+    TClickTask Task;
+    TPoint Centre;
+    // Each click's records: "disc" a move into the disc, "home" a move back to the cursor at
+    // once, as the button comes up.
+    std::vector<std::string> Click;
+  };
+  const TCase Cases[] = {
+      {"at a point", Task(TAtPoint{Point}, TClickKind::ckSingle), Point, {"disc", "D0", "U0"}},
+      {"at the cursor", Task(TAtCursor{}, TClickKind::ckSingle), Cursor, {"disc", "D0", "U0", "home"}},
+      {"a double click at the cursor",
+       Task(TAtCursor{}, TClickKind::ckDouble),
+       Cursor,
+       {"disc", "D0", "U0", "D0", "U0", "home"}},
+      {"held at the cursor", Task(TAtCursor{}, TClickKind::ckHold), Cursor, {"disc", "D0", "U0", "home"}},
+      {"a key", Key, Point, {}},
+  };
+  for (const TCase& C : Cases) {
+    SCOPED_TRACE(C.What);
+    P.Input.ClearSent();
+    Run.Start({C.Task, TRepeatCount{kClicks}, 0});
+    P.Time.RunFor(kClicks * 100 + 1000);
+    ASSERT_EQ(Ended->Done, kClicks);
+    const auto& Sent = P.Input.Sent();
+    ASSERT_EQ(Sent.size(), C.Click.size() * kClicks);
+    std::set<std::pair<int32_t, int32_t>> Landed;
+    std::set<uint64_t> Holds;
+    for (size_t I = 0; I < Sent.size(); ++I) {
+      const std::string& Expected = C.Click[I % C.Click.size()];
+      const TPoint At = MovedTo(Sent[I].Record, P.Input.Desktop);
+      if (Expected == "disc") {
+        const int64_t X = At.X - C.Centre.X, Y = At.Y - C.Centre.Y;
+        EXPECT_LE(X * X + Y * Y, int64_t{kRadius} * kRadius) << At.X << "," << At.Y;
+        Landed.insert({At.X, At.Y});
+      } else if (Expected == "home") {
+        EXPECT_EQ(At, Cursor);
+        EXPECT_EQ(Sent[I].AtMs, Sent[I - 1].AtMs) << "the cursor goes back as the button comes up";
+      } else {
+        const std::string Seen = Describe(Sent[I]);
+        EXPECT_EQ(Seen.substr(Seen.find(':') + 1), Expected);
+      }
+      if (Expected == "U0" && C.Task.Kind == TClickKind::ckHold) Holds.insert(Sent[I].AtMs - Sent[I - 1].AtMs);
+    }
+    if (!C.Click.empty()) {
+      EXPECT_GT(Landed.size(), kClicks / 2) << "the clicks spread over the disc";
+    }
+    if (C.Task.Kind == TClickKind::ckHold) {
+      EXPECT_GE(*Holds.begin(), 10u);
+      EXPECT_LE(*Holds.rbegin(), 70u);
+      EXPECT_GT(Holds.size(), 30u) << "hold times from 10 to 70 ms";
+    }
+  }
+
+  // A stop in the middle of a hold lets the button go and puts the cursor back.
+  P.Input.ClearSent();
+  TClickTask LongHold = Task(TAtCursor{}, TClickKind::ckHold);
+  LongHold.HoldMs = 500;
+  const uint64_t T0 = P.Time.Now();
+  Run.Start({LongHold, TUntilStopped{}, 0});
+  P.Time.RunFor(300);
+  Run.Stop(TRunEndCause::ecButton);
+  ASSERT_EQ(P.Input.Sent().size(), 4u);
+  EXPECT_EQ(Describe(P.Input.Sent()[2]), std::to_string(T0 + 300) + ":U0");
+  EXPECT_EQ(MovedTo(P.Input.Sent()[3].Record, P.Input.Desktop), Cursor);
+}
+
+// A run's draws come from its seed alone: the same seed gives the same run, another seed another.
+// The window passing its settings on during the run (unchanged here) carries on with the run's
+// draws rather than starting them again.
+TEST_F(RunTest, TheSameSeedGivesTheSameRun) {
+  TClickTask Task = Clicks(100);
+  Task.Kind = TClickKind::ckHold;
+  Task.HoldJitterMs = 30;
+  Task.JitterMs = 40;
+  Task.JitterShape = TJitterShape::jsNormal;
+  Task.Where = TAtPoint{{900, 500}};
+  Task.RadiusPx = 50;
+  const auto RunWithSeed = [&](uint32_t ASeed, bool AUpdated) {
+    P.Input.ClearSent();
+    P.Random.Script = {ASeed};
+    const uint64_t T0 = P.Time.Now();
+    Run.Start({Task, TRepeatCount{50}, 0});
+    P.Time.RunFor(2000);
+    if (AUpdated) Run.Update(Task, TRepeatCount{50});
+    P.Time.RunFor(8000);
+    std::vector<std::string> Out;
+    for (const auto& Sent : P.Input.Sent()) {
+      const TPoint At = MovedTo(Sent.Record, P.Input.Desktop);
+      Out.push_back(std::to_string(Sent.AtMs - T0) + ":" + std::to_string(Sent.Record.Flags) + "@" +
+                    std::to_string(At.X) + "," + std::to_string(At.Y));
+    }
+    return Out;
+  };
+  const std::vector<std::string> First = RunWithSeed(1234, false);
+  EXPECT_EQ(First.size(), 150u);
+  EXPECT_EQ(RunWithSeed(1234, false), First);
+  EXPECT_EQ(RunWithSeed(1234, true), First);
+  EXPECT_NE(RunWithSeed(1235, false), First);
 }
 
 // A key as the click: the modifiers go down first and come up last, each key with its layout's
