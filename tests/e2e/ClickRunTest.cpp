@@ -66,6 +66,30 @@ TEST_F(ClickRun, RepeatCountOfThreeGivesExactlyThreeLeftClicksAtTheCoordinates) 
   ExpectIdle();
 }
 
+// "For 0:00:03" at 100 ms: the strip counts the time down, and the run ends by itself with its own
+// status text and a count that fits the time (a click each 100 ms, the first 100 ms in).
+TEST_F(ClickRun, ARunForThreeSecondsEndsByItselfWithACountThatFitsTheTime) {
+  tools::ApplyClickRunSettings(Window(), AtTarget());
+  Window().Click("rbForTime");
+  Window().SetText("seForMinutes", "0");
+  Window().SetText("seForSeconds", "3");
+  const auto Started = std::chrono::steady_clock::now();
+  Window().Click("btnStart");
+  EXPECT_TRUE(tools::WaitUntil([&] { return Window().Caption().find(" left...") != std::string::npos; }, 5s))
+      << "caption: " << Window().Caption();
+  ASSERT_TRUE(tools::WaitUntil([&] { return Window().Status().starts_with("Time is up. Clicks done: "); }, kRunTimeout))
+      << "status: " << Window().Status();
+  const auto Took = std::chrono::steady_clock::now() - Started;
+  EXPECT_EQ(Window().Status(), "Time is up. Clicks done: 30");
+  EXPECT_GE(Took, 3s);
+  EXPECT_LT(Took, 5s);
+  tools::WaitUntil([&] { return Target.Count(TClickButton::cbLeft, false) >= 30u; }, 5s);
+  tools::PumpFor(300ms);
+  EXPECT_EQ(Target.Count(TClickButton::cbLeft, true), 30u);
+  EXPECT_EQ(Target.Count(TClickButton::cbLeft, false), 30u);
+  ExpectIdle();
+}
+
 TEST_F(ClickRun, StopDuringTheStartDelayEndsTheRunBeforeAnyClick) {
   tools::TClickRunSettings Settings = AtTarget();
   Settings.StartDelayS = 2;
