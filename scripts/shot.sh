@@ -43,14 +43,18 @@
 #   # for a key
 #   NEVRA_SHOT_SETUP='d="$WINEPREFIX/drive_c/users/$(id -un)/AppData/Roaming/Nevra Auto Clicker"; mkdir -p "$d"; printf "[Click]\r\nbutton=3\r\nkeyVk=116\r\nkeyMod=6\r\n" >"$d/settings.ini"' \
 #   NEVRA_SHOT_CLICK="441 249" scripts/shot.sh EXE docs/screenshot-key.png
+#   # a run for a time in the compact strip: For (h:m:s) 1:30:00 in settings.ini, a one-hour
+#   # interval typed into Hours, then Start by keyboard
+#   NEVRA_SHOT_PAD=96 NEVRA_SHOT_TITLE=left NEVRA_SHOT_SETUP='d="$WINEPREFIX/drive_c/users/$(id -un)/AppData/Roaming/Nevra Auto Clicker"; mkdir -p "$d"; printf "[Repeat]\r\nuntilStopped=0\r\nforTime=1\r\nforSeconds=5400\r\n" >"$d/settings.ini"' \
+#   NEVRA_SHOT_KEYS="Tab Tab End BackSpace 1 shift+Tab shift+Tab Return" scripts/shot.sh EXE docs/screenshot-time-left.png
 #   # the Hotkeys dialog, in English and (with CurrentLanguage=de set as below) in German
-#   NEVRA_SHOT_CLICK="373 599" NEVRA_SHOT_WINDOW="^Hotkeys$" scripts/shot.sh EXE docs/screenshot-hotkeys.png
+#   NEVRA_SHOT_CLICK="373 629" NEVRA_SHOT_WINDOW="^Hotkeys$" scripts/shot.sh EXE docs/screenshot-hotkeys.png
 #   NEVRA_SHOT_SETUP="wine reg add 'HKCU\\Software\\Nevra Auto Clicker' /v CurrentLanguage /d de /f" \
-#   NEVRA_SHOT_CLICK="373 599" NEVRA_SHOT_WINDOW="^Tastenk" scripts/shot.sh EXE docs/screenshot-hotkeys-de.png
+#   NEVRA_SHOT_CLICK="373 629" NEVRA_SHOT_WINDOW="^Tastenk" scripts/shot.sh EXE docs/screenshot-hotkeys-de.png
 #   # the Arabic window: scripts/shot-languages.sh writes docs/screenshots/main-ar.png
 #   # its language menu, opened by a click on the language button
 #   NEVRA_SHOT_SETUP="wine reg add 'HKCU\\Software\\Nevra Auto Clicker' /v CurrentLanguage /d ar /f" \
-#   NEVRA_SHOT_CLICK="291 599" NEVRA_SHOT_FULL=1 scripts/shot.sh EXE docs/screenshots/menu-ar-full.png
+#   NEVRA_SHOT_CLICK="291 629" NEVRA_SHOT_FULL=1 scripts/shot.sh EXE docs/screenshots/menu-ar-full.png
 #   # the box for an unknown option too long for a message box (300 letters here, 32,000 at most)
 #   NEVRA_SHOT_ARGS="/$(printf 'x%.0s' $(seq 300))" scripts/shot.sh EXE docs/screenshot-long-message.png
 #   # the New Version dialog: scripts/shot-update.sh
