@@ -112,7 +112,9 @@ void TFrmMain::StartRun(std::optional<TMacroRun> AMacroRun, bool AInTray, bool A
     }
   }
   if (!AMacroRun && rbCoordinates.Checked() && !CoordinatesUsable()) return;
-  if ((AMacroRun ? AMacroRun->Seconds == 0u : rbForTime.Checked() && ReadRunSeconds() == 0)) {
+  // "For 0:00:00" would end before it began.
+  const bool NoTime = AMacroRun ? AMacroRun->Seconds == 0u : rbForTime.Checked() && ReadRunSeconds() == 0;
+  if (NoTime) {
     FPlatform.Dialogs.ShowMessage(TMessageKind::mkInformation, Translate("Set how long the run lasts."));
     return;
   }
