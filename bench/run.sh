@@ -9,6 +9,8 @@
 #   an event every 0.5 ms (20,000 events in 10 s, as a 1,000 Hz mouse records), played twice. The
 #   recorded against the played duration of each pass. The sparse macro is played once more at
 #   four times the speed: a pass should take a quarter of the recorded time.
+# - Runs for a time: a run "For" the run length at 100 and 10 ms ends by itself; how far its last
+#   click fell from the set end.
 # - Start-up: from starting the program until its window answers, with no macros, 5,000 macro
 #   files and one 200 MB macro.
 #   bench/run.sh [WINDOWS_BUILD_DIR]   (default build/windows)
@@ -90,6 +92,19 @@ for Interval in "${INTERVALS_MS[@]}"; do
   report xdotool "$Interval" "$WORK/xdotool-$Interval.log"
 done
 
+# Runs for a time: the first press comes one interval after the start, the last at the end, so
+# the end fell (span - (seconds - interval)) from its set moment.
+TIMED=()
+for Interval in 100 10; do
+  echo "timed run of ${RUN_SECONDS} s at $Interval ms" >&2
+  start_target "$WORK/timed-$Interval.log"
+  Clicks=$(driver timed-run "$CLICK_X" "$CLICK_Y" "$Interval" "$RUN_SECONDS" | tr -d '\r' | sed -n 's/^clicks_done=//p')
+  stop_target
+  Span=$(field span_ms "$WORK/timed-$Interval.log")
+  TIMED+=("$(printf '%6s %8s %8s %12s %14s' "$Interval" "$Clicks" "$(field presses "$WORK/timed-$Interval.log")" "$Span" \
+    "$(awk -v S="$Span" -v T="$RUN_SECONDS" -v I="$Interval" 'BEGIN { printf "%+.2f", S - (T * 1000 - I) }')")")
+done
+
 # The playback starts a program of its own, with the macro in its own settings folder.
 driver close-window "$MAIN_CAPTION"
 wait "$PROGRAM_PID"
@@ -113,6 +128,10 @@ echo
 echo "Clicks received by the target window, ${RUN_SECONDS} s per run (intervals between presses in ms)"
 printf '%-9s %6s %10s %10s %8s %8s %8s %8s %8s %8s\n' source ms requested/s achieved/s presses counted median p5 p95 max
 printf '%s\n' "${RESULTS[@]}"
+echo
+echo "Runs for a time of ${RUN_SECONDS} s: how far the end (the last press) fell from its set moment"
+printf '%6s %8s %8s %12s %14s\n' ms counted presses span_ms end_error_ms
+printf '%s\n' "${TIMED[@]}"
 [ "$CLICKS_ONLY" = 1 ] && exit 0
 echo "start-up with macro folders of three sizes" >&2
 STARTUP=$(driver start-up "$(winepath -w "$PROGRAM")" | tr -d '\r')

@@ -2,6 +2,7 @@
 //   wait-window CAPTION          waits until a top-level window with this caption shows
 //   close-window CAPTION         asks it to close and waits until it has gone
 //   click-run X Y INTERVAL_MS SECONDS
+//   timed-run X Y INTERVAL_MS SECONDS      a run For (h:m:s) of SECONDS that ends by itself
 //                                left single clicks at (X, Y) every INTERVAL_MS for SECONDS,
 //                                started and stopped with the window's buttons; prints the
 //                                program's own count ("clicks_done=N")
@@ -67,6 +68,30 @@ void ClickRun(int AX, int AY, int AIntervalMs, int ASeconds) {
   std::printf("clicks_done=%s\n", Status.substr(std::string(kStoppedPrefix).size()).c_str());
 }
 
+// A run "For (h:m:s)" of ASeconds at the interval, left to end by itself: the target's first and
+// last presses tell how far its end fell from the set moment (a click is due at the very end).
+void TimedRun(int AX, int AY, int AIntervalMs, int ASeconds) {
+  const TMainWindowDriver Main(RequireWindow(kMainWindowCaption));
+  TClickRunSettings Settings;
+  Settings.X = AX;
+  Settings.Y = AY;
+  Settings.IntervalMs = AIntervalMs;
+  ApplyClickRunSettings(Main, Settings);
+  Main.Click("rbForTime");
+  Main.SetText("seForHours", std::to_string(ASeconds / 3600));
+  Main.SetText("seForMinutes", std::to_string(ASeconds / 60 % 60));
+  Main.SetText("seForSeconds", std::to_string(ASeconds % 60));
+  Main.Click("btnStart");
+  constexpr const char* kTimeUpPrefix = "Time is up. Clicks done: ";
+  std::string Status;
+  if (!WaitUntil([&] { return (Status = Main.Status()).rfind(kTimeUpPrefix, 0) == 0; },
+                 std::chrono::seconds(ASeconds + 30)))
+    throw std::runtime_error("the run did not end by itself; status: " + Status);
+  std::printf("clicks_done=%s\n", Status.substr(std::string(kTimeUpPrefix).size()).c_str());
+  // The next run starts from the choice a click run by time does not use.
+  Main.Click("rbUntilStopped");
+}
+
 }  // namespace
 
 int main() {
@@ -78,6 +103,8 @@ int main() {
       CloseWindow(Args[1]);
     } else if (Args.size() == 5 && Args[0] == "click-run") {
       ClickRun(std::stoi(Args[1]), std::stoi(Args[2]), std::stoi(Args[3]), std::stoi(Args[4]));
+    } else if (Args.size() == 5 && Args[0] == "timed-run") {
+      TimedRun(std::stoi(Args[1]), std::stoi(Args[2]), std::stoi(Args[3]), std::stoi(Args[4]));
     } else if ((Args.size() == 8 || Args.size() == 9) && Args[0] == "macro-playback") {
       TMacroBenchSettings Settings;
       Settings.Events = std::stoi(Args[2]);
@@ -95,7 +122,7 @@ int main() {
     } else {
       std::fputs(
           "usage: NevraBenchDriver.exe wait-window CAPTION | close-window CAPTION |"
-          " click-run X Y INTERVAL_MS SECONDS | macro-playback PROGRAM EVENTS INTERVAL_US MOVES PASSES X Y "
+          " click-run X Y INTERVAL_MS SECONDS | timed-run X Y INTERVAL_MS SECONDS | macro-playback PROGRAM EVENTS INTERVAL_US MOVES PASSES X Y "
           "[SPEED_PERCENT] |"
           " start-up PROGRAM\n",
           stderr);
