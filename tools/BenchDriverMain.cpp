@@ -122,7 +122,8 @@ int main() {
     } else {
       std::fputs(
           "usage: NevraBenchDriver.exe wait-window CAPTION | close-window CAPTION |"
-          " click-run X Y INTERVAL_MS SECONDS | timed-run X Y INTERVAL_MS SECONDS | macro-playback PROGRAM EVENTS INTERVAL_US MOVES PASSES X Y "
+          " click-run X Y INTERVAL_MS SECONDS | timed-run X Y INTERVAL_MS SECONDS | macro-playback PROGRAM EVENTS "
+          "INTERVAL_US MOVES PASSES X Y "
           "[SPEED_PERCENT] |"
           " start-up PROGRAM\n",
           stderr);
