@@ -51,43 +51,44 @@ void CloseWindow(const std::string& ACaption) {
   if (!WaitUntilClosed(Window, 30s)) throw std::runtime_error("the window did not close");
 }
 
-void ClickRun(int AX, int AY, int AIntervalMs, int ASeconds) {
-  const TMainWindowDriver Main(RequireWindow(kMainWindowCaption));
+// The window set to click at the point at the interval, as a user sets it.
+void SetClicksAt(const TMainWindowDriver& AMain, int AX, int AY, int AIntervalMs) {
   TClickRunSettings Settings;
   Settings.X = AX;
   Settings.Y = AY;
   Settings.IntervalMs = AIntervalMs;
-  ApplyClickRunSettings(Main, Settings);
+  ApplyClickRunSettings(AMain, Settings);
+}
+
+// Waits for the status line that ends a run, APrefix and the count, and prints the count.
+void PrintClicksDone(const TMainWindowDriver& AMain, const std::string& APrefix, std::chrono::seconds ATimeout) {
+  std::string Status;
+  if (!WaitUntil([&] { return (Status = AMain.Status()).rfind(APrefix, 0) == 0; }, ATimeout))
+    throw std::runtime_error("the run did not end with \"" + APrefix + "\"; status: " + Status);
+  std::printf("clicks_done=%s\n", Status.substr(APrefix.size()).c_str());
+}
+
+void ClickRun(int AX, int AY, int AIntervalMs, int ASeconds) {
+  const TMainWindowDriver Main(RequireWindow(kMainWindowCaption));
+  SetClicksAt(Main, AX, AY, AIntervalMs);
   Main.Click("btnStart");
   // The measured stretch is a fixed time on purpose: the clicks per second are what we measure.
   Sleep(static_cast<DWORD>(ASeconds) * 1000);
   Main.Click("btnStop");
-  std::string Status;
-  if (!WaitUntil([&] { return (Status = Main.Status()).rfind(kStoppedPrefix, 0) == 0; }, 30s))
-    throw std::runtime_error("the run did not report its stop; status: " + Status);
-  std::printf("clicks_done=%s\n", Status.substr(std::string(kStoppedPrefix).size()).c_str());
+  PrintClicksDone(Main, kStoppedPrefix, 30s);
 }
 
 // A run "For (h:m:s)" of ASeconds at the interval, left to end by itself: the target's first and
 // last presses tell how far its end fell from the set moment (a click is due at the very end).
 void TimedRun(int AX, int AY, int AIntervalMs, int ASeconds) {
   const TMainWindowDriver Main(RequireWindow(kMainWindowCaption));
-  TClickRunSettings Settings;
-  Settings.X = AX;
-  Settings.Y = AY;
-  Settings.IntervalMs = AIntervalMs;
-  ApplyClickRunSettings(Main, Settings);
+  SetClicksAt(Main, AX, AY, AIntervalMs);
   Main.Click("rbForTime");
   Main.SetText("seForHours", std::to_string(ASeconds / 3600));
   Main.SetText("seForMinutes", std::to_string(ASeconds / 60 % 60));
   Main.SetText("seForSeconds", std::to_string(ASeconds % 60));
   Main.Click("btnStart");
-  constexpr const char* kTimeUpPrefix = "Time is up. Clicks done: ";
-  std::string Status;
-  if (!WaitUntil([&] { return (Status = Main.Status()).rfind(kTimeUpPrefix, 0) == 0; },
-                 std::chrono::seconds(ASeconds + 30)))
-    throw std::runtime_error("the run did not end by itself; status: " + Status);
-  std::printf("clicks_done=%s\n", Status.substr(std::string(kTimeUpPrefix).size()).c_str());
+  PrintClicksDone(Main, "Time is up. Clicks done: ", std::chrono::seconds(ASeconds + 30));
   // The next run starts from the choice a click run by time does not use.
   Main.Click("rbUntilStopped");
 }
